@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// Conversion between UTF-8 (what the window and the terminal speak) and code page
+// 932 (what every document and data file of the system holds).
+
+// Decoding never fails: every byte that does not start a valid CP932 character
+// becomes U+FFFD.
+std::string utf8FromCp932(std::string_view cp932);
+
+// Encoding accepts the usual JIS variants of the same character (a wave dash
+// U+301C becomes 0x8160). A character that CP932 cannot hold, or a byte that is
+// not valid UTF-8, becomes "?"; callers that must not lose text ask
+// firstUnrepresentableCharacter() first.
+std::string cp932FromUtf8(std::string_view utf8);
+
+// The first character (as UTF-8) of the text that CP932 cannot represent, if any.
+std::optional<std::string> firstUnrepresentableCharacter(std::string_view utf8);
+
+inline bool isRepresentableInCp932(std::string_view utf8)
+{
+    return !firstUnrepresentableCharacter(utf8).has_value();
+}
+
+} // namespace tarvo

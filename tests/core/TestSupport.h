@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tarvo::test {
+
+// CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.
+std::string sj(std::string_view utf8);
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The process's current directory for the lifetime of the object.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::filesystem::path& path);
+    ~CurrentDirectory();
+
+private:
+    std::filesystem::path m_previous;
+};
+
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace tarvo::test
