@@ -55,6 +55,21 @@ TEST(Lines, LongLinesAreNeverCut)
     EXPECT_EQ(splitLines(longLine + "\r\nshort\r\n" + cp932Line), (Lines{longLine, "short", cp932Line}));
 }
 
+// The search looks at blocks of bytes; a break must be found at every offset in
+// and across a block, and a CR LF split between two blocks is still one break.
+TEST(Lines, FindsEveryKindOfBreakAtEveryOffset)
+{
+    for (const std::string lineBreak : {"\r", "\n", "\r\n"}) {
+        for (size_t before = 0; before <= 40; ++before) {
+            const std::string first(before, '\x82');
+            const std::string second = "b" + std::string(before % 19, 'c');
+            EXPECT_EQ(splitLines(first + lineBreak + second + lineBreak), (Lines{first, second}))
+                << "break " << (lineBreak == "\n" ? "LF" : lineBreak == "\r" ? "CR" : "CR LF") << " after "
+                << before << " bytes";
+        }
+    }
+}
+
 TEST(Lines, ForEachLineVisitsTheSameLinesAsSplit)
 {
     const std::string text = "a\r\n\rb\nc";

@@ -138,6 +138,15 @@ TEST(PreviewBackupLines, DescriptionLinesComeBetweenHeadlineAndArchiveName)
     EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 9), (Lines{"#h", "@a", "@", "@b", "#test.lzh"}));
 }
 
+TEST(PreviewBackupLines, DescriptionWithMixedBreaksGivesOneTextLinePerLine)
+{
+    RegistrationEntry entry = test::requiredFieldsOnly();
+    entry.description = "a\r\nb\rc\r\n\nd\r";
+    const Lines lines = runPreviewCommand(entry).backupLines();
+    ASSERT_EQ(lines.size(), 23u);
+    EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 11), (Lines{"#", "@a", "@b", "@c", "@", "@d", "#test.lzh"}));
+}
+
 TEST(PreviewBackupLines, ClassZeroSavesNoSharewareFieldEvenWhenFilledIn)
 {
     RegistrationEntry entry = test::withSharewareFields("フリーウェア");

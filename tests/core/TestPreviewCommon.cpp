@@ -122,6 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kDescription, {"一行目", "", "三行目", ""}}}},
         SectionCase{"DescriptionWithLoneBreaks", [](RegistrationEntry& e) { e.description = "a\rb\nc"; },
                     {{kDescription, {"a", "b", "c", ""}}}},
+        SectionCase{"DescriptionWithMixedBreaks", [](RegistrationEntry& e) { e.description = "a\r\nb\rc\r\n\nd\r"; },
+                    {{kDescription, {"a", "b", "c", "", "d", ""}}}},
         SectionCase{"DescriptionLongParagraphIsOneLine",
                     [](RegistrationEntry& e) { e.description = sj(kLongParagraph); },
                     {{kDescription, {kLongParagraph, ""}}}},
