@@ -48,7 +48,7 @@ RegistrationEntry largeEntry()
     entry.headline = cp932FromUtf8("大きな説明のソフト");
     entry.description = linesOfText("Description");
     entry.notes = linesOfText("Notes");
-    entry.supportedOs = {false, true, true, true, false, false};
+    entry.supportedOs = { false, true, true, true, false, false };
     entry.changeHandling(cp932FromUtf8("シェアウェア"));
     entry.sharewareFee = "1000";
     entry.sharewareConditions = cp932FromUtf8("30日間試用可\r\n");
@@ -120,15 +120,15 @@ public:
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
                 continue;
             const double iterations = static_cast<double>(run.iterations);
-            m_times[run.run_name.function_name] = {run.real_accumulated_time / iterations,
-                                                   run.cpu_accumulated_time / iterations};
+            m_times[run.run_name.function_name]
+                = { run.real_accumulated_time / iterations, run.cpu_accumulated_time / iterations };
         }
     }
 
     Times times(const std::string& name) const
     {
         const auto found = m_times.find(name);
-        return found == m_times.end() ? Times{} : found->second;
+        return found == m_times.end() ? Times {} : found->second;
     }
 
 private:
@@ -152,8 +152,8 @@ int main(int argc, char** argv)
         std::printf("\nOutput %zu bytes (text and backup lines).\n"
                     "Build: %.1f us wall, %.1f us CPU. memcpy: %.1f us wall, %.1f us CPU.\n"
                     "Build / memcpy: %.2fx wall, %.2fx CPU (target: 4x or less).\n",
-                    outputBytes(), build.wall * 1e6, build.cpu * 1e6, copy.wall * 1e6, copy.cpu * 1e6,
-                    build.wall / copy.wall, build.cpu / copy.cpu);
+            outputBytes(), build.wall * 1e6, build.cpu * 1e6, copy.wall * 1e6, copy.cpu * 1e6, build.wall / copy.wall,
+            build.cpu / copy.cpu);
     }
     return 0;
 }

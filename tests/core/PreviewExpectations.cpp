@@ -11,6 +11,7 @@ namespace {
 
 const Lines& allHeaders()
 {
+    // clang-format off
     static const Lines headers = sjLines({
         "[作者名 または ライブラリ作者番号(PA??????)] ←必須",
         "[新規ですか? バージョンアップ等の差し替えですか?]",
@@ -39,6 +40,7 @@ const Lines& allHeaders()
         "[NIFTY SERVE送金方法(シェアウェア番号)]",
         "[その他の送金方法(現金書留など)]",
     });
+    // clang-format on
     return headers;
 }
 
@@ -89,6 +91,8 @@ RegistrationEntry withSharewareFields(std::string_view handlingUtf8)
     return entry;
 }
 
+// The expected texts keep one section of the document per source line.
+// clang-format off
 Lines commonSectionOfRequiredFieldsOnly(std::string_view handlingUtf8)
 {
     return sjLines({
@@ -128,12 +132,12 @@ Lines sharewareSectionOfFilledFields(std::string_view feeText, bool throughProdu
         "[郵便振替送金方法]", "00100-1-23456 山川", "",
     }));
     if (throughProductNumber) {
-        lines = concatenated(lines, sjLines({
+            lines = concatenated(lines, sjLines({
             "[レジ作品番号(SR??????)]", "SR012345", "",
             "[NIFTY SERVE送金方法(シェアウェア番号)]", "SW0042", "",
             "[その他の送金方法(現金書留など)]", "現金書留", "",
         }));
-    }
+        }
     return lines;
 }
 
@@ -158,6 +162,7 @@ Lines sharewareBackupOfFilledFields(std::string_view feeText, bool throughProduc
         lines = concatenated(lines, sjLines({"#SR012345", "#SW0042", "#現金書留"}));
     return lines;
 }
+// clang-format on
 
 Lines sectionAfter(const Lines& document, std::string_view headerCp932)
 {

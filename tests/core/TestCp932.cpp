@@ -13,7 +13,7 @@ struct RoundTrip {
     std::string cp932;
 };
 
-class Cp932RoundTrip : public testing::TestWithParam<RoundTrip> {};
+class Cp932RoundTrip : public testing::TestWithParam<RoundTrip> { };
 
 TEST_P(Cp932RoundTrip, EncodesToTheExpectedBytesAndDecodesBack)
 {
@@ -23,20 +23,16 @@ TEST_P(Cp932RoundTrip, EncodesToTheExpectedBytesAndDecodesBack)
     EXPECT_TRUE(isRepresentableInCp932(c.utf8));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Cp932RoundTrip,
-    testing::Values(
-        RoundTrip{"Empty", "", ""},
-        RoundTrip{"Ascii", "Windows95 / MS-DOS\r\n", "Windows95 / MS-DOS\r\n"},
-        RoundTrip{"Hiragana", "あん", "\x82\xA0\x82\xF1"},
-        RoundTrip{"HalfWidthKatakana", "ｱｲ", "\xB1\xB2"},
+INSTANTIATE_TEST_SUITE_P(Texts, Cp932RoundTrip,
+    testing::Values(RoundTrip { "Empty", "", "" },
+        RoundTrip { "Ascii", "Windows95 / MS-DOS\r\n", "Windows95 / MS-DOS\r\n" },
+        RoundTrip { "Hiragana", "あん", "\x82\xA0\x82\xF1" }, RoundTrip { "HalfWidthKatakana", "ｱｲ", "\xB1\xB2" },
         // Trail bytes 0x5C and 0x7C look like "\" and "|" to byte-minded code.
-        RoundTrip{"TrailByteBackslash", "表ソ", "\x95\x5C\x83\x5C"},
-        RoundTrip{"FullWidthSigns", "「」：　", "\x81\x75\x81\x76\x81\x46\x81\x40"},
-        RoundTrip{"NecSpecial", "①", "\x87\x40"},
-        RoundTrip{"IbmExtension", "纊", "\xFA\x5C"},
-        RoundTrip{"Mixed", "ソフト登録フォーム (99.07.21版)",
-                  "\x83\x5C\x83\x74\x83\x67\x93\x6F\x98\x5E\x83\x74\x83\x48\x81\x5B\x83\x80 (99.07.21\x94\xC5)"}),
+        RoundTrip { "TrailByteBackslash", "表ソ", "\x95\x5C\x83\x5C" },
+        RoundTrip { "FullWidthSigns", "「」：　", "\x81\x75\x81\x76\x81\x46\x81\x40" },
+        RoundTrip { "NecSpecial", "①", "\x87\x40" }, RoundTrip { "IbmExtension", "纊", "\xFA\x5C" },
+        RoundTrip { "Mixed", "ソフト登録フォーム (99.07.21版)",
+            "\x83\x5C\x83\x74\x83\x67\x93\x6F\x98\x5E\x83\x74\x83\x48\x81\x5B\x83\x80 (99.07.21\x94\xC5)" }),
     [](const testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
 
 TEST(Cp932, WaveDashAndItsFullWidthTildeVariantBothBecome8160)
@@ -63,26 +59,21 @@ struct BadBytes {
     std::string utf8;
 };
 
-class Cp932BadBytes : public testing::TestWithParam<BadBytes> {};
+class Cp932BadBytes : public testing::TestWithParam<BadBytes> { };
 
 TEST_P(Cp932BadBytes, EachInvalidByteBecomesOneReplacementCharacter)
 {
     EXPECT_EQ(utf8FromCp932(GetParam().cp932), GetParam().utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, Cp932BadBytes,
-    testing::Values(
-        BadBytes{"Byte80", "\x80", "\uFFFD"},
-        BadBytes{"ByteA0", "a\xA0z", "a\uFFFDz"},
-        BadBytes{"BytesFDtoFF", "\xFD\xFE\xFF", "\uFFFD\uFFFD\uFFFD"},
+INSTANTIATE_TEST_SUITE_P(Bytes, Cp932BadBytes,
+    testing::Values(BadBytes { "Byte80", "\x80", "\uFFFD" }, BadBytes { "ByteA0", "a\xA0z", "a\uFFFDz" },
+        BadBytes { "BytesFDtoFF", "\xFD\xFE\xFF", "\uFFFD\uFFFD\uFFFD" },
         // A lead byte followed by a byte that cannot trail it: only the lead is
         // lost, the next byte is read on its own.
-        BadBytes{"LeadThenBlank", "\x81 z", "\uFFFD z"},
-        BadBytes{"LeadThenLineBreak", "\x82\r\n", "\uFFFD\r\n"},
-        BadBytes{"TruncatedLeadAtEnd", "ab\x82", "ab\uFFFD"},
-        BadBytes{"LoneLeadByteOnly", "\x81", "\uFFFD"},
-        BadBytes{"BadBytesBetweenGoodText", "\x82\xA0\xFF\x82\xF1", "あ\uFFFDん"}),
+        BadBytes { "LeadThenBlank", "\x81 z", "\uFFFD z" }, BadBytes { "LeadThenLineBreak", "\x82\r\n", "\uFFFD\r\n" },
+        BadBytes { "TruncatedLeadAtEnd", "ab\x82", "ab\uFFFD" }, BadBytes { "LoneLeadByteOnly", "\x81", "\uFFFD" },
+        BadBytes { "BadBytesBetweenGoodText", "\x82\xA0\xFF\x82\xF1", "あ\uFFFDん" }),
     [](const testing::TestParamInfo<BadBytes>& info) { return std::string(info.param.name); });
 
 TEST(Cp932, DecodingALongRunOfBadBytesKeepsOneReplacementPerByte)
@@ -108,7 +99,7 @@ struct Unrepresentable {
     std::optional<std::string> first;
 };
 
-class Cp932Unrepresentable : public testing::TestWithParam<Unrepresentable> {};
+class Cp932Unrepresentable : public testing::TestWithParam<Unrepresentable> { };
 
 TEST_P(Cp932Unrepresentable, ReportsTheFirstCharacterCp932CannotHold)
 {
@@ -117,16 +108,14 @@ TEST_P(Cp932Unrepresentable, ReportsTheFirstCharacterCp932CannotHold)
     EXPECT_EQ(isRepresentableInCp932(c.utf8), !c.first.has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Cp932Unrepresentable,
-    testing::Values(
-        Unrepresentable{"Empty", "", std::nullopt},
-        Unrepresentable{"Japanese", "テストソフト 1.0", std::nullopt},
-        Unrepresentable{"Emoji", "ab😀z", std::string("😀")},
-        Unrepresentable{"CjkExtensionB", "𠮟る", std::string("𠮟")},
-        Unrepresentable{"CjkExtensionA", "x㐂", std::string("㐂")},
-        Unrepresentable{"FirstOfSeveral", "é😀", std::string("é")},
-        Unrepresentable{"Hangul", "한", std::string("한")}),
+INSTANTIATE_TEST_SUITE_P(Texts, Cp932Unrepresentable,
+    testing::Values(Unrepresentable { "Empty", "", std::nullopt },
+        Unrepresentable { "Japanese", "テストソフト 1.0", std::nullopt },
+        Unrepresentable { "Emoji", "ab😀z", std::string("😀") },
+        Unrepresentable { "CjkExtensionB", "𠮟る", std::string("𠮟") },
+        Unrepresentable { "CjkExtensionA", "x㐂", std::string("㐂") },
+        Unrepresentable { "FirstOfSeveral", "é😀", std::string("é") },
+        Unrepresentable { "Hangul", "한", std::string("한") }),
     [](const testing::TestParamInfo<Unrepresentable>& info) { return std::string(info.param.name); });
 
 TEST(Cp932, UnrepresentableCharactersEncodeAsOneQuestionMarkEach)

@@ -16,7 +16,7 @@ struct SingleLineCase {
     std::string kept;
 };
 
-class SingleLineField : public testing::TestWithParam<SingleLineCase> {};
+class SingleLineField : public testing::TestWithParam<SingleLineCase> { };
 
 TEST_P(SingleLineField, DropsLineBreaksAndKeepsEverythingElse)
 {
@@ -30,17 +30,14 @@ TEST_P(SingleLineField, DropsLineBreaksAndKeepsEverythingElse)
     EXPECT_EQ(entry.otherRemittance.str(), c.kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SingleLineField,
-    testing::Values(SingleLineCase{"Plain", "soft", "soft"},
-                    SingleLineCase{"OneBlankCountsAsText", " ", " "},
-                    SingleLineCase{"BlanksNotTrimmed", "  a  ", "  a  "},
-                    SingleLineCase{"CrLfInside", "PS\r\n000123", "PS000123"},
-                    SingleLineCase{"LoneCrAndLf", "a\rb\nc", "abc"},
-                    SingleLineCase{"TrailingBreak", "IBM-PC \r\n", "IBM-PC "},
-                    SingleLineCase{"OnlyBreaksIsEmpty", "\r\n\n\r", ""},
-                    SingleLineCase{"Cp932Kept", sj("テスト\r\nソフト"), sj("テストソフト")},
-                    SingleLineCase{"OtherControlBytesKept", std::string("a\tb\0c", 5), std::string("a\tb\0c", 5)}),
+INSTANTIATE_TEST_SUITE_P(Values, SingleLineField,
+    testing::Values(SingleLineCase { "Plain", "soft", "soft" }, SingleLineCase { "OneBlankCountsAsText", " ", " " },
+        SingleLineCase { "BlanksNotTrimmed", "  a  ", "  a  " },
+        SingleLineCase { "CrLfInside", "PS\r\n000123", "PS000123" }, SingleLineCase { "LoneCrAndLf", "a\rb\nc", "abc" },
+        SingleLineCase { "TrailingBreak", "IBM-PC \r\n", "IBM-PC " },
+        SingleLineCase { "OnlyBreaksIsEmpty", "\r\n\n\r", "" },
+        SingleLineCase { "Cp932Kept", sj("テスト\r\nソフト"), sj("テストソフト") },
+        SingleLineCase { "OtherControlBytesKept", std::string("a\tb\0c", 5), std::string("a\tb\0c", 5) }),
     [](const testing::TestParamInfo<SingleLineCase>& info) { return std::string(info.param.name); });
 
 TEST(SingleLineField, EmptyOnlyForZeroLength)
@@ -56,7 +53,7 @@ struct LinesCase {
     Lines lines;
 };
 
-class LinesField : public testing::TestWithParam<LinesCase> {};
+class LinesField : public testing::TestWithParam<LinesCase> { };
 
 TEST_P(LinesField, ReadsTheHardLinesTheAuthorTyped)
 {
@@ -67,15 +64,12 @@ TEST_P(LinesField, ReadsTheHardLinesTheAuthorTyped)
     EXPECT_EQ(visited, GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LinesField,
-    testing::Values(
-        LinesCase{"EmptyFieldHasNoLines", "", {}},
-        LinesCase{"OnlyOneLineBreakIsOneEmptyLine", "\r\n", {""}},
-        LinesCase{"TextEmptyLineTextEndingInABreak", "a\r\n\r\nb\r\n", {"a", "", "b"}},
-        LinesCase{"NoFinalBreak", sj("説明\r\n続き"), {sj("説明"), sj("続き")}},
-        LinesCase{"LoneBreaks", "a\rb\nc", {"a", "b", "c"}},
-        LinesCase{"BlankLineIsText", " \r\n", {" "}}),
+INSTANTIATE_TEST_SUITE_P(Texts, LinesField,
+    testing::Values(LinesCase { "EmptyFieldHasNoLines", "", {} },
+        LinesCase { "OnlyOneLineBreakIsOneEmptyLine", "\r\n", { "" } },
+        LinesCase { "TextEmptyLineTextEndingInABreak", "a\r\n\r\nb\r\n", { "a", "", "b" } },
+        LinesCase { "NoFinalBreak", sj("説明\r\n続き"), { sj("説明"), sj("続き") } },
+        LinesCase { "LoneBreaks", "a\rb\nc", { "a", "b", "c" } }, LinesCase { "BlankLineIsText", " \r\n", { " " } }),
     [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
 
 TEST(LinesField, ALineLongerThan4096BytesIsReadWhole)
@@ -84,7 +78,7 @@ TEST(LinesField, ALineLongerThan4096BytesIsReadWhole)
     while (paragraph.size() < 10000)
         paragraph += sj("一つの長い段落で、画面では折り返して見える。");
     const LinesText field(paragraph + "\r\nnext\r\n");
-    EXPECT_EQ(field.lines(), (Lines{paragraph, "next"}));
+    EXPECT_EQ(field.lines(), (Lines { paragraph, "next" }));
 }
 
 struct FirstLineCase {
@@ -94,7 +88,7 @@ struct FirstLineCase {
     std::string after;
 };
 
-class NotesFirstLine : public testing::TestWithParam<FirstLineCase> {};
+class NotesFirstLine : public testing::TestWithParam<FirstLineCase> { };
 
 TEST_P(NotesFirstLine, OnlyAnEmptyFirstLineIsFilledIn)
 {
@@ -108,17 +102,15 @@ TEST_P(NotesFirstLine, OnlyAnEmptyFirstLineIsFilledIn)
     EXPECT_EQ(notes.text(), c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NotesFirstLine,
-    testing::Values(
-        FirstLineCase{"EmptyField", "", true, sj("特になし")},
-        FirstLineCase{"OnlyALineBreak", "\r\n", true, sj("特になし\r\n")},
-        FirstLineCase{"EmptyFirstThenText", sj("\r\n連絡です"), true, sj("特になし\r\n連絡です")},
-        FirstLineCase{"LoneLfFirst", "\nabc", true, sj("特になし\nabc")},
-        FirstLineCase{"LoneCrFirst", "\rabc", true, sj("特になし\rabc")},
-        FirstLineCase{"TextFirst", "abc\r\n", false, "abc\r\n"},
-        FirstLineCase{"BlankFirstLineIsText", " \r\nabc", false, " \r\nabc"},
-        FirstLineCase{"EmptySecondLineUntouched", "abc\r\n\r\n", false, "abc\r\n\r\n"}),
+INSTANTIATE_TEST_SUITE_P(Texts, NotesFirstLine,
+    testing::Values(FirstLineCase { "EmptyField", "", true, sj("特になし") },
+        FirstLineCase { "OnlyALineBreak", "\r\n", true, sj("特になし\r\n") },
+        FirstLineCase { "EmptyFirstThenText", sj("\r\n連絡です"), true, sj("特になし\r\n連絡です") },
+        FirstLineCase { "LoneLfFirst", "\nabc", true, sj("特になし\nabc") },
+        FirstLineCase { "LoneCrFirst", "\rabc", true, sj("特になし\rabc") },
+        FirstLineCase { "TextFirst", "abc\r\n", false, "abc\r\n" },
+        FirstLineCase { "BlankFirstLineIsText", " \r\nabc", false, " \r\nabc" },
+        FirstLineCase { "EmptySecondLineUntouched", "abc\r\n\r\n", false, "abc\r\n\r\n" }),
     [](const testing::TestParamInfo<FirstLineCase>& info) { return std::string(info.param.name); });
 
 } // namespace

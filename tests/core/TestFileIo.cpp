@@ -37,7 +37,7 @@ std::string messageOf(const std::function<void()>& action)
 
 mode_t modeOf(const fs::path& path)
 {
-    struct stat status {};
+    struct stat status { };
     ::stat(path.c_str(), &status);
     return status.st_mode & 07777;
 }
@@ -76,7 +76,7 @@ struct UnreadableCase {
     std::string utf8Name; // relative to the test folder
 };
 
-class FileIoUnreadable : public FileIo, public testing::WithParamInterface<UnreadableCase> {};
+class FileIoUnreadable : public FileIo, public testing::WithParamInterface<UnreadableCase> { };
 
 TEST_P(FileIoUnreadable, RaisesCannotOpenWithTheNameAsPassed)
 {
@@ -87,14 +87,11 @@ TEST_P(FileIoUnreadable, RaisesCannotOpenWithTheNameAsPassed)
     EXPECT_EQ(messageOf([&] { readWholeFile(name); }), sj("ファイル " + GetParam().utf8Name + " は開けません"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, FileIoUnreadable,
-    testing::Values(UnreadableCase{"MissingFile", "category.dat"},
-                    UnreadableCase{"MissingCp932Name", "データ.bak"},
-                    UnreadableCase{"MissingFolder", "data/ソフト.bak"},
-                    UnreadableCase{"Folder", "sub"},
-                    UnreadableCase{"FileAsFolder", "plain/x.bak"},
-                    UnreadableCase{"DotRelative", "./nothing.txt"}),
+INSTANTIATE_TEST_SUITE_P(Names, FileIoUnreadable,
+    testing::Values(UnreadableCase { "MissingFile", "category.dat" },
+        UnreadableCase { "MissingCp932Name", "データ.bak" }, UnreadableCase { "MissingFolder", "data/ソフト.bak" },
+        UnreadableCase { "Folder", "sub" }, UnreadableCase { "FileAsFolder", "plain/x.bak" },
+        UnreadableCase { "DotRelative", "./nothing.txt" }),
     [](const testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FileIo, RegularFileExistsOnlyForRegularFiles)
@@ -116,7 +113,7 @@ TEST_F(FileIo, WritesANewFileWithTheDefaultMode)
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(modeOf(target), 0666 & ~mask);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"new.bak"});
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "new.bak" });
 }
 
 TEST_F(FileIo, WritesAnEmptyFile)
@@ -133,7 +130,7 @@ TEST_F(FileIo, ReplacesAnEarlierFileAndKeepsItsMode)
     writeFileAtomically(target.string(), kNewBytes);
     EXPECT_EQ(test::readBytes(target), kNewBytes);
     EXPECT_EQ(modeOf(target), 0640u);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"soft.bak"});
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "soft.bak" });
 }
 
 TEST_F(FileIo, WritesARelativeCp932NameIntoTheCurrentDirectory)
@@ -141,7 +138,7 @@ TEST_F(FileIo, WritesARelativeCp932NameIntoTheCurrentDirectory)
     test::CurrentDirectory here(folder.path());
     writeFileAtomically(sj("テストソフト.txt"), kNewBytes);
     EXPECT_EQ(test::readBytes(folder / "テストソフト.txt"), kNewBytes);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"テストソフト.txt"});
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "テストソフト.txt" });
 }
 
 TEST_F(FileIo, WritesALargeFileWhole)
@@ -162,8 +159,8 @@ TEST_F(FileIo, AsksTheFaultHookAtEveryStepInOrder)
     });
     writeFileAtomically((folder / "x.bak").string(), kNewBytes);
     EXPECT_EQ(test::readBytes(folder / "x.bak"), kNewBytes);
-    EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush,
-                                             WriteStep::Rename}));
+    EXPECT_EQ(steps,
+        (std::vector<WriteStep> { WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush, WriteStep::Rename }));
 }
 
 // Every failure: the name as passed in the message, the earlier file byte for
@@ -176,7 +173,7 @@ struct RefusalCase {
     std::vector<std::string> dataFolderAfter;
 };
 
-class FileIoRefusal : public FileIo, public testing::WithParamInterface<RefusalCase> {};
+class FileIoRefusal : public FileIo, public testing::WithParamInterface<RefusalCase> { };
 
 TEST_P(FileIoRefusal, RaisesCannotCreateAndLeavesTheEarlierFileIntact)
 {
@@ -184,8 +181,8 @@ TEST_P(FileIoRefusal, RaisesCannotCreateAndLeavesTheEarlierFileIntact)
     test::CurrentDirectory here(folder.path());
     const std::string name = c.prepare(folder.path());
 
-    EXPECT_EQ(messageOf([&] { writeFileAtomically(name, kNewBytes); }),
-              sj("ファイル ") + name + sj(" を作成できません"));
+    EXPECT_EQ(
+        messageOf([&] { writeFileAtomically(name, kNewBytes); }), sj("ファイル ") + name + sj(" を作成できません"));
 
     setWriteFaultHookForTesting({});
     std::error_code ignored;
@@ -213,53 +210,50 @@ std::function<std::string(const fs::path&)> faultAt(WriteStep failing, int error
     };
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, FileIoRefusal,
-    testing::Values(
-        RefusalCase{"MissingFolder", [](const fs::path&) { return std::string("data/soft.bak"); }, {}},
-        RefusalCase{"MissingFolderAbsoluteCp932",
-                    [](const fs::path& root) { return sj((root / "データ" / "ソフト.bak").string()); },
-                    {}},
-        RefusalCase{"FileWhereTheFolderShouldBe",
-                    [](const fs::path& root) {
-                        test::writeBytes(root / "data", kEarlierBytes);
-                        return std::string("data/soft.bak");
-                    },
-                    {}},
-        RefusalCase{"ReadOnlyFolder",
-                    [](const fs::path& root) {
-                        const std::string name = withEarlierFile(root);
-                        fs::permissions(root / "data", fs::perms(0555));
-                        return name;
-                    },
-                    {"soft.bak"}},
-        RefusalCase{"ReadOnlyTarget",
-                    [](const fs::path& root) {
-                        const std::string name = withEarlierFile(root);
-                        fs::permissions(root / "data" / "soft.bak", fs::perms(0444));
-                        return name;
-                    },
-                    {"soft.bak"}},
-        RefusalCase{"TargetIsAFolder",
-                    [](const fs::path& root) {
-                        fs::create_directories(root / "data" / "soft.bak");
-                        test::writeBytes(root / "data" / "soft.bak" / "inside", "x");
-                        return std::string("data/soft.bak");
-                    },
-                    {"soft.bak"}},
-        RefusalCase{"TargetIsASymbolicLink",
-                    [](const fs::path& root) {
-                        const std::string name = withEarlierFile(root);
-                        fs::create_symlink("soft.bak", root / "data" / "link.bak");
-                        return std::string("data/link.bak");
-                    },
-                    {"link.bak", "soft.bak"}},
-        RefusalCase{"NameEndingInSlash", [](const fs::path& root) { return withEarlierFile(root) + "/"; },
-                    {"soft.bak"}},
-        RefusalCase{"CreateTemporaryFails", faultAt(WriteStep::CreateTemporary, EACCES), {"soft.bak"}},
-        RefusalCase{"DiskFullAtWrite", faultAt(WriteStep::Write, ENOSPC), {"soft.bak"}},
-        RefusalCase{"FlushFails", faultAt(WriteStep::Flush, EIO), {"soft.bak"}},
-        RefusalCase{"RenameRefused", faultAt(WriteStep::Rename, EPERM), {"soft.bak"}}),
+INSTANTIATE_TEST_SUITE_P(Failures, FileIoRefusal,
+    testing::Values(RefusalCase { "MissingFolder", [](const fs::path&) { return std::string("data/soft.bak"); }, {} },
+        RefusalCase { "MissingFolderAbsoluteCp932",
+            [](const fs::path& root) { return sj((root / "データ" / "ソフト.bak").string()); }, {} },
+        RefusalCase { "FileWhereTheFolderShouldBe",
+            [](const fs::path& root) {
+                test::writeBytes(root / "data", kEarlierBytes);
+                return std::string("data/soft.bak");
+            },
+            {} },
+        RefusalCase { "ReadOnlyFolder",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::permissions(root / "data", fs::perms(0555));
+                return name;
+            },
+            { "soft.bak" } },
+        RefusalCase { "ReadOnlyTarget",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::permissions(root / "data" / "soft.bak", fs::perms(0444));
+                return name;
+            },
+            { "soft.bak" } },
+        RefusalCase { "TargetIsAFolder",
+            [](const fs::path& root) {
+                fs::create_directories(root / "data" / "soft.bak");
+                test::writeBytes(root / "data" / "soft.bak" / "inside", "x");
+                return std::string("data/soft.bak");
+            },
+            { "soft.bak" } },
+        RefusalCase { "TargetIsASymbolicLink",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::create_symlink("soft.bak", root / "data" / "link.bak");
+                return std::string("data/link.bak");
+            },
+            { "link.bak", "soft.bak" } },
+        RefusalCase {
+            "NameEndingInSlash", [](const fs::path& root) { return withEarlierFile(root) + "/"; }, { "soft.bak" } },
+        RefusalCase { "CreateTemporaryFails", faultAt(WriteStep::CreateTemporary, EACCES), { "soft.bak" } },
+        RefusalCase { "DiskFullAtWrite", faultAt(WriteStep::Write, ENOSPC), { "soft.bak" } },
+        RefusalCase { "FlushFails", faultAt(WriteStep::Flush, EIO), { "soft.bak" } },
+        RefusalCase { "RenameRefused", faultAt(WriteStep::Rename, EPERM), { "soft.bak" } }),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FileIo, TargetThatIsAFolderKeepsItsContent)
@@ -279,7 +273,7 @@ TEST_F(FileIo, WritesAgainOnceTheFaultIsGone)
     setWriteFaultHookForTesting({});
     writeFileAtomically(name, kNewBytes);
     EXPECT_EQ(test::readBytes(folder / "soft.bak"), kNewBytes);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"soft.bak"});
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "soft.bak" });
 }
 
 } // namespace

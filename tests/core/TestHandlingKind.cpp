@@ -38,7 +38,7 @@ struct ItemCase {
     DocumentClass documentClass;
 };
 
-class HandlingKindChosen : public testing::TestWithParam<ItemCase> {};
+class HandlingKindChosen : public testing::TestWithParam<ItemCase> { };
 
 TEST_P(HandlingKindChosen, ChoosingAnItemSetsItsPositionAndClass)
 {
@@ -48,19 +48,17 @@ TEST_P(HandlingKindChosen, ChoosingAnItemSetsItsPositionAndClass)
     EXPECT_EQ(entry.handlingKind.documentClass(), GetParam().documentClass);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, HandlingKindChosen,
-    testing::Values(
-        ItemCase{"フリーウェア", "1", DocumentClass::NoSharewareSection},
-        ItemCase{"フリーウェア（寄付歓迎：カンパウェア）", "2", DocumentClass::NoSharewareSection},
-        ItemCase{"シェアウェア", "3", DocumentClass::SharewareRequired},
-        ItemCase{"サンプル版（正式使用は製品版を購入）", "4", DocumentClass::SharewareOptional},
-        ItemCase{"メールウェア（正式使用は作者にメール）", "5", DocumentClass::SharewareOptional},
-        ItemCase{"Public Domain Software(PDS：無料)", "6", DocumentClass::NoSharewareSection},
-        ItemCase{"General Public Licence(GPL：無料)", "7", DocumentClass::NoSharewareSection},
-        ItemCase{"改変自由（だが著作権は放棄しない）", "8", DocumentClass::SharewareOptional},
-        ItemCase{"製品差分（修正差分・パッチファイル）", "9", DocumentClass::SharewareOptional},
-        ItemCase{"その他", "10", DocumentClass::SharewareOptional}));
+INSTANTIATE_TEST_SUITE_P(Items, HandlingKindChosen,
+    testing::Values(ItemCase { "フリーウェア", "1", DocumentClass::NoSharewareSection },
+        ItemCase { "フリーウェア（寄付歓迎：カンパウェア）", "2", DocumentClass::NoSharewareSection },
+        ItemCase { "シェアウェア", "3", DocumentClass::SharewareRequired },
+        ItemCase { "サンプル版（正式使用は製品版を購入）", "4", DocumentClass::SharewareOptional },
+        ItemCase { "メールウェア（正式使用は作者にメール）", "5", DocumentClass::SharewareOptional },
+        ItemCase { "Public Domain Software(PDS：無料)", "6", DocumentClass::NoSharewareSection },
+        ItemCase { "General Public Licence(GPL：無料)", "7", DocumentClass::NoSharewareSection },
+        ItemCase { "改変自由（だが著作権は放棄しない）", "8", DocumentClass::SharewareOptional },
+        ItemCase { "製品差分（修正差分・パッチファイル）", "9", DocumentClass::SharewareOptional },
+        ItemCase { "その他", "10", DocumentClass::SharewareOptional }));
 
 TEST(HandlingKind, StartsUnsetAndTheEmptyTextFailsTheConversion)
 {
@@ -94,7 +92,7 @@ TEST(HandlingKind, TypingALongerItemPassesThroughTheShorterOne)
         if (kinds.empty() || kinds.back() != entry.handlingKind.text())
             kinds.push_back(entry.handlingKind.text());
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"", "1", "2"}));
+    EXPECT_EQ(kinds, (std::vector<std::string> { "", "1", "2" }));
 }
 
 TEST(HandlingKind, TrailingBlankMatchesNoItem)
@@ -108,8 +106,8 @@ TEST(HandlingKind, TrailingBlankMatchesNoItem)
 TEST(HandlingKind, MatchingIsExactBytes)
 {
     RegistrationEntry entry;
-    for (const char* near : {" シェアウェア", "ｼｪｱｳｪｱ", "public Domain Software(PDS：無料)",
-                             "General Public Licence(GPL:無料)", "その他(の機種) "})
+    for (const char* near : { " シェアウェア", "ｼｪｱｳｪｱ", "public Domain Software(PDS：無料)",
+             "General Public Licence(GPL:無料)", "その他(の機種) " })
         entry.changeHandling(sj(near));
     EXPECT_EQ(entry.handlingKind.text(), "");
 }
@@ -143,7 +141,7 @@ struct ClassCase {
     DocumentClass documentClass;
 };
 
-class DocumentClassOf : public testing::TestWithParam<ClassCase> {};
+class DocumentClassOf : public testing::TestWithParam<ClassCase> { };
 
 TEST_P(DocumentClassOf, ClassifiesEveryNumber)
 {
@@ -154,16 +152,15 @@ TEST_P(DocumentClassOf, ClassifiesEveryNumber)
     EXPECT_EQ(kept.documentClass(), GetParam().documentClass);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, DocumentClassOf,
-    testing::Values(ClassCase{1, DocumentClass::NoSharewareSection}, ClassCase{2, DocumentClass::NoSharewareSection},
-                    ClassCase{3, DocumentClass::SharewareRequired}, ClassCase{4, DocumentClass::SharewareOptional},
-                    ClassCase{5, DocumentClass::SharewareOptional}, ClassCase{6, DocumentClass::NoSharewareSection},
-                    ClassCase{7, DocumentClass::NoSharewareSection}, ClassCase{8, DocumentClass::SharewareOptional},
-                    ClassCase{9, DocumentClass::SharewareOptional}, ClassCase{10, DocumentClass::SharewareOptional},
-                    ClassCase{0, DocumentClass::NoSharewareSection}, ClassCase{-3, DocumentClass::NoSharewareSection},
-                    ClassCase{11, DocumentClass::NoSharewareSection},
-                    ClassCase{2147483647, DocumentClass::NoSharewareSection}));
+INSTANTIATE_TEST_SUITE_P(Numbers, DocumentClassOf,
+    testing::Values(ClassCase { 1, DocumentClass::NoSharewareSection },
+        ClassCase { 2, DocumentClass::NoSharewareSection }, ClassCase { 3, DocumentClass::SharewareRequired },
+        ClassCase { 4, DocumentClass::SharewareOptional }, ClassCase { 5, DocumentClass::SharewareOptional },
+        ClassCase { 6, DocumentClass::NoSharewareSection }, ClassCase { 7, DocumentClass::NoSharewareSection },
+        ClassCase { 8, DocumentClass::SharewareOptional }, ClassCase { 9, DocumentClass::SharewareOptional },
+        ClassCase { 10, DocumentClass::SharewareOptional }, ClassCase { 0, DocumentClass::NoSharewareSection },
+        ClassCase { -3, DocumentClass::NoSharewareSection }, ClassCase { 11, DocumentClass::NoSharewareSection },
+        ClassCase { 2147483647, DocumentClass::NoSharewareSection }));
 
 TEST(HandlingKind, AKeptTextThatIsNoNumberFailsWithThatText)
 {

@@ -33,11 +33,11 @@ constexpr size_t rowIndex(int row)
 struct RowCase {
     const char* name;
     std::function<void(RegistrationEntry&)> change;
-    int firstRow;                       // 1 to 19, never 6
+    int firstRow; // 1 to 19, never 6
     std::vector<std::string_view> rows; // UTF-8, replacing rows from firstRow on
 };
 
-class PreviewBackupRows : public testing::TestWithParam<RowCase> {};
+class PreviewBackupRows : public testing::TestWithParam<RowCase> { };
 
 TEST_P(PreviewBackupRows, WritesTheFieldAsItsRowSays)
 {
@@ -55,77 +55,78 @@ TEST_P(PreviewBackupRows, WritesTheFieldAsItsRowSays)
     EXPECT_EQ(outcome.backupLines(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, PreviewBackupRows,
-    testing::Values(
-        RowCase{"SubmissionKindDigit", [](RegistrationEntry& e) { e.submissionKind = 3; }, 2, {"#3"}},
-        RowCase{"HiddenLibraryNumberIsStillWritten",
-                [](RegistrationEntry& e) { e.originalLibraryNumber = "PS000123"; }, 3, {"#PS000123"}},
-        RowCase{"SingleLineTextsAsTheyStand",
-                [](RegistrationEntry& e) {
-                    e.headline = sj(" 見出し ");
-                    e.publicationFileName = "pub.zip";
-                    e.version = "1.0";
-                    e.machine = "Maicntosh ";
-                },
-                5, {"# 見出し ", "#test.lzh", "#pub.zip", "#1.0", "#Maicntosh "}},
-        RowCase{"OperatingSystems95And98", [](RegistrationEntry& e) { e.supportedOs = {false, true, true}; }, 11,
-                {"#011000"}},
-        RowCase{"OperatingSystemsAndOther",
-                [](RegistrationEntry& e) {
-                    e.supportedOs = {true, false, false, false, false, true};
-                    e.otherOs = "OS/2";
-                },
-                11, {"#100001OS/2"}},
-        RowCase{"OtherOsAlone", [](RegistrationEntry& e) { e.otherOs = "BeOS"; }, 11, {"#000000BeOS"}},
-        RowCase{"EditedHandlingTextNotItsKind",
-                [](RegistrationEntry& e) { e.changeHandling(sj("フリーウェア（転載自由）")); }, 13,
-                {"#フリーウェア（転載自由）"}},
-        RowCase{"CategoryWithoutSubcategory", [](RegistrationEntry& e) { e.category = sj("ゲーム"); }, 14,
-                {"#", "#"}},
-        RowCase{"SubcategoryWithoutCategory", [](RegistrationEntry& e) { e.subcategory = sj("パズル"); }, 14,
-                {"#", "#"}},
-        RowCase{"CategoryAndSubcategory",
-                [](RegistrationEntry& e) {
-                    e.category = sj("ゲーム");
-                    e.subcategory = sj("パズル");
-                },
-                14, {"#ゲーム", "#パズル"}},
-        RowCase{"FileLocationMail", [](RegistrationEntry& e) { e.fileLocationOther = "xyz"; }, 16, {"#0"}},
-        RowCase{"FileLocationFtpDropsTheOtherText",
-                [](RegistrationEntry& e) {
-                    e.fileLocation = 2;
-                    e.fileLocationOther = "xyz";
-                },
-                16, {"#2"}},
-        RowCase{"FileLocationOtherWithText",
-                [](RegistrationEntry& e) {
-                    e.fileLocation = 3;
-                    e.fileLocationOther = "xyz";
-                },
-                16, {"#3xyz"}},
-        RowCase{"FileLocationOtherWithEmptyText", [](RegistrationEntry& e) { e.fileLocation = 3; }, 16, {"#3"}},
-        RowCase{"PrintRefusedWithoutReason", [](RegistrationEntry& e) { e.printPermission = 1; }, 17, {"#1"}},
-        RowCase{"PrintRefusedWithReason",
-                [](RegistrationEntry& e) {
-                    e.printPermission = 1;
-                    e.printRefusalReason = sj("掲載不可");
-                },
-                17, {"#1掲載不可"}},
-        RowCase{"PermissionGivenDropsTheReasons",
-                [](RegistrationEntry& e) {
-                    e.printRefusalReason = "x";
-                    e.webRefusalReason = "y";
-                },
-                17, {"#0", "#0"}},
-        RowCase{"WebRefusedWithReason",
-                [](RegistrationEntry& e) {
-                    e.webPermission = 1;
-                    e.webRefusalReason = "y";
-                },
-                18, {"#1y"}},
-        RowCase{"NotesLinesWithTheirFiller", [](RegistrationEntry& e) { e.notes = sj("\r\n\r\n連絡"); }, 19,
-                {"@特になし", "@", "@連絡"}}),
+INSTANTIATE_TEST_SUITE_P(Rows, PreviewBackupRows,
+    testing::Values(RowCase { "SubmissionKindDigit", [](RegistrationEntry& e) { e.submissionKind = 3; }, 2, { "#3" } },
+        RowCase { "HiddenLibraryNumberIsStillWritten",
+            [](RegistrationEntry& e) { e.originalLibraryNumber = "PS000123"; }, 3, { "#PS000123" } },
+        RowCase { "SingleLineTextsAsTheyStand",
+            [](RegistrationEntry& e) {
+                e.headline = sj(" 見出し ");
+                e.publicationFileName = "pub.zip";
+                e.version = "1.0";
+                e.machine = "Maicntosh ";
+            },
+            5, { "# 見出し ", "#test.lzh", "#pub.zip", "#1.0", "#Maicntosh " } },
+        RowCase { "OperatingSystems95And98",
+            [](RegistrationEntry& e) {
+                e.supportedOs = { false, true, true };
+            },
+            11, { "#011000" } },
+        RowCase { "OperatingSystemsAndOther",
+            [](RegistrationEntry& e) {
+                e.supportedOs = { true, false, false, false, false, true };
+                e.otherOs = "OS/2";
+            },
+            11, { "#100001OS/2" } },
+        RowCase { "OtherOsAlone", [](RegistrationEntry& e) { e.otherOs = "BeOS"; }, 11, { "#000000BeOS" } },
+        RowCase { "EditedHandlingTextNotItsKind",
+            [](RegistrationEntry& e) { e.changeHandling(sj("フリーウェア（転載自由）")); }, 13,
+            { "#フリーウェア（転載自由）" } },
+        RowCase {
+            "CategoryWithoutSubcategory", [](RegistrationEntry& e) { e.category = sj("ゲーム"); }, 14, { "#", "#" } },
+        RowCase { "SubcategoryWithoutCategory", [](RegistrationEntry& e) { e.subcategory = sj("パズル"); }, 14,
+            { "#", "#" } },
+        RowCase { "CategoryAndSubcategory",
+            [](RegistrationEntry& e) {
+                e.category = sj("ゲーム");
+                e.subcategory = sj("パズル");
+            },
+            14, { "#ゲーム", "#パズル" } },
+        RowCase { "FileLocationMail", [](RegistrationEntry& e) { e.fileLocationOther = "xyz"; }, 16, { "#0" } },
+        RowCase { "FileLocationFtpDropsTheOtherText",
+            [](RegistrationEntry& e) {
+                e.fileLocation = 2;
+                e.fileLocationOther = "xyz";
+            },
+            16, { "#2" } },
+        RowCase { "FileLocationOtherWithText",
+            [](RegistrationEntry& e) {
+                e.fileLocation = 3;
+                e.fileLocationOther = "xyz";
+            },
+            16, { "#3xyz" } },
+        RowCase { "FileLocationOtherWithEmptyText", [](RegistrationEntry& e) { e.fileLocation = 3; }, 16, { "#3" } },
+        RowCase { "PrintRefusedWithoutReason", [](RegistrationEntry& e) { e.printPermission = 1; }, 17, { "#1" } },
+        RowCase { "PrintRefusedWithReason",
+            [](RegistrationEntry& e) {
+                e.printPermission = 1;
+                e.printRefusalReason = sj("掲載不可");
+            },
+            17, { "#1掲載不可" } },
+        RowCase { "PermissionGivenDropsTheReasons",
+            [](RegistrationEntry& e) {
+                e.printRefusalReason = "x";
+                e.webRefusalReason = "y";
+            },
+            17, { "#0", "#0" } },
+        RowCase { "WebRefusedWithReason",
+            [](RegistrationEntry& e) {
+                e.webPermission = 1;
+                e.webRefusalReason = "y";
+            },
+            18, { "#1y" } },
+        RowCase { "NotesLinesWithTheirFiller", [](RegistrationEntry& e) { e.notes = sj("\r\n\r\n連絡"); }, 19,
+            { "@特になし", "@", "@連絡" } }),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
 
 TEST(PreviewBackupLines, DescriptionLinesComeBetweenHeadlineAndArchiveName)
@@ -135,7 +136,7 @@ TEST(PreviewBackupLines, DescriptionLinesComeBetweenHeadlineAndArchiveName)
     entry.description = "a\r\n\r\nb\r\n";
     const Lines lines = runPreviewCommand(entry).backupLines();
     ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 9), (Lines{"#h", "@a", "@", "@b", "#test.lzh"}));
+    EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 9), (Lines { "#h", "@a", "@", "@b", "#test.lzh" }));
 }
 
 TEST(PreviewBackupLines, DescriptionWithMixedBreaksGivesOneTextLinePerLine)
@@ -144,7 +145,7 @@ TEST(PreviewBackupLines, DescriptionWithMixedBreaksGivesOneTextLinePerLine)
     entry.description = "a\r\nb\rc\r\n\nd\r";
     const Lines lines = runPreviewCommand(entry).backupLines();
     ASSERT_EQ(lines.size(), 23u);
-    EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 11), (Lines{"#", "@a", "@b", "@c", "@", "@d", "#test.lzh"}));
+    EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 11), (Lines { "#", "@a", "@b", "@c", "@", "@d", "#test.lzh" }));
 }
 
 TEST(PreviewBackupLines, ClassZeroSavesNoSharewareFieldEvenWhenFilledIn)
@@ -161,9 +162,8 @@ TEST(PreviewBackupLines, SharewareSectionFollowsTheNotes)
     const Lines lines = runPreviewCommand(entry).backupLines();
     ASSERT_EQ(lines.size(), 28u);
     EXPECT_EQ(Lines(lines.begin() + 17, lines.end()),
-              sjLines({"@n1", "@n2", "#1000", "@30日間試用可", "@", "@登録後は制限なし",
-                       "#さくら銀行 本店 普通 1234567", "#00100-1-23456 山川", "#SR012345", "#SW0042",
-                       "#現金書留"}));
+        sjLines({ "@n1", "@n2", "#1000", "@30日間試用可", "@", "@登録後は制限なし", "#さくら銀行 本店 普通 1234567",
+            "#00100-1-23456 山川", "#SR012345", "#SW0042", "#現金書留" }));
 }
 
 } // namespace

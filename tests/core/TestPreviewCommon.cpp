@@ -35,7 +35,7 @@ struct SectionCase {
     std::vector<std::pair<std::string, std::vector<std::string_view>>> sections; // header, lines (UTF-8)
 };
 
-class PreviewCommonSections : public testing::TestWithParam<SectionCase> {};
+class PreviewCommonSections : public testing::TestWithParam<SectionCase> { };
 
 TEST_P(PreviewCommonSections, WritesTheRowsOfTheChangedFields)
 {
@@ -77,126 +77,123 @@ const std::string kLongParagraph = [] {
     return text;
 }();
 
-INSTANTIATE_TEST_SUITE_P(
-    Changes, PreviewCommonSections,
+INSTANTIATE_TEST_SUITE_P(Changes, PreviewCommonSections,
     testing::Values(
-        SectionCase{"ReplacementWithEmptyLibraryNumber", [](RegistrationEntry& e) { e.submissionKind = 1; },
-                    {{kSubmissionKind, {"2：差し替え", ""}}, {kLibraryNumber, {"", ""}}}},
-        SectionCase{"AdditionWithLibraryNumber",
-                    [](RegistrationEntry& e) {
-                        e.submissionKind = 2;
-                        e.originalLibraryNumber = "PS000123";
-                    },
-                    {{kSubmissionKind, {"3：既存のソフトに更に追加", ""}}, {kLibraryNumber, {"PS000123", ""}}}},
-        SectionCase{"InformationChangeWithBlankLibraryNumber",
-                    [](RegistrationEntry& e) {
-                        e.submissionKind = 3;
-                        e.originalLibraryNumber = " ";
-                    },
-                    {{kSubmissionKind, {"4：情報の変更のみ", ""}}, {kLibraryNumber, {" ", ""}}}},
-        SectionCase{"NewSubmissionHidesTheLibraryNumber",
-                    [](RegistrationEntry& e) { e.originalLibraryNumber = "PS000123"; }, {}},
-        SectionCase{"BlankRequiredFieldsAreText",
-                    [](RegistrationEntry& e) {
-                        e.authorId = " ";
-                        e.softwareName = " ";
-                        e.archiveFileName = " ";
-                    },
-                    {{kAuthor, {" ", ""}}, {kSoftwareName, {" ", ""}}, {kArchive, {" ", ""}}}},
-        SectionCase{"OptionalSingleLinesWhenFilled",
-                    [](RegistrationEntry& e) {
-                        e.headline = sj("便利なツール");
-                        e.publicationFileName = "test10.zip";
-                        e.version = "1.00";
-                        e.requiredSoftware = sj("VBランタイム");
-                    },
-                    {{kHeadline, {"便利なツール", ""}},
-                     {kPublication, {"test10.zip", ""}},
-                     {kVersion, {"1.00", ""}},
-                     {kRequiredSoftware, {"VBランタイム", ""}}}},
-        SectionCase{"MachineKeepsTheItemsTrailingBlank",
-                    [](RegistrationEntry& e) { e.machine = sj("PC-9801 (PC-9821シリーズを含む) "); },
-                    {{kMachine, {"PC-9801 (PC-9821シリーズを含む) ", ""}}}},
-        SectionCase{"DescriptionWithAnEmptyMiddleLine",
-                    [](RegistrationEntry& e) { e.description = sj("一行目\r\n\r\n三行目\r\n"); },
-                    {{kDescription, {"一行目", "", "三行目", ""}}}},
-        SectionCase{"DescriptionWithLoneBreaks", [](RegistrationEntry& e) { e.description = "a\rb\nc"; },
-                    {{kDescription, {"a", "b", "c", ""}}}},
-        SectionCase{"DescriptionWithMixedBreaks", [](RegistrationEntry& e) { e.description = "a\r\nb\rc\r\n\nd\r"; },
-                    {{kDescription, {"a", "b", "c", "", "d", ""}}}},
-        SectionCase{"DescriptionLongParagraphIsOneLine",
-                    [](RegistrationEntry& e) { e.description = sj(kLongParagraph); },
-                    {{kDescription, {kLongParagraph, ""}}}},
-        SectionCase{"TwoOperatingSystems",
-                    [](RegistrationEntry& e) {
-                        e.supportedOs[1] = true;
-                        e.supportedOs[3] = true;
-                    },
-                    {{kOs, {"Windows95 / WindowsNT", ""}}}},
-        SectionCase{"EveryOperatingSystemAndAnOther",
-                    [](RegistrationEntry& e) {
-                        e.supportedOs.fill(true);
-                        e.otherOs = "BeOS";
-                    },
-                    {{kOs, {"Windows3.1 / Windows95 / Windows98 / WindowsNT / Windows2000 / MS-DOS / BeOS", ""}}}},
-        SectionCase{"OtherOsAlone", [](RegistrationEntry& e) { e.otherOs = "OS/2"; }, {{kOs, {"OS/2", ""}}}},
-        SectionCase{"CategoryWithoutSubcategory", [](RegistrationEntry& e) { e.category = sj("ゲーム"); }, {}},
-        SectionCase{"SubcategoryWithoutCategory", [](RegistrationEntry& e) { e.subcategory = sj("パズル"); }, {}},
-        SectionCase{"CategoryAndSubcategory",
-                    [](RegistrationEntry& e) {
-                        e.category = sj("ゲーム");
-                        e.subcategory = sj("パズル");
-                    },
-                    {{kDirectory, {"ゲーム→パズル", ""}}}},
-        SectionCase{"FileLocationBbs", [](RegistrationEntry& e) { e.fileLocation = 1; },
-                    {{kFileLocation, {"BBS", ""}}}},
-        SectionCase{"FileLocationFtpHidesTheOtherText",
-                    [](RegistrationEntry& e) {
-                        e.fileLocation = 2;
-                        e.fileLocationOther = "xyz";
-                    },
-                    {{kFileLocation, {"タルヴォFTPサイト", ""}}}},
-        SectionCase{"FileLocationOtherWithEmptyText", [](RegistrationEntry& e) { e.fileLocation = 3; },
-                    {{kFileLocation, {"その他：", ""}}}},
-        SectionCase{"FileLocationOtherWithText",
-                    [](RegistrationEntry& e) {
-                        e.fileLocation = 3;
-                        e.fileLocationOther = sj("作者のWebページ");
-                    },
-                    {{kFileLocation, {"その他：作者のWebページ", ""}}}},
-        SectionCase{"PrintRefusedWithEmptyReason", [](RegistrationEntry& e) { e.printPermission = 1; },
-                    {{kPrint, {"不許可　", ""}}}},
-        SectionCase{"PrintRefusedWithReason",
-                    [](RegistrationEntry& e) {
-                        e.printPermission = 1;
-                        e.printRefusalReason = sj("雑誌には載せないで下さい");
-                    },
-                    {{kPrint, {"不許可　雑誌には載せないで下さい", ""}}}},
-        SectionCase{"PermissionGivenHidesTheReasons",
-                    [](RegistrationEntry& e) {
-                        e.printRefusalReason = "x";
-                        e.webRefusalReason = "y";
-                    },
-                    {}},
-        SectionCase{"WebRefusedWithReason",
-                    [](RegistrationEntry& e) {
-                        e.webPermission = 1;
-                        e.webRefusalReason = "y";
-                    },
-                    {{kWeb, {"不許可　y", ""}}}},
-        SectionCase{"NotesWithEmptyFirstLine", [](RegistrationEntry& e) { e.notes = sj("\r\n連絡です"); },
-                    {{kNotes, {"特になし", "連絡です", ""}}}},
-        SectionCase{"NotesOnlyOneLineBreak", [](RegistrationEntry& e) { e.notes = "\r\n"; },
-                    {{kNotes, {"特になし", ""}}}},
-        SectionCase{"NotesTwoLineBreaks", [](RegistrationEntry& e) { e.notes = "\r\n\r\n"; },
-                    {{kNotes, {"特になし", "", ""}}}},
-        SectionCase{"NotesAsTyped", [](RegistrationEntry& e) { e.notes = sj("よろしく\r\nお願いします\r\n"); },
-                    {{kNotes, {"よろしく", "お願いします", ""}}}},
-        SectionCase{"NotesBlankFirstLineIsText", [](RegistrationEntry& e) { e.notes = " "; },
-                    {{kNotes, {" ", ""}}}},
-        SectionCase{"HandlingEditedAfterAMatch",
-                    [](RegistrationEntry& e) { e.changeHandling(sj("フリーウェア（転載自由）")); },
-                    {{kHandling, {"フリーウェア（転載自由）", ""}}}}),
+        SectionCase { "ReplacementWithEmptyLibraryNumber", [](RegistrationEntry& e) { e.submissionKind = 1; },
+            { { kSubmissionKind, { "2：差し替え", "" } }, { kLibraryNumber, { "", "" } } } },
+        SectionCase { "AdditionWithLibraryNumber",
+            [](RegistrationEntry& e) {
+                e.submissionKind = 2;
+                e.originalLibraryNumber = "PS000123";
+            },
+            { { kSubmissionKind, { "3：既存のソフトに更に追加", "" } }, { kLibraryNumber, { "PS000123", "" } } } },
+        SectionCase { "InformationChangeWithBlankLibraryNumber",
+            [](RegistrationEntry& e) {
+                e.submissionKind = 3;
+                e.originalLibraryNumber = " ";
+            },
+            { { kSubmissionKind, { "4：情報の変更のみ", "" } }, { kLibraryNumber, { " ", "" } } } },
+        SectionCase { "NewSubmissionHidesTheLibraryNumber",
+            [](RegistrationEntry& e) { e.originalLibraryNumber = "PS000123"; }, {} },
+        SectionCase { "BlankRequiredFieldsAreText",
+            [](RegistrationEntry& e) {
+                e.authorId = " ";
+                e.softwareName = " ";
+                e.archiveFileName = " ";
+            },
+            { { kAuthor, { " ", "" } }, { kSoftwareName, { " ", "" } }, { kArchive, { " ", "" } } } },
+        SectionCase { "OptionalSingleLinesWhenFilled",
+            [](RegistrationEntry& e) {
+                e.headline = sj("便利なツール");
+                e.publicationFileName = "test10.zip";
+                e.version = "1.00";
+                e.requiredSoftware = sj("VBランタイム");
+            },
+            { { kHeadline, { "便利なツール", "" } }, { kPublication, { "test10.zip", "" } },
+                { kVersion, { "1.00", "" } }, { kRequiredSoftware, { "VBランタイム", "" } } } },
+        SectionCase { "MachineKeepsTheItemsTrailingBlank",
+            [](RegistrationEntry& e) { e.machine = sj("PC-9801 (PC-9821シリーズを含む) "); },
+            { { kMachine, { "PC-9801 (PC-9821シリーズを含む) ", "" } } } },
+        SectionCase { "DescriptionWithAnEmptyMiddleLine",
+            [](RegistrationEntry& e) { e.description = sj("一行目\r\n\r\n三行目\r\n"); },
+            { { kDescription, { "一行目", "", "三行目", "" } } } },
+        SectionCase { "DescriptionWithLoneBreaks", [](RegistrationEntry& e) { e.description = "a\rb\nc"; },
+            { { kDescription, { "a", "b", "c", "" } } } },
+        SectionCase { "DescriptionWithMixedBreaks", [](RegistrationEntry& e) { e.description = "a\r\nb\rc\r\n\nd\r"; },
+            { { kDescription, { "a", "b", "c", "", "d", "" } } } },
+        SectionCase { "DescriptionLongParagraphIsOneLine",
+            [](RegistrationEntry& e) { e.description = sj(kLongParagraph); },
+            { { kDescription, { kLongParagraph, "" } } } },
+        SectionCase { "TwoOperatingSystems",
+            [](RegistrationEntry& e) {
+                e.supportedOs[1] = true;
+                e.supportedOs[3] = true;
+            },
+            { { kOs, { "Windows95 / WindowsNT", "" } } } },
+        SectionCase { "EveryOperatingSystemAndAnOther",
+            [](RegistrationEntry& e) {
+                e.supportedOs.fill(true);
+                e.otherOs = "BeOS";
+            },
+            { { kOs, { "Windows3.1 / Windows95 / Windows98 / WindowsNT / Windows2000 / MS-DOS / BeOS", "" } } } },
+        SectionCase { "OtherOsAlone", [](RegistrationEntry& e) { e.otherOs = "OS/2"; }, { { kOs, { "OS/2", "" } } } },
+        SectionCase { "CategoryWithoutSubcategory", [](RegistrationEntry& e) { e.category = sj("ゲーム"); }, {} },
+        SectionCase { "SubcategoryWithoutCategory", [](RegistrationEntry& e) { e.subcategory = sj("パズル"); }, {} },
+        SectionCase { "CategoryAndSubcategory",
+            [](RegistrationEntry& e) {
+                e.category = sj("ゲーム");
+                e.subcategory = sj("パズル");
+            },
+            { { kDirectory, { "ゲーム→パズル", "" } } } },
+        SectionCase {
+            "FileLocationBbs", [](RegistrationEntry& e) { e.fileLocation = 1; }, { { kFileLocation, { "BBS", "" } } } },
+        SectionCase { "FileLocationFtpHidesTheOtherText",
+            [](RegistrationEntry& e) {
+                e.fileLocation = 2;
+                e.fileLocationOther = "xyz";
+            },
+            { { kFileLocation, { "タルヴォFTPサイト", "" } } } },
+        SectionCase { "FileLocationOtherWithEmptyText", [](RegistrationEntry& e) { e.fileLocation = 3; },
+            { { kFileLocation, { "その他：", "" } } } },
+        SectionCase { "FileLocationOtherWithText",
+            [](RegistrationEntry& e) {
+                e.fileLocation = 3;
+                e.fileLocationOther = sj("作者のWebページ");
+            },
+            { { kFileLocation, { "その他：作者のWebページ", "" } } } },
+        SectionCase { "PrintRefusedWithEmptyReason", [](RegistrationEntry& e) { e.printPermission = 1; },
+            { { kPrint, { "不許可　", "" } } } },
+        SectionCase { "PrintRefusedWithReason",
+            [](RegistrationEntry& e) {
+                e.printPermission = 1;
+                e.printRefusalReason = sj("雑誌には載せないで下さい");
+            },
+            { { kPrint, { "不許可　雑誌には載せないで下さい", "" } } } },
+        SectionCase { "PermissionGivenHidesTheReasons",
+            [](RegistrationEntry& e) {
+                e.printRefusalReason = "x";
+                e.webRefusalReason = "y";
+            },
+            {} },
+        SectionCase { "WebRefusedWithReason",
+            [](RegistrationEntry& e) {
+                e.webPermission = 1;
+                e.webRefusalReason = "y";
+            },
+            { { kWeb, { "不許可　y", "" } } } },
+        SectionCase { "NotesWithEmptyFirstLine", [](RegistrationEntry& e) { e.notes = sj("\r\n連絡です"); },
+            { { kNotes, { "特になし", "連絡です", "" } } } },
+        SectionCase { "NotesOnlyOneLineBreak", [](RegistrationEntry& e) { e.notes = "\r\n"; },
+            { { kNotes, { "特になし", "" } } } },
+        SectionCase { "NotesTwoLineBreaks", [](RegistrationEntry& e) { e.notes = "\r\n\r\n"; },
+            { { kNotes, { "特になし", "", "" } } } },
+        SectionCase { "NotesAsTyped", [](RegistrationEntry& e) { e.notes = sj("よろしく\r\nお願いします\r\n"); },
+            { { kNotes, { "よろしく", "お願いします", "" } } } },
+        SectionCase {
+            "NotesBlankFirstLineIsText", [](RegistrationEntry& e) { e.notes = " "; }, { { kNotes, { " ", "" } } } },
+        SectionCase { "HandlingEditedAfterAMatch",
+            [](RegistrationEntry& e) { e.changeHandling(sj("フリーウェア（転載自由）")); },
+            { { kHandling, { "フリーウェア（転載自由）", "" } } } }),
     [](const testing::TestParamInfo<SectionCase>& info) { return std::string(info.param.name); });
 
 TEST(PreviewCommon, TheNotesReplacementStaysInTheEntry)
@@ -226,7 +223,7 @@ struct MissingCase {
     std::function<void(RegistrationEntry&)> change;
 };
 
-class PreviewCommonMissingRequired : public testing::TestWithParam<MissingCase> {};
+class PreviewCommonMissingRequired : public testing::TestWithParam<MissingCase> { };
 
 TEST_P(PreviewCommonMissingRequired, RefusesAndChangesNothing)
 {
@@ -234,8 +231,9 @@ TEST_P(PreviewCommonMissingRequired, RefusesAndChangesNothing)
     GetParam().change(entry);
     const PreviewOutcome outcome = runPreviewCommand(entry);
     EXPECT_EQ(outcome.status, PreviewStatus::Refused);
-    EXPECT_EQ(outcome.message, sj("どこか記入もれがあります。★マークの欄は必須ですので記入して下さい。"
-                                  "また、「ファイルの所在を「その他」を選んだ場合は空欄に記入して下さい。"));
+    EXPECT_EQ(outcome.message,
+        sj("どこか記入もれがあります。★マークの欄は必須ですので記入して下さい。"
+           "また、「ファイルの所在を「その他」を選んだ場合は空欄に記入して下さい。"));
     EXPECT_FALSE(outcome.previewRebuilt);
     EXPECT_FALSE(outcome.writeBackup);
     EXPECT_EQ(outcome.previewText, "");
@@ -243,20 +241,19 @@ TEST_P(PreviewCommonMissingRequired, RefusesAndChangesNothing)
     EXPECT_EQ(entry.notes.text(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, PreviewCommonMissingRequired,
-    testing::Values(MissingCase{"AuthorId", [](RegistrationEntry& e) { e.authorId = ""; }},
-                    MissingCase{"SoftwareName", [](RegistrationEntry& e) { e.softwareName = ""; }},
-                    MissingCase{"ArchiveFileName", [](RegistrationEntry& e) { e.archiveFileName = ""; }},
-                    // HandlingKind keeps 1 from the earlier match; the empty text is still missing.
-                    MissingCase{"Handling", [](RegistrationEntry& e) { e.changeHandling(""); }},
-                    MissingCase{"OnlyALineBreakTyped", [](RegistrationEntry& e) { e.softwareName = "\r\n"; }},
-                    // The required fields are checked before the handling kind is converted.
-                    MissingCase{"AuthorIdWithKindUnset",
-                                [](RegistrationEntry& e) {
-                                    e.authorId = "";
-                                    e.handlingKind.setText("");
-                                }}),
+INSTANTIATE_TEST_SUITE_P(Fields, PreviewCommonMissingRequired,
+    testing::Values(MissingCase { "AuthorId", [](RegistrationEntry& e) { e.authorId = ""; } },
+        MissingCase { "SoftwareName", [](RegistrationEntry& e) { e.softwareName = ""; } },
+        MissingCase { "ArchiveFileName", [](RegistrationEntry& e) { e.archiveFileName = ""; } },
+        // HandlingKind keeps 1 from the earlier match; the empty text is still missing.
+        MissingCase { "Handling", [](RegistrationEntry& e) { e.changeHandling(""); } },
+        MissingCase { "OnlyALineBreakTyped", [](RegistrationEntry& e) { e.softwareName = "\r\n"; } },
+        // The required fields are checked before the handling kind is converted.
+        MissingCase { "AuthorIdWithKindUnset",
+            [](RegistrationEntry& e) {
+                e.authorId = "";
+                e.handlingKind.setText("");
+            } }),
     [](const testing::TestParamInfo<MissingCase>& info) { return std::string(info.param.name); });
 
 TEST(PreviewCommon, UnsetHandlingKindFailsTheConversionAndChangesNothing)
@@ -282,7 +279,7 @@ TEST(PreviewCommon, TrailingBlankAfterAnEarlierMatchFollowsThatMatch)
     const PreviewOutcome outcome = runPreviewCommand(entry);
     EXPECT_EQ(outcome.status, PreviewStatus::Refused);
     EXPECT_EQ(outcome.message, sj("「シェアウェア料金」の部分が記入されていません！"));
-    EXPECT_EQ(test::sectionAfter(outcome.previewLines(), sj(kHandling)), sjLines({"シェアウェア ", ""}));
+    EXPECT_EQ(test::sectionAfter(outcome.previewLines(), sj(kHandling)), sjLines({ "シェアウェア ", "" }));
 }
 
 } // namespace

@@ -28,7 +28,7 @@ struct OutcomeCase {
     Written written;
 };
 
-class PreviewOutcomes : public testing::TestWithParam<OutcomeCase> {};
+class PreviewOutcomes : public testing::TestWithParam<OutcomeCase> { };
 
 TEST_P(PreviewOutcomes, EndsWithItsMessageAndExactlyItsPartialText)
 {
@@ -62,57 +62,51 @@ const char* const kSample = "サンプル版（正式使用は製品版を購入
 
 OutcomeCase refusedRange(const char* name, const char* handling, std::string fee)
 {
-    return {name, handling, std::move(fee), true, PreviewStatus::Refused, kFeeOutOfRange, Written::CommonSection};
+    return { name, handling, std::move(fee), true, PreviewStatus::Refused, kFeeOutOfRange, Written::CommonSection };
 }
 
 OutcomeCase notAnInteger(const char* name, const char* handling, std::string fee)
 {
     std::string message = "'" + fee + "' は整数ではありません";
-    return {name, handling, std::move(fee), true, PreviewStatus::Error, std::move(message), Written::CommonSection};
+    return { name, handling, std::move(fee), true, PreviewStatus::Error, std::move(message), Written::CommonSection };
 }
 
 OutcomeCase accepted(const char* name, const char* handling, std::string fee)
 {
-    return {name, handling, std::move(fee), true, PreviewStatus::Success, kSuccess, Written::Everything};
+    return { name, handling, std::move(fee), true, PreviewStatus::Success, kSuccess, Written::Everything };
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Outcomes, PreviewOutcomes,
+INSTANTIATE_TEST_SUITE_P(Outcomes, PreviewOutcomes,
     testing::Values(
         // Nothing on the shareware page is read for class 0, not even a fee that
         // would fail the conversion.
-        OutcomeCase{"FreewareWithSharewareFieldsFilled", kFreeware, "1000", true, PreviewStatus::Success, kSuccess,
-                    Written::CommonSection},
-        OutcomeCase{"FreewareWithUnconvertibleFee", kFreeware, "12345678901", false, PreviewStatus::Success,
-                    kSuccess, Written::CommonSection},
-        OutcomeCase{"GplWithFee", "General Public Licence(GPL：無料)", "1000", true, PreviewStatus::Success, kSuccess,
-                    Written::CommonSection},
-        OutcomeCase{"OptionalWithoutFee", kOther, "", true, PreviewStatus::Success, kSuccess,
-                    Written::CommonSection},
-        OutcomeCase{"OptionalWithoutFeeOrProductNumber", kSample, "", false, PreviewStatus::Success, kSuccess,
-                    Written::CommonSection},
-        OutcomeCase{"RequiredWithoutFee", kShareware, "", true, PreviewStatus::Refused, kMissingFee,
-                    Written::CommonSection},
-        refusedRange("Fee499", kShareware, "499"),
-        accepted("Fee500", kShareware, "500"),
-        accepted("Fee15000", kShareware, "15000"),
-        refusedRange("Fee15001", kShareware, "15001"),
+        OutcomeCase { "FreewareWithSharewareFieldsFilled", kFreeware, "1000", true, PreviewStatus::Success, kSuccess,
+            Written::CommonSection },
+        OutcomeCase { "FreewareWithUnconvertibleFee", kFreeware, "12345678901", false, PreviewStatus::Success, kSuccess,
+            Written::CommonSection },
+        OutcomeCase { "GplWithFee", "General Public Licence(GPL：無料)", "1000", true, PreviewStatus::Success, kSuccess,
+            Written::CommonSection },
+        OutcomeCase {
+            "OptionalWithoutFee", kOther, "", true, PreviewStatus::Success, kSuccess, Written::CommonSection },
+        OutcomeCase { "OptionalWithoutFeeOrProductNumber", kSample, "", false, PreviewStatus::Success, kSuccess,
+            Written::CommonSection },
+        OutcomeCase {
+            "RequiredWithoutFee", kShareware, "", true, PreviewStatus::Refused, kMissingFee, Written::CommonSection },
+        refusedRange("Fee499", kShareware, "499"), accepted("Fee500", kShareware, "500"),
+        accepted("Fee15000", kShareware, "15000"), refusedRange("Fee15001", kShareware, "15001"),
         accepted("Fee0500KeepsItsDigits", kShareware, "0500"),
-        accepted("FeeWithManyLeadingZeros", kShareware, "0000000000000001000"),
-        refusedRange("Fee0", kShareware, "0"),
+        accepted("FeeWithManyLeadingZeros", kShareware, "0000000000000001000"), refusedRange("Fee0", kShareware, "0"),
         refusedRange("Fee2147483647", kShareware, "2147483647"),
         notAnInteger("Fee2147483648", kShareware, "2147483648"),
-        notAnInteger("FeeOfElevenDigits", kShareware, "12345678901"),
-        accepted("OptionalFee1000", kOther, "1000"),
-        refusedRange("OptionalFee499", kOther, "499"),
-        notAnInteger("OptionalFee2147483648", kSample, "2147483648"),
-        OutcomeCase{"RequiredWithoutProductNumber", kShareware, "1000", false, PreviewStatus::Refused,
-                    kMissingProductNumber, Written::ThroughPostal},
-        OutcomeCase{"OptionalWithoutProductNumber", kOther, "1000", false, PreviewStatus::Refused,
-                    kMissingProductNumber, Written::ThroughPostal},
+        notAnInteger("FeeOfElevenDigits", kShareware, "12345678901"), accepted("OptionalFee1000", kOther, "1000"),
+        refusedRange("OptionalFee499", kOther, "499"), notAnInteger("OptionalFee2147483648", kSample, "2147483648"),
+        OutcomeCase { "RequiredWithoutProductNumber", kShareware, "1000", false, PreviewStatus::Refused,
+            kMissingProductNumber, Written::ThroughPostal },
+        OutcomeCase { "OptionalWithoutProductNumber", kOther, "1000", false, PreviewStatus::Refused,
+            kMissingProductNumber, Written::ThroughPostal },
         // The range is checked before the product number.
-        OutcomeCase{"OutOfRangeAndWithoutProductNumber", kShareware, "100", false, PreviewStatus::Refused,
-                    kFeeOutOfRange, Written::CommonSection}),
+        OutcomeCase { "OutOfRangeAndWithoutProductNumber", kShareware, "100", false, PreviewStatus::Refused,
+            kFeeOutOfRange, Written::CommonSection }),
     [](const testing::TestParamInfo<OutcomeCase>& info) { return std::string(info.param.name); });
 
 TEST(PreviewShareware, WithoutProductNumberTheTextEndsWithTheEmptyRowAfterPostal)
@@ -121,7 +115,7 @@ TEST(PreviewShareware, WithoutProductNumberTheTextEndsWithTheEmptyRowAfterPostal
     entry.registeredProductNumber = "";
     const Lines lines = runPreviewCommand(entry).previewLines();
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(Lines(lines.end() - 3, lines.end()), sjLines({"[郵便振替送金方法]", "00100-1-23456 山川", ""}));
+    EXPECT_EQ(Lines(lines.end() - 3, lines.end()), sjLines({ "[郵便振替送金方法]", "00100-1-23456 山川", "" }));
 }
 
 TEST(PreviewShareware, EmptyOptionalFieldsLeaveOutTheirRowsButNotTheirHeaders)
@@ -131,6 +125,7 @@ TEST(PreviewShareware, EmptyOptionalFieldsLeaveOutTheirRowsButNotTheirHeaders)
     entry.registeredProductNumber = " ";
     const PreviewOutcome outcome = runPreviewCommand(entry);
 
+    // clang-format off
     const Lines shareware = sjLines({
         "---以下の部分はシェアウェアの場合のみお書きください--", "",
         "[シェアウェア料金]", "500円", "",
@@ -141,12 +136,13 @@ TEST(PreviewShareware, EmptyOptionalFieldsLeaveOutTheirRowsButNotTheirHeaders)
         "[NIFTY SERVE送金方法(シェアウェア番号)]", "",
         "[その他の送金方法(現金書留など)]", "",
     });
+    // clang-format on
     EXPECT_EQ(outcome.status, PreviewStatus::Success);
     EXPECT_EQ(outcome.previewText,
-              joinLines(test::concatenated(test::commonSectionOfRequiredFieldsOnly(kShareware), shareware)));
+        joinLines(test::concatenated(test::commonSectionOfRequiredFieldsOnly(kShareware), shareware)));
     EXPECT_EQ(outcome.backupText,
-              joinLines(test::concatenated(test::commonBackupOfRequiredFieldsOnly(kShareware),
-                                           {"#500", "#", "#", "# ", "#", "#"})));
+        joinLines(test::concatenated(
+            test::commonBackupOfRequiredFieldsOnly(kShareware), { "#500", "#", "#", "# ", "#", "#" })));
 }
 
 TEST(PreviewShareware, ConditionsAreReadAsHardLines)
@@ -156,7 +152,7 @@ TEST(PreviewShareware, ConditionsAreReadAsHardLines)
     entry.sharewareConditions = "\r\n" + longLine + "\rlast";
     const PreviewOutcome outcome = runPreviewCommand(entry);
     EXPECT_EQ(test::sectionAfter(outcome.previewLines(), sj("[シェアウェア利用条件/制限]")),
-              (Lines{"", longLine, "last", ""}));
+        (Lines { "", longLine, "last", "" }));
     EXPECT_NE(outcome.backupText.find("\r\n@\r\n@" + longLine + "\r\n@last\r\n"), std::string::npos);
 }
 
