@@ -15,15 +15,31 @@ namespace tarvo::test {
 inline std::vector<std::string> commonRows()
 {
     return {
-        sj("#山川 一郎"), "#1", "#PS000123", sj("#ファイル名とは別"), sj("#一行見出し"), "@desc",
-        "#sync.lzh", "#sync.lzh", "#1.02", sj("#汎用"), "#011000NT3.51", "#VB5",
-        sj("#シェアウェア"), sj("#ユーティリティ"), sj("#ファイル管理"), "#3http://x/", "#1beta", "#0", "@notes",
+        sj("#山川 一郎"),
+        "#1",
+        "#PS000123",
+        sj("#ファイル名とは別"),
+        sj("#一行見出し"),
+        "@desc",
+        "#sync.lzh",
+        "#sync.lzh",
+        "#1.02",
+        sj("#汎用"),
+        "#011000NT3.51",
+        "#VB5",
+        sj("#シェアウェア"),
+        sj("#ユーティリティ"),
+        sj("#ファイル管理"),
+        "#3http://x/",
+        "#1beta",
+        "#0",
+        "@notes",
     };
 }
 
 inline std::vector<std::string> sharewareRows()
 {
-    return {"#1000", "@cond", "#bank", "#postal", "#SR01234", "#nifty", "#other"};
+    return { "#1000", "@cond", "#bank", "#postal", "#SR01234", "#nifty", "#other" };
 }
 
 inline std::vector<std::string> fullRows()
@@ -49,7 +65,7 @@ inline RegistrationEntry sentinelEntry()
     e.publicationFileName = "old-publication";
     e.version = "old-version";
     e.machine = "old-machine";
-    e.supportedOs = {true, true, true, true, true, true};
+    e.supportedOs = { true, true, true, true, true, true };
     e.otherOs = "old-os";
     e.requiredSoftware = "old-required";
     e.changeHandling(sj("フリーウェア"));
@@ -69,7 +85,7 @@ inline RegistrationEntry sentinelEntry()
     e.registeredProductNumber = "old-product";
     e.niftyRemittance = "old-nifty";
     e.otherRemittance = "old-other";
-    e.visibility = {true, true, true, true};
+    e.visibility = { true, true, true, true };
     return e;
 }
 
@@ -127,8 +143,9 @@ inline std::vector<std::string> describe(const RegistrationEntry& e)
         "product=" + e.registeredProductNumber.str(),
         "nifty=" + e.niftyRemittance.str(),
         "other=" + e.otherRemittance.str(),
-        "visible=" + flags(std::array<bool, 4>{v.originalLibraryNumber, v.fileLocationOther, v.printRefusalReason,
-                                               v.webRefusalReason}),
+        "visible="
+            + flags(std::array<bool, 4> {
+                v.originalLibraryNumber, v.fileLocationOther, v.printRefusalReason, v.webRefusalReason }),
     };
 }
 

@@ -17,7 +17,7 @@ TEST(MalformedBackup, EmptyFileReadsAsEmptyRows)
     EXPECT_EQ(e.authorId.str(), "");
     EXPECT_EQ(e.submissionKind, 0);
     EXPECT_EQ(e.description.text(), "");
-    EXPECT_EQ(e.supportedOs, (std::array<bool, 6>{}));
+    EXPECT_EQ(e.supportedOs, (std::array<bool, 6> {}));
     EXPECT_EQ(e.handling.str(), "");
     EXPECT_EQ(e.handlingKind.text(), "1"); // no item matched: the kind stays
     EXPECT_EQ(e.fileLocation, 0);
@@ -27,7 +27,7 @@ TEST(MalformedBackup, EmptyFileReadsAsEmptyRows)
     EXPECT_EQ(e.printRefusalReason.str(), "");
     EXPECT_EQ(e.notes.text(), "");
     EXPECT_EQ(e.sharewareFee.str(), "777");
-    EXPECT_EQ(e.visibility, (FollowUpVisibility{false, false, true, true}));
+    EXPECT_EQ(e.visibility, (FollowUpVisibility { false, false, true, true }));
 }
 
 // A file that ends after any row reads exactly as one whose remaining rows are
@@ -109,7 +109,7 @@ TEST(MalformedBackup, LinesOverAHundredThousandBytesAreKeptWhole)
     rows[10] = "#101010" + longText;
     const RegistrationEntry e = restoredFrom(rows);
     EXPECT_EQ(e.headline.str(), longText);
-    EXPECT_EQ(e.description.lines(), std::vector<std::string>{longText});
+    EXPECT_EQ(e.description.lines(), std::vector<std::string> { longText });
     EXPECT_EQ(e.otherOs.str(), longText);
     EXPECT_EQ(e.archiveFileName.str(), "sync.lzh");
 }
@@ -118,14 +118,14 @@ TEST(MalformedBackup, LoneCrAndLoneLfEndLinesLikeCrLf)
 {
     const auto rows = test::fullRows();
     const auto expected = describe(restoredFrom(rows));
-    for (const char* separator : {"\r", "\n"}) {
+    for (const char* separator : { "\r", "\n" }) {
         std::string bytes;
         for (const auto& row : rows)
             bytes += row + separator;
         EXPECT_EQ(describe(restoredFrom(bytes)), expected) << int(separator[0]);
     }
     std::string mixed;
-    const char* separators[] = {"\r\n", "\r", "\n"};
+    const char* separators[] = { "\r\n", "\r", "\n" };
     for (size_t i = 0; i < rows.size(); ++i)
         mixed += rows[i] + separators[i % 3];
     EXPECT_EQ(describe(restoredFrom(mixed)), expected);

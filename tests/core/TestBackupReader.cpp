@@ -7,8 +7,8 @@
 namespace tarvo {
 namespace {
 
-using test::PrintTo;
 using test::describe;
+using test::PrintTo;
 using test::restoredFrom;
 using test::sj;
 
@@ -25,7 +25,7 @@ TEST(BackupReader, FullRecordSetsEveryFieldAndTheFollowUpVisibility)
     EXPECT_EQ(e.publicationFileName.str(), "sync.lzh");
     EXPECT_EQ(e.version.str(), "1.02");
     EXPECT_EQ(e.machine.str(), sj("汎用"));
-    EXPECT_EQ(e.supportedOs, (std::array<bool, 6>{false, true, true, false, false, false}));
+    EXPECT_EQ(e.supportedOs, (std::array<bool, 6> { false, true, true, false, false, false }));
     EXPECT_EQ(e.otherOs.str(), "NT3.51");
     EXPECT_EQ(e.requiredSoftware.str(), "VB5");
     EXPECT_EQ(e.handling.str(), sj("シェアウェア"));
@@ -46,7 +46,7 @@ TEST(BackupReader, FullRecordSetsEveryFieldAndTheFollowUpVisibility)
     EXPECT_EQ(e.registeredProductNumber.str(), "SR01234");
     EXPECT_EQ(e.niftyRemittance.str(), "nifty");
     EXPECT_EQ(e.otherRemittance.str(), "other");
-    EXPECT_EQ(e.visibility, (FollowUpVisibility{true, true, true, false}));
+    EXPECT_EQ(e.visibility, (FollowUpVisibility { true, true, true, false }));
 }
 
 TEST(BackupReader, CommonOnlyRecordLeavesTheSharewareFieldsAsTheyWere)
@@ -65,7 +65,7 @@ struct RowCase {
     std::vector<std::string> expected; // entries of describe() that must appear
 };
 
-class BackupRow : public testing::TestWithParam<RowCase> {};
+class BackupRow : public testing::TestWithParam<RowCase> { };
 
 TEST_P(BackupRow, IsReadByItsOwnRule)
 {
@@ -77,45 +77,43 @@ TEST_P(BackupRow, IsReadByItsOwnRule)
         EXPECT_NE(std::find(fields.begin(), fields.end(), expected), fields.end()) << expected;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, BackupRow,
-    testing::Values(
-        RowCase{"NewSubmissionHidesTheOriginalNumber", 2, "#0", {"submission=0", "visible=0110"}},
-        RowCase{"ReplacementShowsIt", 2, "#3", {"submission=3", "visible=1110"}},
-        RowCase{"IndexBeyondTheListSelectsTheLast", 2, "#9", {"submission=3"}},
-        RowCase{"OnlyTheSecondByteCounts", 2, "#12", {"submission=1"}},
-        RowCase{"ShortIndexLineSelectsTheFirst", 2, "#", {"submission=0", "visible=0110"}},
-        RowCase{"EmptyIndexLineSelectsTheFirst", 2, "", {"submission=0"}},
-        RowCase{"AllSystemsOffClearsOtherOs", 11, "#000000", {"os=000000", "otherOs="}},
-        RowCase{"AnyByteButZeroIsOn", 11, "#2x0 0-rest", {"os=110101", "otherOs=rest"}},
-        RowCase{"ShortFlagsLineCountsMissingFlagsOff", 11, "#11", {"os=110000", "otherOs="}},
-        RowCase{"EmptyFlagsLine", 11, "", {"os=000000", "otherOs="}},
-        RowCase{"HandlingOfNoItemKeepsTheKind", 13, sj("#シェアウェア "), {"handlingKind=1"}},
-        RowCase{"HandlingItemSetsTheKind", 13, sj("#その他"), {"handlingKind=10"}},
-        RowCase{"EmptyCategory", 14, "#", {"category=", "subcategory=" + sj("ファイル管理")}},
-        RowCase{"LocationWithoutTextHidesAndKeeps", 16, "#3", {"location=3", "locationOther=old-location",
-                                                               "visible=1010"}},
-        RowCase{"TextAfterAnyDigitShowsTheField", 16, "#0xyz", {"location=0", "locationOther=xyz",
-                                                                "visible=1110"}},
-        RowCase{"LocationBeyondTheListSelectsOther", 16, "#8", {"location=3", "visible=1010"}},
-        RowCase{"ShortLocationLine", 16, "#", {"location=0", "locationOther=old-location", "visible=1010"}},
-        RowCase{"PrintGivenHidesAndKeeps", 17, "#0", {"print=0", "printReason=old-print", "visible=1100"}},
-        RowCase{"RefusedWithoutReason", 17, "#1", {"print=1", "printReason=", "visible=1110"}},
-        RowCase{"AnythingButHashZeroRefuses", 17, "#0 ", {"print=1", "printReason= "}},
-        RowCase{"PrefixIsPartOfTheComparison", 17, "X0", {"print=1", "printReason="}},
-        RowCase{"EmptyPermissionLineRefuses", 17, "", {"print=1", "printReason="}},
-        RowCase{"WebRefusedWithReason", 18, "#1later", {"web=1", "webReason=later", "visible=1111"}},
-        RowCase{"PrefixIsNeverTested", 1, "Xname", {"author=name"}},
-        RowCase{"PrefixAloneIsEmpty", 5, "#", {"headline="}}),
+INSTANTIATE_TEST_SUITE_P(Rows, BackupRow,
+    testing::Values(RowCase { "NewSubmissionHidesTheOriginalNumber", 2, "#0", { "submission=0", "visible=0110" } },
+        RowCase { "ReplacementShowsIt", 2, "#3", { "submission=3", "visible=1110" } },
+        RowCase { "IndexBeyondTheListSelectsTheLast", 2, "#9", { "submission=3" } },
+        RowCase { "OnlyTheSecondByteCounts", 2, "#12", { "submission=1" } },
+        RowCase { "ShortIndexLineSelectsTheFirst", 2, "#", { "submission=0", "visible=0110" } },
+        RowCase { "EmptyIndexLineSelectsTheFirst", 2, "", { "submission=0" } },
+        RowCase { "AllSystemsOffClearsOtherOs", 11, "#000000", { "os=000000", "otherOs=" } },
+        RowCase { "AnyByteButZeroIsOn", 11, "#2x0 0-rest", { "os=110101", "otherOs=rest" } },
+        RowCase { "ShortFlagsLineCountsMissingFlagsOff", 11, "#11", { "os=110000", "otherOs=" } },
+        RowCase { "EmptyFlagsLine", 11, "", { "os=000000", "otherOs=" } },
+        RowCase { "HandlingOfNoItemKeepsTheKind", 13, sj("#シェアウェア "), { "handlingKind=1" } },
+        RowCase { "HandlingItemSetsTheKind", 13, sj("#その他"), { "handlingKind=10" } },
+        RowCase { "EmptyCategory", 14, "#", { "category=", "subcategory=" + sj("ファイル管理") } },
+        RowCase { "LocationWithoutTextHidesAndKeeps", 16, "#3",
+            { "location=3", "locationOther=old-location", "visible=1010" } },
+        RowCase {
+            "TextAfterAnyDigitShowsTheField", 16, "#0xyz", { "location=0", "locationOther=xyz", "visible=1110" } },
+        RowCase { "LocationBeyondTheListSelectsOther", 16, "#8", { "location=3", "visible=1010" } },
+        RowCase { "ShortLocationLine", 16, "#", { "location=0", "locationOther=old-location", "visible=1010" } },
+        RowCase { "PrintGivenHidesAndKeeps", 17, "#0", { "print=0", "printReason=old-print", "visible=1100" } },
+        RowCase { "RefusedWithoutReason", 17, "#1", { "print=1", "printReason=", "visible=1110" } },
+        RowCase { "AnythingButHashZeroRefuses", 17, "#0 ", { "print=1", "printReason= " } },
+        RowCase { "PrefixIsPartOfTheComparison", 17, "X0", { "print=1", "printReason=" } },
+        RowCase { "EmptyPermissionLineRefuses", 17, "", { "print=1", "printReason=" } },
+        RowCase { "WebRefusedWithReason", 18, "#1later", { "web=1", "webReason=later", "visible=1111" } },
+        RowCase { "PrefixIsNeverTested", 1, "Xname", { "author=name" } },
+        RowCase { "PrefixAloneIsEmpty", 5, "#", { "headline=" } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BackupReader, LinesFieldsGatherAtSignLinesAsHardLines)
 {
     auto rows = test::commonRows();
     rows[5] = "@a";
-    rows.insert(rows.begin() + 6, {"@", "@b"});
+    rows.insert(rows.begin() + 6, { "@", "@b" });
     const RegistrationEntry e = restoredFrom(rows);
-    EXPECT_EQ(e.description.lines(), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(e.description.lines(), (std::vector<std::string> { "a", "", "b" }));
     EXPECT_EQ(e.archiveFileName.str(), "sync.lzh");
 }
 
@@ -144,7 +142,7 @@ TEST(BackupReader, EmptyLineInPlaceOfALinesFieldEndsItAndShiftsTheRows)
 TEST(BackupReader, NonEmptyLineAfterTheNotesStartsTheSharewareSection)
 {
     auto rows = test::commonRows();
-    rows.insert(rows.end(), {"#2000", "#only-bank"});
+    rows.insert(rows.end(), { "#2000", "#only-bank" });
     const RegistrationEntry e = restoredFrom(rows);
     EXPECT_EQ(e.sharewareFee.str(), "2000");
     EXPECT_EQ(e.sharewareConditions.text(), "");
@@ -156,14 +154,14 @@ TEST(BackupReader, NonEmptyLineAfterTheNotesStartsTheSharewareSection)
 TEST(BackupReader, EmptyLineAfterTheNotesEndsTheRestoreWhateverFollows)
 {
     auto rows = test::commonRows();
-    rows.insert(rows.end(), {"", "#2000", "@c"});
+    rows.insert(rows.end(), { "", "#2000", "@c" });
     EXPECT_EQ(restoredFrom(rows).sharewareFee.str(), "777");
 }
 
 TEST(BackupReader, LinesAfterRow26AreIgnored)
 {
     auto rows = test::fullRows();
-    rows.insert(rows.end(), {"#more", "@more"});
+    rows.insert(rows.end(), { "#more", "@more" });
     EXPECT_EQ(describe(restoredFrom(rows)), describe(restoredFrom(test::fullRows())));
 }
 
@@ -174,7 +172,7 @@ struct FeeCase {
     std::string restored;
 };
 
-class RestoredFee : public testing::TestWithParam<FeeCase> {};
+class RestoredFee : public testing::TestWithParam<FeeCase> { };
 
 TEST_P(RestoredFee, PassesTheDigitFilter)
 {
@@ -188,11 +186,9 @@ TEST_P(RestoredFee, PassesTheDigitFilter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fees, RestoredFee,
-                         testing::Values(FeeCase{"Digits", "1000", 0, "1000"},
-                                         FeeCase{"OutOfRangeDigitsStay", "99", 0, "99"},
-                                         FeeCase{"LetterEmptiesTheField", "12a", 1, ""},
-                                         FeeCase{"FullWidthDigitShowsTwice", sj("１"), 2, ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(FeeCase { "Digits", "1000", 0, "1000" }, FeeCase { "OutOfRangeDigitsStay", "99", 0, "99" },
+        FeeCase { "LetterEmptiesTheField", "12a", 1, "" }, FeeCase { "FullWidthDigitShowsTwice", sj("１"), 2, "" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BackupReader, RestoreNeverTouchesTheSoftwareName)
 {
@@ -209,7 +205,7 @@ struct IndexErrorCase {
     std::string namedByte;
 };
 
-class NonDigitIndex : public testing::TestWithParam<IndexErrorCase> {};
+class NonDigitIndex : public testing::TestWithParam<IndexErrorCase> { };
 
 TEST_P(NonDigitIndex, StopsTheRestoreNamingTheByteAndKeepsWhatCameBefore)
 {
@@ -236,13 +232,12 @@ TEST_P(NonDigitIndex, StopsTheRestoreNamingTheByteAndKeepsWhatCameBefore)
     EXPECT_EQ(entry.sharewareFee.str(), "777");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, NonDigitIndex,
-    testing::Values(IndexErrorCase{"SubmissionLetter", 2, "#a", "a"},
-                    IndexErrorCase{"SubmissionBlank", 2, "# 1", " "},
-                    IndexErrorCase{"SubmissionLeadByte", 2, "#\x83\x5C", "\x83"},
-                    IndexErrorCase{"LocationMinus", 16, "#-1", "-"},
-                    IndexErrorCase{"LocationFullWidthDigit", 16, sj("#３"), sj("３").substr(0, 1)}),
+INSTANTIATE_TEST_SUITE_P(Rows, NonDigitIndex,
+    testing::Values(IndexErrorCase { "SubmissionLetter", 2, "#a", "a" },
+        IndexErrorCase { "SubmissionBlank", 2, "# 1", " " },
+        IndexErrorCase { "SubmissionLeadByte", 2, "#\x83\x5C", "\x83" },
+        IndexErrorCase { "LocationMinus", 16, "#-1", "-" },
+        IndexErrorCase { "LocationFullWidthDigit", 16, sj("#３"), sj("３").substr(0, 1) }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BackupReader, LocationErrorComesAfterTheHandlingKindIsRecomputed)

@@ -7,8 +7,8 @@
 namespace tarvo {
 namespace {
 
-using test::PrintTo;
 using test::describe;
+using test::PrintTo;
 using test::restoredFrom;
 using test::sj;
 using Lines = std::vector<std::string>;
@@ -26,7 +26,7 @@ RegistrationEntry sharewareEntry()
     e.publicationFileName = "calc10.lzh";
     e.version = "1.0";
     e.machine = sj("汎用");
-    e.supportedOs = {false, true, true, true, false, false};
+    e.supportedOs = { false, true, true, true, false, false };
     e.otherOs = "NT3.51";
     e.requiredSoftware = "VB5";
     e.changeHandling(sj("シェアウェア"));
@@ -45,7 +45,7 @@ RegistrationEntry sharewareEntry()
     e.registeredProductNumber = "SR012345";
     e.niftyRemittance = "";
     e.otherRemittance = sj("現金書留");
-    e.visibility = {true, true, true, false};
+    e.visibility = { true, true, true, false };
     return e;
 }
 
@@ -160,7 +160,7 @@ struct RowFormCase {
     std::vector<std::string> restored; // entries of describe() after reloading
 };
 
-class RowForm : public testing::TestWithParam<RowFormCase> {};
+class RowForm : public testing::TestWithParam<RowFormCase> { };
 
 TEST_P(RowForm, IsWrittenAndReadBack)
 {
@@ -175,29 +175,35 @@ TEST_P(RowForm, IsWrittenAndReadBack)
         EXPECT_NE(std::find(fields.begin(), fields.end(), expected), fields.end()) << expected;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RowForm,
-    testing::Values(
-        RowFormCase{"CategoryWithoutSubcategory", [](auto& e) { e.subcategory = ""; }, 13, "#",
-                    {"category=", "subcategory="}},
-        RowFormCase{"SystemsOffAndNoOtherOs", [](auto& e) { e.otherOs = ""; }, 10, "#000000",
-                    {"os=000000", "otherOs="}},
-        RowFormCase{"SomeSystems", [](auto& e) { e.supportedOs = {false, true, true, false, false, false}; e.otherOs = ""; },
-                    10, "#011000", {"os=011000"}},
-        RowFormCase{"RefusedWithoutReason", [](auto& e) { e.printPermission = 1; }, 16, "#1",
-                    {"print=1", "printReason=", "visible=0010"}},
-        RowFormCase{"OtherLocationWithText", [](auto& e) { e.fileLocation = 3; e.fileLocationOther = "xyz"; }, 15,
-                    "#3xyz", {"location=3", "locationOther=xyz", "visible=0100"}},
-        RowFormCase{"OtherLocationWithoutText", [](auto& e) { e.fileLocation = 3; }, 15, "#3",
-                    {"location=3", "locationOther=old-location", "visible=0000"}},
-        RowFormCase{"MailLocationDropsTheText", [](auto& e) { e.fileLocationOther = "kept"; }, 15, "#0",
-                    {"location=0", "locationOther=old-location"}},
-        RowFormCase{"HiddenOriginalNumberIsStillWritten", [](auto& e) { e.originalLibraryNumber = "PS9"; }, 3,
-                    "#PS9", {"original=PS9", "visible=0000"}},
-        RowFormCase{"HandlingOfNoItem", [](auto& e) { e.handling = sj("フリー"); }, 12, sj("#フリー"),
-                    {"handling=" + sj("フリー"), "handlingKind=1"}},
-        RowFormCase{"DescriptionWithEmptyMiddleLine", [](auto& e) { e.description = "a\r\n\r\nb"; }, 6, "@a",
-                    {"description=a\r\n\r\nb\r\n"}}),
+INSTANTIATE_TEST_SUITE_P(Rows, RowForm,
+    testing::Values(RowFormCase { "CategoryWithoutSubcategory", [](auto& e) { e.subcategory = ""; }, 13, "#",
+                        { "category=", "subcategory=" } },
+        RowFormCase {
+            "SystemsOffAndNoOtherOs", [](auto& e) { e.otherOs = ""; }, 10, "#000000", { "os=000000", "otherOs=" } },
+        RowFormCase { "SomeSystems",
+            [](auto& e) {
+                e.supportedOs = { false, true, true, false, false, false };
+                e.otherOs = "";
+            },
+            10, "#011000", { "os=011000" } },
+        RowFormCase { "RefusedWithoutReason", [](auto& e) { e.printPermission = 1; }, 16, "#1",
+            { "print=1", "printReason=", "visible=0010" } },
+        RowFormCase { "OtherLocationWithText",
+            [](auto& e) {
+                e.fileLocation = 3;
+                e.fileLocationOther = "xyz";
+            },
+            15, "#3xyz", { "location=3", "locationOther=xyz", "visible=0100" } },
+        RowFormCase { "OtherLocationWithoutText", [](auto& e) { e.fileLocation = 3; }, 15, "#3",
+            { "location=3", "locationOther=old-location", "visible=0000" } },
+        RowFormCase { "MailLocationDropsTheText", [](auto& e) { e.fileLocationOther = "kept"; }, 15, "#0",
+            { "location=0", "locationOther=old-location" } },
+        RowFormCase { "HiddenOriginalNumberIsStillWritten", [](auto& e) { e.originalLibraryNumber = "PS9"; }, 3, "#PS9",
+            { "original=PS9", "visible=0000" } },
+        RowFormCase { "HandlingOfNoItem", [](auto& e) { e.handling = sj("フリー"); }, 12, sj("#フリー"),
+            { "handling=" + sj("フリー"), "handlingKind=1" } },
+        RowFormCase { "DescriptionWithEmptyMiddleLine", [](auto& e) { e.description = "a\r\n\r\nb"; }, 6, "@a",
+            { "description=a\r\n\r\nb\r\n" } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BackupRecordWriting, RenamedFileRestoresUnderItsNewName)

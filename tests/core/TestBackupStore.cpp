@@ -71,7 +71,7 @@ TEST_F(BackupFolder, FileWhereTheFolderShouldBe)
 TEST_F(BackupFolder, NameThatIsNotOneFileNameIsRefusedAndNothingIsWritten)
 {
     std::filesystem::create_directory(folder / "sub");
-    for (const std::string& name : std::vector<std::string>{"../escape", "sub/x", "a\\b", "/", {"nul\0l", 5}})
+    for (const std::string& name : std::vector<std::string> { "../escape", "sub/x", "a\\b", "/", { "nul\0l", 5 } })
         expectCreateError(name);
     EXPECT_FALSE(std::filesystem::exists(folder / "escape.bak"));
     EXPECT_TRUE(std::filesystem::is_empty(folder / "sub"));
@@ -80,7 +80,7 @@ TEST_F(BackupFolder, NameThatIsNotOneFileNameIsRefusedAndNothingIsWritten)
 
 TEST_F(BackupFolder, DoubleByteCharactersWithABackslashByteAreFine)
 {
-    for (const std::string& name : {sj("表"), sj("ソフト"), sj("能")}) {
+    for (const std::string& name : { sj("表"), sj("ソフト"), sj("能") }) {
         writeBackup(start(), name, "#x\r\n");
         EXPECT_TRUE(regularFileExists(backupPath(start(), name)));
     }
@@ -89,13 +89,13 @@ TEST_F(BackupFolder, DoubleByteCharactersWithABackslashByteAreFine)
 TEST_F(BackupFolder, FailedWriteAtAnyStepLeavesTheEarlierFileByteForByte)
 {
     writeBackup(start(), "x", "#earlier\r\n");
-    for (const WriteStep step : {WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+    for (const WriteStep step : { WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush, WriteStep::Rename }) {
         setWriteFaultHookForTesting([step](WriteStep at) { return at == step ? ENOSPC : 0; });
         expectCreateError("x", "#later\r\n");
         setWriteFaultHookForTesting({});
         EXPECT_EQ(test::readBytes(data() / "x.bak"), "#earlier\r\n");
     }
-    EXPECT_EQ(listBackupFiles(start()), std::vector<std::string>{"x.bak"});
+    EXPECT_EQ(listBackupFiles(start()), std::vector<std::string> { "x.bak" });
 }
 
 TEST_F(BackupFolder, ReadOnlyFileOrFolderKeepsTheEarlierFile)
@@ -145,12 +145,12 @@ TEST_F(BackupFolder, EmptySoftwareNameReadsNoFile)
 
 TEST_F(BackupFolder, ListHoldsRegularVisibleBakFilesSortedIgnoringCase)
 {
-    for (const char* name : {"b.bak", "a.bak", "C.BAK", "B.bak", "A2.Bak", "c.txt", ".hidden.bak", "bak", ".bak",
-                             "x.bak.txt", "ソフト.bak"})
+    for (const char* name : { "b.bak", "a.bak", "C.BAK", "B.bak", "A2.Bak", "c.txt", ".hidden.bak", "bak", ".bak",
+             "x.bak.txt", "ソフト.bak" })
         test::writeBytes(data() / name, "");
     std::filesystem::create_directory(data() / "folder.bak");
-    EXPECT_EQ(listBackupFiles(start()), (std::vector<std::string>{"a.bak", "A2.Bak", "B.bak", "b.bak", "C.BAK",
-                                                                  sj("ソフト.bak")}));
+    EXPECT_EQ(listBackupFiles(start()),
+        (std::vector<std::string> { "a.bak", "A2.Bak", "B.bak", "b.bak", "C.BAK", sj("ソフト.bak") }));
 }
 
 TEST_F(BackupFolder, EmptyFolderGivesAnEmptyList)
@@ -173,9 +173,15 @@ TEST_F(BackupFolder, ListOfAMissingFolderRaisesTheIoError)
 
 TEST(BackupList, DialogEntryIsTheNameUpToTheFirstLowerCaseBak)
 {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"a.bak", "a"}, {"B.bak", "B"}, {"X.BAK", ""}, {"x.bak.bak", "x"},
-        {"A2.Bak", ""}, {sj("ソフト.bak"), sj("ソフト")}, {".bak", ""}, {"a.bakery.bak", "a"},
+    const std::vector<std::pair<std::string, std::string>> cases {
+        { "a.bak", "a" },
+        { "B.bak", "B" },
+        { "X.BAK", "" },
+        { "x.bak.bak", "x" },
+        { "A2.Bak", "" },
+        { sj("ソフト.bak"), sj("ソフト") },
+        { ".bak", "" },
+        { "a.bakery.bak", "a" },
     };
     for (const auto& [name, entry] : cases)
         EXPECT_EQ(dialogEntryFor(name), entry) << name;

@@ -23,8 +23,9 @@ TEST(FieldHelp, TwelvePanelsInPageOrderEachWithAText)
         // Every character must survive the conversion; a "?" would mean one was lost.
         EXPECT_EQ(help.text.find('?'), std::string::npos) << help.panel;
     }
-    EXPECT_EQ(panels, (std::vector<std::string>{"Panel11", "Panel12", "Panel13", "Panel14", "Panel15", "Panel3",
-                                                "Panel4", "Panel5", "Panel8", "Panel7", "Panel6", "Panel9"}));
+    EXPECT_EQ(panels,
+        (std::vector<std::string> { "Panel11", "Panel12", "Panel13", "Panel14", "Panel15", "Panel3", "Panel4", "Panel5",
+            "Panel8", "Panel7", "Panel6", "Panel9" }));
 }
 
 TEST(FieldHelp, LookupByPanelKeepsTheTrailingBlankOfPanel4)
@@ -45,34 +46,32 @@ struct SizeCase {
     std::string expected;
 };
 
-class DescriptionSize : public testing::TestWithParam<SizeCase> {};
+class DescriptionSize : public testing::TestWithParam<SizeCase> { };
 
 TEST_P(DescriptionSize, CountsBytesWithoutLineBreaks)
 {
     EXPECT_EQ(descriptionSizeMessage(GetParam().description), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, DescriptionSize,
-    testing::Values(SizeCase{"Empty", "", sj("0バイト使用")},
-                    SizeCase{"FullWidth", sj("あいう"), sj("6バイト使用")},
-                    SizeCase{"HalfWidth", "abc", sj("3バイト使用")},
-                    SizeCase{"TwoLines", "ab\r\ncd", sj("4バイト使用")},
-                    SizeCase{"TrailingBreakAndEmptyLines", "ab\r\n\r\ncd\r\n", sj("4バイト使用")},
-                    SizeCase{"LoneLfAndCr", "ab\ncd\re", sj("5バイト使用")},
-                    SizeCase{"LongLineWithoutSeparators", std::string(12345, 'x'), sj("12345バイト使用")}),
+INSTANTIATE_TEST_SUITE_P(EdgeCases, DescriptionSize,
+    testing::Values(SizeCase { "Empty", "", sj("0バイト使用") },
+        SizeCase { "FullWidth", sj("あいう"), sj("6バイト使用") }, SizeCase { "HalfWidth", "abc", sj("3バイト使用") },
+        SizeCase { "TwoLines", "ab\r\ncd", sj("4バイト使用") },
+        SizeCase { "TrailingBreakAndEmptyLines", "ab\r\n\r\ncd\r\n", sj("4バイト使用") },
+        SizeCase { "LoneLfAndCr", "ab\ncd\re", sj("5バイト使用") },
+        SizeCase { "LongLineWithoutSeparators", std::string(12345, 'x'), sj("12345バイト使用") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WebLinks, SiteLinksOpenTheirPathsAndOnlyLabel94UsesTheSecureServer)
 {
     const std::string site = std::string("http://") + TARVO_SITE_HOST;
-    const std::vector<std::pair<std::string, std::string>> expected{
-        {"Label77", site + "/"},
-        {"Label90", site + "/for_authors/upload/soft_reg.html"},
-        {"Label91", site + "/for_authors/upload/auth_reg.html"},
-        {"Label92", site + "/for_authors/pw/index.html"},
-        {"Label93", site + "/swauth/man/"},
-        {"Label94", std::string("https://") + TARVO_SECURE_HOST + "/swauth/auth.entry"},
+    const std::vector<std::pair<std::string, std::string>> expected {
+        { "Label77", site + "/" },
+        { "Label90", site + "/for_authors/upload/soft_reg.html" },
+        { "Label91", site + "/for_authors/upload/auth_reg.html" },
+        { "Label92", site + "/for_authors/pw/index.html" },
+        { "Label93", site + "/swauth/man/" },
+        { "Label94", std::string("https://") + TARVO_SECURE_HOST + "/swauth/auth.entry" },
     };
     for (const auto& [control, url] : expected) {
         const WebLink* link = webLinkFor(control);

@@ -21,25 +21,20 @@ struct AuthorCase {
     std::string expected;
 };
 
-class AuthorFromSettings : public testing::TestWithParam<AuthorCase> {};
+class AuthorFromSettings : public testing::TestWithParam<AuthorCase> { };
 
 TEST_P(AuthorFromSettings, TakesTheFirstLineWithoutItsFirstCharacter)
 {
     EXPECT_EQ(authorFromSettingsText(GetParam().settingsText), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, AuthorFromSettings,
-    testing::Values(AuthorCase{"HashAndName", sj("#山川 一郎\r\n"), sj("山川 一郎")},
-                    AuthorCase{"NoHashStillLosesFirstCharacter", "Xname\r\n", "name"},
-                    AuthorCase{"HashAlone", "#\r\n", ""},
-                    AuthorCase{"EmptyFile", "", ""},
-                    AuthorCase{"EmptyFirstLine", "\r\n#later\r\n", ""},
-                    AuthorCase{"LaterLinesIgnored", "#a\r\n#b\r\n", "a"},
-                    AuthorCase{"LoneLfEndsTheLine", "#a\n#b", "a"},
-                    AuthorCase{"NoLineBreak", "#a", "a"},
-                    AuthorCase{"BlanksKept", "#  a  \r\n", "  a  "},
-                    AuthorCase{"DoubleByteFirstCharacterDroppedWhole", sj("＃名前\r\n"), sj("名前")}),
+INSTANTIATE_TEST_SUITE_P(EdgeCases, AuthorFromSettings,
+    testing::Values(AuthorCase { "HashAndName", sj("#山川 一郎\r\n"), sj("山川 一郎") },
+        AuthorCase { "NoHashStillLosesFirstCharacter", "Xname\r\n", "name" }, AuthorCase { "HashAlone", "#\r\n", "" },
+        AuthorCase { "EmptyFile", "", "" }, AuthorCase { "EmptyFirstLine", "\r\n#later\r\n", "" },
+        AuthorCase { "LaterLinesIgnored", "#a\r\n#b\r\n", "a" }, AuthorCase { "LoneLfEndsTheLine", "#a\n#b", "a" },
+        AuthorCase { "NoLineBreak", "#a", "a" }, AuthorCase { "BlanksKept", "#  a  \r\n", "  a  " },
+        AuthorCase { "DoubleByteFirstCharacterDroppedWhole", sj("＃名前\r\n"), sj("名前") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Settings, TextIsHashAuthorAndCrLf)
@@ -51,7 +46,7 @@ TEST(Settings, TextIsHashAuthorAndCrLf)
 class SettingsFile : public testing::Test {
 protected:
     test::TemporaryFolder folder;
-    test::CurrentDirectory cwd{folder.path()};
+    test::CurrentDirectory cwd { folder.path() };
 };
 
 TEST_F(SettingsFile, EmptyAuthorWritesExactlyThreeBytes)
@@ -102,7 +97,7 @@ struct StartDirectoryCase {
     std::string expected;
 };
 
-class StartDirectoryForm : public testing::TestWithParam<StartDirectoryCase> {};
+class StartDirectoryForm : public testing::TestWithParam<StartDirectoryCase> { };
 
 TEST_P(StartDirectoryForm, EndsInExactlyOneSeparator)
 {
@@ -110,17 +105,16 @@ TEST_P(StartDirectoryForm, EndsInExactlyOneSeparator)
     EXPECT_EQ(startDirectoryFrom(c.directory, c.separator), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, StartDirectoryForm,
-    testing::Values(StartDirectoryCase{"WindowsFolder", "C:\\TOOLS", '\\', "C:\\TOOLS\\"},
-                    StartDirectoryCase{"WindowsRoot", "C:\\", '\\', "C:\\"},
-                    StartDirectoryCase{"TrailingHyou", sj("C:\\表"), '\\', sj("C:\\表\\")},
-                    StartDirectoryCase{"TrailingSo", sj("C:\\ソ"), '\\', sj("C:\\ソ\\")},
-                    StartDirectoryCase{"SoThenSeparator", sj("C:\\ソ\\"), '\\', sj("C:\\ソ\\")},
-                    StartDirectoryCase{"LinuxFolder", "/home/a", '/', "/home/a/"},
-                    StartDirectoryCase{"LinuxRoot", "/", '/', "/"},
-                    StartDirectoryCase{"LinuxRunOfSeparators", "/home/a//", '/', "/home/a/"},
-                    StartDirectoryCase{"LinuxTrailingSo", sj("/tmp/ソ"), '/', sj("/tmp/ソ/")}),
+INSTANTIATE_TEST_SUITE_P(EdgeCases, StartDirectoryForm,
+    testing::Values(StartDirectoryCase { "WindowsFolder", "C:\\TOOLS", '\\', "C:\\TOOLS\\" },
+        StartDirectoryCase { "WindowsRoot", "C:\\", '\\', "C:\\" },
+        StartDirectoryCase { "TrailingHyou", sj("C:\\表"), '\\', sj("C:\\表\\") },
+        StartDirectoryCase { "TrailingSo", sj("C:\\ソ"), '\\', sj("C:\\ソ\\") },
+        StartDirectoryCase { "SoThenSeparator", sj("C:\\ソ\\"), '\\', sj("C:\\ソ\\") },
+        StartDirectoryCase { "LinuxFolder", "/home/a", '/', "/home/a/" },
+        StartDirectoryCase { "LinuxRoot", "/", '/', "/" },
+        StartDirectoryCase { "LinuxRunOfSeparators", "/home/a//", '/', "/home/a/" },
+        StartDirectoryCase { "LinuxTrailingSo", sj("/tmp/ソ"), '/', sj("/tmp/ソ/") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFile, CurrentDirectoryIsReportedInCp932)

@@ -19,14 +19,19 @@ constexpr std::string_view kBackupExtension = ".bak";
 int ioErrorCode(int error)
 {
     switch (error) {
-    case ENOENT: return 2;
+    case ENOENT:
+        return 2;
     case ENOTDIR:
-    case ENAMETOOLONG: return 3;
+    case ENAMETOOLONG:
+        return 3;
     case EMFILE:
-    case ENFILE: return 4;
+    case ENFILE:
+        return 4;
     case EACCES:
-    case EPERM: return 5;
-    default: return error;
+    case EPERM:
+        return 5;
+    default:
+        return error;
     }
 }
 
@@ -40,8 +45,8 @@ bool hasBackupExtension(std::string_view name)
     if (name.size() < kBackupExtension.size())
         return false;
     const std::string_view tail = name.substr(name.size() - kBackupExtension.size());
-    return std::equal(tail.begin(), tail.end(), kBackupExtension.begin(),
-                      [](char a, char b) { return asciiLower(a) == b; });
+    return std::equal(
+        tail.begin(), tail.end(), kBackupExtension.begin(), [](char a, char b) { return asciiLower(a) == b; });
 }
 
 // Letter case folded only in single-byte characters: the second byte of a
@@ -58,7 +63,7 @@ std::string caseFolded(std::string_view cp932Name)
 
 bool isRegularFile(const std::filesystem::path& folder, const char* name)
 {
-    struct stat status {};
+    struct stat status { };
     return ::stat((folder / name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 

@@ -18,8 +18,7 @@ std::string backupPath(std::string_view cp932StartDirectory, std::string_view cp
 // never created. A SoftwareName holding "/" or "\" cannot be one file name and is
 // refused. Raises "ファイル %s を作成できません" with the full path; an earlier file
 // then stays as it was.
-void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName,
-                 std::string_view backupText);
+void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
 
 struct RestoreReport {
     // How often the fee filter showed its message while the fee was restored.

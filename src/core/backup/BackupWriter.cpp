@@ -25,8 +25,7 @@ bool isOneFileName(std::string_view cp932Name)
 
 } // namespace
 
-void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName,
-                 std::string_view backupText)
+void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName, std::string_view backupText)
 {
     const std::string path = backupPath(cp932StartDirectory, cp932SoftwareName);
     if (!isOneFileName(cp932SoftwareName))

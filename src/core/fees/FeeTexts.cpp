@@ -6,7 +6,7 @@ namespace tarvo {
 
 const FeeTexts& feeTexts()
 {
-    static const FeeTexts texts{
+    static const FeeTexts texts {
         .userHeading = cp932FromUtf8("●利用者に請求される金額"),
         .authorHeading = cp932FromUtf8("●作者の方に支払われる金額"),
         .priceLabel = cp932FromUtf8("本体価格："),

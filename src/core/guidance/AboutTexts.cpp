@@ -7,7 +7,7 @@ namespace tarvo {
 
 const AboutTexts& aboutTexts()
 {
-    static const AboutTexts texts{
+    static const AboutTexts texts {
         .title = "Tarvo Registration System",
         .subtitle = cp932FromUtf8("タルヴォ簡易登録テキスト文書作成システム"),
         .mailLine = cp932FromUtf8("メール   " TARVO_AUTHOR_MAIL),
