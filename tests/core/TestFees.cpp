@@ -8,6 +8,7 @@
 namespace tarvo {
 namespace {
 
+using test::PrintTo;
 using test::sj;
 using Lines = std::vector<std::string>;
 

@@ -11,6 +11,7 @@
 namespace tarvo {
 namespace {
 
+using test::PrintTo;
 using test::sj;
 
 TEST(FieldHelp, TwelvePanelsInPageOrderEachWithAText)

@@ -12,6 +12,7 @@
 namespace tarvo {
 namespace {
 
+using test::PrintTo;
 using test::sj;
 
 struct AuthorCase {
