@@ -1,0 +1,97 @@
+#include "GuiTestSupport.h"
+
+#include "text/Cp932.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace tarvo::gui::test {
+
+QByteArray sj(const char* utf8)
+{
+    return QByteArray::fromStdString(cp932FromUtf8(utf8));
+}
+
+StartFolder::StartFolder()
+    : m_previous(QDir::currentPath())
+{
+    if (!m_folder.isValid() || !QDir::setCurrent(m_folder.path()))
+        qFatal("cannot make a temporary start folder");
+}
+
+StartFolder::~StartFolder()
+{
+    QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir::setCurrent(m_previous);
+}
+
+void StartFolder::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+}
+
+QByteArray StartFolder::read(const QString& name) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool StartFolder::exists(const QString& name) const
+{
+    return QFileInfo::exists(filePath(name));
+}
+
+void StartFolder::makeFolder(const QString& name) const
+{
+    if (!QDir(m_folder.path()).mkpath(name))
+        qFatal("cannot make a test folder");
+}
+
+void chooseItem(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    const QModelIndex item = list->model()->index(index, combo->modelColumn());
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+}
+
+void whenMessageBoxShows(const std::function<void(QMessageBox*)>& inspect)
+{
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box && waited->elapsed() < 5000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (box)
+            inspect(box);
+        else
+            QTest::qFail("no message box appeared", __FILE__, __LINE__);
+    });
+    poll->start(10);
+}
+
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const MessageBox::Record& record : MessageBox::shown())
+        texts.append(record.text);
+    return texts;
+}
+
+} // namespace tarvo::gui::test
