@@ -111,7 +111,7 @@ MessageBox::Answer showBox(const BoxSpec& spec, QWidget* parent, const QString& 
 MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text)
 {
     const BoxSpec spec = specFor(kind);
-    const QStringList buttons = spec.yesNo ? QStringList{ yesCaption(), noCaption() } : QStringList{ okCaption() };
+    const QStringList buttons = spec.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
     records().append({ kind, spec.title, text, spec.icon, buttons });
     if (!nextAnswers().empty()) {
         const MessageBox::Answer answer = nextAnswers().front();

@@ -4,9 +4,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +57,64 @@ void StartFolder::makeFolder(const QString& name) const
 {
     if (!QDir(m_folder.path()).mkpath(name))
         qFatal("cannot make a test folder");
+}
+
+bool StartFolder::makeUnreadable(const QString& name) const
+{
+    return QFileInfo(QStringLiteral("/proc/self/mem")).isFile()
+        && QFile::link(QStringLiteral("/proc/self/mem"), filePath(name));
+}
+
+void StartFolder::setReadOnly(bool readOnly) const
+{
+    QFile::Permissions permissions
+        = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!readOnly)
+        permissions |= QFile::WriteOwner;
+    QFile::setPermissions(m_folder.path(), permissions);
+}
+
+void answerEveryBox()
+{
+    MessageBox::clearNextAnswers();
+    for (int i = 0; i < 50; ++i)
+        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+}
+
+// QTest::keyClicks() takes Latin-1 only; Japanese arrives as key events that
+// carry their character, as from an input method without composition.
+void typeInto(QWidget* control, const QString& text)
+{
+    control->setFocus();
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text.at(at);
+        if (c.unicode() < 0x7f && c.isPrint()) {
+            QTest::keyClick(control, c.toLatin1());
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        sendCharacter(control, text.mid(at, length));
+        at += length - 1;
+    }
+    QCoreApplication::processEvents();
+}
+
+void sendCharacter(QWidget* control, const QString& character)
+{
+    control->setFocus();
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
+    QApplication::sendEvent(control, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, character);
+    QApplication::sendEvent(control, &release);
+    QCoreApplication::processEvents();
+}
+
+void pasteInto(QWidget* control, const QString& clipboardText)
+{
+    QApplication::clipboard()->setText(clipboardText);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
 }
 
 void chooseItem(QComboBox* combo, int index)

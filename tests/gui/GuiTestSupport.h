@@ -33,11 +33,25 @@ public:
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
     void makeFolder(const QString& name) const;
+    // A regular file that exists but cannot be read, even by the superuser: a
+    // link to the process's memory file, whose first page is never mapped.
+    bool makeUnreadable(const QString& name) const;
+    void setReadOnly(bool readOnly) const;
 
 private:
     QString m_previous;
     QTemporaryDir m_folder;
 };
+
+// Answers every box that comes up during a test with OK (No for questions), so
+// that an unexpected box fails an expectation instead of blocking the test.
+void answerEveryBox();
+
+// The author's input: key by key, one key event carrying a whole character
+// (as a keyboard delivers an emoji), and a paste by Ctrl+V.
+void typeInto(QWidget* control, const QString& text);
+void sendCharacter(QWidget* control, const QString& character);
+void pasteInto(QWidget* control, const QString& clipboardText);
 
 // Picks an item from the drop-down list the way the author does: open the list
 // and click the item.

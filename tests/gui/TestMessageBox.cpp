@@ -97,14 +97,14 @@ private slots:
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("defaultButton");
         QTest::addColumn<QString>("escapeButton");
-        QTest::newRow("plain message") << Kind::Message << kAppTitle << QMessageBox::NoIcon << QStringList{ kOk }
+        QTest::newRow("plain message") << Kind::Message << kAppTitle << QMessageBox::NoIcon << QStringList { kOk }
                                        << kOk << kOk;
         QTest::newRow("plain question") << Kind::Question << kAppTitle << QMessageBox::NoIcon
-                                        << QStringList{ kYes, kNo } << kYes << kNo;
+                                        << QStringList { kYes, kNo } << kYes << kNo;
         QTest::newRow("confirmation") << Kind::Confirmation << QStringLiteral("確認") << QMessageBox::Question
-                                      << QStringList{ kYes, kNo } << kYes << kNo;
-        QTest::newRow("application error") << Kind::Error << kAppTitle << QMessageBox::Critical
-                                           << QStringList{ kOk } << kOk << kOk;
+                                      << QStringList { kYes, kNo } << kYes << kNo;
+        QTest::newRow("application error")
+            << Kind::Error << kAppTitle << QMessageBox::Critical << QStringList { kOk } << kOk << kOk;
     }
 
     // No hook: the real QMessageBox comes up, is inspected and answered by Enter,
@@ -194,13 +194,13 @@ private slots:
         QCOMPARE(shown[0].kind, Kind::Message);
         QCOMPARE(shown[0].title, kAppTitle);
         QCOMPARE(shown[0].icon, QMessageBox::NoIcon);
-        QCOMPARE(shown[0].buttons, QStringList{ kOk });
+        QCOMPARE(shown[0].buttons, QStringList { kOk });
         QCOMPARE(shown[1].kind, Kind::Question);
-        QCOMPARE(shown[1].buttons, (QStringList{ kYes, kNo }));
+        QCOMPARE(shown[1].buttons, (QStringList { kYes, kNo }));
         QCOMPARE(shown[2].title, QStringLiteral("確認"));
         QCOMPARE(shown[2].icon, QMessageBox::Question);
         QCOMPARE(shown[3].icon, QMessageBox::Critical);
-        QCOMPARE(test::shownTexts(), (QStringList{ "一", "二", "三", "四" }));
+        QCOMPARE(test::shownTexts(), (QStringList { "一", "二", "三", "四" }));
     }
 
     void guardShowsTheErrorBoxWithTheFullStopRule_data()
@@ -209,8 +209,8 @@ private slots:
         QTest::addColumn<QString>("boxText");
         QTest::newRow("open error gets a full stop") << 0 << QStringLiteral("ファイル category.dat は開けません.");
         QTest::newRow("conversion error gets a full stop") << 1 << QStringLiteral("'' は整数ではありません.");
-        QTest::newRow("index error ends in a parenthesis") << 2
-                                                           << QStringLiteral("リストのインデックスが範囲を超えています (-1)");
+        QTest::newRow("index error ends in a parenthesis")
+            << 2 << QStringLiteral("リストのインデックスが範囲を超えています (-1)");
     }
 
     // A run-time failure ends the handler at that point; what it changed before
