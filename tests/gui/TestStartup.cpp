@@ -92,6 +92,28 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QCOMPARE(pages->currentIndex(), 0);
+
+        // Every control of the form under its form name; the hidden working
+        // fields are data, not widgets.
+        QStringList names { "Edit1", "Edit2", "Edit27", "Edit28", "Edit29", "Edit30", "Memo1", "Memo3", "Memo4",
+            "Memo6", "Memo7", "Memo8", "Memo9", "Label2", "Label3", "Label5", "Label6", "Label7", "Label8", "Label9",
+            "Label39", "Label52", "Label73", "Label77", "Image1", "Image2", "Button1", "Button2", "Button3",
+            "RadioGroup1", "RadioGroup6", "RadioGroup8", "RadioGroup9", "RadioGroup10", "DriveComboBox1",
+            "DirectoryListBox1" };
+        for (int n : { 19, 20, 21, 22, 23, 24, 25, 32, 33, 34, 35, 36 })
+            names << QStringLiteral("Edit%1").arg(n);
+        for (int n : { 1, 2, 6, 7, 8, 9 })
+            names << QStringLiteral("CheckBox%1").arg(n);
+        for (int n = 1; n <= 4; ++n)
+            names << QStringLiteral("ComboBox%1").arg(n);
+        for (int n = 1; n <= 15; ++n)
+            names << QStringLiteral("Panel%1").arg(n);
+        for (int n = 90; n <= 94; ++n)
+            names << QStringLiteral("Label%1").arg(n);
+        for (const QString& name : names)
+            QVERIFY2(window->findChildren<QWidget*>(name).size() == 1, qPrintable(name));
+        for (const char* name : { "Memo2", "Memo5", "Label4", "FileListBox1" })
+            QVERIFY2(!window->findChild<QObject*>(name), name);
     }
 
     void startsWithEveryDataFile()
