@@ -155,7 +155,10 @@ private slots:
         openActive({ QStringLiteral("a"), QStringLiteral("b") });
         QSignalSpy requested(dialog, &LoadDialog::loadRequested);
         const QRect second = list()->visualItemRect(list()->item(1));
+        QSignalSpy doubleClicked(list(), &QListWidget::itemDoubleClicked);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, second.center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(doubleClicked.count(), 1);
         QCOMPARE(requested.count(), 0);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->selectedEntryText(), QStringLiteral("b"));
