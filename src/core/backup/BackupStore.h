@@ -33,7 +33,9 @@ struct RestoreReport {
 RestoreReport restoreBackup(std::string_view fileBytes, RegistrationEntry& entry);
 
 // Reads the backup of entry.softwareName and restores it. Raises
-// "ファイル %s は開けません" with the full path when the file cannot be read.
+// "ファイル %s は開けません" with the full path when the file cannot be read. An
+// empty SoftwareName (the entry of a file without a lower-case ".bak") reads no
+// file and changes nothing.
 RestoreReport restoreBackupFile(std::string_view cp932StartDirectory, RegistrationEntry& entry);
 
 // The regular, non-hidden files of the backup folder whose names end in ".bak"

@@ -30,6 +30,7 @@ struct WebLink {
     LinkEndpoint endpoint;
     std::string path;      // the fixed path on the endpoint; empty for the home page
     std::string question;  // CP932; empty when the link opens without asking
+    // The address handed to the browser (UTF-8).
     std::string url() const;
 };
 
