@@ -25,16 +25,16 @@ QFont pGothicFont(int pixelSize)
 
 QFont centuryFont(int pixelSize)
 {
-    return fontOf(
-        { QStringLiteral("Century"), QStringLiteral("Century Schoolbook L"), QStringLiteral("TeX Gyre Schola"),
-            QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif") },
+    return fontOf({ QStringLiteral("Century"), QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"),
+                      QStringLiteral("TeX Gyre Schola"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("DejaVu Serif"), QStringLiteral("serif") },
         pixelSize);
 }
 
 QFont arialFont(int pixelSize)
 {
-    return fontOf({ QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("sans-serif") },
+    return fontOf({ QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif") },
         pixelSize);
 }
 
