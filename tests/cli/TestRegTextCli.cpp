@@ -122,6 +122,24 @@ TEST_F(RegTextCli, RenderWithUtf8WritesUtf8WithLf)
     EXPECT_NE(result.out.find("[ソフト名称] ←必須]\n表計算ソフト\n"), std::string::npos);
 }
 
+// A path of Japanese characters (表 and ソ carry 0x5C as second byte) and blanks,
+// relative and absolute, names the file and gives the software name.
+TEST_F(RegTextCli, RenderReadsABackupInAFolderOfJapaneseNamesWithBlanks)
+{
+    RegistrationEntry entry = sharewareEntry();
+    entry.softwareName = sj(" 表 ソフト ");
+    const PreviewOutcome expected = runPreviewCommand(entry);
+    std::filesystem::create_directories(folder / "登録 表ソ" / "data");
+    write("登録 表ソ/data/ 表 ソフト .bak", expected.backupText);
+
+    for (const std::string& path :
+        { std::string("登録 表ソ/data/ 表 ソフト .bak"), (folder / "登録 表ソ/data/ 表 ソフト .bak").string() }) {
+        const ToolRun result = run({ "render", path });
+        EXPECT_EQ(result.status, 0) << path;
+        EXPECT_EQ(result.out, expected.previewText) << path;
+    }
+}
+
 TEST_F(RegTextCli, SoftwareNameComesFromTheFileNameNotFromTheRecord)
 {
     write("x.bak.bak", backupOf(sharewareEntry()));
