@@ -7,11 +7,12 @@
 #include "document/PreviewCommand.h"
 #include "text/Cp932.h"
 
+#include "BenchReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 
 namespace {
@@ -103,38 +104,6 @@ void BM_MemcpyOfTheOutputBytes(benchmark::State& state)
 BENCHMARK(BM_BuildDocumentAndBackup)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyOfTheOutputBytes)->Unit(benchmark::kMicrosecond);
 
-// Prints as usual and remembers each benchmark's time per iteration, so that the
-// ratio can be printed at the end. CPU time is given beside wall time because a
-// busy machine stretches the latter.
-class RememberingReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double wall = 0;
-        double cpu = 0;
-    };
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
-                continue;
-            const double iterations = static_cast<double>(run.iterations);
-            m_times[run.run_name.function_name]
-                = { run.real_accumulated_time / iterations, run.cpu_accumulated_time / iterations };
-        }
-    }
-
-    Times times(const std::string& name) const
-    {
-        const auto found = m_times.find(name);
-        return found == m_times.end() ? Times {} : found->second;
-    }
-
-private:
-    std::map<std::string, Times> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,7 +111,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RememberingReporter reporter;
+    bench::RememberingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
