@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,15 @@ public:
 private:
     std::filesystem::path m_previous;
 };
+
+// Prints a named test case by its name instead of its bytes; a test file brings it
+// in with `using test::PrintTo;` beside its case structs.
+template <typename Case>
+    requires requires(const Case& c) { std::string_view(c.name); }
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);

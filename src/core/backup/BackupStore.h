@@ -18,8 +18,7 @@ std::string backupPath(std::string_view cp932StartDirectory, std::string_view cp
 // never created. A SoftwareName holding "/" or "\" cannot be one file name and is
 // refused. Raises "ファイル %s を作成できません" with the full path; an earlier file
 // then stays as it was.
-void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName,
-                 std::string_view backupText);
+void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
 
 struct RestoreReport {
     // How often the fee filter showed its message while the fee was restored.
@@ -33,7 +32,9 @@ struct RestoreReport {
 RestoreReport restoreBackup(std::string_view fileBytes, RegistrationEntry& entry);
 
 // Reads the backup of entry.softwareName and restores it. Raises
-// "ファイル %s は開けません" with the full path when the file cannot be read.
+// "ファイル %s は開けません" with the full path when the file cannot be read. An
+// empty SoftwareName (the entry of a file without a lower-case ".bak") reads no
+// file and changes nothing.
 RestoreReport restoreBackupFile(std::string_view cp932StartDirectory, RegistrationEntry& entry);
 
 // The regular, non-hidden files of the backup folder whose names end in ".bak"

@@ -12,10 +12,10 @@ inline constexpr int kUserHandlingFee = 105;
 // What a user pays and what the author receives for a fee, in whole yen.
 struct FeeQuote {
     int price = 0;
-    int tax = 0;        // price / 20, rounded half up
-    int charged = 0;    // price + tax + 105
+    int tax = 0; // price / 20, rounded half up
+    int charged = 0; // price + tax + 105
     int commission = 0; // (price + tax) / 10, rounded half up
-    int revenue = 0;    // price + tax - commission
+    int revenue = 0; // price + tax - commission
 
     static FeeQuote forPrice(int price);
     friend bool operator==(const FeeQuote&, const FeeQuote&) = default;
@@ -38,7 +38,9 @@ struct FeeOutcome {
 FeeOutcome evaluateFeeText(std::string_view cp932FeeText);
 
 // The digit filter of the fee field: every byte outside "0" to "9" shows the
-// message once, and one such byte empties the field.
+// message once, and one such byte empties the field. The filter reads CP932
+// bytes; a window passes its text through cp932FromUtf8, which turns a character
+// that CP932 cannot hold into one "?", so such a character shows the message once.
 struct FeeFilterResult {
     int messageCount = 0;
     std::string text; // what the field holds afterwards

@@ -25,11 +25,12 @@ const std::string& descriptionSizeHint();
 enum class LinkEndpoint { Site, SecureSite, HomePage };
 
 struct WebLink {
-    std::string control;   // "Label77", "Label90" ... "Label73", "Image1"
-    std::string leadIn;    // CP932 text beside or above it; empty for none
+    std::string control; // "Label77", "Label90" ... "Label73", "Image1"
+    std::string leadIn; // CP932 text beside or above it; empty for none
     LinkEndpoint endpoint;
-    std::string path;      // the fixed path on the endpoint; empty for the home page
-    std::string question;  // CP932; empty when the link opens without asking
+    std::string path; // the fixed path on the endpoint; empty for the home page
+    std::string question; // CP932; empty when the link opens without asking
+    // The address handed to the browser (UTF-8).
     std::string url() const;
 };
 

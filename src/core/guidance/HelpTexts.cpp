@@ -1,0 +1,57 @@
+#include "guidance/Guidance.h"
+
+#include "text/Cp932.h"
+
+#include <algorithm>
+
+namespace tarvo {
+
+// The texts of the "?" panels, in the order of their fields on the two pages.
+// "これも同じです。" and "これも同様です。" refer to the field above theirs, and
+// the blank that ends Panel4's text belongs to it.
+const std::vector<FieldHelp>& fieldHelpTexts()
+{
+    static const std::vector<FieldHelp> texts {
+        { "Panel11", cp932FromUtf8("そのソフトの印象を強く与えるように一行で説明して下さい。") },
+        { "Panel12",
+            cp932FromUtf8("例えば、「xyz」というソフトだったらネット上で公開した時には圧縮とか普通していますので「xyz."
+                          "lzh」「xyz.zip」とかなってますよね。このファイル名を記入します。") },
+        { "Panel13",
+            cp932FromUtf8("タルヴォを通して雑誌などから掲載依頼が来た時に雑誌に載せる時のファイル名をあらかじめ決めてお"
+                          "きます。大抵は雑誌の編集部から直接聞いてくるので後で変えることもできますが、一応入力しておき"
+                          "ます。一般には全部半角英語の小文字で書くようです。") },
+        { "Panel14", cp932FromUtf8("通常は「汎用」と書きます。詳しくは、「書き方のヘルプ」をどうぞ。") },
+        { "Panel15",
+            cp932FromUtf8(
+                "何かあれば書きます。「正式版完成のときには書籍へも入れていいです。 」などのように書きます。") },
+        { "Panel3",
+            cp932FromUtf8("500円～15000円の範囲内で自分のソフトの価格を設定します。実際に支払われる料金は違うので右の「"
+                          "計算」ボタンを押してみましょう。") },
+        { "Panel4",
+            cp932FromUtf8("書き方の例としては、「試用期限は2週間までです。それを過ぎると起動時に送金をうながすダイアロ"
+                          "グが表示されます。銀行振込や郵便振替の場合は解除キーを送付するメールアドレスか住所を一緒に送"
+                          "付してください。」のような感じで書いて下さい。 ") },
+        { "Panel5",
+            cp932FromUtf8("お金を振り込む銀行名と口座番号を記入します。「ABC銀行 練馬支店 普通 1234567 山川 "
+                          "一郎」のような感じで書きます。") },
+        { "Panel8",
+            cp932FromUtf8(
+                "これも同じです。必須ではありません。「振込口座 230-4-518294 山川 一郎」のように書きます。") },
+        { "Panel7", cp932FromUtf8("Tarvoから正式に受けたルミペイ作品番号を記入して下さい。") },
+        { "Panel6",
+            cp932FromUtf8("Nifty Serveの送金代行システムを御利用する方は「○○番」のように記入して下さい。但し、Nifty "
+                          "Serveに申し込んでないと記入できません！") },
+        { "Panel9", cp932FromUtf8("これも同様です。") },
+    };
+    return texts;
+}
+
+std::string fieldHelpFor(std::string_view panelName)
+{
+    const auto& texts = fieldHelpTexts();
+    const auto found
+        = std::find_if(texts.begin(), texts.end(), [&](const FieldHelp& help) { return help.panel == panelName; });
+    return found == texts.end() ? std::string() : found->text;
+}
+
+} // namespace tarvo

@@ -1,0 +1,283 @@
+#include "TestSupport.h"
+
+#include "document/PreviewCommand.h"
+#include "text/Cp932.h"
+#include "text/Lines.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tarvo {
+namespace {
+
+using test::sj;
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built tool in `folder` with its output streams caught in files there.
+ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& arguments)
+{
+    const auto outFile = folder / ".stdout";
+    const auto errFile = folder / ".stderr";
+    std::vector<char*> argv { const_cast<char*>(TARVO_REGTEXT_PATH) };
+    for (const auto& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || err < 0 || ::chdir(folder.c_str()) != 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
+            ::_exit(127);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ToolRun result;
+    int status = 0;
+    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
+        result.status = WEXITSTATUS(status);
+    result.out = test::readBytes(outFile);
+    result.err = test::readBytes(errFile);
+    std::filesystem::remove(outFile);
+    std::filesystem::remove(errFile);
+    return result;
+}
+
+std::string utf8Line(std::string_view utf8)
+{
+    return std::string(utf8) + "\n";
+}
+
+RegistrationEntry sharewareEntry()
+{
+    RegistrationEntry e;
+    e.authorId = sj("山川 一郎");
+    e.softwareName = sj("表計算ソフト");
+    e.headline = sj("軽くて速い表計算");
+    e.description = sj("一行目\r\n\r\n三行目");
+    e.archiveFileName = "calc10.lzh";
+    e.supportedOs = { false, true, true, false, false, false };
+    e.changeHandling(sj("シェアウェア"));
+    e.category = sj("ビジネス");
+    e.subcategory = sj("表計算");
+    e.printPermission = 1;
+    e.printRefusalReason = sj("β版のため");
+    e.sharewareFee = "1500";
+    e.sharewareConditions = sj("試用期間は30日です。");
+    e.registeredProductNumber = "SR012345";
+    return e;
+}
+
+class RegTextCli : public testing::Test {
+protected:
+    // The backup bytes of an entry, as the preview command builds them.
+    static std::string backupOf(RegistrationEntry entry) { return runPreviewCommand(entry).backupText; }
+
+    std::filesystem::path write(const std::string& utf8Name, const std::string& bytes)
+    {
+        test::writeBytes(folder / utf8Name, bytes);
+        return folder / utf8Name;
+    }
+
+    ToolRun run(const std::vector<std::string>& arguments) { return runTool(folder.path(), arguments); }
+
+    test::TemporaryFolder folder;
+};
+
+TEST_F(RegTextCli, RenderWritesThePreviewTextAsSavingWouldAndNoBackup)
+{
+    RegistrationEntry entry = sharewareEntry();
+    const PreviewOutcome expected = runPreviewCommand(entry);
+    std::filesystem::create_directory(folder / "data");
+    write("表計算ソフト.bak", expected.backupText);
+
+    const ToolRun result = run({ "render", "表計算ソフト.bak" });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, expected.previewText);
+    EXPECT_EQ(result.err, utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "data"));
+    EXPECT_EQ(test::readBytes(folder / "表計算ソフト.bak"), expected.backupText);
+}
+
+TEST_F(RegTextCli, RenderWithUtf8WritesUtf8WithLf)
+{
+    RegistrationEntry entry = sharewareEntry();
+    const PreviewOutcome expected = runPreviewCommand(entry);
+    write("表計算ソフト.bak", expected.backupText);
+
+    const ToolRun result = run({ "render", "--utf8", (folder / "表計算ソフト.bak").string() });
+    EXPECT_EQ(result.status, 0);
+    std::string utf8;
+    for (const auto& line : expected.previewLines())
+        utf8 += utf8FromCp932(line) + "\n";
+    EXPECT_EQ(result.out, utf8);
+    EXPECT_NE(result.out.find("[ソフト名称] ←必須]\n表計算ソフト\n"), std::string::npos);
+}
+
+TEST_F(RegTextCli, SoftwareNameComesFromTheFileNameNotFromTheRecord)
+{
+    write("x.bak.bak", backupOf(sharewareEntry()));
+    const ToolRun result = run({ "render", "x.bak.bak", "--utf8" });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("]\nx\n"), std::string::npos);
+    EXPECT_EQ(result.out.find("表計算ソフト\n"), std::string::npos);
+}
+
+TEST_F(RegTextCli, RefusalWritesThePartialTextAndStatusOne)
+{
+    RegistrationEntry entry = sharewareEntry();
+    entry.sharewareFee = "99";
+    auto lines = splitLines(backupOf(sharewareEntry()));
+    lines[lines.size() - 7] = "#99";
+    write("calc.bak", joinLines(lines));
+    entry.softwareName = "calc";
+    const PreviewOutcome expected = runPreviewCommand(entry);
+    ASSERT_EQ(expected.status, PreviewStatus::Refused);
+
+    const ToolRun result = run({ "render", "calc.bak" });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, expected.previewText);
+    EXPECT_EQ(result.err, utf8Line("シェアウェア料金は500円以上15,000円以下でお願いします。"));
+}
+
+TEST_F(RegTextCli, RestoredFeeWithALetterShowsTheFilterMessageBeforeTheOutcome)
+{
+    auto lines = splitLines(backupOf(sharewareEntry()));
+    lines[lines.size() - 7] = "#12a";
+    write("calc.bak", joinLines(lines));
+    const ToolRun result = run({ "render", "calc.bak" });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+        utf8Line("記入欄には半角の数字しか使うことはできません！")
+            + utf8Line("「シェアウェア料金」の部分が記入されていません！"));
+    EXPECT_FALSE(result.out.empty());
+}
+
+TEST_F(RegTextCli, NonDigitIndexIsAnApplicationErrorWithAFullStopAndNoText)
+{
+    auto lines = splitLines(backupOf(sharewareEntry()));
+    lines[1] = "#x";
+    write("calc.bak", joinLines(lines));
+    const ToolRun result = run({ "render", "calc.bak" });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, utf8Line("'x' は整数ではありません."));
+}
+
+TEST_F(RegTextCli, HandlingThatNeverMatchedStopsBeforeThePreviewIsEmptied)
+{
+    RegistrationEntry entry = sharewareEntry();
+    entry.changeHandling(sj("フリーウェア"));
+    auto lines = splitLines(backupOf(entry));
+    lines[14] = sj("#フリー");
+    write("calc.bak", joinLines(lines));
+    const ToolRun result = run({ "render", "calc.bak" });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, utf8Line("'' は整数ではありません."));
+}
+
+TEST_F(RegTextCli, FileWithoutLowerCaseBakIsNotRestored)
+{
+    write("CALC.BAK", backupOf(sharewareEntry()));
+    const ToolRun result = run({ "render", "CALC.BAK" });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(result.err.empty());
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+}
+
+TEST_F(RegTextCli, MissingFileNamesTheFile)
+{
+    const ToolRun result = run({ "render", "nothere.bak" });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, utf8Line("ファイル nothere.bak は開けません."));
+}
+
+TEST_F(RegTextCli, FeesWritesBothStatementsInUtf8)
+{
+    const ToolRun result = run({ "fees", "0500" });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+        "●利用者に請求される金額\n本体価格：500円\n　消費税：25円\n　手数料：105円\n"
+        "--------------------------\n請求金額：630円\n"
+        "●作者の方に支払われる金額\n本体価格：500円\n　消費税：25円\n　手数料：53円\n"
+        "--------------------------\n収益金額：472円\n");
+}
+
+struct FeeMessageCase {
+    const char* name;
+    std::string fee;
+    int status;
+    std::string err;
+};
+
+using test::PrintTo;
+
+class RegTextFees : public RegTextCli, public testing::WithParamInterface<FeeMessageCase> { };
+
+TEST_P(RegTextFees, ReportsTheCalculatorsMessage)
+{
+    const ToolRun result = run({ "fees", GetParam().fee });
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, RegTextFees,
+    testing::Values(FeeMessageCase { "BelowRange", "499", 1,
+                        utf8Line("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。") },
+        FeeMessageCase {
+            "AboveRange", "15001", 1, utf8Line("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。") },
+        FeeMessageCase { "Empty", "", 1, utf8Line("「シェアウェア料金」が記入されていません！") },
+        FeeMessageCase { "ElevenDigits", "12345678901", 2, utf8Line("'12345678901' は整数ではありません.") },
+        FeeMessageCase { "FullWidth", "５００", 2, utf8Line("'５００' は整数ではありません.") }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+class RegTextUsage : public RegTextCli, public testing::WithParamInterface<UsageCase> { };
+
+TEST_P(RegTextUsage, WrongUsageExitsWith64AndTheUsageText)
+{
+    const ToolRun result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, 64);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind("tarvo-regtext: ", 0), 0u);
+    EXPECT_NE(result.err.find("Usage: tarvo-regtext"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, RegTextUsage,
+    testing::Values(UsageCase { "Nothing", {} }, UsageCase { "UnknownCommand", { "print" } },
+        UsageCase { "RenderWithoutFile", { "render" } }, UsageCase { "RenderTwoFiles", { "render", "a.bak", "b.bak" } },
+        UsageCase { "RenderUnknownOption", { "render", "a.bak", "--sjis" } },
+        UsageCase { "FeesWithoutFee", { "fees" } }, UsageCase { "FeesTwoFees", { "fees", "500", "600" } },
+        UsageCase { "HelpWithMore", { "--help", "fees" } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegTextCli, HelpAndVersionGoToStandardOutput)
+{
+    const ToolRun help = run({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: tarvo-regtext", 0), 0u);
+    EXPECT_EQ(help.err, "");
+    const ToolRun version = run({ "--version" });
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tarvo-regtext " TARVO_TEST_VERSION "\n");
+}
+
+} // namespace
+} // namespace tarvo

@@ -1,0 +1,221 @@
+#include "BackupRecords.h"
+
+#include "document/PreviewCommand.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+using test::describe;
+using test::PrintTo;
+using test::restoredFrom;
+using test::sj;
+using Lines = std::vector<std::string>;
+
+RegistrationEntry sharewareEntry()
+{
+    RegistrationEntry e;
+    e.authorId = sj("山川 一郎");
+    e.submissionKind = 1;
+    e.originalLibraryNumber = "PS012345";
+    e.softwareName = sj("表計算ソフト");
+    e.headline = sj("軽くて速い表計算");
+    e.description = sj("一行目\r\n\r\n三行目、最後に改行\r\n");
+    e.archiveFileName = "calc10.lzh";
+    e.publicationFileName = "calc10.lzh";
+    e.version = "1.0";
+    e.machine = sj("汎用");
+    e.supportedOs = { false, true, true, true, false, false };
+    e.otherOs = "NT3.51";
+    e.requiredSoftware = "VB5";
+    e.changeHandling(sj("シェアウェア"));
+    e.category = sj("ビジネス");
+    e.subcategory = sj("表計算");
+    e.fileLocation = 3;
+    e.fileLocationOther = "http://example.invalid/calc10.lzh";
+    e.printPermission = 1;
+    e.printRefusalReason = sj("β版のため");
+    e.webPermission = 0;
+    e.notes = sj("よろしくお願いします。\r\n");
+    e.sharewareFee = "1500";
+    e.sharewareConditions = sj("試用期間は30日です。\r\n以後は保存できません。");
+    e.bankRemittance = sj("ABC銀行 練馬支店 普通 1234567");
+    e.postalRemittance = "230-4-518294";
+    e.registeredProductNumber = "SR012345";
+    e.niftyRemittance = "";
+    e.otherRemittance = sj("現金書留");
+    e.visibility = { true, true, true, false };
+    return e;
+}
+
+RegistrationEntry freewareEntry()
+{
+    RegistrationEntry e;
+    e.authorId = "PA001234";
+    e.softwareName = "tool";
+    e.archiveFileName = "tool.zip";
+    e.changeHandling(sj("フリーウェア"));
+    e.category = sj("ユーティリティ");
+    e.subcategory = sj("ファイル管理");
+    e.otherOs = "Linux";
+    return e;
+}
+
+// What the load dialog leaves: the name from the file, every stored field back.
+RegistrationEntry reloaded(const std::string& backupText, const std::string& softwareName)
+{
+    RegistrationEntry entry;
+    entry.softwareName = softwareName;
+    restoreBackup(backupText, entry);
+    return entry;
+}
+
+TEST(BackupRoundTrip, SharewareEntryComesBackFieldForField)
+{
+    RegistrationEntry original = sharewareEntry();
+    const PreviewOutcome first = runPreviewCommand(original);
+    ASSERT_EQ(first.status, PreviewStatus::Success);
+    ASSERT_EQ(first.backupLines().size(), 29u);
+
+    RegistrationEntry restored = reloaded(first.backupText, original.softwareName.str());
+    // Lines fields come back as hard lines, each ending in a line break.
+    EXPECT_EQ(restored.description.lines(), original.description.lines());
+    EXPECT_EQ(restored.sharewareConditions.lines(), original.sharewareConditions.lines());
+    EXPECT_EQ(restored.notes.lines(), original.notes.lines());
+    restored.description = original.description;
+    restored.sharewareConditions = original.sharewareConditions;
+    restored.notes = original.notes;
+    EXPECT_EQ(describe(restored), describe(original));
+
+    const PreviewOutcome second = runPreviewCommand(restored);
+    EXPECT_EQ(second.backupText, first.backupText);
+    EXPECT_EQ(second.previewText, first.previewText);
+}
+
+TEST(BackupRoundTrip, FreewareEntryComesBackWithTheFillerNote)
+{
+    RegistrationEntry original = freewareEntry();
+    const PreviewOutcome first = runPreviewCommand(original);
+    ASSERT_EQ(first.status, PreviewStatus::Success);
+
+    const RegistrationEntry restored = reloaded(first.backupText, "tool");
+    auto expected = describe(original); // the command put the filler into Notes
+    auto actual = describe(restored);
+    EXPECT_EQ(restored.notes.text(), sj("特になし\r\n"));
+    EXPECT_EQ(original.notes.text(), sj("特になし"));
+    actual.erase(actual.begin() + 23);
+    expected.erase(expected.begin() + 23);
+    EXPECT_EQ(actual, expected);
+}
+
+TEST(BackupRecordWriting, MinimalFreewareEntryIsEighteenLines)
+{
+    RegistrationEntry entry = freewareEntry();
+    entry.category = "";
+    const Lines lines = runPreviewCommand(entry).backupLines();
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines.back(), sj("@特になし"));
+    // With no Description line, file line n holds row n + 1 from row 7 on.
+    EXPECT_EQ(lines[9], "#000000Linux");
+    EXPECT_EQ(lines[12], "#");
+    EXPECT_EQ(lines[13], "#");
+    EXPECT_EQ(lines[14], "#0");
+    EXPECT_EQ(lines[15], "#0");
+    EXPECT_EQ(lines[16], "#0");
+}
+
+TEST(BackupRecordWriting, FreewareWithSharewareFieldsEndsWithTheNotes)
+{
+    RegistrationEntry entry = sharewareEntry();
+    entry.changeHandling(sj("フリーウェア"));
+    const PreviewOutcome outcome = runPreviewCommand(entry);
+    ASSERT_EQ(outcome.status, PreviewStatus::Success);
+    const Lines lines = outcome.backupLines();
+    EXPECT_EQ(lines.back(), sj("@よろしくお願いします。"));
+
+    RegistrationEntry loaded = test::sentinelEntry();
+    restoreBackup(outcome.backupText, loaded);
+    EXPECT_EQ(loaded.sharewareFee.str(), "777");
+    EXPECT_EQ(loaded.registeredProductNumber.str(), "old-product");
+}
+
+TEST(BackupRecordWriting, OptionalSharewareSectionFollowsTheFee)
+{
+    RegistrationEntry entry = sharewareEntry();
+    entry.changeHandling(sj("その他"));
+    entry.sharewareFee = "";
+    EXPECT_EQ(runPreviewCommand(entry).backupLines().back(), sj("@よろしくお願いします。"));
+    entry.sharewareFee = "1000";
+    const Lines lines = runPreviewCommand(entry).backupLines();
+    EXPECT_EQ(lines[lines.size() - 8], "#1000");
+    EXPECT_EQ(lines.back(), sj("#現金書留"));
+}
+
+struct RowFormCase {
+    const char* name;
+    void (*change)(RegistrationEntry&);
+    size_t fileLine; // 1-based; the entry's Description is empty unless changed
+    std::string line;
+    std::vector<std::string> restored; // entries of describe() after reloading
+};
+
+class RowForm : public testing::TestWithParam<RowFormCase> { };
+
+TEST_P(RowForm, IsWrittenAndReadBack)
+{
+    const auto& c = GetParam();
+    RegistrationEntry entry = freewareEntry();
+    c.change(entry);
+    const PreviewOutcome outcome = runPreviewCommand(entry);
+    ASSERT_EQ(outcome.status, PreviewStatus::Success);
+    EXPECT_EQ(outcome.backupLines().at(c.fileLine - 1), c.line);
+    const auto fields = describe(restoredFrom(outcome.backupText, test::sentinelEntry()));
+    for (const auto& expected : c.restored)
+        EXPECT_NE(std::find(fields.begin(), fields.end(), expected), fields.end()) << expected;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, RowForm,
+    testing::Values(RowFormCase { "CategoryWithoutSubcategory", [](auto& e) { e.subcategory = ""; }, 13, "#",
+                        { "category=", "subcategory=" } },
+        RowFormCase {
+            "SystemsOffAndNoOtherOs", [](auto& e) { e.otherOs = ""; }, 10, "#000000", { "os=000000", "otherOs=" } },
+        RowFormCase { "SomeSystems",
+            [](auto& e) {
+                e.supportedOs = { false, true, true, false, false, false };
+                e.otherOs = "";
+            },
+            10, "#011000", { "os=011000" } },
+        RowFormCase { "RefusedWithoutReason", [](auto& e) { e.printPermission = 1; }, 16, "#1",
+            { "print=1", "printReason=", "visible=0010" } },
+        RowFormCase { "OtherLocationWithText",
+            [](auto& e) {
+                e.fileLocation = 3;
+                e.fileLocationOther = "xyz";
+            },
+            15, "#3xyz", { "location=3", "locationOther=xyz", "visible=0100" } },
+        RowFormCase { "OtherLocationWithoutText", [](auto& e) { e.fileLocation = 3; }, 15, "#3",
+            { "location=3", "locationOther=old-location", "visible=0000" } },
+        RowFormCase { "MailLocationDropsTheText", [](auto& e) { e.fileLocationOther = "kept"; }, 15, "#0",
+            { "location=0", "locationOther=old-location" } },
+        RowFormCase { "HiddenOriginalNumberIsStillWritten", [](auto& e) { e.originalLibraryNumber = "PS9"; }, 3, "#PS9",
+            { "original=PS9", "visible=0000" } },
+        RowFormCase { "HandlingOfNoItem", [](auto& e) { e.handling = sj("フリー"); }, 12, sj("#フリー"),
+            { "handling=" + sj("フリー"), "handlingKind=1" } },
+        RowFormCase { "DescriptionWithEmptyMiddleLine", [](auto& e) { e.description = "a\r\n\r\nb"; }, 6, "@a",
+            { "description=a\r\n\r\nb\r\n" } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BackupRecordWriting, RenamedFileRestoresUnderItsNewName)
+{
+    RegistrationEntry entry = freewareEntry();
+    const std::string text = runPreviewCommand(entry).backupText;
+    RegistrationEntry loaded;
+    loaded.softwareName = "renamed";
+    restoreBackup(text, loaded);
+    EXPECT_EQ(loaded.softwareName.str(), "renamed");
+    EXPECT_EQ(loaded.archiveFileName.str(), "tool.zip");
+}
+
+} // namespace
+} // namespace tarvo

@@ -1,0 +1,128 @@
+#include "TestSupport.h"
+
+#include "fees/FeeQuote.h"
+#include "text/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+using test::PrintTo;
+using test::sj;
+using Lines = std::vector<std::string>;
+
+struct QuoteCase {
+    int fee;
+    FeeQuote expected;
+};
+
+class FeeTable : public testing::TestWithParam<QuoteCase> { };
+
+TEST_P(FeeTable, RoundsHalfUp)
+{
+    EXPECT_EQ(FeeQuote::forPrice(GetParam().fee), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Amounts, FeeTable,
+    testing::Values(QuoteCase { 500, { 500, 25, 630, 53, 472 } }, QuoteCase { 510, { 510, 26, 641, 54, 482 } },
+        QuoteCase { 1234, { 1234, 62, 1401, 130, 1166 } }, QuoteCase { 999, { 999, 50, 1154, 105, 944 } },
+        QuoteCase { 15000, { 15000, 750, 15855, 1575, 14175 } }));
+
+TEST(FeeQuote, IntegerRoundingMatchesTheFloatingPointFormOverTheWholeRange)
+{
+    for (int fee = 500; fee <= 15000; ++fee) {
+        const FeeQuote quote = FeeQuote::forPrice(fee);
+        ASSERT_EQ(quote.tax, static_cast<int>(fee / 20.0 + 0.5)) << fee;
+        ASSERT_EQ(quote.commission, static_cast<int>((fee + quote.tax) / 10.0 + 0.5)) << fee;
+    }
+}
+
+TEST(FeeStatements, SixLinesEachWithFullWidthLabelsAndTwentySixHyphens)
+{
+    const FeeQuote quote = FeeQuote::forPrice(1234);
+    EXPECT_EQ(userStatement(quote),
+        (Lines { sj("●利用者に請求される金額"), sj("本体価格：1234円"), sj("　消費税：62円"), sj("　手数料：105円"),
+            "--------------------------", sj("請求金額：1401円") }));
+    EXPECT_EQ(authorStatement(quote),
+        (Lines { sj("●作者の方に支払われる金額"), sj("本体価格：1234円"), sj("　消費税：62円"), sj("　手数料：130円"),
+            "--------------------------", sj("収益金額：1166円") }));
+    EXPECT_EQ(userStatement(quote)[2].substr(0, 2), "\x81\x40");
+}
+
+struct OutcomeCase {
+    const char* name;
+    std::string text;
+    FeeOutcome::Kind kind;
+    std::string message;
+    int price;
+};
+
+class FeeText : public testing::TestWithParam<OutcomeCase> { };
+
+TEST_P(FeeText, GivesItsOutcome)
+{
+    const auto& c = GetParam();
+    const FeeOutcome outcome = evaluateFeeText(c.text);
+    EXPECT_EQ(outcome.kind, c.kind);
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(outcome.quote.has_value(), c.kind == FeeOutcome::Kind::Quote);
+    EXPECT_EQ(outcome.quote ? outcome.quote->price : 0, c.price);
+}
+
+const std::string kRange = sj("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。");
+
+INSTANTIATE_TEST_SUITE_P(EdgeCases, FeeText,
+    testing::Values(OutcomeCase { "Lowest", "500", FeeOutcome::Kind::Quote, "", 500 },
+        OutcomeCase { "Highest", "15000", FeeOutcome::Kind::Quote, "", 15000 },
+        OutcomeCase { "LeadingZero", "0500", FeeOutcome::Kind::Quote, "", 500 },
+        OutcomeCase { "BelowRange", "499", FeeOutcome::Kind::OutOfRange, kRange, 0 },
+        OutcomeCase { "AboveRange", "15001", FeeOutcome::Kind::OutOfRange, kRange, 0 },
+        OutcomeCase { "Negative", "-500", FeeOutcome::Kind::OutOfRange, kRange, 0 },
+        OutcomeCase { "Empty", "", FeeOutcome::Kind::Empty, sj("「シェアウェア料金」が記入されていません！"), 0 },
+        OutcomeCase {
+            "ElevenDigits", "12345678901", FeeOutcome::Kind::NotANumber, sj("'12345678901' は整数ではありません"), 0 },
+        OutcomeCase { "Blank", " 500", FeeOutcome::Kind::NotANumber, sj("' 500' は整数ではありません"), 0 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FeeStatements, LeadingZerosAreNotShown)
+{
+    EXPECT_EQ(userStatement(*evaluateFeeText("0500").quote)[1], sj("本体価格：500円"));
+}
+
+struct FilterCase {
+    const char* name;
+    std::string text;
+    int messages;
+    std::string remaining;
+};
+
+class FeeFilter : public testing::TestWithParam<FilterCase> { };
+
+TEST_P(FeeFilter, ShowsTheMessageOncePerDisallowedByte)
+{
+    const auto& c = GetParam();
+    const FeeFilterResult result = filterFeeText(c.text);
+    EXPECT_EQ(result.messageCount, c.messages);
+    EXPECT_EQ(result.text, c.remaining);
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeCases, FeeFilter,
+    testing::Values(FilterCase { "Digits", "0123456789", 0, "0123456789" }, FilterCase { "Empty", "", 0, "" },
+        FilterCase { "LetterAfterDigits", "12a", 1, "" }, FilterCase { "Pasted", "1a2b", 2, "" },
+        FilterCase { "FullWidthDigit", sj("１"), 2, "" }, FilterCase { "Blank", "500 ", 1, "" },
+        FilterCase { "Minus", "-500", 1, "" },
+        // What a window passes for a character CP932 cannot hold.
+        FilterCase { "UnrepresentableCharacter",
+            cp932FromUtf8("1\xF0\x9F\x98\x80"
+                          "2"),
+            1, "" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FeeFilter, MessageIsTheDigitsOnlyText)
+{
+    EXPECT_EQ(feeFilterMessage(), sj("記入欄には半角の数字しか使うことはできません！"));
+}
+
+} // namespace
+} // namespace tarvo

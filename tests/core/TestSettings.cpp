@@ -1,0 +1,131 @@
+#include "TestSupport.h"
+
+#include "settings/Settings.h"
+#include "settings/StartDirectory.h"
+#include "text/FileIo.h"
+#include "text/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace tarvo {
+namespace {
+
+using test::PrintTo;
+using test::sj;
+
+struct AuthorCase {
+    const char* name;
+    std::string settingsText;
+    std::string expected;
+};
+
+class AuthorFromSettings : public testing::TestWithParam<AuthorCase> { };
+
+TEST_P(AuthorFromSettings, TakesTheFirstLineWithoutItsFirstCharacter)
+{
+    EXPECT_EQ(authorFromSettingsText(GetParam().settingsText), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeCases, AuthorFromSettings,
+    testing::Values(AuthorCase { "HashAndName", sj("#山川 一郎\r\n"), sj("山川 一郎") },
+        AuthorCase { "NoHashStillLosesFirstCharacter", "Xname\r\n", "name" }, AuthorCase { "HashAlone", "#\r\n", "" },
+        AuthorCase { "EmptyFile", "", "" }, AuthorCase { "EmptyFirstLine", "\r\n#later\r\n", "" },
+        AuthorCase { "LaterLinesIgnored", "#a\r\n#b\r\n", "a" }, AuthorCase { "LoneLfEndsTheLine", "#a\n#b", "a" },
+        AuthorCase { "NoLineBreak", "#a", "a" }, AuthorCase { "BlanksKept", "#  a  \r\n", "  a  " },
+        AuthorCase { "DoubleByteFirstCharacterDroppedWhole", sj("＃名前\r\n"), sj("名前") }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Settings, TextIsHashAuthorAndCrLf)
+{
+    EXPECT_EQ(settingsTextFor(""), "#\r\n");
+    EXPECT_EQ(settingsTextFor(" a "), "# a \r\n");
+}
+
+class SettingsFile : public testing::Test {
+protected:
+    test::TemporaryFolder folder;
+    test::CurrentDirectory cwd { folder.path() };
+};
+
+TEST_F(SettingsFile, EmptyAuthorWritesExactlyThreeBytes)
+{
+    writeAuthorSetting("");
+    EXPECT_EQ(test::readBytes(folder / "setting.dat"), "#\r\n");
+}
+
+TEST_F(SettingsFile, BlanksSurviveTheRoundTrip)
+{
+    writeAuthorSetting(sj(" 山川 "));
+    EXPECT_EQ(readAuthorSetting(), sj(" 山川 "));
+}
+
+TEST_F(SettingsFile, AbsentFileOrFolderOfThatNameGivesNothing)
+{
+    EXPECT_EQ(readAuthorSetting(), std::nullopt);
+    std::filesystem::create_directory(folder / "setting.dat");
+    EXPECT_EQ(readAuthorSetting(), std::nullopt);
+}
+
+TEST_F(SettingsFile, ReadOnlyFileIsNotReplaced)
+{
+    test::writeBytes(folder / "setting.dat", "#old\r\n");
+    ::chmod((folder / "setting.dat").c_str(), 0444);
+    try {
+        writeAuthorSetting("new");
+        FAIL() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.messageCp932(), sj("ファイル setting.dat を作成できません"));
+    }
+    EXPECT_EQ(test::readBytes(folder / "setting.dat"), "#old\r\n");
+}
+
+TEST_F(SettingsFile, FailedWriteKeepsTheEarlierFile)
+{
+    test::writeBytes(folder / "setting.dat", "#old\r\n");
+    setWriteFaultHookForTesting([](WriteStep step) { return step == WriteStep::Write ? ENOSPC : 0; });
+    EXPECT_THROW(writeAuthorSetting("new"), RuntimeError);
+    setWriteFaultHookForTesting({});
+    EXPECT_EQ(test::readBytes(folder / "setting.dat"), "#old\r\n");
+}
+
+struct StartDirectoryCase {
+    const char* name;
+    std::string directory;
+    char separator;
+    std::string expected;
+};
+
+class StartDirectoryForm : public testing::TestWithParam<StartDirectoryCase> { };
+
+TEST_P(StartDirectoryForm, EndsInExactlyOneSeparator)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(startDirectoryFrom(c.directory, c.separator), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EdgeCases, StartDirectoryForm,
+    testing::Values(StartDirectoryCase { "WindowsFolder", "C:\\TOOLS", '\\', "C:\\TOOLS\\" },
+        StartDirectoryCase { "WindowsRoot", "C:\\", '\\', "C:\\" },
+        StartDirectoryCase { "TrailingHyou", sj("C:\\表"), '\\', sj("C:\\表\\") },
+        StartDirectoryCase { "TrailingSo", sj("C:\\ソ"), '\\', sj("C:\\ソ\\") },
+        StartDirectoryCase { "SoThenSeparator", sj("C:\\ソ\\"), '\\', sj("C:\\ソ\\") },
+        StartDirectoryCase { "LinuxFolder", "/home/a", '/', "/home/a/" },
+        StartDirectoryCase { "LinuxRoot", "/", '/', "/" },
+        StartDirectoryCase { "LinuxRunOfSeparators", "/home/a//", '/', "/home/a/" },
+        StartDirectoryCase { "LinuxTrailingSo", sj("/tmp/ソ"), '/', sj("/tmp/ソ/") }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFile, CurrentDirectoryIsReportedInCp932)
+{
+    const auto named = folder / "ソフト表";
+    std::filesystem::create_directory(named);
+    test::CurrentDirectory inside(named);
+    const std::string reported = currentDirectoryCp932();
+    EXPECT_EQ(reported.substr(reported.size() - sj("ソフト表").size()), sj("ソフト表"));
+    EXPECT_EQ(startDirectoryFrom(reported), reported + "/");
+}
+
+} // namespace
+} // namespace tarvo
