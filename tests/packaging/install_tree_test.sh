@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs this build into a temporary prefix and checks the installed tree.
-#   install_tree_test.sh CMAKE BUILD_DIR APP_ID VERSION
+#   install_tree_test.sh CMAKE BUILD_DIR APP_ID VERSION START_DIR
+# (START_DIR: where the build puts the data files it ships)
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -9,6 +10,7 @@ cmake=$1
 build=$2
 app_id=$3
 version=$4
+start=$5
 
 make_scratch
 prefix=$scratch/prefix
@@ -64,7 +66,7 @@ check_contains "installed tarvo-regtext runs and tells its version" "$(bin/tarvo
 # --- the shipped data files: CP932, CR LF, as the build made them
 for name in category.dat tarvo.dat; do
     shipped=share/tarvo-registration/$name
-    check "$name is the file the build made" cmp -s "$build/start/$name" "$shipped"
+    check "$name is the file the build made" cmp -s "$start/$name" "$shipped"
     check "$name is valid CP932" iconv -f CP932 -t UTF-8 -o /dev/null "$shipped"
     check_equal "$name has only CR LF line ends" "$(grep -c '' "$shipped")" "$(grep -c $'\r$' "$shipped")"
     check_equal "$name ends with CR LF" "0d0a" "$(tail -c 2 "$shipped" | od -An -tx1 | tr -d ' \n')"
