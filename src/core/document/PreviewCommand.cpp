@@ -45,10 +45,30 @@ public:
         lineIfNotEmpty(value);
         emptyLine();
     }
+    // The section of a lines field and its backup text lines, in one pass over the
+    // field. Lines that end in CR LF are copied to the text in runs, break
+    // included; only a lone CR or LF, or a missing final break, ends a run.
     void linesSection(std::string_view header, const LinesText& field)
     {
         line(header);
-        field.forEachLine([this](std::string_view each) { line(each); });
+        const std::string_view text = field.text();
+        const char* const end = text.data() + text.size();
+        const char* run = text.data();
+        field.forEachLine([&](std::string_view each) {
+            const char* const after = each.data() + each.size();
+            const bool crLf = end - after >= 2 && after[0] == '\r' && after[1] == '\n';
+            m_backup += '@';
+            if (crLf) {
+                m_backup.append(each.data(), each.size() + kCrLf.size());
+                return;
+            }
+            m_backup += each;
+            m_backup += kCrLf;
+            m_text.append(run, after);
+            m_text += kCrLf;
+            run = after == end ? end : after + 1;
+        });
+        m_text.append(run, end);
         emptyLine();
     }
 
@@ -64,14 +84,6 @@ public:
         m_backup += first;
         m_backup += second;
         m_backup += kCrLf;
-    }
-    void backupLines(const LinesText& field)
-    {
-        field.forEachLine([this](std::string_view each) {
-            m_backup += '@';
-            m_backup += each;
-            m_backup += kCrLf;
-        });
     }
 
 private:
@@ -178,7 +190,6 @@ private:
         m_out.backupValue(e.headline.str());
 
         m_out.linesSection(m_texts.descriptionHeader, e.description);
-        m_out.backupLines(e.description);
 
         m_out.section(m_texts.archiveFileNameHeader, e.archiveFileName.str());
         m_out.backupValue(e.archiveFileName.str());
@@ -205,7 +216,6 @@ private:
 
         m_entry.notes.replaceEmptyFirstLine(m_texts.notesFiller);
         m_out.linesSection(m_texts.notesHeader, e.notes);
-        m_out.backupLines(e.notes);
     }
 
     void writeDirectory()
@@ -270,7 +280,6 @@ private:
         m_out.section(m_texts.feeHeader, e.sharewareFee.str() + m_texts.yen);
         m_out.backupValue(e.sharewareFee.str());
         m_out.linesSection(m_texts.conditionsHeader, e.sharewareConditions);
-        m_out.backupLines(e.sharewareConditions);
         m_out.optionalSection(m_texts.bankHeader, e.bankRemittance.str());
         m_out.backupValue(e.bankRemittance.str());
         m_out.optionalSection(m_texts.postalHeader, e.postalRemittance.str());

@@ -1,0 +1,280 @@
+#include "TestSupport.h"
+
+#include "text/FileIo.h"
+#include "text/RuntimeError.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace tarvo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::sj;
+
+const std::string kEarlierBytes = "#earlier\r\n@\x82\xA0\r\n";
+const std::string kNewBytes = "#new\r\n#\r\n";
+
+std::vector<std::string> namesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string messageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.messageCp932();
+    }
+    return "(no error)";
+}
+
+mode_t modeOf(const fs::path& path)
+{
+    struct stat status { };
+    ::stat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+class FileIo : public testing::Test {
+protected:
+    void TearDown() override { setWriteFaultHookForTesting({}); }
+
+    test::TemporaryFolder folder;
+};
+
+// Reading
+
+TEST_F(FileIo, ReadsEveryByteAsItIs)
+{
+    const std::string bytes = std::string("a\r\nb\rc\n\0\xFF", 9) + std::string(200000, '\x82');
+    test::writeBytes(folder / "in.txt", bytes);
+    EXPECT_EQ(readWholeFile((folder / "in.txt").string()), bytes);
+}
+
+TEST_F(FileIo, ReadsAnEmptyFile)
+{
+    test::writeBytes(folder / "empty.txt", "");
+    EXPECT_EQ(readWholeFile((folder / "empty.txt").string()), "");
+}
+
+TEST_F(FileIo, ReadsAFileNamedInCp932)
+{
+    test::writeBytes(folder / "テスト.txt", "x");
+    test::CurrentDirectory here(folder.path());
+    EXPECT_EQ(readWholeFile(sj("テスト.txt")), "x");
+}
+
+struct UnreadableCase {
+    const char* name;
+    std::string utf8Name; // relative to the test folder
+};
+
+class FileIoUnreadable : public FileIo, public testing::WithParamInterface<UnreadableCase> { };
+
+TEST_P(FileIoUnreadable, RaisesCannotOpenWithTheNameAsPassed)
+{
+    fs::create_directory(folder / "sub");
+    test::writeBytes(folder / "plain", "x");
+    test::CurrentDirectory here(folder.path());
+    const std::string name = sj(GetParam().utf8Name);
+    EXPECT_EQ(messageOf([&] { readWholeFile(name); }), sj("ファイル " + GetParam().utf8Name + " は開けません"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FileIoUnreadable,
+    testing::Values(UnreadableCase { "MissingFile", "category.dat" },
+        UnreadableCase { "MissingCp932Name", "データ.bak" }, UnreadableCase { "MissingFolder", "data/ソフト.bak" },
+        UnreadableCase { "Folder", "sub" }, UnreadableCase { "FileAsFolder", "plain/x.bak" },
+        UnreadableCase { "DotRelative", "./nothing.txt" }),
+    [](const testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FileIo, RegularFileExistsOnlyForRegularFiles)
+{
+    fs::create_directory(folder / "sub");
+    test::writeBytes(folder / "plain", "x");
+    EXPECT_TRUE(regularFileExists((folder / "plain").string()));
+    EXPECT_FALSE(regularFileExists((folder / "sub").string()));
+    EXPECT_FALSE(regularFileExists((folder / "missing").string()));
+}
+
+// Writing
+
+TEST_F(FileIo, WritesANewFileWithTheDefaultMode)
+{
+    const fs::path target = folder / "new.bak";
+    writeFileAtomically(target.string(), kNewBytes);
+    EXPECT_EQ(test::readBytes(target), kNewBytes);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(modeOf(target), 0666 & ~mask);
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "new.bak" });
+}
+
+TEST_F(FileIo, WritesAnEmptyFile)
+{
+    writeFileAtomically((folder / "empty.txt").string(), "");
+    EXPECT_EQ(test::readBytes(folder / "empty.txt"), "");
+}
+
+TEST_F(FileIo, ReplacesAnEarlierFileAndKeepsItsMode)
+{
+    const fs::path target = folder / "soft.bak";
+    test::writeBytes(target, kEarlierBytes + std::string(100000, 'z'));
+    fs::permissions(target, fs::perms(0640));
+    writeFileAtomically(target.string(), kNewBytes);
+    EXPECT_EQ(test::readBytes(target), kNewBytes);
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "soft.bak" });
+}
+
+TEST_F(FileIo, WritesARelativeCp932NameIntoTheCurrentDirectory)
+{
+    test::CurrentDirectory here(folder.path());
+    writeFileAtomically(sj("テストソフト.txt"), kNewBytes);
+    EXPECT_EQ(test::readBytes(folder / "テストソフト.txt"), kNewBytes);
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "テストソフト.txt" });
+}
+
+TEST_F(FileIo, WritesALargeFileWhole)
+{
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes += "@\x82\xA0line " + std::to_string(i) + "\r\n";
+    writeFileAtomically((folder / "large.bak").string(), bytes);
+    EXPECT_EQ(test::readBytes(folder / "large.bak"), bytes);
+}
+
+TEST_F(FileIo, AsksTheFaultHookAtEveryStepInOrder)
+{
+    std::vector<WriteStep> steps;
+    setWriteFaultHookForTesting([&steps](WriteStep step) {
+        steps.push_back(step);
+        return 0;
+    });
+    writeFileAtomically((folder / "x.bak").string(), kNewBytes);
+    EXPECT_EQ(test::readBytes(folder / "x.bak"), kNewBytes);
+    EXPECT_EQ(steps,
+        (std::vector<WriteStep> { WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush, WriteStep::Rename }));
+}
+
+// Every failure: the name as passed in the message, the earlier file byte for
+// byte, and nothing else left in its folder.
+struct RefusalCase {
+    const char* name;
+    // Prepares the folder around "data/soft.bak"; returns the name to write.
+    std::function<std::string(const fs::path& root)> prepare;
+    // What must be in "data" afterwards (sorted); empty when "data" is not a folder.
+    std::vector<std::string> dataFolderAfter;
+};
+
+class FileIoRefusal : public FileIo, public testing::WithParamInterface<RefusalCase> { };
+
+TEST_P(FileIoRefusal, RaisesCannotCreateAndLeavesTheEarlierFileIntact)
+{
+    const RefusalCase& c = GetParam();
+    test::CurrentDirectory here(folder.path());
+    const std::string name = c.prepare(folder.path());
+
+    EXPECT_EQ(
+        messageOf([&] { writeFileAtomically(name, kNewBytes); }), sj("ファイル ") + name + sj(" を作成できません"));
+
+    setWriteFaultHookForTesting({});
+    std::error_code ignored;
+    fs::permissions(folder / "data", fs::perms::owner_all, fs::perm_options::add, ignored);
+    if (fs::is_directory(folder / "data")) {
+        EXPECT_EQ(namesIn(folder / "data"), c.dataFolderAfter);
+    }
+    if (fs::is_regular_file(folder / "data" / "soft.bak")) {
+        EXPECT_EQ(test::readBytes(folder / "data" / "soft.bak"), kEarlierBytes);
+    }
+}
+
+std::string withEarlierFile(const fs::path& root)
+{
+    fs::create_directory(root / "data");
+    test::writeBytes(root / "data" / "soft.bak", kEarlierBytes);
+    return "data/soft.bak";
+}
+
+std::function<std::string(const fs::path&)> faultAt(WriteStep failing, int error)
+{
+    return [failing, error](const fs::path& root) {
+        setWriteFaultHookForTesting([failing, error](WriteStep step) { return step == failing ? error : 0; });
+        return withEarlierFile(root);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, FileIoRefusal,
+    testing::Values(RefusalCase { "MissingFolder", [](const fs::path&) { return std::string("data/soft.bak"); }, {} },
+        RefusalCase { "MissingFolderAbsoluteCp932",
+            [](const fs::path& root) { return sj((root / "データ" / "ソフト.bak").string()); }, {} },
+        RefusalCase { "FileWhereTheFolderShouldBe",
+            [](const fs::path& root) {
+                test::writeBytes(root / "data", kEarlierBytes);
+                return std::string("data/soft.bak");
+            },
+            {} },
+        RefusalCase { "ReadOnlyFolder",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::permissions(root / "data", fs::perms(0555));
+                return name;
+            },
+            { "soft.bak" } },
+        RefusalCase { "ReadOnlyTarget",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::permissions(root / "data" / "soft.bak", fs::perms(0444));
+                return name;
+            },
+            { "soft.bak" } },
+        RefusalCase { "TargetIsAFolder",
+            [](const fs::path& root) {
+                fs::create_directories(root / "data" / "soft.bak");
+                test::writeBytes(root / "data" / "soft.bak" / "inside", "x");
+                return std::string("data/soft.bak");
+            },
+            { "soft.bak" } },
+        RefusalCase { "TargetIsASymbolicLink",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::create_symlink("soft.bak", root / "data" / "link.bak");
+                return std::string("data/link.bak");
+            },
+            { "link.bak", "soft.bak" } },
+        RefusalCase {
+            "NameEndingInSlash", [](const fs::path& root) { return withEarlierFile(root) + "/"; }, { "soft.bak" } },
+        RefusalCase { "CreateTemporaryFails", faultAt(WriteStep::CreateTemporary, EACCES), { "soft.bak" } },
+        RefusalCase { "DiskFullAtWrite", faultAt(WriteStep::Write, ENOSPC), { "soft.bak" } },
+        RefusalCase { "FlushFails", faultAt(WriteStep::Flush, EIO), { "soft.bak" } },
+        RefusalCase { "RenameRefused", faultAt(WriteStep::Rename, EPERM), { "soft.bak" } }),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FileIo, TargetThatIsAFolderKeepsItsContent)
+{
+    fs::create_directories(folder / "soft.bak");
+    test::writeBytes(folder / "soft.bak" / "inside", "x");
+    EXPECT_THROW(writeFileAtomically((folder / "soft.bak").string(), kNewBytes), RuntimeError);
+    EXPECT_EQ(test::readBytes(folder / "soft.bak" / "inside"), "x");
+}
+
+TEST_F(FileIo, WritesAgainOnceTheFaultIsGone)
+{
+    const std::string name = (folder / "soft.bak").string();
+    test::writeBytes(folder / "soft.bak", kEarlierBytes);
+    setWriteFaultHookForTesting([](WriteStep step) { return step == WriteStep::Write ? ENOSPC : 0; });
+    EXPECT_THROW(writeFileAtomically(name, kNewBytes), RuntimeError);
+    setWriteFaultHookForTesting({});
+    writeFileAtomically(name, kNewBytes);
+    EXPECT_EQ(test::readBytes(folder / "soft.bak"), kNewBytes);
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "soft.bak" });
+}
+
+} // namespace
+} // namespace tarvo
