@@ -11,7 +11,8 @@ namespace tarvo::gui {
 QString fromCp932(std::string_view cp932);
 std::string toCp932(const QString& text);
 
-// The first character of `text` that CP932 cannot hold, or an empty string.
+// The first character of `text` that CP932 cannot hold (an unpaired surrogate
+// included), or an empty string.
 QString firstUnrepresentable(const QString& text);
 
 } // namespace tarvo::gui

@@ -1,0 +1,158 @@
+#include "DriveList.h"
+
+#include "CurrentFolder.h"
+#include "WidgetFonts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <QStyle>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace tarvo::gui {
+
+namespace {
+
+QStyle::StandardPixmap pixmapFor(DriveList::Kind kind)
+{
+    switch (kind) {
+    case DriveList::Kind::Removable:
+        return QStyle::SP_DriveFDIcon;
+    case DriveList::Kind::CdRom:
+        return QStyle::SP_DriveCDIcon;
+    case DriveList::Kind::Network:
+        return QStyle::SP_DriveNetIcon;
+    case DriveList::Kind::Ram:
+        return QStyle::SP_ComputerIcon;
+    case DriveList::Kind::Fixed:
+        break;
+    }
+    return QStyle::SP_DriveHDIcon;
+}
+
+bool userCanRead(const QString& rootPath)
+{
+    return ::access(QFile::encodeName(rootPath).constData(), R_OK | X_OK) == 0;
+}
+
+bool holds(const QString& rootPath, const QString& path)
+{
+    return rootPath == QDir::rootPath() || path == rootPath || path.startsWith(rootPath + QLatin1Char('/'));
+}
+
+} // namespace
+
+DriveList::DriveList(QWidget* parent)
+    : DriveList(mountedVolumes(), parent)
+{
+}
+
+DriveList::DriveList(QList<Volume> volumes, QWidget* parent)
+    : QComboBox(parent)
+    , m_volumes(std::move(volumes))
+{
+    setObjectName(QStringLiteral("DriveComboBox1"));
+    setFont(arialFont(13));
+    setEditable(false);
+    std::sort(
+        m_volumes.begin(), m_volumes.end(), [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });
+    fill();
+    followCurrentDirectory();
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        try {
+            chooseVolume(index);
+        } catch (const RuntimeError& error) {
+            emit failed(error);
+        }
+    });
+}
+
+QList<DriveList::Volume> DriveList::mountedVolumes()
+{
+    QList<Volume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        const QString root = storage.rootPath();
+        const bool seen = std::any_of(
+            volumes.cbegin(), volumes.cend(), [&](const Volume& volume) { return volume.rootPath == root; });
+        if (!storage.isValid() || !storage.isReady() || seen || !userCanRead(root))
+            continue;
+        volumes.append({ root, storage.name(), kindOf(storage.fileSystemType(), storage.device(), root) });
+    }
+    std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });
+    return volumes;
+}
+
+DriveList::Kind DriveList::kindOf(const QByteArray& fileSystemType, const QByteArray& device, const QString& rootPath)
+{
+    static const QList<QByteArray> network { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "9p", "afs",
+        "ceph", "glusterfs", "davfs", "fuse.davfs2" };
+    if (network.contains(fileSystemType))
+        return Kind::Network;
+    if (fileSystemType == "iso9660" || fileSystemType == "udf" || device.startsWith("/dev/sr"))
+        return Kind::CdRom;
+    if (fileSystemType == "tmpfs" || fileSystemType == "ramfs")
+        return Kind::Ram;
+    // Where desktops mount what is plugged in.
+    if (rootPath.startsWith(QLatin1String("/media/")) || rootPath.startsWith(QLatin1String("/run/media/")))
+        return Kind::Removable;
+    return Kind::Fixed;
+}
+
+QString DriveList::entryText(const Volume& volume)
+{
+    if (volume.label.isEmpty())
+        return volume.rootPath;
+    return volume.rootPath + QStringLiteral(" [") + volume.label + QLatin1Char(']');
+}
+
+void DriveList::fill()
+{
+    for (const Volume& volume : m_volumes)
+        addItem(style()->standardIcon(pixmapFor(volume.kind)), entryText(volume));
+}
+
+int DriveList::volumeHolding(const QString& path) const
+{
+    int best = -1;
+    for (int index = 0; index < m_volumes.size(); ++index) {
+        const QString& root = m_volumes[index].rootPath;
+        if (holds(root, path) && (best < 0 || root.size() > m_volumes[best].rootPath.size()))
+            best = index;
+    }
+    return best;
+}
+
+QString DriveList::folderToEnter(int index) const
+{
+    const QString& root = m_volumes[index].rootPath;
+    const QString last = m_lastFolder.value(root);
+    // A remembered folder that has gone since would bar the volume for good.
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : root;
+}
+
+void DriveList::chooseVolume(int index)
+{
+    if (index < 0 || index >= m_volumes.size() || index == m_selected)
+        return;
+    m_selected = index;
+    setCurrentIndex(index);
+    enterFolderPath(folderToEnter(index));
+    followCurrentDirectory();
+    emit directoryChanged();
+}
+
+void DriveList::followCurrentDirectory()
+{
+    const QString current = QDir::currentPath();
+    const int index = volumeHolding(current);
+    if (index < 0)
+        return;
+    m_lastFolder.insert(m_volumes[index].rootPath, current);
+    m_selected = index;
+    setCurrentIndex(index);
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+namespace tarvo::gui {
+
+// The families the window was drawn for. Where they are missing (Linux), Qt
+// takes the substitutes registered by installFontSubstitutions().
+inline constexpr char kProportionalGothic[] = "ＭＳ Ｐゴシック";
+inline constexpr char kFixedGothic[] = "ＭＳ ゴシック";
+inline constexpr char kCentury[] = "Century";
+inline constexpr char kArial[] = "Arial";
+
+// Idempotent; call before the first font of these families is used.
+void installFontSubstitutions();
+
+QFont pixelFont(const char* family, int pixelSize, bool bold = false);
+// The window's own font: "ＭＳ Ｐゴシック", 12 pixels.
+QFont windowFont();
+
+} // namespace tarvo::gui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <string>
+
+class QBoxLayout;
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace tarvo::gui {
+
+class Cp932PlainTextEdit;
+
+// Building blocks shared by the pages: every entry control gets its form name as
+// objectName and the input rules of the system.
+
+// A field caption; its hint is the tooltip shown while the pointer rests on it.
+QLabel* makeCaption(const QString& text, const QString& hint = {}, int pixelSize = 12);
+// An instruction text that wraps at the column's width.
+QLabel* makeInstruction(const QString& objectName, const QString& text);
+// A one-line edit that drops line breaks and refuses what CP932 cannot hold.
+QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = 12);
+// An editable drop-down list whose typed text stays exactly as typed: no inline
+// completion, no case-folding match, nothing added to the list on Enter, and the
+// text starts empty.
+QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items);
+// A multi-line edit with a vertical scroll bar, wrapping at its right edge.
+Cp932PlainTextEdit* makeMemo(const QString& objectName);
+
+// The caption with `extra` (a small panel) right after it, the rest of the line
+// empty. `extra` may be null.
+QHBoxLayout* makeCaptionRow(QLabel* caption, QWidget* extra = nullptr);
+// Caption (with its optional panel) and the control under it.
+void addField(QBoxLayout* column, QLabel* caption, QWidget* control, QWidget* extra = nullptr, int stretch = 0);
+
+// A widget that keeps its place in the layout while hidden, as fixed positions do.
+void keepPlaceWhenHidden(QWidget* widget);
+
+template <size_t N> QStringList qtItems(const std::array<std::string, N>& cp932Items);
+QString qtItem(const std::string& cp932Item);
+
+template <size_t N> QStringList qtItems(const std::array<std::string, N>& cp932Items)
+{
+    QStringList items;
+    for (const std::string& item : cp932Items)
+        items.append(qtItem(item));
+    return items;
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,21 @@
+#include "HandlerGuard.h"
+
+#include "MessageBox.h"
+#include "QtText.h"
+
+#include "text/RuntimeError.h"
+
+namespace tarvo::gui {
+
+bool runGuarded(QWidget* parent, const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const RuntimeError& failure) {
+        MessageBox::error(parent, fromCp932(errorBoxText(failure.messageCp932())));
+        return false;
+    }
+}
+
+} // namespace tarvo::gui

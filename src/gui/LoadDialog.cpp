@@ -1,0 +1,123 @@
+#include "LoadDialog.h"
+
+#include "PlainListBox.h"
+#include "WidgetFonts.h"
+
+#include "text/RuntimeError.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr QSize kClientSize(233, 168);
+constexpr int kRowHeight = 12;
+
+QPushButton* plainButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+LoadDialog::LoadDialog(QWidget* parent)
+    : QDialog(parent,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
+    , m_loadButton(plainButton(QStringLiteral("Load"), QStringLiteral("Button1"), this))
+    , m_cancelButton(plainButton(QStringLiteral("Cancel"), QStringLiteral("Button2"), this))
+    , m_list(new PlainListBox(this))
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("バックアップファイルロード"));
+    setModal(false);
+    setFont(pGothicFont(12));
+    setFixedSize(kClientSize);
+    setSizeGripEnabled(false);
+    placeControls();
+    connect(m_loadButton, &QPushButton::clicked, this, &LoadDialog::loadRequested);
+    connect(m_cancelButton, &QPushButton::clicked, this, &LoadDialog::reject);
+}
+
+void LoadDialog::placeControls()
+{
+    m_loadButton->setGeometry(32, 144, 75, 17);
+    m_cancelButton->setGeometry(120, 144, 75, 17);
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setGeometry(8, 8, 217, 129);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSortingEnabled(false);
+    m_list->setUniformItemSizes(true);
+    setTabOrder(m_loadButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_list);
+}
+
+void LoadDialog::openWith(const QStringList& entries)
+{
+    // Shown first, so that the frame around the client area is known.
+    show();
+    centreOnScreen();
+    raise();
+    activateWindow();
+    m_list->clear();
+    for (const QString& entry : entries) {
+        auto* item = new QListWidgetItem(entry, m_list);
+        item->setSizeHint(QSize(m_list->viewport()->width(), kRowHeight));
+    }
+}
+
+QString LoadDialog::selectedEntryText() const
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        throw RuntimeError::indexOutOfRange(-1);
+    return selected.front()->text();
+}
+
+QPoint LoadDialog::centredPosition(const QSize& outerSize, const QRect& screen)
+{
+    // C++ division truncates toward zero, also for a window larger than the screen.
+    return screen.topLeft()
+        + QPoint((screen.width() - outerSize.width()) / 2, (screen.height() - outerSize.height()) / 2);
+}
+
+void LoadDialog::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    move(centredPosition(frameGeometry().size(), screen->geometry()));
+}
+
+void LoadDialog::reject()
+{
+    hide();
+}
+
+void LoadDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == m_loadButton || focusWidget() == m_cancelButton)
+            static_cast<QPushButton*>(focusWidget())->click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "catalog/CategoryCatalog.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QComboBox;
+class QTabWidget;
+
+namespace tarvo::gui {
+
+class EntryBinding;
+
+// The main window TForm1: four pages in one tab control, fixed in size. Creating
+// it runs the start-up sequence; closing it stores the author field.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    EntryBinding& entry() const { return *m_entry; }
+    // The current directory when the window was created, with one trailing
+    // separator; the backup folder hangs off it.
+    const std::string& startDirectory() const { return m_startDirectory; }
+    const CategoryCatalog& catalog() const { return m_catalog; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void comboBox2Change();
+    void button2Click();
+
+private:
+    void buildPages();
+    void formCreate();
+    void showHelpText();
+    void previewCommand();
+
+    QTabWidget* m_pages = nullptr;
+    EntryBinding* m_entry = nullptr;
+    QComboBox* m_category = nullptr;
+    QComboBox* m_subcategory = nullptr;
+
+    std::string m_startDirectory;
+    // The lines of "category.dat", read once at start.
+    CategoryCatalog m_catalog;
+};
+
+} // namespace tarvo::gui

@@ -1,0 +1,166 @@
+#include "MessageBox.h"
+
+#include "ApplicationTitle.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include <deque>
+
+namespace tarvo::gui {
+
+namespace {
+
+QList<MessageBox::Record>& records()
+{
+    static QList<MessageBox::Record> list;
+    return list;
+}
+
+std::deque<MessageBox::Answer>& nextAnswers()
+{
+    static std::deque<MessageBox::Answer> queue;
+    return queue;
+}
+
+const QString& okCaption()
+{
+    static const QString caption = QStringLiteral("OK");
+    return caption;
+}
+
+const QString& yesCaption()
+{
+    static const QString caption = QStringLiteral("はい(&Y)");
+    return caption;
+}
+
+const QString& noCaption()
+{
+    static const QString caption = QStringLiteral("いいえ(&N)");
+    return caption;
+}
+
+// Qt centres a box over its parent; the system's boxes stand in the middle of
+// the screen whatever window asked.
+class ScreenCentredBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        if (const QScreen* target = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(target->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+};
+
+struct BoxSpec {
+    MessageBox::Kind kind;
+    QString title;
+    QMessageBox::Icon icon;
+    bool yesNo;
+};
+
+BoxSpec specFor(MessageBox::Kind kind)
+{
+    const QString appTitle = QString::fromUtf8(kApplicationTitle);
+    switch (kind) {
+    case MessageBox::Kind::Message:
+        return { kind, appTitle, QMessageBox::NoIcon, false };
+    case MessageBox::Kind::Question:
+        return { kind, appTitle, QMessageBox::NoIcon, true };
+    case MessageBox::Kind::Confirmation:
+        return { kind, QStringLiteral("確認"), QMessageBox::Question, true };
+    case MessageBox::Kind::Error:
+        break;
+    }
+    return { kind, appTitle, QMessageBox::Critical, false };
+}
+
+MessageBox::Answer showBox(const BoxSpec& spec, QWidget* parent, const QString& text)
+{
+    ScreenCentredBox box(parent);
+    box.setWindowTitle(spec.title);
+    box.setIcon(spec.icon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setWindowModality(Qt::ApplicationModal);
+    // The Windows order, Yes left of No, whatever the desktop's convention.
+    box.setStyleSheet(QStringLiteral("QDialogButtonBox { button-layout: 0; }"));
+    if (!spec.yesNo) {
+        QPushButton* ok = box.addButton(okCaption(), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return MessageBox::Answer::Ok;
+    }
+    QPushButton* yes = box.addButton(yesCaption(), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(noCaption(), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
+}
+
+MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text)
+{
+    const BoxSpec spec = specFor(kind);
+    const QStringList buttons = spec.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
+    records().append({ kind, spec.title, text, spec.icon, buttons });
+    if (!nextAnswers().empty()) {
+        const MessageBox::Answer answer = nextAnswers().front();
+        nextAnswers().pop_front();
+        return answer;
+    }
+    return showBox(spec, parent, text);
+}
+
+} // namespace
+
+void MessageBox::message(QWidget* parent, const QString& text)
+{
+    ask(Kind::Message, parent, text);
+}
+
+MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text)
+{
+    return ask(Kind::Question, parent, text) == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
+MessageBox::Answer MessageBox::confirm(QWidget* parent, const QString& text)
+{
+    return ask(Kind::Confirmation, parent, text) == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
+void MessageBox::error(QWidget* parent, const QString& text)
+{
+    ask(Kind::Error, parent, text);
+}
+
+void MessageBox::setNextAnswer(Answer answer)
+{
+    nextAnswers().push_back(answer);
+}
+
+void MessageBox::clearNextAnswers()
+{
+    nextAnswers().clear();
+}
+
+const QList<MessageBox::Record>& MessageBox::shown()
+{
+    return records();
+}
+
+void MessageBox::clearShown()
+{
+    records().clear();
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,128 @@
+#include "SharewarePage.h"
+
+#include "ClickablePanel.h"
+#include "Cp932PlainTextEdit.h"
+#include "Fonts.h"
+#include "FormParts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr int kLargerText = 13;
+constexpr int kFeeEditWidth = 80;
+constexpr int kStatementWidth = 182;
+constexpr int kStatementHeight = 104;
+
+ClickablePanel* helpPanel(const char* name)
+{
+    return new ClickablePanel(QString::fromLatin1(name), QStringLiteral("?"), ClickablePanel::Style::Help);
+}
+
+// The calculator's statements line up their five-character labels, so they
+// are shown in the fixed-pitch font.
+Cp932PlainTextEdit* statementMemo(const char* name)
+{
+    Cp932PlainTextEdit* memo = makeMemo(QString::fromLatin1(name));
+    memo->setFont(pixelFont(kFixedGothic, 13));
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo->setFixedSize(kStatementWidth, kStatementHeight);
+    return memo;
+}
+
+QHBoxLayout* feeRow()
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    auto* yen = new QLabel(QStringLiteral("￥"));
+    yen->setFont(pixelFont(kProportionalGothic, 16, true));
+    row->addWidget(yen);
+    // The fee field keeps Qt's plain edit: its own digit filter decides what may
+    // stand in it, so the general input rules do not apply.
+    auto* fee = new QLineEdit;
+    fee->setObjectName(QStringLiteral("Edit30"));
+    fee->setFixedWidth(kFeeEditWidth);
+    row->addWidget(fee);
+    // The backslash is the byte that Japanese fonts draw as the yen sign.
+    row->addWidget(new QLabel(QStringLiteral("（\\500～\\15000）")));
+    row->addStretch(1);
+    return row;
+}
+
+} // namespace
+
+SharewarePage::SharewarePage(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 4, 6, 4);
+    columns->setSpacing(12);
+    columns->addLayout(buildFieldColumn(), 38);
+    columns->addLayout(buildCalculatorColumn(), 62);
+}
+
+QVBoxLayout* SharewarePage::buildFieldColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(1);
+    column->addLayout(
+        makeCaptionRow(makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerText), helpPanel("Panel3")));
+    column->addLayout(feeRow());
+    addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerText),
+        makeMemo(QStringLiteral("Memo8")), helpPanel("Panel4"), 1);
+    addField(column, makeCaption(QStringLiteral("●銀行送金方法（空欄でも可）")), makeLineEdit(QStringLiteral("Edit32")),
+        helpPanel("Panel5"));
+    addField(column, makeCaption(QStringLiteral("●郵便振替送金方法（空欄でも可）")),
+        makeLineEdit(QStringLiteral("Edit33")), helpPanel("Panel8"));
+    addField(column, makeCaption(QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerText),
+        makeLineEdit(QStringLiteral("Edit34")), helpPanel("Panel7"));
+    addField(column, makeCaption(QStringLiteral("●Nifty送金方法（シェアウェア番号：空欄可）")),
+        makeLineEdit(QStringLiteral("Edit35")), helpPanel("Panel6"));
+    addField(column, makeCaption(QStringLiteral("●その他の送金方法(現金書留など、空欄可)")),
+        makeLineEdit(QStringLiteral("Edit36")), helpPanel("Panel9"));
+    return column;
+}
+
+QVBoxLayout* SharewarePage::buildCalculatorColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(makeInstruction(QStringLiteral("FeeNote1"),
+        QStringLiteral("※実際に作者に入ってくる料金は、ルミペイ手数料（利用者）手数料100円＋5円（消費税）")));
+    column->addWidget(makeInstruction(QStringLiteral("FeeNote2"),
+        QStringLiteral("同時にルミペイ（作者）手数料10%を引いて支払われます。計算はこちらから。")));
+
+    auto* calculator = new QHBoxLayout;
+    calculator->setSpacing(6);
+    auto* calculate = new QPushButton(QStringLiteral("計算"));
+    calculate->setObjectName(QStringLiteral("Button3"));
+    calculate->setCursor(Qt::PointingHandCursor);
+    calculator->addWidget(calculate, 0, Qt::AlignTop);
+    calculator->addWidget(statementMemo("Memo6"));
+    calculator->addWidget(statementMemo("Memo7"));
+    calculator->addStretch(1);
+    column->addLayout(calculator);
+
+    column->addSpacing(8);
+    column->addWidget(makeInstruction(QStringLiteral("HelpNote1"),
+        QStringLiteral("○どのように書いていいか分からない人は「？」パネルを押して下さい。")));
+    column->addWidget(makeInstruction(QStringLiteral("HelpNote2"),
+        QStringLiteral(
+            "○更に書き方についての詳しいヘルプを見たい場合は「書き方のヘルプ」のタブをクリックして下さい。")));
+    column->addWidget(makeInstruction(QStringLiteral("HelpNote3"),
+        QStringLiteral(
+            "※始めてシェアウェアをおやりになる方はいろいろと手続きが必要ですので、「インターネット」タブをクリッ"
+            "クして「タルヴォリンクス」からそのホームページへジャンプできますので御利用下さい。")));
+    column->addStretch(1);
+    return column;
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,74 @@
+#include "TestSupport.h"
+
+#include "text/FolderChange.h"
+#include "text/RuntimeError.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+using test::sj;
+
+TEST(FolderChange, ErrnoMapsOntoTheSystemsCodes)
+{
+    const std::vector<std::pair<int, int>> cases {
+        { ENOENT, 2 },
+        { ENOTDIR, 3 },
+        { ENAMETOOLONG, 3 },
+        { ELOOP, 3 },
+        { EMFILE, 4 },
+        { ENFILE, 4 },
+        { EACCES, 5 },
+        { EPERM, 5 },
+        { ENOSPC, 101 },
+        // A medium that cannot be read is "not ready", never "access denied" (EIO is 5).
+        { EIO, 21 },
+        { ENOMEDIUM, 21 },
+        // Unlisted errno values pass through unless they collide with a listed code.
+        { ENOMEM, ENOMEM },
+        { ESTALE, ESTALE },
+        { ENETDOWN, 21 },
+        { ENETUNREACH, 21 },
+        { EISCONN, 21 },
+        { EINTR, 21 },
+    };
+    for (const auto& [error, code] : cases)
+        EXPECT_EQ(ioErrorCodeFromErrno(error), code) << "errno " << error;
+}
+
+std::string failureOf(const std::filesystem::path& target)
+{
+    try {
+        enterFolder(target);
+    } catch (const RuntimeError& error) {
+        return error.messageCp932();
+    }
+    return "(entered)";
+}
+
+TEST(FolderChange, EnteringMovesTheCurrentDirectory)
+{
+    test::TemporaryFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    test::CurrentDirectory restore(folder.path());
+    enterFolder("sub");
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(folder / "sub"));
+}
+
+TEST(FolderChange, FailureKeepsTheCurrentDirectory)
+{
+    test::TemporaryFolder folder;
+    test::writeBytes(folder / "file", "x");
+    test::CurrentDirectory restore(folder.path());
+    const auto before = std::filesystem::current_path();
+
+    EXPECT_EQ(failureOf(folder / "missing"), sj("ファイルが見つかりません"));
+    EXPECT_EQ(failureOf(folder / "file"), sj("不正なファイル名です"));
+    EXPECT_EQ(failureOf(""), sj("ファイルが見つかりません"));
+    EXPECT_EQ(std::filesystem::current_path(), before);
+}
+
+} // namespace
+} // namespace tarvo

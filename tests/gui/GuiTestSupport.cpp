@@ -1,0 +1,157 @@
+#include "GuiTestSupport.h"
+
+#include "text/Cp932.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace tarvo::gui::test {
+
+QByteArray sj(const char* utf8)
+{
+    return QByteArray::fromStdString(cp932FromUtf8(utf8));
+}
+
+StartFolder::StartFolder()
+    : m_previous(QDir::currentPath())
+{
+    if (!m_folder.isValid() || !QDir::setCurrent(m_folder.path()))
+        qFatal("cannot make a temporary start folder");
+}
+
+StartFolder::~StartFolder()
+{
+    QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir::setCurrent(m_previous);
+}
+
+void StartFolder::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+}
+
+QByteArray StartFolder::read(const QString& name) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool StartFolder::exists(const QString& name) const
+{
+    return QFileInfo::exists(filePath(name));
+}
+
+void StartFolder::makeFolder(const QString& name) const
+{
+    if (!QDir(m_folder.path()).mkpath(name))
+        qFatal("cannot make a test folder");
+}
+
+bool StartFolder::makeUnreadable(const QString& name) const
+{
+    return QFileInfo(QStringLiteral("/proc/self/mem")).isFile()
+        && QFile::link(QStringLiteral("/proc/self/mem"), filePath(name));
+}
+
+void StartFolder::setReadOnly(bool readOnly) const
+{
+    QFile::Permissions permissions
+        = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!readOnly)
+        permissions |= QFile::WriteOwner;
+    QFile::setPermissions(m_folder.path(), permissions);
+}
+
+void answerEveryBox()
+{
+    MessageBox::clearNextAnswers();
+    for (int i = 0; i < 50; ++i)
+        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+}
+
+// QTest::keyClicks() takes Latin-1 only; Japanese arrives as key events that
+// carry their character, as from an input method without composition.
+void typeInto(QWidget* control, const QString& text)
+{
+    control->setFocus();
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text.at(at);
+        if (c.unicode() < 0x7f && c.isPrint()) {
+            QTest::keyClick(control, c.toLatin1());
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        sendCharacter(control, text.mid(at, length));
+        at += length - 1;
+    }
+    QCoreApplication::processEvents();
+}
+
+void sendCharacter(QWidget* control, const QString& character)
+{
+    control->setFocus();
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, character);
+    QApplication::sendEvent(control, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, character);
+    QApplication::sendEvent(control, &release);
+    QCoreApplication::processEvents();
+}
+
+void pasteInto(QWidget* control, const QString& clipboardText)
+{
+    QApplication::clipboard()->setText(clipboardText);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+}
+
+void chooseItem(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    const QModelIndex item = list->model()->index(index, combo->modelColumn());
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+}
+
+void whenMessageBoxShows(const std::function<void(QMessageBox*)>& inspect)
+{
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box && waited->elapsed() < 5000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (box)
+            inspect(box);
+        else
+            QTest::qFail("no message box appeared", __FILE__, __LINE__);
+    });
+    poll->start(10);
+}
+
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const MessageBox::Record& record : MessageBox::shown())
+        texts.append(record.text);
+    return texts;
+}
+
+} // namespace tarvo::gui::test

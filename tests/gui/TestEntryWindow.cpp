@@ -1,0 +1,501 @@
+#include "GuiTestSupport.h"
+
+#include "EntryBinding.h"
+#include "MainWindow.h"
+#include "MessageBox.h"
+#include "RadioGroup.h"
+#include "WidgetLookup.h"
+
+#include "entry/RegistrationEntry.h"
+#include "text/Cp932.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvo::gui;
+using test::sj;
+
+namespace {
+
+// Top-level names with a look-alike ("AB"), a trailing blank ("C "), an empty
+// group and entries above the first top-level line.
+const QByteArray kCatalogue = sj("stray\r\n#A\r\nx\r\ny\r\n#AB\r\nq\r\n#C \r\nr\r\n#E\r\n#A\r\nnever\r\n");
+
+QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+std::string cp(const char* utf8)
+{
+    return tarvo::cp932FromUtf8(utf8);
+}
+
+} // namespace
+
+class TestEntryWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::StartFolder> m_folder;
+    std::unique_ptr<MainWindow> m_window;
+
+    template <typename T> T* control(const char* name) const { return requireChild<T>(m_window.get(), name); }
+
+    QString handlingKind() const { return QString::fromStdString(m_window->entry().handlingKind().text()); }
+
+    // On the indicator: a radio button reacts only to its indicator and caption,
+    // not to the empty rest of its cell.
+    void clickItem(const char* group, int index)
+    {
+        QRadioButton* radio = control<RadioGroup>(group)->button(index);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    }
+
+    QLabel* captionWithText(const QString& text) const
+    {
+        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+            if (label->text() == text)
+                return label;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<test::StartFolder>();
+        m_folder->write("category.dat", kCatalogue);
+        test::answerEveryBox();
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        MessageBox::clearShown();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_folder.reset();
+        MessageBox::clearNextAnswers();
+    }
+
+    void initialState()
+    {
+        for (const char* name : { "Label39", "Edit20", "Label52", "Edit29", "Label2", "Edit1", "Label3", "Edit2" })
+            QVERIFY2(!control<QWidget>(name)->isVisible(), name);
+        for (const char* name : { "RadioGroup6", "RadioGroup8", "RadioGroup9", "RadioGroup10", "RadioGroup1" })
+            QCOMPARE(control<RadioGroup>(name)->index(), 0);
+        for (const char* name : { "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4" })
+            QCOMPARE(control<QComboBox>(name)->currentText(), QString());
+        QCOMPARE(itemsOf(control<QComboBox>("ComboBox2")), (QStringList { "A", "AB", "C ", "E", "A" }));
+        QCOMPARE(handlingKind(), QString());
+
+        const QStringList machines = itemsOf(control<QComboBox>("ComboBox1"));
+        QCOMPARE(machines.size(), 8);
+        for (const QString& machine : machines)
+            QCOMPARE(machine.endsWith(' '), machine != QStringLiteral("汎用"));
+        QCOMPARE(itemsOf(control<QComboBox>("ComboBox4")).size(), 10);
+        QCOMPARE(control<RadioGroup>("RadioGroup6")->button(3)->text(), QStringLiteral("4：情報の変更のみ"));
+        QCOMPARE(control<QCheckBox>("CheckBox9")->text(), QStringLiteral("Windows2000"));
+        QVERIFY(!control<QCheckBox>("CheckBox9")->isChecked());
+        QCOMPARE(control<QPushButton>("Button2")->text(), QStringLiteral("プレビューを作成"));
+    }
+
+    void hints_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("handling has none") << "★ソフトウェアの取り扱い" << QString();
+        QTest::newRow("author has none") << "★作者名、或いはライブラリ作者番号（PA～）" << QString();
+        QTest::newRow("headline") << "●1行見出し(ソフトの簡単な説明1行だけ)"
+                                  << "ソフトの説明を一行で書いて下さい。";
+        QTest::newRow("publication name") << "●インターネット・書籍公開用ファイル名"
+                                          << "雑誌などから掲載依頼が来た時に載せてもら時のファイル名を記入します。";
+        QTest::newRow("listing directory")
+            << "●希望掲載ディレクトリ"
+            << "上のボックスを選ぶと自動的に下のボックスにその中のジャンルが選べるようになります。";
+    }
+
+    void hints()
+    {
+        QFETCH(QString, caption);
+        QLabel* label = captionWithText(caption);
+        QVERIFY2(label, qPrintable(caption));
+        QTEST(label->toolTip(), "hint");
+    }
+
+    void visibilityRules_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("shown");
+        const auto rows = [](const char* group, const char* edit, std::initializer_list<bool> shownPerItem) {
+            int item = 0;
+            for (bool shown : shownPerItem) {
+                QTest::addRow("%s item %d", group, item) << group << item << edit << shown;
+                ++item;
+            }
+        };
+        rows("RadioGroup6", "Edit20", { false, true, true, true });
+        rows("RadioGroup8", "Edit29", { false, false, false, true });
+        rows("RadioGroup9", "Edit1", { false, true });
+        rows("RadioGroup10", "Edit2", { false, true });
+    }
+
+    // Each item is chosen after the "other" item of the group, so that both
+    // directions of the rule are exercised; the caption follows its field.
+    void visibilityRules()
+    {
+        QFETCH(QString, group);
+        QFETCH(int, item);
+        QFETCH(QString, edit);
+        const QByteArray groupName = group.toLatin1();
+        const RadioGroup* radios = control<RadioGroup>(groupName.constData());
+        clickItem(groupName.constData(), item == 0 ? radios->count() - 1 : 0);
+        clickItem(groupName.constData(), item);
+        QCOMPARE(radios->index(), item);
+        QFETCH(bool, shown);
+        auto* field = m_window->findChild<QLineEdit*>(edit);
+        QCOMPARE(field->isVisible(), shown);
+        const char* captionOf = edit == "Edit20" ? "Label39"
+            : edit == "Edit29"                   ? "Label52"
+            : edit == "Edit1"                    ? "Label2"
+                                                 : "Label3";
+        QCOMPARE(control<QLabel>(captionOf)->isVisible(), shown);
+    }
+
+    void permissionGroupsActIndependently()
+    {
+        clickItem("RadioGroup9", 1);
+        QVERIFY(control<QLineEdit>("Edit1")->isVisible());
+        QVERIFY(!control<QLineEdit>("Edit2")->isVisible());
+        clickItem("RadioGroup10", 1);
+        clickItem("RadioGroup9", 0);
+        QVERIFY(!control<QLineEdit>("Edit1")->isVisible());
+        QVERIFY(control<QLineEdit>("Edit2")->isVisible());
+    }
+
+    void hidingNeverClears()
+    {
+        clickItem("RadioGroup6", 2);
+        test::typeInto(control<QLineEdit>("Edit20"), QStringLiteral("PS012345"));
+        clickItem("RadioGroup6", 0);
+        QVERIFY(!control<QLineEdit>("Edit20")->isVisible());
+        QCOMPARE(m_window->entry().read().originalLibraryNumber.str(), std::string("PS012345"));
+        clickItem("RadioGroup6", 1);
+        QCOMPARE(control<QLineEdit>("Edit20")->text(), QStringLiteral("PS012345"));
+    }
+
+    // The cascade runs at every key: the lower list empties and refills when the
+    // text equals a top-level name exactly.
+    void cascadeTypedLetterByLetter()
+    {
+        auto* category = control<QComboBox>("ComboBox2");
+        auto* subcategory = control<QComboBox>("ComboBox3");
+        test::typeInto(subcategory, QStringLiteral("old"));
+
+        QTest::keyClick(category, 'A');
+        QCOMPARE(itemsOf(subcategory), (QStringList { "x", "y" }));
+        QCOMPARE(subcategory->currentText(), QString());
+        QTest::keyClick(category, 'B');
+        QCOMPARE(itemsOf(subcategory), QStringList { "q" });
+        QTest::keyClick(category, 'C');
+        QCOMPARE(itemsOf(subcategory), QStringList());
+        QTest::keyClick(category, Qt::Key_Backspace);
+        QCOMPARE(itemsOf(subcategory), QStringList { "q" });
+
+        category->lineEdit()->selectAll();
+        QTest::keyClick(category, Qt::Key_Delete);
+        test::typeInto(category, QStringLiteral("C"));
+        QCOMPARE(itemsOf(subcategory), QStringList());
+        test::typeInto(category, QStringLiteral(" "));
+        QCOMPARE(itemsOf(subcategory), QStringList { "r" });
+        QCOMPARE(category->currentText(), QStringLiteral("C "));
+
+        category->lineEdit()->selectAll();
+        test::typeInto(category, QStringLiteral("a"));
+        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(category->currentText(), QStringLiteral("a"));
+    }
+
+    void cascadeChosen_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("A") << 0 << QStringList { "x", "y" };
+        QTest::newRow("AB") << 1 << QStringList { "q" };
+        QTest::newRow("C with its blank") << 2 << QStringList { "r" };
+        QTest::newRow("empty group") << 3 << QStringList();
+        QTest::newRow("repeated name gives the first group") << 4 << QStringList { "x", "y" };
+    }
+
+    void cascadeChosen()
+    {
+        auto* subcategory = control<QComboBox>("ComboBox3");
+        test::chooseItem(control<QComboBox>("ComboBox2"), 2);
+        test::chooseItem(subcategory, 0);
+        QCOMPARE(subcategory->currentText(), QStringLiteral("r"));
+        QFETCH(int, item);
+        test::chooseItem(control<QComboBox>("ComboBox2"), item);
+        QTEST(itemsOf(subcategory), "entries");
+        QCOMPARE(subcategory->currentText(), QString());
+    }
+
+    // A program step (the restore) sets both texts and leaves the lower list.
+    void writingTheEntryRunsNoCascade()
+    {
+        test::chooseItem(control<QComboBox>("ComboBox2"), 0);
+        tarvo::RegistrationEntry entry = m_window->entry().read();
+        entry.category = "AB";
+        entry.subcategory = "zz";
+        m_window->entry().write(entry);
+        QCOMPARE(control<QComboBox>("ComboBox2")->currentText(), QStringLiteral("AB"));
+        QCOMPARE(control<QComboBox>("ComboBox3")->currentText(), QStringLiteral("zz"));
+        QCOMPARE(itemsOf(control<QComboBox>("ComboBox3")), (QStringList { "x", "y" }));
+    }
+
+    void handlingKindTypedLetterByLetter()
+    {
+        auto* handling = control<QComboBox>("ComboBox4");
+        const QString item = QStringLiteral("シェアウェア");
+        for (qsizetype length = 1; length <= item.size(); ++length) {
+            test::typeInto(handling, item.mid(length - 1, 1));
+            QCOMPARE(handlingKind(), length == item.size() ? QStringLiteral("3") : QString());
+        }
+        test::typeInto(handling, QStringLiteral(" "));
+        QCOMPARE(handling->currentText(), QStringLiteral("シェアウェア "));
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+    }
+
+    void handlingKindChosen_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("freeware") << 0 << "1";
+        QTest::newRow("shareware") << 2 << "3";
+        QTest::newRow("GPL") << 6 << "7";
+        QTest::newRow("other") << 9 << "10";
+    }
+
+    void handlingKindChosen()
+    {
+        auto* handling = control<QComboBox>("ComboBox4");
+        test::typeInto(handling, QStringLiteral("自作"));
+        test::chooseItem(handling, 3);
+        QCOMPARE(handlingKind(), QStringLiteral("4"));
+        QFETCH(int, item);
+        test::chooseItem(handling, item);
+        QCOMPARE(handling->currentText(), handling->itemText(item));
+        QTEST(handlingKind(), "kind");
+        // Edited away from every item, the kind stays.
+        test::typeInto(handling, QStringLiteral("X"));
+        QTEST(handlingKind(), "kind");
+    }
+
+    // Setting the Handling text from a program step does not recompute the kind;
+    // the restore recomputes it itself and hands it over with the entry.
+    void writingTheEntryRunsNoHandlingChange()
+    {
+        tarvo::RegistrationEntry entry = m_window->entry().read();
+        entry.handling = cp("シェアウェア");
+        m_window->entry().write(entry);
+        QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), QStringLiteral("シェアウェア"));
+        QCOMPARE(handlingKind(), QString());
+        entry.handlingKind.setText("3");
+        m_window->entry().write(entry);
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+    }
+
+    // Every field written comes back as written, hidden follow-up texts and the
+    // visibilities included.
+    void entryRoundTrip()
+    {
+        tarvo::RegistrationEntry entry;
+        entry.authorId = cp("山川 一郎 ");
+        entry.submissionKind = 2;
+        entry.originalLibraryNumber = "PS000001";
+        entry.softwareName = cp("テスト");
+        entry.headline = " ";
+        entry.description = cp("一行目\r\n\r\n三行目\r\n");
+        entry.archiveFileName = "t.lzh";
+        entry.publicationFileName = "t.zip";
+        entry.version = "1.0";
+        entry.machine = cp("汎用");
+        entry.supportedOs = { true, false, true, false, false, true };
+        entry.otherOs = "NT3.51";
+        entry.requiredSoftware = "VB";
+        entry.handling = cp("その他");
+        entry.handlingKind.setText("10");
+        entry.category = "A";
+        entry.subcategory = "x";
+        entry.fileLocation = 1;
+        entry.fileLocationOther = cp("隠れた所在");
+        entry.printPermission = 1;
+        entry.printRefusalReason = cp("β版");
+        entry.webPermission = 0;
+        entry.webRefusalReason = cp("隠れた理由");
+        entry.notes = cp("特になし\r\n");
+        entry.sharewareFee = "1000";
+        entry.sharewareConditions = cp("条件\r\n");
+        entry.bankRemittance = "bank";
+        entry.postalRemittance = "post";
+        entry.registeredProductNumber = "SR000001";
+        entry.niftyRemittance = "nifty";
+        entry.otherRemittance = "other";
+        entry.visibility = { true, false, true, false };
+        m_window->entry().write(entry);
+
+        const tarvo::RegistrationEntry back = m_window->entry().read();
+        QVERIFY(back.authorId == entry.authorId);
+        QCOMPARE(back.submissionKind, 2);
+        QVERIFY(back.originalLibraryNumber == entry.originalLibraryNumber);
+        QVERIFY(back.softwareName == entry.softwareName);
+        QVERIFY(back.headline == entry.headline);
+        QCOMPARE(back.description.text(), entry.description.text());
+        QVERIFY(back.archiveFileName == entry.archiveFileName);
+        QVERIFY(back.publicationFileName == entry.publicationFileName);
+        QVERIFY(back.version == entry.version);
+        QVERIFY(back.machine == entry.machine);
+        QCOMPARE(back.supportedOs, entry.supportedOs);
+        QVERIFY(back.otherOs == entry.otherOs);
+        QVERIFY(back.requiredSoftware == entry.requiredSoftware);
+        QVERIFY(back.handling == entry.handling);
+        QCOMPARE(back.handlingKind.text(), std::string("10"));
+        QVERIFY(back.category == entry.category);
+        QVERIFY(back.subcategory == entry.subcategory);
+        QCOMPARE(back.fileLocation, 1);
+        QVERIFY(back.fileLocationOther == entry.fileLocationOther);
+        QCOMPARE(back.printPermission, 1);
+        QVERIFY(back.printRefusalReason == entry.printRefusalReason);
+        QCOMPARE(back.webPermission, 0);
+        QVERIFY(back.webRefusalReason == entry.webRefusalReason);
+        QCOMPARE(back.notes.text(), entry.notes.text());
+        QVERIFY(back.sharewareFee == entry.sharewareFee);
+        QCOMPARE(back.sharewareConditions.text(), entry.sharewareConditions.text());
+        QVERIFY(back.bankRemittance == entry.bankRemittance);
+        QVERIFY(back.postalRemittance == entry.postalRemittance);
+        QVERIFY(back.registeredProductNumber == entry.registeredProductNumber);
+        QVERIFY(back.niftyRemittance == entry.niftyRemittance);
+        QVERIFY(back.otherRemittance == entry.otherRemittance);
+        QVERIFY(back.visibility == entry.visibility);
+        QVERIFY(control<QLabel>("Label39")->isVisible());
+        QVERIFY(!control<QLabel>("Label52")->isVisible());
+        QCOMPARE(test::shownTexts(), QStringList());
+    }
+
+    void refusesWhatShiftJisCannotHold_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("incoming");
+        QTest::addColumn<QString>("refused");
+        const QString emoji = QStringLiteral("😀");
+        const QString hangul = QStringLiteral("한");
+        QTest::newRow("emoji typed into a one-line edit") << "Edit21"
+                                                          << "key" << emoji << emoji;
+        QTest::newRow("emoji pasted into a one-line edit") << "Edit19"
+                                                           << "paste" << ("ab" + emoji + "c") << emoji;
+        QTest::newRow("hangul typed into a list field") << "ComboBox2"
+                                                        << "key" << hangul << hangul;
+        QTest::newRow("first of several pasted into a list field") << "ComboBox4"
+                                                                   << "paste" << ("x" + hangul + emoji) << hangul;
+        QTest::newRow("emoji typed into a memo") << "Memo3"
+                                                 << "key" << emoji << emoji;
+        QTest::newRow("hangul pasted into a memo") << "Memo4"
+                                                   << "paste" << ("一\n" + hangul) << hangul;
+        QTest::newRow("emoji pasted into the preview") << "Memo1"
+                                                       << "paste" << emoji << emoji;
+        QTest::newRow("emoji typed into a shareware field") << "Edit36"
+                                                            << "key" << emoji << emoji;
+    }
+
+    // The control keeps the text it had, and one plain box names the character.
+    void refusesWhatShiftJisCannotHold()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, how);
+        QFETCH(QString, incoming);
+        QWidget* target = m_window->findChild<QWidget*>(control);
+        QVERIFY(target);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            target = combo->lineEdit();
+        const auto textOf = [target] {
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
+                return memo->toPlainText();
+            return qobject_cast<QLineEdit*>(target)->text();
+        };
+        test::typeInto(target, QStringLiteral("前"));
+        if (how == QLatin1String("key"))
+            test::sendCharacter(target, incoming);
+        else
+            test::pasteInto(target, incoming);
+        QCOMPARE(textOf(), QStringLiteral("前"));
+        QFETCH(QString, refused);
+        QTRY_COMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("「%1」はShift-JISで表せないため使えません。").arg(refused) });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Message);
+        test::typeInto(target, QStringLiteral("後"));
+        QCOMPARE(textOf(), QStringLiteral("前後"));
+    }
+
+    // The fee field follows its own digit filter, not this rule.
+    void feeFieldIsLeftToItsFilter()
+    {
+        test::sendCharacter(control<QLineEdit>("Edit30"), QStringLiteral("😀"));
+        QCoreApplication::processEvents();
+        for (const QString& text : test::shownTexts())
+            QVERIFY(!text.contains(QStringLiteral("Shift-JISで表せない")));
+    }
+
+    void acceptsWhatShiftJisHolds()
+    {
+        const QString text = QStringLiteral("～〜ｱ①Ⅸ髙");
+        test::pasteInto(control<QLineEdit>("Edit21"), text);
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), text);
+        QCOMPARE(test::shownTexts(), QStringList());
+    }
+
+    void oneLineFieldsDropPastedLineBreaks_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("edit") << "Edit22";
+        QTest::newRow("follow-up edit") << "Edit1";
+        QTest::newRow("list field") << "ComboBox1";
+    }
+
+    void oneLineFieldsDropPastedLineBreaks()
+    {
+        QFETCH(QString, control);
+        QWidget* target = m_window->findChild<QWidget*>(control);
+        auto* edit = qobject_cast<QLineEdit*>(target);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            edit = combo->lineEdit();
+        test::typeInto(edit, QStringLiteral("前"));
+        test::pasteInto(edit, QStringLiteral("一行\r\n二行\n三行\r"));
+        test::typeInto(edit, QStringLiteral("後"));
+        QCOMPARE(edit->text(), QStringLiteral("前一行二行三行後"));
+        QCOMPARE(test::shownTexts(), QStringList());
+    }
+
+    void memosKeepPastedLineBreaks()
+    {
+        test::pasteInto(control<QPlainTextEdit>("Memo3"), QStringLiteral("一行\r\n二行\n"));
+        QCOMPARE(m_window->entry().read().description.text(), cp("一行\r\n二行\r\n"));
+    }
+};
+
+QTEST_MAIN(TestEntryWindow)
+#include "TestEntryWindow.moc"

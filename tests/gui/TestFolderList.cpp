@@ -1,0 +1,224 @@
+#include "CurrentFolder.h"
+#include "FolderList.h"
+#include "QtText.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using tarvo::gui::FolderList;
+
+// Sets an environment variable for the lifetime of the object.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const QString& value)
+        : m_name(name)
+        , m_wasSet(qEnvironmentVariableIsSet(name))
+        , m_previous(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvironmentOverride()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_previous);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_previous;
+};
+
+class TestFolderList : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir tree;
+    QString startDirectory;
+
+    QString at(const QString& relative) const { return QDir::cleanPath(tree.path() + QLatin1Char('/') + relative); }
+
+    static QStringList texts(const FolderList& list)
+    {
+        QStringList result;
+        for (int row = 0; row < list.count(); ++row)
+            result << list.item(row)->text();
+        return result;
+    }
+
+    static QString failureOf(const std::function<void()>& action)
+    {
+        try {
+            action();
+        } catch (const tarvo::RuntimeError& error) {
+            return tarvo::gui::fromCp932(error.messageCp932());
+        }
+        return QStringLiteral("(no error)");
+    }
+
+    // The folder icons' back leaf is the one colour every icon shares.
+    static int leftmostFolderPixel(const QImage& image, const QRect& rect)
+    {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                if (image.pixelColor(x, y) == QColor(0xc8, 0x9b, 0x2a))
+                    return x;
+        return -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(tree.isValid());
+        startDirectory = QDir::currentPath();
+        const QDir root(tree.path());
+        for (const char* folder : { "top/mid/cur/beta", "top/mid/cur/Alpha", "top/mid/cur/gamma", "top/mid/cur/.hidden",
+                 "top/mid/cur/alpha2", "top/mid/other" })
+            QVERIFY(root.mkpath(QString::fromLatin1(folder)));
+        QFile file(at(QStringLiteral("top/mid/cur/zfile")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    void init() { QVERIFY(QDir::setCurrent(at(QStringLiteral("top/mid/cur")))); }
+    void cleanupTestCase() { QDir::setCurrent(startDirectory); }
+
+    void listsChainThenSortedSubFolders()
+    {
+        FolderList list;
+        QCOMPARE(list.objectName(), QStringLiteral("DirectoryListBox1"));
+        QStringList expected { QStringLiteral("/") };
+        expected << QDir(tree.path()).canonicalPath().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        expected << QStringLiteral("top") << QStringLiteral("mid") << QStringLiteral("cur");
+        const int chainLength = int(expected.size());
+        // Letter case ignored, hidden folders and files left out.
+        expected << QStringLiteral("Alpha") << QStringLiteral("alpha2") << QStringLiteral("beta")
+                 << QStringLiteral("gamma");
+        QCOMPARE(texts(list), expected);
+
+        for (int row = 0; row < list.count(); ++row) {
+            QCOMPARE(list.indentLevel(row), std::min(row, chainLength));
+            const auto icon = FolderList::FolderIcon(list.item(row)->data(FolderList::kIconRole).toInt());
+            const auto wanted = row < chainLength - 1 ? FolderList::FolderIcon::Open
+                : row == chainLength - 1              ? FolderList::FolderIcon::Current
+                                                      : FolderList::FolderIcon::Closed;
+            QCOMPARE(icon, wanted);
+            QVERIFY(!list.item(row)->icon().isNull());
+        }
+        // The current folder is the selected entry.
+        QCOMPARE(list.currentRow(), chainLength - 1);
+        QVERIFY(list.currentItem()->isSelected());
+    }
+
+    void deeperEntriesAreDrawnFurtherRight()
+    {
+        FolderList list;
+        list.resize(300, 24 * list.count());
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.clearSelection(); // a selected icon is drawn tinted
+        const QImage image = list.viewport()->grab().toImage();
+        QList<int> iconLefts;
+        for (int row = 0; row < list.count(); ++row)
+            iconLefts << leftmostFolderPixel(image, list.visualItemRect(list.item(row)));
+        const int chainLength = int(iconLefts.size()) - 4;
+        for (int row = 1; row < list.count(); ++row)
+            QCOMPARE(iconLefts[row] - iconLefts[0], 10 * std::min(row, chainLength));
+    }
+
+    void doubleClickOpensASubFolder()
+    {
+        FolderList list;
+        list.resize(300, 400);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy changed(&list, &FolderList::directoryChanged);
+        const int row = int(texts(list).indexOf(QStringLiteral("beta")));
+        const QPoint centre = list.visualItemRect(list.item(row)).center();
+        // A real double click: press and release, then the double-click press.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur/beta"))).canonicalPath());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(list.currentItem()->text(), QStringLiteral("beta"));
+        QCOMPARE(list.item(list.count() - 1)->text(), QStringLiteral("beta"));
+    }
+
+    void enterOnTheSelectedEntryOpensAnUpperFolder()
+    {
+        FolderList list;
+        QSignalSpy changed(&list, &FolderList::directoryChanged);
+        const int row = int(texts(list).indexOf(QStringLiteral("top")));
+        list.setCurrentRow(row);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top"))).canonicalPath());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(texts(list).last(), QStringLiteral("mid"));
+        QCOMPARE(tarvo::gui::currentFolderText(), QDir(at(QStringLiteral("top"))).canonicalPath());
+
+        // The root shows as "/" and lists its folders.
+        list.setCurrentRow(0);
+        QTest::keyClick(&list, Qt::Key_Enter);
+        QCOMPARE(QDir::currentPath(), QStringLiteral("/"));
+        QCOMPARE(tarvo::gui::currentFolderText(), QStringLiteral("/"));
+        QCOMPARE(list.item(0)->text(), QStringLiteral("/"));
+        QCOMPARE(list.indentLevel(1), 1);
+    }
+
+    void vanishedFolderIsFileNotFoundAndNothingMoves()
+    {
+        QVERIFY(QDir().mkpath(at(QStringLiteral("top/mid/cur/gone"))));
+        FolderList list;
+        const QStringList before = texts(list);
+        const int row = int(before.indexOf(QStringLiteral("gone")));
+        QVERIFY(QDir().rmdir(at(QStringLiteral("top/mid/cur/gone"))));
+
+        QList<QString> reported;
+        connect(&list, &FolderList::failed, this,
+            [&](const tarvo::RuntimeError& error) { reported << tarvo::gui::fromCp932(error.messageCp932()); });
+        QSignalSpy changed(&list, &FolderList::directoryChanged);
+        list.setCurrentRow(row);
+        QTest::keyClick(&list, Qt::Key_Return);
+
+        QCOMPARE(reported, QList<QString> { QStringLiteral("ファイルが見つかりません") });
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
+        QCOMPARE(texts(list), before);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(failureOf([&] { list.openFolder(at(QStringLiteral("top/mid/cur/zfile"))); }),
+            QStringLiteral("不正なファイル名です"));
+    }
+
+    void reopeningTheCurrentFolderChangesNothing()
+    {
+        FolderList list;
+        QSignalSpy changed(&list, &FolderList::directoryChanged);
+        list.openFolder(QDir::currentPath());
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
+    }
+
+    void desktopFolderIsEnteredOrMissing()
+    {
+        const EnvironmentOverride home("HOME", at(QStringLiteral("top/mid/other")));
+        const EnvironmentOverride config("XDG_CONFIG_HOME", at(QStringLiteral("top/mid/other/config")));
+        const QString desktop = tarvo::gui::desktopFolderPath();
+        QCOMPARE(desktop, at(QStringLiteral("top/mid/other/Desktop")));
+
+        FolderList list;
+        QCOMPARE(failureOf([&] { list.openFolder(desktop); }), QStringLiteral("ファイルが見つかりません"));
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
+
+        QVERIFY(QDir().mkpath(desktop));
+        list.openFolder(desktop);
+        QCOMPARE(tarvo::gui::currentFolderText(), QDir(desktop).canonicalPath());
+        QCOMPARE(list.currentItem()->text(), QStringLiteral("Desktop"));
+    }
+};
+
+QTEST_MAIN(TestFolderList)
+#include "TestFolderList.moc"

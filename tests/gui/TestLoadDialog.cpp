@@ -1,0 +1,217 @@
+#include "LoadDialog.h"
+#include "QtText.h"
+
+#include "text/RuntimeError.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using tarvo::gui::LoadDialog;
+
+class TestLoadDialog : public QObject {
+    Q_OBJECT
+
+private:
+    LoadDialog* dialog = nullptr;
+    QPushButton* load() { return dialog->findChild<QPushButton*>(QStringLiteral("Button1")); }
+    QPushButton* cancel() { return dialog->findChild<QPushButton*>(QStringLiteral("Button2")); }
+    QListWidget* list() { return dialog->findChild<QListWidget*>(QStringLiteral("ListBox1")); }
+    QString indexError()
+    {
+        try {
+            dialog->selectedEntryText();
+        } catch (const tarvo::RuntimeError& error) {
+            return tarvo::gui::fromCp932(error.messageCp932());
+        }
+        return QStringLiteral("(no error)");
+    }
+    void openActive(const QStringList& entries)
+    {
+        dialog->openWith(entries);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+    }
+
+private slots:
+    void init() { dialog = new LoadDialog; }
+    void cleanup() { delete dialog; }
+
+    void formMatchesItsDesign()
+    {
+        QCOMPARE(dialog->objectName(), QStringLiteral("TForm2"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("バックアップファイルロード"));
+        QCOMPARE(dialog->size(), QSize(233, 168));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(
+            !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(!dialog->isModal());
+        QCOMPARE(dialog->font().pixelSize(), 12);
+        QCOMPARE(dialog->font().families().front(), QStringLiteral("ＭＳ Ｐゴシック"));
+        QVERIFY(!dialog->layout());
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void controlsStandWhereDesigned()
+    {
+        QCOMPARE(load()->geometry(), QRect(32, 144, 75, 17));
+        QCOMPARE(load()->text(), QStringLiteral("Load"));
+        QCOMPARE(cancel()->geometry(), QRect(120, 144, 75, 17));
+        QCOMPARE(cancel()->text(), QStringLiteral("Cancel"));
+        QCOMPARE(list()->geometry(), QRect(8, 8, 217, 129));
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(!list()->isSortingEnabled());
+        for (QPushButton* button : { load(), cancel() }) {
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        }
+        QCOMPARE(load()->nextInFocusChain(), cancel());
+        QCOMPARE(cancel()->nextInFocusChain(), list());
+    }
+
+    void openingListsEntriesInGivenOrderWithNoSelection()
+    {
+        openActive({ QStringLiteral("b"), QStringLiteral("A"), QString(), QStringLiteral("ソフト") });
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(list()->count(), 4);
+        const QStringList shown { list()->item(0)->text(), list()->item(1)->text(), list()->item(2)->text(),
+            list()->item(3)->text() };
+        QCOMPARE(
+            shown, (QStringList { QStringLiteral("b"), QStringLiteral("A"), QString(), QStringLiteral("ソフト") }));
+        QCOMPARE(list()->visualItemRect(list()->item(1)).height(), 12);
+        QVERIFY(list()->selectedItems().isEmpty());
+
+        // Reopening rebuilds the list and forgets the earlier choice.
+        list()->item(1)->setSelected(true);
+        dialog->openWith({ QStringLiteral("x") });
+        QCOMPARE(list()->count(), 1);
+        QVERIFY(list()->selectedItems().isEmpty());
+    }
+
+    void loadWithNothingSelectedIsTheIndexError()
+    {
+        openActive({ QStringLiteral("a") });
+        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
+        QTest::mouseClick(load(), Qt::LeftButton);
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(indexError(), QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+        QVERIFY(dialog->isVisible());
+
+        list()->item(0)->setSelected(true);
+        QCOMPARE(dialog->selectedEntryText(), QStringLiteral("a"));
+    }
+
+    void focusOnTheListTakesNoEntry()
+    {
+        openActive({ QStringLiteral("a"), QStringLiteral("b") });
+        list()->setFocus(Qt::TabFocusReason);
+        QVERIFY(list()->hasFocus());
+        QVERIFY(!list()->currentIndex().isValid());
+        QVERIFY(list()->selectedItems().isEmpty());
+        QCOMPARE(indexError(), QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+    }
+
+    void escapeDoesNothing()
+    {
+        openActive({ QStringLiteral("a") });
+        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
+        for (QWidget* target :
+            { static_cast<QWidget*>(list()), static_cast<QWidget*>(load()), static_cast<QWidget*>(cancel()) }) {
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_Escape);
+            QVERIFY(dialog->isVisible());
+        }
+        QCOMPARE(requested.count(), 0);
+    }
+
+    void enterPressesOnlyTheFocusedButton()
+    {
+        openActive({ QStringLiteral("a") });
+        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
+        list()->setFocus();
+        list()->item(0)->setSelected(true);
+        QTest::keyClick(list(), Qt::Key_Return);
+        QTest::keyClick(list(), Qt::Key_Enter);
+        QCOMPARE(requested.count(), 0);
+        QVERIFY(dialog->isVisible());
+
+        load()->setFocus();
+        QTest::keyClick(load(), Qt::Key_Return);
+        QCOMPARE(requested.count(), 1);
+
+        cancel()->setFocus();
+        QTest::keyClick(cancel(), Qt::Key_Enter);
+        QCOMPARE(requested.count(), 1);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void doubleClickOnlySelects()
+    {
+        openActive({ QStringLiteral("a"), QStringLiteral("b") });
+        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
+        const QRect second = list()->visualItemRect(list()->item(1));
+        QSignalSpy doubleClicked(list(), &QListWidget::itemDoubleClicked);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, second.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(doubleClicked.count(), 1);
+        QCOMPARE(requested.count(), 0);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->selectedEntryText(), QStringLiteral("b"));
+        QVERIFY(!list()->isPersistentEditorOpen(list()->item(1)));
+    }
+
+    void cancelAndCloseBoxOnlyHide()
+    {
+        openActive({ QStringLiteral("a") });
+        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
+        QTest::mouseClick(cancel(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+
+        openActive({ QStringLiteral("a") });
+        QVERIFY(dialog->close());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(requested.count(), 0);
+
+        // Hidden, not gone: the next opening shows it again.
+        openActive({ QStringLiteral("c") });
+        QVERIFY(dialog->isVisible());
+    }
+
+    void centredOnTheScreenAtEveryOpening()
+    {
+        openActive({ QStringLiteral("a") });
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QSize outer = dialog->frameGeometry().size();
+        const QPoint expected((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+        QCOMPARE(dialog->frameGeometry().topLeft(), screen.topLeft() + expected);
+
+        dialog->move(3, 4);
+        dialog->openWith({ QStringLiteral("b") });
+        QCOMPARE(dialog->frameGeometry().topLeft(), screen.topLeft() + expected);
+    }
+
+    void centringTruncatesHalves()
+    {
+        struct Case {
+            QSize outer;
+            QRect screen;
+            QPoint expected;
+        };
+        const Case cases[] = {
+            { { 233, 168 }, { 0, 0, 800, 600 }, { 283, 216 } },
+            { { 234, 169 }, { 0, 0, 801, 601 }, { 283, 216 } },
+            { { 241, 193 }, { 1920, 0, 1280, 1024 }, { 1920 + 519, 415 } },
+            { { 900, 700 }, { 0, 0, 800, 601 }, { -50, -49 } },
+        };
+        for (const Case& c : cases)
+            QCOMPARE(LoadDialog::centredPosition(c.outer, c.screen), c.expected);
+    }
+};
+
+QTEST_MAIN(TestLoadDialog)
+#include "TestLoadDialog.moc"
