@@ -2,6 +2,7 @@
 
 #include "ApplicationTitle.h"
 #include "CommonPage.h"
+#include "CurrentFolder.h"
 #include "EntryBinding.h"
 #include "Fonts.h"
 #include "HandlerGuard.h"
@@ -89,7 +90,7 @@ void MainWindow::formCreate()
         m_category->clearEditText();
         if (const auto author = readAuthorSetting())
             m_entry->writeAuthorId(*author);
-        requireChild<QLabel>(this, "Label8")->setText(fromCp932(currentDirectoryCp932()));
+        requireChild<QLabel>(this, "Label8")->setText(currentFolderText());
         showHelpText();
     });
 }
