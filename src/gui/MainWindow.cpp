@@ -16,6 +16,7 @@
 
 #include "backup/BackupStore.h"
 #include "document/PreviewCommand.h"
+#include "document/TextFileOutput.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/FileIo.h"
@@ -54,10 +55,13 @@ MainWindow::MainWindow(QWidget* parent)
     m_entry = new EntryBinding(this);
     m_category = requireChild<QComboBox>(this, "ComboBox2");
     m_subcategory = requireChild<QComboBox>(this, "ComboBox3");
+    m_preview = requireChild<QPlainTextEdit>(this, "Memo1");
+    m_softwareName = requireChild<QLineEdit>(this, "Edit21");
 
     connect(m_category->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::comboBox2Change);
     connect(m_category, &QComboBox::textActivated, this, &MainWindow::comboBox2Change);
     connect(requireChild<QPushButton>(this, "Button2"), &QPushButton::clicked, this, &MainWindow::button2Click);
+    connect(requireChild<QPushButton>(this, "Button1"), &QPushButton::clicked, this, &MainWindow::button1Click);
 
     formCreate();
 }
@@ -141,7 +145,7 @@ void MainWindow::previewCommand()
     const PreviewOutcome outcome = runPreviewCommand(entry);
     m_entry->writeNotes(entry.notes);
     if (outcome.previewRebuilt)
-        setMemoTextCp932(*requireChild<QPlainTextEdit>(this, "Memo1"), outcome.previewText);
+        setMemoTextCp932(*m_preview, outcome.previewText);
     switch (outcome.status) {
     case PreviewStatus::Error:
         throw RuntimeError(outcome.message);
@@ -155,6 +159,22 @@ void MainWindow::previewCommand()
     if (outcome.writeBackup)
         writeBackup(m_startDirectory, entry.softwareName.str(), outcome.backupText);
     MessageBox::message(this, fromCp932(outcome.message));
+}
+
+void MainWindow::button1Click()
+{
+    runGuarded(this, [this] { saveText(); });
+}
+
+// The memo's text exactly as it stands, every line break CR LF, under the
+// software name as typed into the current directory.
+void MainWindow::saveText()
+{
+    const std::string message = saveTextFile(
+        memoTextCp932(*m_preview), toCp932(m_softwareName->text()), [this](const std::string& cp932Question) {
+            return MessageBox::confirm(this, fromCp932(cp932Question)) == MessageBox::Answer::Yes;
+        });
+    MessageBox::message(this, fromCp932(message));
 }
 
 } // namespace tarvo::gui

@@ -7,6 +7,8 @@
 #include <string>
 
 class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
 class QTabWidget;
 
 namespace tarvo::gui {
@@ -34,17 +36,21 @@ protected:
 private slots:
     void comboBox2Change();
     void button2Click();
+    void button1Click();
 
 private:
     void buildPages();
     void formCreate();
     void showHelpText();
     void previewCommand();
+    void saveText();
 
     QTabWidget* m_pages = nullptr;
     EntryBinding* m_entry = nullptr;
     QComboBox* m_category = nullptr;
     QComboBox* m_subcategory = nullptr;
+    QPlainTextEdit* m_preview = nullptr;
+    QLineEdit* m_softwareName = nullptr;
 
     std::string m_startDirectory;
     // The lines of "category.dat", read once at start.
