@@ -4,6 +4,12 @@
 #include "Cp932PlainTextEdit.h"
 #include "Fonts.h"
 #include "FormParts.h"
+#include "HandlerGuard.h"
+#include "MessageBox.h"
+#include "QtText.h"
+
+#include "fees/FeeQuote.h"
+#include "text/RuntimeError.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +43,17 @@ Cp932PlainTextEdit* statementMemo(const char* name)
     return memo;
 }
 
-QHBoxLayout* feeRow()
+QString statementText(const std::vector<std::string>& cp932Lines)
+{
+    QStringList lines;
+    for (const std::string& line : cp932Lines)
+        lines.append(fromCp932(line));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QHBoxLayout* SharewarePage::buildFeeRow()
 {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
@@ -47,17 +63,17 @@ QHBoxLayout* feeRow()
     row->addWidget(yen);
     // The fee field keeps Qt's plain edit: its own digit filter decides what may
     // stand in it, so the general input rules do not apply.
-    auto* fee = new QLineEdit;
-    fee->setObjectName(QStringLiteral("Edit30"));
-    fee->setFixedWidth(kFeeEditWidth);
-    row->addWidget(fee);
+    m_fee = new QLineEdit;
+    m_fee->setObjectName(QStringLiteral("Edit30"));
+    m_fee->setFixedWidth(kFeeEditWidth);
+    // Every change, whatever its source: typing, pasting, or a restored fee.
+    connect(m_fee, &QLineEdit::textChanged, this, &SharewarePage::edit30Change);
+    row->addWidget(m_fee);
     // The backslash is the byte that Japanese fonts draw as the yen sign.
     row->addWidget(new QLabel(QStringLiteral("（\\500～\\15000）")));
     row->addStretch(1);
     return row;
 }
-
-} // namespace
 
 SharewarePage::SharewarePage(QWidget* parent)
     : QWidget(parent)
@@ -75,7 +91,7 @@ QVBoxLayout* SharewarePage::buildFieldColumn()
     column->setSpacing(1);
     column->addLayout(
         makeCaptionRow(makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerText), helpPanel("Panel3")));
-    column->addLayout(feeRow());
+    column->addLayout(buildFeeRow());
     addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerText),
         makeMemo(QStringLiteral("Memo8")), helpPanel("Panel4"), 1);
     addField(column, makeCaption(QStringLiteral("●銀行送金方法（空欄でも可）")), makeLineEdit(QStringLiteral("Edit32")),
@@ -106,8 +122,11 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
     calculate->setObjectName(QStringLiteral("Button3"));
     calculate->setCursor(Qt::PointingHandCursor);
     calculator->addWidget(calculate, 0, Qt::AlignTop);
-    calculator->addWidget(statementMemo("Memo6"));
-    calculator->addWidget(statementMemo("Memo7"));
+    connect(calculate, &QPushButton::clicked, this, &SharewarePage::button3Click);
+    m_userStatement = statementMemo("Memo6");
+    m_authorStatement = statementMemo("Memo7");
+    calculator->addWidget(m_userStatement);
+    calculator->addWidget(m_authorStatement);
     calculator->addStretch(1);
     column->addLayout(calculator);
 
@@ -123,6 +142,43 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
             "クして「タルヴォリンクス」からそのホームページへジャンプできますので御利用下さい。")));
     column->addStretch(1);
     return column;
+}
+
+void SharewarePage::button3Click()
+{
+    runGuarded(window(), [this] { calculateFees(); });
+}
+
+// A refused fee leaves both statements as they were.
+void SharewarePage::calculateFees()
+{
+    const FeeOutcome outcome = evaluateFeeText(toCp932(m_fee->text()));
+    switch (outcome.kind) {
+    case FeeOutcome::Kind::Empty:
+    case FeeOutcome::Kind::OutOfRange:
+        MessageBox::message(window(), fromCp932(outcome.message));
+        return;
+    case FeeOutcome::Kind::NotANumber:
+        throw RuntimeError(outcome.message);
+    case FeeOutcome::Kind::Quote:
+        break;
+    }
+    m_userStatement->clear();
+    m_authorStatement->clear();
+    m_userStatement->setPlainText(statementText(userStatement(*outcome.quote)));
+    m_authorStatement->setPlainText(statementText(authorStatement(*outcome.quote)));
+}
+
+// The field is emptied at the first disallowed byte; every further one still
+// shows the message, as the walk goes on over the text taken at the start.
+void SharewarePage::edit30Change(const QString& text)
+{
+    const FeeFilterResult filtered = filterFeeText(toCp932(text));
+    for (int shown = 0; shown < filtered.messageCount; ++shown) {
+        MessageBox::message(window(), fromCp932(feeFilterMessage()));
+        if (shown == 0)
+            m_fee->clear();
+    }
 }
 
 } // namespace tarvo::gui
