@@ -20,6 +20,7 @@
 #include "document/PreviewCommand.h"
 #include "document/TextFileOutput.h"
 #include "fees/FeeQuote.h"
+#include "guidance/Guidance.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/FileIo.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(requireChild<QPushButton>(this, "Button1"), &QPushButton::clicked, this, &MainWindow::button1Click);
     connect(requireChild<ClickableLabel>(this, "Panel1"), &ClickableLabel::clicked, this, &MainWindow::panel1Click);
     connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::loadDialogLoad);
+    connectFieldHelp();
 
     formCreate();
 }
@@ -89,6 +91,24 @@ void MainWindow::buildPages()
     m_pages->addTab(new PreviewPage, QStringLiteral("プレビュー"));
     m_pages->setCurrentIndex(0);
     layout->addWidget(m_pages);
+}
+
+// Panel3 ... Panel15 on the two entry pages: the field's help text, nothing else.
+void MainWindow::connectFieldHelp()
+{
+    for (const FieldHelp& help : fieldHelpTexts()) {
+        auto* panel = requireChild<ClickableLabel>(this, help.panel.c_str());
+        connect(panel, &ClickableLabel::clicked, this,
+            [this, text = fromCp932(help.text)] { MessageBox::message(this, text); });
+    }
+    connect(requireChild<ClickableLabel>(this, "Panel10"), &ClickableLabel::clicked, this, &MainWindow::panel10Click);
+}
+
+// The description's bytes without its line breaks; wrapping adds none.
+void MainWindow::panel10Click()
+{
+    const std::string description = memoTextCp932(*requireChild<QPlainTextEdit>(this, "Memo3"));
+    MessageBox::message(this, fromCp932(descriptionSizeMessage(description)));
 }
 
 // Each step may fail with its box; the steps after a failure do not run.

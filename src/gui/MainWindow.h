@@ -44,9 +44,11 @@ private slots:
     void button1Click();
     void panel1Click();
     void loadDialogLoad();
+    void panel10Click();
 
 private:
     void buildPages();
+    void connectFieldHelp();
     void formCreate();
     void showHelpText();
     void previewCommand();
