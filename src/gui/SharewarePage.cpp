@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace tarvo::gui {
 
@@ -22,8 +25,9 @@ namespace {
 
 constexpr int kLargerText = 13;
 constexpr int kFeeEditWidth = 80;
-constexpr int kStatementWidth = 182;
-constexpr int kStatementHeight = 104;
+constexpr int kStatementLines = 6;
+// The widest statement line: 26 half-width hyphens, or 13 full-width characters.
+constexpr int kStatementColumns = 26;
 
 ClickablePanel* helpPanel(const char* name)
 {
@@ -31,15 +35,23 @@ ClickablePanel* helpPanel(const char* name)
 }
 
 // The calculator's statements line up their five-character labels, so they
-// are shown in the fixed-pitch font.
+// are shown in the fixed-pitch font. Each box is as large as a statement, so
+// that the six lines stand whole, with no scroll bar to take their room.
 Cp932PlainTextEdit* statementMemo(const char* name)
 {
     Cp932PlainTextEdit* memo = makeMemo(QString::fromLatin1(name));
     memo->setFont(pixelFont(kFixedGothic, 13));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    memo->setFixedSize(kStatementWidth, kStatementHeight);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics(memo->font());
+    const int margins = 2 * (memo->frameWidth() + qCeil(memo->document()->documentMargin()));
+    // A little room for the cursor at the end of the longest line.
+    const int widest = std::max(metrics.horizontalAdvance(QString(kStatementColumns, QLatin1Char('-'))),
+        metrics.horizontalAdvance(QString(kStatementColumns / 2, QChar(0x3000))));
+    const int width = widest + margins + 4;
+    const int height = kStatementLines * metrics.lineSpacing() + margins + 2;
+    memo->setFixedSize(width, height);
     return memo;
 }
 

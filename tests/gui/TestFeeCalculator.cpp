@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -99,6 +100,15 @@ private slots:
             QStringLiteral("　手数料：%1円").arg(commission), kRule, QStringLiteral("収益金額：%1円").arg(revenue) };
         QCOMPARE(userBox().split('\n'), user);
         QCOMPARE(authorBox().split('\n'), author);
+        // Each statement stands whole in its box, its last line included.
+        for (const char* name : { "Memo6", "Memo7" }) {
+            auto* box = m_ui->control<QPlainTextEdit>(name);
+            QCOMPARE(box->verticalScrollBar()->maximum(), 0);
+            QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+            QTextCursor end = box->textCursor();
+            end.movePosition(QTextCursor::End);
+            QVERIFY(box->viewport()->rect().contains(box->cursorRect(end)));
+        }
         // The field keeps what the author typed.
         QCOMPARE(this->fee()->text(), fee);
 
