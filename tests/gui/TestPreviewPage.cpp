@@ -238,12 +238,6 @@ private slots:
         QCOMPARE(unwrapped, memoBytes());
     }
 
-    void previewIsEditableWithAVerticalScrollBar()
-    {
-        QVERIFY(!preview()->isReadOnly());
-        QCOMPARE(preview()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    }
-
     void folderListMovesTheSaveFolder()
     {
         folder().makeFolder(QStringLiteral("out"));
