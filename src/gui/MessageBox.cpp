@@ -1,6 +1,9 @@
 #include "MessageBox.h"
 
 #include "ApplicationTitle.h"
+#include "QtText.h"
+
+#include "document/TextFileOutput.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -76,7 +79,7 @@ BoxSpec specFor(MessageBox::Kind kind)
     case MessageBox::Kind::Question:
         return { kind, appTitle, QMessageBox::NoIcon, true };
     case MessageBox::Kind::Confirmation:
-        return { kind, QStringLiteral("確認"), QMessageBox::Question, true };
+        return { kind, fromCp932(textOutputTexts().confirmTitle), QMessageBox::Question, true };
     case MessageBox::Kind::Error:
         break;
     }
