@@ -1,7 +1,7 @@
 #include "AboutPanel.h"
 
+#include "Fonts.h"
 #include "QtText.h"
-#include "WidgetFonts.h"
 
 #include "guidance/Guidance.h"
 
@@ -38,7 +38,7 @@ QFont bold(QFont font)
 
 QFont homePageFont()
 {
-    QFont font = bold(pGothicFont(13));
+    QFont font = bold(pixelFont(kProportionalGothic, 13));
     font.setUnderline(true);
     return font;
 }
@@ -69,12 +69,13 @@ QList<AboutPanel::DrawnText> AboutPanel::drawnTexts()
 {
     const AboutTexts& texts = aboutTexts();
     return {
-        { fromCp932(texts.title), italic(centuryFont(32)), kYellow, { 5, 5 }, kBlack, { 5, 8 } },
-        { fromCp932(texts.subtitle), pGothicFont(15), kGreen, { 65, 48 }, kBlack, { 64, 48 } },
-        { fromCp932(texts.mailLine), bold(pGothicFont(13)), kMaroon, { 104, 78 }, std::nullopt, {} },
-        { fromCp932(texts.newestVersion), pGothicFont(13), kNavy, { 128, 110 }, std::nullopt, {} },
-        { fromCp932(texts.studio), italic(centuryFont(19)), kNavy, { 142, 128 }, kWhite, { 144, 128 } },
-        { fromCp932(texts.presentedBy), pGothicFont(12), kGreen, { 231, 152 }, kBlack, { 232, 152 } },
+        { fromCp932(texts.title), italic(pixelFont(kCentury, 32)), kYellow, { 5, 5 }, kBlack, { 5, 8 } },
+        { fromCp932(texts.subtitle), pixelFont(kProportionalGothic, 15), kGreen, { 65, 48 }, kBlack, { 64, 48 } },
+        { fromCp932(texts.mailLine), bold(pixelFont(kProportionalGothic, 13)), kMaroon, { 104, 78 }, std::nullopt, {} },
+        { fromCp932(texts.newestVersion), pixelFont(kProportionalGothic, 13), kNavy, { 128, 110 }, std::nullopt, {} },
+        { fromCp932(texts.studio), italic(pixelFont(kCentury, 19)), kNavy, { 142, 128 }, kWhite, { 144, 128 } },
+        { fromCp932(texts.presentedBy), pixelFont(kProportionalGothic, 12), kGreen, { 231, 152 }, kBlack,
+            { 232, 152 } },
     };
 }
 

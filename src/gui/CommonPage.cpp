@@ -4,9 +4,11 @@
 #include "Cp932PlainTextEdit.h"
 #include "Fonts.h"
 #include "FormParts.h"
+#include "QtText.h"
 #include "RadioGroup.h"
 
 #include "entry/EntryLists.h"
+#include "guidance/Guidance.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,7 +88,7 @@ QVBoxLayout* CommonPage::buildLeftColumn()
     // The "size" panel sits at the right end of the caption line.
     auto* descriptionRow = makeCaptionRow(makeCaption(QStringLiteral("●内容説明(1KB[全角で500文字]程度)")));
     auto* size = new ClickablePanel(QStringLiteral("Panel10"), QStringLiteral("size"), ClickablePanel::Style::Teal);
-    size->setToolTip(QStringLiteral("この「内容説明」の総バイト数を計算します。"));
+    size->setToolTip(fromCp932(descriptionSizeHint()));
     descriptionRow->addWidget(size);
     column->addLayout(descriptionRow);
     column->addWidget(makeMemo(QStringLiteral("Memo3")), 1);

@@ -1,9 +1,11 @@
 #include "CurrentFolder.h"
 
+#include "QtText.h"
+
+#include "settings/StartDirectory.h"
 #include "text/FolderChange.h"
 #include "text/RuntimeError.h"
 
-#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -11,7 +13,7 @@ namespace tarvo::gui {
 
 QString currentFolderText()
 {
-    return QDir::toNativeSeparators(QDir::currentPath());
+    return fromCp932(currentDirectoryCp932());
 }
 
 void enterFolderPath(const QString& path)

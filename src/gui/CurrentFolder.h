@@ -8,7 +8,9 @@ namespace tarvo::gui {
 // these are the window's ways of reading and moving it.
 
 // The current directory as the system reports it: "/" for the root, no
-// trailing separator elsewhere. The text of the folder label Label8.
+// trailing separator elsewhere. The text of the folder label Label8; the same
+// reading as the start directory's, so the two never disagree. Raises the I/O
+// error when the directory has gone.
 QString currentFolderText();
 
 // Makes `path` the current directory, or raises RuntimeError::ioError with the

@@ -1,7 +1,7 @@
 #include "DriveList.h"
 
 #include "CurrentFolder.h"
-#include "WidgetFonts.h"
+#include "Fonts.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +55,7 @@ DriveList::DriveList(QList<Volume> volumes, QWidget* parent)
     , m_volumes(std::move(volumes))
 {
     setObjectName(QStringLiteral("DriveComboBox1"));
-    setFont(arialFont(13));
+    setFont(pixelFont(kArial, 13));
     setEditable(false);
     std::sort(
         m_volumes.begin(), m_volumes.end(), [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });

@@ -19,11 +19,13 @@ namespace {
 using Entry = RegistrationEntry;
 
 // A program step sets the text without the signals of an edit: the refusal
-// message of the input rules belongs to the author's edits only.
+// message of the input rules belongs to the author's edits only. A long text
+// shows from its start, not scrolled to the cursor.
 void setLineText(QLineEdit* edit, const SingleLineText& value)
 {
     const QSignalBlocker quiet(edit);
     edit->setText(fromCp932(value.str()));
+    edit->setCursorPosition(0);
 }
 
 } // namespace
@@ -136,6 +138,7 @@ void EntryBinding::write(const RegistrationEntry& entry)
     // Not silenced: the fee field's digit filter hangs on its change signal and
     // runs for a program step too, as for a restored fee.
     m_fee->setText(fromCp932(entry.sharewareFee.str()));
+    m_fee->setCursorPosition(0);
 }
 
 void EntryBinding::writeNotes(const LinesText& notes)

@@ -13,9 +13,14 @@ bool runGuarded(QWidget* parent, const std::function<void()>& handler)
         handler();
         return true;
     } catch (const RuntimeError& failure) {
-        MessageBox::error(parent, fromCp932(errorBoxText(failure.messageCp932())));
+        showRuntimeError(parent, failure);
         return false;
     }
+}
+
+void showRuntimeError(QWidget* parent, const RuntimeError& failure)
+{
+    MessageBox::error(parent, fromCp932(errorBoxText(failure.messageCp932())));
 }
 
 } // namespace tarvo::gui

@@ -1,9 +1,13 @@
 #include "HelpPage.h"
 
+#include "AboutPanel.h"
 #include "ClickableLabel.h"
 #include "Cp932PlainTextEdit.h"
 #include "FormParts.h"
+#include "MessageBox.h"
 #include "QtText.h"
+#include "UrlOpener.h"
+#include "WidgetImages.h"
 
 #include "guidance/Guidance.h"
 
@@ -15,11 +19,9 @@ namespace tarvo::gui {
 
 namespace {
 
-constexpr int kAboutWidth = 417;
-constexpr int kAboutHeight = 169;
-const QPoint kHomePageLinkAt(128, 94);
 constexpr int kBannerWidth = 88;
 constexpr int kBannerHeight = 31;
+constexpr int kBevel = 1;
 
 // Bold, underlined navy text: how every link of the page looks.
 ClickableLabel* linkLabel(const std::string& control, const QString& caption)
@@ -37,26 +39,16 @@ ClickableLabel* linkLabel(const std::string& control, const QString& caption)
     return link;
 }
 
-QFrame* aboutPanel()
-{
-    auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("Panel2"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setFixedSize(kAboutWidth, kAboutHeight);
-    ClickableLabel* homePage = linkLabel("Label73", fromCp932(homePageCaption()));
-    homePage->setParent(panel);
-    homePage->setCursor(Qt::PointingHandCursor);
-    homePage->adjustSize();
-    homePage->move(kHomePageLinkAt);
-    return panel;
-}
-
+// The studio's banner, 88 x 31, inside a raised bevel of its own.
 ClickableLabel* banner()
 {
     auto* image = new ClickableLabel;
     image->setObjectName(QStringLiteral("Image1"));
     image->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    image->setFixedSize(kBannerWidth, kBannerHeight);
+    image->setLineWidth(kBevel);
+    image->setFixedSize(kBannerWidth + 2 * kBevel, kBannerHeight + 2 * kBevel);
+    image->setAlignment(Qt::AlignCenter);
+    image->setPixmap(widgetImage(QStringLiteral("banner.png")));
     image->setCursor(Qt::PointingHandCursor);
     return image;
 }
@@ -77,13 +69,16 @@ QVBoxLayout* HelpPage::buildLinkColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    column->addWidget(aboutPanel());
+    auto* about = new AboutPanel;
+    connect(about, &AboutPanel::homePageClicked, this, [this] { askThenOpen("Label73"); });
+    column->addWidget(about);
     column->addSpacing(4);
     column->addWidget(new QLabel(QStringLiteral("*** 便利なタルヴォリンクス ***")));
     for (const WebLink& link : webLinks()) {
         if (link.endpoint == LinkEndpoint::HomePage)
             continue;
         ClickableLabel* label = linkLabel(link.control, QString::fromStdString(link.url()));
+        connect(label, &ClickableLabel::clicked, this, [this, control = link.control] { open(control); });
         auto* leadIn = new QLabel(fromCp932(link.leadIn));
         if (link.control == "Label77") {
             // The only site link on the line of its lead-in, and the only one
@@ -101,7 +96,9 @@ QVBoxLayout* HelpPage::buildLinkColumn()
         column->addWidget(label);
     }
     column->addStretch(1);
-    column->addWidget(banner());
+    ClickableLabel* image = banner();
+    connect(image, &ClickableLabel::clicked, this, [this] { askThenOpen("Image1"); });
+    column->addWidget(image);
     return column;
 }
 
@@ -114,6 +111,21 @@ QVBoxLayout* HelpPage::buildHelpColumn()
     help->setReadOnly(true);
     column->addWidget(help, 1);
     return column;
+}
+
+// Label77, Label90 ... Label94: the address opens at once.
+void HelpPage::open(const std::string& control)
+{
+    if (const WebLink* link = webLinkFor(control))
+        UrlOpener::open(QString::fromStdString(link->url()));
+}
+
+// Label73 and Image1: the home page opens only after "はい(&Y)".
+void HelpPage::askThenOpen(const std::string& control)
+{
+    const WebLink* link = webLinkFor(control);
+    if (link && MessageBox::question(window(), fromCp932(link->question)) == MessageBox::Answer::Yes)
+        UrlOpener::open(QString::fromStdString(link->url()));
 }
 
 } // namespace tarvo::gui

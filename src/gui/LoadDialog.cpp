@@ -1,7 +1,7 @@
 #include "LoadDialog.h"
 
+#include "Fonts.h"
 #include "PlainListBox.h"
-#include "WidgetFonts.h"
 
 #include "text/RuntimeError.h"
 
@@ -39,7 +39,7 @@ LoadDialog::LoadDialog(QWidget* parent)
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("バックアップファイルロード"));
     setModal(false);
-    setFont(pGothicFont(12));
+    setFont(windowFont());
     setFixedSize(kClientSize);
     setSizeGripEnabled(false);
     placeControls();

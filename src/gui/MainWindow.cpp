@@ -1,11 +1,14 @@
 #include "MainWindow.h"
 
 #include "ApplicationTitle.h"
+#include "ClickableLabel.h"
 #include "CommonPage.h"
+#include "CurrentFolder.h"
 #include "EntryBinding.h"
 #include "Fonts.h"
 #include "HandlerGuard.h"
 #include "HelpPage.h"
+#include "LoadDialog.h"
 #include "MemoText.h"
 #include "MessageBox.h"
 #include "PreviewPage.h"
@@ -15,6 +18,9 @@
 
 #include "backup/BackupStore.h"
 #include "document/PreviewCommand.h"
+#include "document/TextFileOutput.h"
+#include "fees/FeeQuote.h"
+#include "guidance/Guidance.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/FileIo.h"
@@ -28,6 +34,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tarvo::gui {
 
@@ -53,10 +60,19 @@ MainWindow::MainWindow(QWidget* parent)
     m_entry = new EntryBinding(this);
     m_category = requireChild<QComboBox>(this, "ComboBox2");
     m_subcategory = requireChild<QComboBox>(this, "ComboBox3");
+    m_preview = requireChild<QPlainTextEdit>(this, "Memo1");
+    m_softwareName = requireChild<QLineEdit>(this, "Edit21");
+    // Not a child of this window: the two forms keep their own control names.
+    m_loadDialog = std::make_unique<LoadDialog>();
+    m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
 
     connect(m_category->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::comboBox2Change);
     connect(m_category, &QComboBox::textActivated, this, &MainWindow::comboBox2Change);
     connect(requireChild<QPushButton>(this, "Button2"), &QPushButton::clicked, this, &MainWindow::button2Click);
+    connect(requireChild<QPushButton>(this, "Button1"), &QPushButton::clicked, this, &MainWindow::button1Click);
+    connect(requireChild<ClickableLabel>(this, "Panel1"), &ClickableLabel::clicked, this, &MainWindow::panel1Click);
+    connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::loadDialogLoad);
+    connectFieldHelp();
 
     formCreate();
 }
@@ -77,6 +93,24 @@ void MainWindow::buildPages()
     layout->addWidget(m_pages);
 }
 
+// Panel3 ... Panel15 on the two entry pages: the field's help text, nothing else.
+void MainWindow::connectFieldHelp()
+{
+    for (const FieldHelp& help : fieldHelpTexts()) {
+        auto* panel = requireChild<ClickableLabel>(this, help.panel.c_str());
+        connect(panel, &ClickableLabel::clicked, this,
+            [this, text = fromCp932(help.text)] { MessageBox::message(this, text); });
+    }
+    connect(requireChild<ClickableLabel>(this, "Panel10"), &ClickableLabel::clicked, this, &MainWindow::panel10Click);
+}
+
+// The description's bytes without its line breaks; wrapping adds none.
+void MainWindow::panel10Click()
+{
+    const std::string description = memoTextCp932(*requireChild<QPlainTextEdit>(this, "Memo3"));
+    MessageBox::message(this, fromCp932(descriptionSizeMessage(description)));
+}
+
 // Each step may fail with its box; the steps after a failure do not run.
 void MainWindow::formCreate()
 {
@@ -89,7 +123,7 @@ void MainWindow::formCreate()
         m_category->clearEditText();
         if (const auto author = readAuthorSetting())
             m_entry->writeAuthorId(*author);
-        requireChild<QLabel>(this, "Label8")->setText(fromCp932(currentDirectoryCp932()));
+        requireChild<QLabel>(this, "Label8")->setText(currentFolderText());
         showHelpText();
     });
 }
@@ -107,10 +141,13 @@ void MainWindow::showHelpText()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     const bool written = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str()); });
-    if (written)
-        event->accept();
-    else
+    if (!written) {
         event->ignore();
+        return;
+    }
+    // The run ends with this window, whatever the dialog shows.
+    m_loadDialog->hide();
+    event->accept();
 }
 
 // The author's changes of the Category text only; a restore sets the text and
@@ -140,7 +177,7 @@ void MainWindow::previewCommand()
     const PreviewOutcome outcome = runPreviewCommand(entry);
     m_entry->writeNotes(entry.notes);
     if (outcome.previewRebuilt)
-        setMemoTextCp932(*requireChild<QPlainTextEdit>(this, "Memo1"), outcome.previewText);
+        setMemoTextCp932(*m_preview, outcome.previewText);
     switch (outcome.status) {
     case PreviewStatus::Error:
         throw RuntimeError(outcome.message);
@@ -154,6 +191,78 @@ void MainWindow::previewCommand()
     if (outcome.writeBackup)
         writeBackup(m_startDirectory, entry.softwareName.str(), outcome.backupText);
     MessageBox::message(this, fromCp932(outcome.message));
+}
+
+void MainWindow::button1Click()
+{
+    runGuarded(this, [this] { saveText(); });
+}
+
+// The memo's text exactly as it stands, every line break CR LF, under the
+// software name as typed into the current directory.
+void MainWindow::saveText()
+{
+    const std::string message = saveTextFile(
+        memoTextCp932(*m_preview), toCp932(m_softwareName->text()), [this](const std::string& cp932Question) {
+            return MessageBox::confirm(this, fromCp932(cp932Question)) == MessageBox::Answer::Yes;
+        });
+    MessageBox::message(this, fromCp932(message));
+}
+
+// The preview text goes first, whatever the listing finds.
+void MainWindow::panel1Click()
+{
+    m_preview->clear();
+    runGuarded(this, [this] { listBackups(); });
+}
+
+// The backup folder is named from the start directory, so the current
+// directory, the folder to save into, stays where the author put it.
+void MainWindow::listBackups()
+{
+    const std::vector<std::string> files = listBackupFiles(m_startDirectory);
+    if (files.empty()) {
+        MessageBox::message(this, fromCp932(noBackupsMessage()));
+        return;
+    }
+    QStringList entries;
+    for (const std::string& file : files)
+        entries.append(fromCp932(dialogEntryFor(file)));
+    keepDialogAboveThisWindow();
+    m_loadDialog->openWith(entries);
+}
+
+void MainWindow::keepDialogAboveThisWindow()
+{
+    m_loadDialog->winId();
+    if (QWindow* dialog = m_loadDialog->windowHandle())
+        dialog->setTransientParent(windowHandle());
+}
+
+void MainWindow::loadDialogLoad()
+{
+    runGuarded(m_loadDialog.get(), [this] { restoreChosenBackup(); });
+}
+
+// The restore sets the fields as program steps: the Handling and Category
+// change handlers do not run (the restore recomputes HandlingKind itself), the
+// fee field's filter does. A failure keeps the fields restored before it and
+// the dialog open.
+void MainWindow::restoreChosenBackup()
+{
+    RegistrationEntry entry = m_entry->read();
+    entry.softwareName = toCp932(m_loadDialog->selectedEntryText());
+    RestoreReport report;
+    try {
+        report = restoreBackupFile(m_startDirectory, entry);
+    } catch (const RuntimeError&) {
+        m_entry->write(entry);
+        throw;
+    }
+    m_entry->write(entry);
+    for (int shown = 0; shown < report.feeFilterMessages; ++shown)
+        MessageBox::message(m_loadDialog.get(), fromCp932(feeFilterMessage()));
+    m_loadDialog->hide();
 }
 
 } // namespace tarvo::gui

@@ -1,6 +1,9 @@
 #include "MessageBox.h"
 
 #include "ApplicationTitle.h"
+#include "QtText.h"
+
+#include "document/TextFileOutput.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -60,14 +63,14 @@ protected:
     }
 };
 
-struct BoxSpec {
+struct BoxStyle {
     MessageBox::Kind kind;
     QString title;
     QMessageBox::Icon icon;
     bool yesNo;
 };
 
-BoxSpec specFor(MessageBox::Kind kind)
+BoxStyle styleFor(MessageBox::Kind kind)
 {
     const QString appTitle = QString::fromUtf8(kApplicationTitle);
     switch (kind) {
@@ -76,24 +79,24 @@ BoxSpec specFor(MessageBox::Kind kind)
     case MessageBox::Kind::Question:
         return { kind, appTitle, QMessageBox::NoIcon, true };
     case MessageBox::Kind::Confirmation:
-        return { kind, QStringLiteral("確認"), QMessageBox::Question, true };
+        return { kind, fromCp932(textOutputTexts().confirmTitle), QMessageBox::Question, true };
     case MessageBox::Kind::Error:
         break;
     }
     return { kind, appTitle, QMessageBox::Critical, false };
 }
 
-MessageBox::Answer showBox(const BoxSpec& spec, QWidget* parent, const QString& text)
+MessageBox::Answer showBox(const BoxStyle& style, QWidget* parent, const QString& text)
 {
     ScreenCentredBox box(parent);
-    box.setWindowTitle(spec.title);
-    box.setIcon(spec.icon);
+    box.setWindowTitle(style.title);
+    box.setIcon(style.icon);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setWindowModality(Qt::ApplicationModal);
     // The Windows order, Yes left of No, whatever the desktop's convention.
     box.setStyleSheet(QStringLiteral("QDialogButtonBox { button-layout: 0; }"));
-    if (!spec.yesNo) {
+    if (!style.yesNo) {
         QPushButton* ok = box.addButton(okCaption(), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
@@ -110,15 +113,15 @@ MessageBox::Answer showBox(const BoxSpec& spec, QWidget* parent, const QString& 
 
 MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text)
 {
-    const BoxSpec spec = specFor(kind);
-    const QStringList buttons = spec.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
-    records().append({ kind, spec.title, text, spec.icon, buttons });
+    const BoxStyle style = styleFor(kind);
+    const QStringList buttons = style.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
+    records().append({ kind, style.title, text, style.icon, buttons });
     if (!nextAnswers().empty()) {
         const MessageBox::Answer answer = nextAnswers().front();
         nextAnswers().pop_front();
         return answer;
     }
-    return showBox(spec, parent, text);
+    return showBox(style, parent, text);
 }
 
 } // namespace

@@ -9,7 +9,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -74,9 +77,78 @@ void StartFolder::setReadOnly(bool readOnly) const
     QFile::setPermissions(m_folder.path(), permissions);
 }
 
+EnvironmentOverride::EnvironmentOverride(const char* name, const QString& value)
+    : m_name(name)
+    , m_wasSet(qEnvironmentVariableIsSet(name))
+    , m_previous(qgetenv(name))
+{
+    qputenv(name, QFile::encodeName(value));
+}
+
+EnvironmentOverride::~EnvironmentOverride()
+{
+    if (m_wasSet)
+        qputenv(m_name, m_previous);
+    else
+        qunsetenv(m_name);
+}
+
+WindowUnderTest::WindowUnderTest()
+    : m_folder(std::make_unique<StartFolder>())
+{
+    m_folder->write(
+        QStringLiteral("category.dat"), sj("#ユーティリティ\r\nファイル管理\r\n圧縮\r\n#ゲーム\r\nパズル\r\n"));
+    m_folder->makeFolder(QStringLiteral("data"));
+    answerEveryBox();
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        qFatal("the main window did not come up");
+    MessageBox::clearShown();
+}
+
+WindowUnderTest::~WindowUnderTest()
+{
+    m_window.reset();
+    m_folder.reset();
+    MessageBox::clearNextAnswers();
+    MessageBox::clearShown();
+}
+
+void WindowUnderTest::showPage(int page) const
+{
+    control<QTabWidget>("PageControl1")->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+}
+
+void WindowUnderTest::click(const char* name) const
+{
+    QTest::mouseClick(control<QWidget>(name), Qt::LeftButton);
+}
+
+void WindowUnderTest::buildFreewarePreview(const QString& softwareName) const
+{
+    const int shown = control<QTabWidget>("PageControl1")->currentIndex();
+    showPage(0);
+    auto* name = control<QLineEdit>("Edit21");
+    name->clear();
+    typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+    typeInto(name, softwareName);
+    typeInto(control<QLineEdit>("Edit23"), QStringLiteral("test.lzh"));
+    chooseItem(control<QComboBox>("ComboBox4"), 0);
+    click("Button2");
+    showPage(shown);
+    MessageBox::clearShown();
+}
+
 void answerEveryBox()
 {
     MessageBox::clearNextAnswers();
+    answerEveryBoxAfterQueued();
+}
+
+void answerEveryBoxAfterQueued()
+{
     for (int i = 0; i < 50; ++i)
         MessageBox::setNextAnswer(MessageBox::Answer::Ok);
 }

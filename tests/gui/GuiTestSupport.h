@@ -1,6 +1,8 @@
 #pragma once
 
+#include "MainWindow.h"
 #include "MessageBox.h"
+#include "WidgetLookup.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class QComboBox;
@@ -43,9 +46,51 @@ private:
     QTemporaryDir m_folder;
 };
 
+// Sets an environment variable for the lifetime of the object.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const QString& value);
+    ~EnvironmentOverride();
+    EnvironmentOverride(const EnvironmentOverride&) = delete;
+    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_previous;
+};
+
+// The main window started and shown in a fresh start folder that holds a small
+// category file and an empty backup folder "data". Every box is answered with
+// OK (No for questions) unless a test queues its own answers.
+class WindowUnderTest {
+public:
+    WindowUnderTest();
+    ~WindowUnderTest();
+
+    MainWindow& window() const { return *m_window; }
+    const StartFolder& folder() const { return *m_folder; }
+    template <typename T> T* control(const char* name) const { return requireChild<T>(m_window.get(), name); }
+
+    // Brings the page (0 to 3) forward, as a click on its tab does.
+    void showPage(int page) const;
+    // A left click in the middle of the control, as the author clicks it.
+    void click(const char* name) const;
+    // Fills the four required fields of a freeware entry named `softwareName`
+    // and presses "プレビューを作成" on the first page, then returns to the page
+    // that was shown; the boxes shown are forgotten.
+    void buildFreewarePreview(const QString& softwareName = QStringLiteral("テストソフト")) const;
+
+private:
+    std::unique_ptr<StartFolder> m_folder;
+    std::unique_ptr<MainWindow> m_window;
+};
+
 // Answers every box that comes up during a test with OK (No for questions), so
 // that an unexpected box fails an expectation instead of blocking the test.
 void answerEveryBox();
+// The same for every box after the answers already queued.
+void answerEveryBoxAfterQueued();
 
 // The author's input: key by key, one key event carrying a whole character
 // (as a keyboard delivers an emoji), and a paste by Ctrl+V.

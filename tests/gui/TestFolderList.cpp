@@ -1,3 +1,5 @@
+#include "GuiTestSupport.h"
+
 #include "CurrentFolder.h"
 #include "FolderList.h"
 #include "QtText.h"
@@ -9,30 +11,6 @@
 #include <QTest>
 
 using tarvo::gui::FolderList;
-
-// Sets an environment variable for the lifetime of the object.
-class EnvironmentOverride {
-public:
-    EnvironmentOverride(const char* name, const QString& value)
-        : m_name(name)
-        , m_wasSet(qEnvironmentVariableIsSet(name))
-        , m_previous(qgetenv(name))
-    {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~EnvironmentOverride()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_previous);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_wasSet;
-    QByteArray m_previous;
-};
 
 class TestFolderList : public QObject {
     Q_OBJECT
@@ -204,8 +182,9 @@ private slots:
 
     void desktopFolderIsEnteredOrMissing()
     {
-        const EnvironmentOverride home("HOME", at(QStringLiteral("top/mid/other")));
-        const EnvironmentOverride config("XDG_CONFIG_HOME", at(QStringLiteral("top/mid/other/config")));
+        const tarvo::gui::test::EnvironmentOverride home("HOME", at(QStringLiteral("top/mid/other")));
+        const tarvo::gui::test::EnvironmentOverride config(
+            "XDG_CONFIG_HOME", at(QStringLiteral("top/mid/other/config")));
         const QString desktop = tarvo::gui::desktopFolderPath();
         QCOMPARE(desktop, at(QStringLiteral("top/mid/other/Desktop")));
 

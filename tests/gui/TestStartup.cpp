@@ -271,7 +271,11 @@ private slots:
         startIn(folder, window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        test::typeInto(requireChild<QLineEdit>(window.get(), "Edit19"), QStringLiteral("後"));
+        // A restored text shows from its start; the author types at its end.
+        auto* author = requireChild<QLineEdit>(window.get(), "Edit19");
+        QCOMPARE(author->cursorPosition(), 0);
+        author->end(false);
+        test::typeInto(author, QStringLiteral("後"));
 
         folder.setReadOnly(true);
         QVERIFY(!window->close());

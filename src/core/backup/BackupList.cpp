@@ -1,5 +1,6 @@
 #include "backup/BackupStore.h"
 
+#include "text/Cp932.h"
 #include "text/Cp932Characters.h"
 #include "text/NativePath.h"
 #include "text/RuntimeError.h"
@@ -99,6 +100,12 @@ std::vector<std::string> listBackupFiles(std::string_view cp932StartDirectory)
     ::closedir(directory);
     sortIgnoringCase(names);
     return names;
+}
+
+const std::string& noBackupsMessage()
+{
+    static const std::string message = cp932FromUtf8("バックアップデータがありません！");
+    return message;
 }
 
 std::string dialogEntryFor(std::string_view cp932FileName)

@@ -42,6 +42,9 @@ RestoreReport restoreBackupFile(std::string_view cp932StartDirectory, Registrati
 // system's code (2 "ファイルが見つかりません" for a missing folder).
 std::vector<std::string> listBackupFiles(std::string_view cp932StartDirectory);
 
+// "バックアップデータがありません！": the backup folder holds no backup.
+const std::string& noBackupsMessage();
+
 // The dialog entry of a backup file: the name up to the first case-sensitive
 // ".bak"; empty when there is none.
 std::string dialogEntryFor(std::string_view cp932FileName);

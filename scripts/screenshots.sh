@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Renders the four pages of the window and the load dialog, filled with an
+# example entry, into docs/ on a virtual display. Run it after changing the
+# window's look; the pictures are committed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${TARVO_BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja
+cmake --build "$build" --target tarvo-screenshots tarvo_start_folder
+xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/screenshots/tarvo-screenshots" "$build/start" docs

@@ -1,0 +1,506 @@
+#include "GuiTestSupport.h"
+
+#include "EntryBinding.h"
+#include "LoadDialog.h"
+#include "RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvo::gui;
+using test::sj;
+
+namespace {
+
+const QString kNoBackups = QStringLiteral("バックアップデータがありません！");
+// ")" sorts before ".", so the box adds no full stop.
+const QString kIndexError = QStringLiteral("リストのインデックスが範囲を超えています (-1)");
+const QString kDigitsOnly = QStringLiteral("記入欄には半角の数字しか使うことはできません！");
+
+QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+// A backup file of the given lines, each ended by CR LF.
+QByteArray backupBytes(const QStringList& lines)
+{
+    return sj((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8().constData());
+}
+
+// A freeware record with every common row, the given author and handling.
+QStringList commonRows(const QString& author, const QString& handling)
+{
+    return { "#" + author, "#0", "#", "#名前", "#見出し", "@説明", "#a.lzh", "#", "#", "#", "#000000", "#",
+        "#" + handling, "#", "#", "#0", "#0", "#0", "@特になし" };
+}
+
+} // namespace
+
+class TestLoadPanel : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::WindowUnderTest> m_ui;
+
+    template <typename T> T* control(const char* name) const { return m_ui->control<T>(name); }
+    LoadDialog& dialog() const { return m_ui->window().loadDialog(); }
+    QListWidget* dialogList() const { return dialog().findChild<QListWidget*>(QStringLiteral("ListBox1")); }
+    QString handlingKind() const { return QString::fromStdString(m_ui->window().entry().handlingKind().text()); }
+    const test::StartFolder& folder() const { return m_ui->folder(); }
+
+    void writeBackupFile(const QString& name, const QByteArray& bytes) const
+    {
+        folder().write(QStringLiteral("data/") + name, bytes);
+    }
+
+    QStringList dialogEntries() const
+    {
+        QStringList entries;
+        for (int row = 0; row < dialogList()->count(); ++row)
+            entries.append(dialogList()->item(row)->text());
+        return entries;
+    }
+
+    void clickLoadPanel() const
+    {
+        MessageBox::clearShown();
+        m_ui->click("Panel1");
+    }
+
+    void chooseEntry(int row) const
+    {
+        const QPoint at = dialogList()->visualItemRect(dialogList()->item(row)).center();
+        QTest::mouseClick(dialogList()->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void pressLoad() const
+    {
+        MessageBox::clearShown();
+        QTest::mouseClick(dialog().findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    }
+
+    // Opens the list and loads the entry in `row`.
+    void load(int row) const
+    {
+        clickLoadPanel();
+        QVERIFY(dialog().isVisible());
+        chooseEntry(row);
+        pressLoad();
+    }
+
+    void clickItem(const char* group, int index) const
+    {
+        QRadioButton* radio = control<RadioGroup>(group)->button(index);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    }
+
+    void retype(const char* name, const QString& text) const
+    {
+        QWidget* target = control<QWidget>(name);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            target = combo->lineEdit();
+        if (auto* edit = qobject_cast<QLineEdit*>(target))
+            edit->clear();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
+            memo->clear();
+        const QStringList lines = text.split('\n');
+        for (qsizetype at = 0; at < lines.size(); ++at) {
+            if (at > 0)
+                QTest::keyClick(target, Qt::Key_Return);
+            test::typeInto(target, lines.at(at));
+        }
+    }
+
+    void setChecked(const char* name, bool checked) const
+    {
+        auto* box = control<QCheckBox>(name);
+        if (box->isChecked() != checked)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+
+    // Everything the entry controls show, by form name, with the follow-up
+    // fields' visibility.
+    QMap<QString, QString> snapshot() const
+    {
+        QMap<QString, QString> shown;
+        for (QLineEdit* edit : m_ui->window().findChildren<QLineEdit*>()) {
+            if (edit->objectName().startsWith(QLatin1String("Edit")))
+                shown.insert(edit->objectName(), edit->text() + (edit->isHidden() ? " (hidden)" : ""));
+        }
+        for (const char* name : { "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4" })
+            shown.insert(name, control<QComboBox>(name)->currentText());
+        for (const char* name : { "Memo3", "Memo4", "Memo8" })
+            shown.insert(name, control<QPlainTextEdit>(name)->toPlainText());
+        for (const char* name : { "RadioGroup6", "RadioGroup8", "RadioGroup9", "RadioGroup10" })
+            shown.insert(name, QString::number(control<RadioGroup>(name)->index()));
+        for (const char* name : { "CheckBox6", "CheckBox7", "CheckBox8", "CheckBox1", "CheckBox9", "CheckBox2" })
+            shown.insert(name, control<QCheckBox>(name)->isChecked() ? "on" : "off");
+        for (const char* name : { "Label39", "Label52", "Label2", "Label3" })
+            shown.insert(name, control<QLabel>(name)->isHidden() ? "hidden" : "shown");
+        return shown;
+    }
+
+    // A shareware entry with every field filled in and three follow-up fields
+    // shown, built into a preview and its backup.
+    void buildFullSharewareEntry() const
+    {
+        m_ui->showPage(0);
+        retype("Edit19", QStringLiteral("山川 一郎"));
+        clickItem("RadioGroup6", 1);
+        retype("Edit20", QStringLiteral("PS000123"));
+        retype("Edit21", QStringLiteral("テストソフト"));
+        retype("Edit22", QStringLiteral("一行見出し"));
+        retype("Memo3", QStringLiteral("説明一行目\n\n三行目\n"));
+        retype("Edit23", QStringLiteral("test.lzh"));
+        retype("Edit24", QStringLiteral("test2.lzh"));
+        retype("Edit25", QStringLiteral("1.02"));
+        test::chooseItem(control<QComboBox>("ComboBox1"), 6);
+        setChecked("CheckBox7", true);
+        setChecked("CheckBox8", true);
+        retype("Edit27", QStringLiteral("NT3.51"));
+        retype("Edit28", QStringLiteral("VB5"));
+        test::chooseItem(control<QComboBox>("ComboBox4"), 2);
+        test::chooseItem(control<QComboBox>("ComboBox2"), 0);
+        test::chooseItem(control<QComboBox>("ComboBox3"), 1);
+        clickItem("RadioGroup8", 3);
+        retype("Edit29", QStringLiteral("http://x/"));
+        clickItem("RadioGroup9", 1);
+        retype("Edit1", QStringLiteral("β版"));
+        retype("Memo4", QStringLiteral("連絡事項\n"));
+        retype("Edit30", QStringLiteral("1200"));
+        retype("Memo8", QStringLiteral("試用期限\n二行目\n"));
+        retype("Edit32", QStringLiteral("銀行"));
+        retype("Edit33", QStringLiteral("郵便"));
+        retype("Edit34", QStringLiteral("SR01234"));
+        retype("Edit35", QStringLiteral("Nifty"));
+        retype("Edit36", QStringLiteral("現金書留"));
+        MessageBox::clearShown();
+        m_ui->click("Button2");
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
+    }
+
+    // Different values everywhere a restore reaches, through the author's own
+    // changes (so the Category list is rebuilt and HandlingKind follows).
+    void changeEverything() const
+    {
+        retype("Edit19", QStringLiteral("別人"));
+        clickItem("RadioGroup6", 0);
+        retype("Edit21", QStringLiteral("別ソフト"));
+        retype("Edit22", QString());
+        retype("Memo3", QStringLiteral("別の説明"));
+        retype("Edit25", QStringLiteral("9.9"));
+        setChecked("CheckBox6", true);
+        setChecked("CheckBox7", false);
+        test::chooseItem(control<QComboBox>("ComboBox4"), 0);
+        test::chooseItem(control<QComboBox>("ComboBox2"), 1);
+        test::chooseItem(control<QComboBox>("ComboBox3"), 0);
+        clickItem("RadioGroup8", 1);
+        clickItem("RadioGroup9", 0);
+        clickItem("RadioGroup10", 1);
+        retype("Memo4", QStringLiteral("別の連絡"));
+        retype("Edit30", QStringLiteral("3000"));
+        retype("Memo8", QString());
+        retype("Edit34", QStringLiteral("SR9"));
+        retype("Edit36", QString());
+    }
+
+private slots:
+    void init() { m_ui = std::make_unique<test::WindowUnderTest>(); }
+    void cleanup() { m_ui.reset(); }
+
+    void dialogIsHiddenAtStart()
+    {
+        QCOMPARE(dialog().objectName(), QStringLiteral("TForm2"));
+        QVERIFY(!dialog().isVisible());
+    }
+
+    // The preview goes first, whatever the listing finds; saving then finds
+    // no preview.
+    void noBackupStillEmptiesThePreview()
+    {
+        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("前のプレビュー\n"));
+        control<QLineEdit>("Edit21")->setText(QStringLiteral("テストソフト"));
+        clickLoadPanel();
+        QCOMPARE(test::shownTexts(), QStringList { kNoBackups });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Message);
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        QVERIFY(!dialog().isVisible());
+
+        MessageBox::clearShown();
+        m_ui->click("Button1");
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("「ソフト名称」が記入されていないか、プレビューがありません。") });
+    }
+
+    void missingBackupFolderIsTheErrorBox()
+    {
+        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("前のプレビュー\n"));
+        QVERIFY(QDir(folder().filePath("data")).removeRecursively());
+        clickLoadPanel();
+        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイルが見つかりません.") });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        QVERIFY(!dialog().isVisible());
+    }
+
+    // Folders, hidden files and other extensions are left out; the order
+    // ignores letter case; the entry is the name up to the first ".bak".
+    void listsTheBackupsInNameOrder()
+    {
+        for (const char* name : { "c.txt", "x.bak.bak", "B.bak", "X.BAK", ".h.bak", "a.bak" })
+            writeBackupFile(QString::fromUtf8(name), backupBytes(commonRows("a", "b")));
+        folder().makeFolder(QStringLiteral("data/y.bak"));
+        clickLoadPanel();
+        QCOMPARE(test::shownTexts(), QStringList());
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(dialogEntries(), (QStringList { "a", "B", "", "x" }));
+        QVERIFY(dialogList()->selectedItems().isEmpty());
+    }
+
+    // The backup folder is named from the start directory; the folder chosen
+    // for saving stays chosen.
+    void listingLeavesTheCurrentDirectory()
+    {
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("a", "b")));
+        folder().makeFolder(QStringLiteral("out"));
+        QVERIFY(QDir::setCurrent(folder().filePath("out")));
+        clickLoadPanel();
+        QCOMPARE(dialogEntries(), QStringList { "a" });
+        QCOMPARE(QDir::currentPath(), folder().filePath("out"));
+    }
+
+    void loadWithNothingSelectedIsTheIndexError()
+    {
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", "シェアウェア")));
+        control<QLineEdit>("Edit21")->setText(QStringLiteral("元の名前"));
+        clickLoadPanel();
+        pressLoad();
+        QCOMPARE(test::shownTexts(), QStringList { kIndexError });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("元の名前"));
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QString());
+    }
+
+    // X.BAK has no lower-case ".bak": its entry is empty, and loading it only
+    // empties the name.
+    void emptyEntryReadsNoFile()
+    {
+        writeBackupFile(QStringLiteral("X.BAK"), backupBytes(commonRows("作者", "シェアウェア")));
+        control<QLineEdit>("Edit21")->setText(QStringLiteral("元の名前"));
+        control<QLineEdit>("Edit19")->setText(QStringLiteral("元の作者"));
+        load(0);
+        QCOMPARE(test::shownTexts(), QStringList());
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), QString());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("元の作者"));
+        QVERIFY(!dialog().isVisible());
+    }
+
+    void loadOfAMissingFileKeepsTheDialogOpen_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("x.bak.bak reads x.bak") << "x.bak.bak"
+                                               << "x";
+        QTest::newRow("removed after listing") << "消えた.bak"
+                                               << "消えた";
+    }
+
+    void loadOfAMissingFileKeepsTheDialogOpen()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, entry);
+        writeBackupFile(file, backupBytes(commonRows("作者", "シェアウェア")));
+        control<QLineEdit>("Edit19")->setText(QStringLiteral("元の作者"));
+        clickLoadPanel();
+        QCOMPARE(dialogEntries(), QStringList { entry });
+        if (file.startsWith(entry + ".bak."))
+            QVERIFY(!folder().exists("data/" + entry + ".bak"));
+        else
+            QVERIFY(QFile::remove(folder().filePath("data/" + file)));
+        chooseEntry(0);
+        pressLoad();
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("ファイル %1/data/%2.bak は開けません.").arg(folder().path(), entry) });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        QVERIFY(dialog().isVisible());
+        // The name is set before the file is read.
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), entry);
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("元の作者"));
+    }
+
+    // Everything comes back through the window: texts, choices, flags, the
+    // follow-up fields' visibility and HandlingKind; the Category list is not
+    // rebuilt, the preview stays empty, the page stays.
+    void fullSharewareEntryRoundTrip()
+    {
+        buildFullSharewareEntry();
+        const QMap<QString, QString> built = snapshot();
+        QCOMPARE(built.value("Edit20"), QStringLiteral("PS000123"));
+        QCOMPARE(built.value("Label2"), QStringLiteral("shown"));
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+
+        changeEverything();
+        QCOMPARE(handlingKind(), QStringLiteral("1"));
+        QCOMPARE(itemsOf(control<QComboBox>("ComboBox3")), QStringList { "パズル" });
+        QVERIFY(snapshot() != built);
+
+        m_ui->showPage(1);
+        clickLoadPanel();
+        QCOMPARE(dialogEntries(), QStringList { "テストソフト" });
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        chooseEntry(0);
+        pressLoad();
+
+        QCOMPARE(test::shownTexts(), QStringList());
+        QVERIFY(!dialog().isVisible());
+        QCOMPARE(snapshot(), built);
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+        QCOMPARE(itemsOf(control<QComboBox>("ComboBox3")), QStringList { "パズル" });
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        QCOMPARE(control<QTabWidget>("PageControl1")->currentIndex(), 1);
+    }
+
+    // Restoring is no edit of the Handling text: a text that is no item
+    // leaves HandlingKind as it was, an item's text sets it.
+    void handlingKindFollowsTheRestoredText_data()
+    {
+        QTest::addColumn<QString>("handling");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("no item") << "シェアウェア "
+                                 << "10";
+        QTest::newRow("an item") << "フリーウェア"
+                                 << "1";
+    }
+
+    void handlingKindFollowsTheRestoredText()
+    {
+        QFETCH(QString, handling);
+        test::chooseItem(control<QComboBox>("ComboBox4"), 9);
+        QCOMPARE(handlingKind(), QStringLiteral("10"));
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", handling)));
+        load(0);
+        QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), handling);
+        QTEST(handlingKind(), "kind");
+    }
+
+    void commonOnlyBackupLeavesTheSharewareFields()
+    {
+        control<QLineEdit>("Edit30")->setText(QStringLiteral("1200"));
+        control<QLineEdit>("Edit34")->setText(QStringLiteral("SR01234"));
+        control<QPlainTextEdit>("Memo8")->setPlainText(QStringLiteral("条件"));
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", "フリーウェア")));
+        load(0);
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者"));
+        QCOMPARE(control<QLineEdit>("Edit30")->text(), QStringLiteral("1200"));
+        QCOMPARE(control<QLineEdit>("Edit34")->text(), QStringLiteral("SR01234"));
+        QCOMPARE(control<QPlainTextEdit>("Memo8")->toPlainText(), QStringLiteral("条件"));
+    }
+
+    // The fee field's filter runs on the restored fee: one message per
+    // disallowed byte, the field emptied, the rest restored.
+    void restoredFeeGoesThroughTheFilter_data()
+    {
+        QTest::addColumn<QString>("fee");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("a letter") << "12a" << 1;
+        QTest::newRow("a full-width digit") << "１" << 2;
+        QTest::newRow("digits") << "0500" << 0;
+    }
+
+    void restoredFeeGoesThroughTheFilter()
+    {
+        QFETCH(QString, fee);
+        QFETCH(int, messages);
+        QStringList rows = commonRows("作者", "シェアウェア");
+        rows << "#" + fee << "@条件"
+             << "#"
+             << "#"
+             << "#SR1"
+             << "#"
+             << "#";
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(rows));
+        load(0);
+        QCOMPARE(test::shownTexts(), QStringList(messages, kDigitsOnly));
+        QCOMPARE(control<QLineEdit>("Edit30")->text(), messages ? QString() : fee);
+        QCOMPARE(control<QLineEdit>("Edit34")->text(), QStringLiteral("SR1"));
+        QVERIFY(!dialog().isVisible());
+    }
+
+    // A bad index byte stops the restore: the rows before it stay restored,
+    // the dialog stays open.
+    void failureInsideTheFileKeepsWhatWasRestored()
+    {
+        QStringList rows = commonRows("新しい作者", "フリーウェア");
+        rows[1] = "#x";
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(rows));
+        control<QLineEdit>("Edit22")->setText(QStringLiteral("元の見出し"));
+        load(0);
+        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("'x' は整数ではありません.") });
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("新しい作者"));
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("a"));
+        QCOMPARE(control<QLineEdit>("Edit22")->text(), QStringLiteral("元の見出し"));
+    }
+
+    // A click on "load" while the dialog is open rebuilds its list; finding
+    // nothing leaves the open dialog with its earlier list.
+    void clickingLoadAgainWhileOpen()
+    {
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("a", "b")));
+        clickLoadPanel();
+        chooseEntry(0);
+        writeBackupFile(QStringLiteral("b.bak"), backupBytes(commonRows("a", "b")));
+        clickLoadPanel();
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(dialogEntries(), (QStringList { "a", "b" }));
+        QVERIFY(dialogList()->selectedItems().isEmpty());
+
+        for (const char* name : { "data/a.bak", "data/b.bak" })
+            QVERIFY(QFile::remove(folder().filePath(name)));
+        clickLoadPanel();
+        QCOMPARE(test::shownTexts(), QStringList { kNoBackups });
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(dialogEntries(), (QStringList { "a", "b" }));
+    }
+
+    void cancelTouchesNothing()
+    {
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", "フリーウェア")));
+        clickLoadPanel();
+        chooseEntry(0);
+        QTest::mouseClick(dialog().findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+        QVERIFY(!dialog().isVisible());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QString());
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), QString());
+    }
+
+    void closingTheWindowHidesTheDialog()
+    {
+        writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("a", "b")));
+        clickLoadPanel();
+        QVERIFY(dialog().isVisible());
+        QVERIFY(m_ui->window().close());
+        QVERIFY(!dialog().isVisible());
+    }
+};
+
+QTEST_MAIN(TestLoadPanel)
+#include "TestLoadPanel.moc"

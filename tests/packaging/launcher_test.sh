@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# The launcher, run from a fake installed tree whose program only reports where
+# and how it was started.
+#   launcher_test.sh LAUNCHER PATH_TO_PROGRAM PATH_TO_DATA
+# (the last two relative to the launcher's folder, as configured).
+set -uo pipefail
+# shellcheck source=tests/packaging/lib.sh
+source "$(dirname "$0")/lib.sh"
+umask 022
+
+launcher_source=$1
+to_program=$2
+to_data=$3
+
+make_scratch
+prefix=$scratch/prefix
+bin=$prefix/bin
+mkdir -p "$bin"
+cp "$launcher_source" "$bin/tarvo-registration"
+chmod 755 "$bin/tarvo-registration"
+program=$(cd "$bin" && mkdir -p "$(dirname "$to_program")" && cd "$(dirname "$to_program")" && pwd)/$(basename "$to_program")
+shipped=$(cd "$bin" && mkdir -p "$to_data" && cd "$to_data" && pwd)
+
+# The fake program writes its working folder and argument count to the file
+# named by FAKE_LOG and ends with FAKE_STATUS.
+cat >"$program" <<'EOF'
+#!/bin/sh
+printf '%s\n%s\n' "$(pwd -P)" "$#" >"$FAKE_LOG"
+exit "${FAKE_STATUS:-0}"
+EOF
+chmod 755 "$program"
+# CP932 with CR LF, as the build ships them ("カテゴリ" and "案内").
+printf '\x83\x4a\x83\x65\x83\x53\x83\x8a\r\nA\r\n' >"$shipped/category.dat"
+printf '\x88\xc4\x93\xe0\r\n' >"$shipped/tarvo.dat"
+
+export FAKE_LOG=$scratch/log
+home=$scratch/home
+mkdir -p "$home"
+
+# run [ENV=VALUE...]: starts the launcher with a clean environment plus those
+# settings; leaves the status in $status and standard error in $errors.
+run() {
+    rm -f "$FAKE_LOG"
+    errors=$(env -i PATH="$PATH" HOME="$home" FAKE_LOG="$FAKE_LOG" "$@" \
+        "$bin/tarvo-registration" ${launcher_args[@]+"${launcher_args[@]}"} 2>&1 >/dev/null)
+    status=$?
+    launcher_args=()
+}
+launcher_args=()
+
+started_in() {
+    [[ -f "$FAKE_LOG" ]] && [[ "$(sed -n 1p "$FAKE_LOG")" == "$(cd "$1" && pwd -P)" ]]
+}
+
+# --- first start: folder, data folder and copies made, program started there
+xdg=$scratch/xdg
+folder=$xdg/tarvo-registration
+run XDG_DATA_HOME="$xdg"
+check_equal "first start ends with the program's status" 0 "$status"
+check "first start creates the data folder" test -d "$folder/data"
+check "first start copies category.dat unchanged" cmp -s "$shipped/category.dat" "$folder/category.dat"
+check "first start copies tarvo.dat unchanged" cmp -s "$shipped/tarvo.dat" "$folder/tarvo.dat"
+check "program runs in the per-user folder" started_in "$folder"
+check_equal "program gets no arguments" 0 "$(sed -n 2p "$FAKE_LOG" 2>/dev/null)"
+check_equal "first start is silent" "" "$errors"
+check_equal "copies are readable by the user" 644 "$(mode_of "$folder/category.dat")"
+check_equal "no partial copies remain" "" "$(find "$folder" -name '.*.dat.*')"
+
+# --- second start: the user's changed file stays, a removed one comes back
+printf 'changed\r\n' >"$folder/category.dat"
+rm "$folder/tarvo.dat"
+touch "$folder/data/Soft.bak"
+run XDG_DATA_HOME="$xdg"
+check_equal "second start keeps the changed category.dat" "changed" "$(tr -d '\r' <"$folder/category.dat")"
+check "second start restores a removed tarvo.dat" cmp -s "$shipped/tarvo.dat" "$folder/tarvo.dat"
+check "second start keeps the backups" test -f "$folder/data/Soft.bak"
+check "second start runs the program" started_in "$folder"
+
+# --- a link in the way counts as a file that is there, even a dangling one
+xdg_link=$scratch/xdg-link
+mkdir -p "$xdg_link/tarvo-registration"
+ln -s "$scratch/nowhere" "$xdg_link/tarvo-registration/category.dat"
+run XDG_DATA_HOME="$xdg_link"
+check "a dangling link named category.dat is left alone" test -L "$xdg_link/tarvo-registration/category.dat"
+check_not "nothing is written through that link" test -e "$scratch/nowhere"
+
+# --- where the folder goes
+for setting in "unset" "empty" "relative"; do
+    rm -rf "$home/.local"
+    case $setting in
+        unset) run ;;
+        empty) run XDG_DATA_HOME= ;;
+        relative) run XDG_DATA_HOME=relative/share ;;
+    esac
+    check "XDG_DATA_HOME $setting: program runs in ~/.local/share/tarvo-registration" \
+        started_in "$home/.local/share/tarvo-registration"
+done
+check_not "a relative XDG_DATA_HOME creates nothing" test -e "$bin/relative"
+
+odd=$scratch/"my files/ソフト 登録"
+run XDG_DATA_HOME="$odd"
+check "a folder name with blanks and Japanese characters works" started_in "$odd/tarvo-registration"
+check "...and gets the data files" cmp -s "$shipped/category.dat" "$odd/tarvo-registration/category.dat"
+
+# --- started through a link in another folder (as a user's ~/bin might hold)
+mkdir -p "$scratch/elsewhere"
+ln -s "$bin/tarvo-registration" "$scratch/elsewhere/tarvo"
+rm -f "$FAKE_LOG"
+env -i PATH="$PATH" HOME="$home" FAKE_LOG="$FAKE_LOG" XDG_DATA_HOME="$xdg" "$scratch/elsewhere/tarvo"
+check "a link to the launcher finds the program" started_in "$folder"
+
+# --- the program's exit status is passed on
+run XDG_DATA_HOME="$xdg" FAKE_STATUS=3
+check_equal "the program's exit status is the launcher's" 3 "$status"
+
+# --- refusals: nothing started
+launcher_args=(--help)
+run XDG_DATA_HOME="$scratch/args"
+check_equal "arguments are a usage error" 64 "$status"
+check_not "...that starts nothing" test -f "$FAKE_LOG"
+check_not "...and creates no folder" test -e "$scratch/args"
+
+blocked=$scratch/blocked
+mkdir -p "$blocked/tarvo-registration"
+touch "$blocked/tarvo-registration/data"
+run XDG_DATA_HOME="$blocked"
+check_equal "a file named data in the way fails" 1 "$status"
+check_contains "...with a message naming the folder" "$errors" "$blocked/tarvo-registration/data"
+check_not "...and starts nothing" test -f "$FAKE_LOG"
+
+rm -f "$FAKE_LOG"
+errors=$(env -i PATH="$PATH" "$bin/tarvo-registration" 2>&1)
+status=$?
+check_equal "no HOME and no XDG_DATA_HOME fails" 1 "$status"
+check_not "...and starts nothing" test -f "$FAKE_LOG"
+
+# --- a damaged installation
+mv "$shipped/tarvo.dat" "$scratch/tarvo.dat.away"
+run XDG_DATA_HOME="$scratch/damaged"
+check_contains "a missing shipped file is reported" "$errors" "tarvo.dat"
+check "...the other file is still copied" test -f "$scratch/damaged/tarvo-registration/category.dat"
+check "...and the program still starts (it reports its own missing files)" \
+    started_in "$scratch/damaged/tarvo-registration"
+mv "$scratch/tarvo.dat.away" "$shipped/tarvo.dat"
+
+mv "$program" "$scratch/program.away"
+run XDG_DATA_HOME="$xdg"
+check_equal "a missing program fails" 1 "$status"
+check_contains "...with a message" "$errors" "program is missing"
+
+finish
