@@ -1,0 +1,316 @@
+// Faults around the window's files that must lose nothing: a backup removed or
+// a backup folder turned read-only while the load dialog lists it, a folder
+// named "setting.dat" at close, and a start folder whose path holds Japanese
+// characters and blanks. After each, the entry in the window, every earlier file
+// and the folder's contents are as they were, apart from what the author asked for.
+
+#include "GuiTestSupport.h"
+
+#include "EntryBinding.h"
+#include "LoadDialog.h"
+#include "MainWindow.h"
+#include "QtText.h"
+
+#include "document/PreviewCommand.h"
+#include "entry/EntryLists.h"
+#include "text/Cp932.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvo;
+using namespace tarvo::gui;
+using test::sj;
+
+namespace {
+
+// Every file and folder under `root`, hidden ones included, with its bytes.
+QMap<QString, QByteArray> snapshotOf(const QString& root)
+{
+    QMap<QString, QByteArray> snapshot;
+    QDirIterator it(
+        root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        snapshot.insert(QDir(root).relativeFilePath(path),
+            it.fileInfo().isDir() ? QByteArrayLiteral("(folder)")
+                                  : (file.open(QIODevice::ReadOnly) ? file.readAll() : "?"));
+    }
+    return snapshot;
+}
+
+// Every field of an entry as one text, so that a change anywhere shows.
+QString describe(const RegistrationEntry& e)
+{
+    QStringList parts;
+    for (const std::string* text : { &e.authorId.str(), &e.originalLibraryNumber.str(), &e.softwareName.str(),
+             &e.headline.str(), &e.description.text(), &e.archiveFileName.str(), &e.publicationFileName.str(),
+             &e.version.str(), &e.machine.str(), &e.otherOs.str(), &e.requiredSoftware.str(), &e.handling.str(),
+             &e.category.str(), &e.subcategory.str(), &e.fileLocationOther.str(), &e.printRefusalReason.str(),
+             &e.webRefusalReason.str(), &e.notes.text(), &e.sharewareFee.str(), &e.sharewareConditions.text(),
+             &e.bankRemittance.str(), &e.postalRemittance.str(), &e.registeredProductNumber.str(),
+             &e.niftyRemittance.str(), &e.otherRemittance.str(), &e.handlingKind.text() })
+        parts.append(fromCp932(*text));
+    for (const int choice : { e.submissionKind, e.fileLocation, e.printPermission, e.webPermission })
+        parts.append(QString::number(choice));
+    for (const bool on : e.supportedOs)
+        parts.append(on ? "on" : "off");
+    for (const bool shown : { e.visibility.originalLibraryNumber, e.visibility.fileLocationOther,
+             e.visibility.printRefusalReason, e.visibility.webRefusalReason })
+        parts.append(shown ? "shown" : "hidden");
+    return parts.join(QLatin1Char('|'));
+}
+
+// The backup bytes the preview command writes for a freeware entry.
+QByteArray backupFor(const char* author, const char* description)
+{
+    RegistrationEntry entry;
+    entry.authorId = cp932FromUtf8(author);
+    entry.softwareName = "x";
+    entry.archiveFileName = "x.lzh";
+    entry.description = cp932FromUtf8(description);
+    entry.changeHandling(entryLists().handlings.at(0));
+    return QByteArray::fromStdString(runPreviewCommand(entry).backupText);
+}
+
+} // namespace
+
+class TestWindowFaults : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_root;
+    QString m_previousDirectory;
+    QString m_start;
+    std::unique_ptr<MainWindow> m_window;
+
+    template <typename T> T* control(const char* name) const { return requireChild<T>(m_window.get(), name); }
+    LoadDialog& dialog() const { return m_window->loadDialog(); }
+    QListWidget* dialogList() const { return dialog().findChild<QListWidget*>(QStringLiteral("ListBox1")); }
+    QString path(const QString& name) const { return m_start + QLatin1Char('/') + name; }
+
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+
+    QByteArray read(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+
+    // Starts the window in `folderName` under the test's root folder, which holds
+    // a catalogue and the backup folder.
+    void startIn(const QString& folderName)
+    {
+        m_start = m_root.filePath(folderName);
+        QVERIFY(QDir().mkpath(m_start + QStringLiteral("/data")));
+        write(QStringLiteral("category.dat"), sj("#ユーティリティ\r\nファイル管理\r\n"));
+        QVERIFY(QDir::setCurrent(m_start));
+        test::answerEveryBox();
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        MessageBox::clearShown();
+    }
+
+    // The author's work in progress, which a failed load must not touch.
+    void typeWorkInProgress() const
+    {
+        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("作業中の作者"));
+        test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral("作業中"));
+        test::typeInto(control<QLineEdit>("Edit23"), QStringLiteral("work.lzh"));
+        test::chooseItem(requireChild<QComboBox>(m_window.get(), "ComboBox4"), 0);
+        control<QPlainTextEdit>("Memo3")->setPlainText(QStringLiteral("書きかけの説明\n二行目"));
+    }
+
+    void openListAndChoose(const QString& entry) const
+    {
+        MessageBox::clearShown();
+        QTest::mouseClick(control<QWidget>("Panel1"), Qt::LeftButton);
+        QVERIFY(dialog().isVisible());
+        const QList<QListWidgetItem*> found = dialogList()->findItems(entry, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QTest::mouseClick(
+            dialogList()->viewport(), Qt::LeftButton, {}, dialogList()->visualItemRect(found.front()).center());
+    }
+
+    void pressLoad() const
+    {
+        MessageBox::clearShown();
+        QTest::mouseClick(dialog().findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    }
+
+    void pressPreview() const
+    {
+        MessageBox::clearShown();
+        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+    }
+
+private slots:
+    void init() { m_previousDirectory = QDir::currentPath(); }
+
+    void cleanup()
+    {
+        m_window.reset();
+        QFile::setPermissions(path(QStringLiteral("data")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(m_start).removeRecursively();
+        QDir::setCurrent(m_previousDirectory);
+        MessageBox::clearNextAnswers();
+        MessageBox::clearShown();
+    }
+
+    void backupGoneWhileListed_data()
+    {
+        QTest::addColumn<QString>("removal");
+        QTest::newRow("file removed") << "file";
+        QTest::newRow("backup folder renamed") << "folder";
+    }
+
+    // The open error names the file; the dialog stays open; the entry keeps
+    // everything but the chosen name; no file anywhere changes.
+    void backupGoneWhileListed()
+    {
+        QFETCH(QString, removal);
+        startIn(QStringLiteral("start"));
+        write(QStringLiteral("data/a.bak"), backupFor("作者A", "説明A\r\n"));
+        write(QStringLiteral("data/b.bak"), backupFor("作者B", "説明B\r\n"));
+        typeWorkInProgress();
+        const QString before = describe(m_window->entry().read());
+
+        openListAndChoose(QStringLiteral("b"));
+        if (removal == "file")
+            QVERIFY(QFile::remove(path(QStringLiteral("data/b.bak"))));
+        else
+            QVERIFY(QDir(m_start).rename(QStringLiteral("data"), QStringLiteral("data-moved")));
+        const auto files = snapshotOf(m_start);
+        pressLoad();
+
+        QCOMPARE(
+            test::shownTexts(), QStringList { QStringLiteral("ファイル %1/data/b.bak は開けません.").arg(m_start) });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        QVERIFY(dialog().isVisible());
+        RegistrationEntry after = m_window->entry().read();
+        QCOMPARE(fromCp932(after.softwareName.str()), QStringLiteral("b"));
+        after.softwareName = cp932FromUtf8("作業中");
+        QCOMPARE(describe(after), before);
+        QCOMPARE(snapshotOf(m_start), files);
+
+        if (removal == "folder")
+            return;
+        // The other backup of the same list still loads.
+        QTest::mouseClick(dialogList()->viewport(), Qt::LeftButton, {},
+            dialogList()->visualItemRect(dialogList()->findItems("a", Qt::MatchExactly).front()).center());
+        pressLoad();
+        QVERIFY(test::shownTexts().isEmpty());
+        QVERIFY(!dialog().isVisible());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者A"));
+    }
+
+    // Reading still works; the next preview cannot replace the backup, says so,
+    // and leaves the earlier file byte for byte with no temporary file beside it.
+    // Once the folder is writable again the same preview goes through.
+    void backupFolderTurnsReadOnlyBetweenListingAndLoading()
+    {
+        startIn(QStringLiteral("start"));
+        const QByteArray earlier = backupFor("作者A", "説明A\r\n");
+        write(QStringLiteral("data/a.bak"), earlier);
+        openListAndChoose(QStringLiteral("a"));
+        QVERIFY(QFile::setPermissions(path(QStringLiteral("data")), QFile::ReadOwner | QFile::ExeOwner));
+        pressLoad();
+        QVERIFY(test::shownTexts().isEmpty());
+        QVERIFY(!dialog().isVisible());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者A"));
+
+        control<QLineEdit>("Edit19")->end(false);
+        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("追記"));
+        const auto files = snapshotOf(m_start);
+        pressPreview();
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("ファイル %1/data/a.bak を作成できません.").arg(m_start) });
+        QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        QCOMPARE(snapshotOf(m_start), files);
+        QVERIFY(control<QPlainTextEdit>("Memo1")->toPlainText().contains(QStringLiteral("作者A追記")));
+
+        QVERIFY(QFile::setPermissions(
+            path(QStringLiteral("data")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        pressPreview();
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
+        QVERIFY(read(QStringLiteral("data/a.bak")).startsWith(sj("#作者A追記\r\n")));
+        QCOMPARE(QDir(path(QStringLiteral("data"))).entryList(QDir::Files | QDir::Hidden), QStringList { "a.bak" });
+    }
+
+    // Closing is refused with the create message and the window stays open; the
+    // folder keeps its contents; once it is gone the close writes the file.
+    void settingDatFolderAtClose()
+    {
+        startIn(QStringLiteral("start"));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("setting.dat/inner"))));
+        write(QStringLiteral("setting.dat/inner/kept.txt"), "kept");
+        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+        const auto files = snapshotOf(m_start);
+
+        MessageBox::clearShown();
+        QVERIFY(!m_window->close());
+        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("山川 一郎"));
+        QCOMPARE(snapshotOf(m_start), files);
+
+        QVERIFY(QDir(path(QStringLiteral("setting.dat"))).removeRecursively());
+        QVERIFY(m_window->close());
+        QCOMPARE(read(QStringLiteral("setting.dat")), sj("#山川 一郎\r\n"));
+    }
+
+    // The whole journey in a start folder of Japanese names and blanks: the
+    // folder label, a preview with its backup, the list, the restore, the close.
+    void japaneseStartFolderWithBlanks()
+    {
+        startIn(QStringLiteral(" タルヴォ 登録 表ソ "));
+        QCOMPARE(control<QLabel>("Label8")->text(), QDir::currentPath());
+        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral(" 山川 一郎 "));
+        test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral(" 同期 ツール 表 "));
+        test::typeInto(control<QLineEdit>("Edit23"), QStringLiteral("sync 10.lzh"));
+        test::chooseItem(requireChild<QComboBox>(m_window.get(), "ComboBox4"), 0);
+        pressPreview();
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
+        const QByteArray backup = read(QStringLiteral("data/ 同期 ツール 表 .bak"));
+        QVERIFY(backup.startsWith(sj("# 山川 一郎 \r\n")));
+        const QString document = control<QPlainTextEdit>("Memo1")->toPlainText();
+
+        control<QLineEdit>("Edit19")->clear();
+        control<QLineEdit>("Edit23")->clear();
+        openListAndChoose(QStringLiteral(" 同期 ツール 表 "));
+        pressLoad();
+        QVERIFY(test::shownTexts().isEmpty());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral(" 山川 一郎 "));
+        // The restored entry previews to the same text and the same backup.
+        pressPreview();
+        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), document);
+        QCOMPARE(read(QStringLiteral("data/ 同期 ツール 表 .bak")), backup);
+        QCOMPARE(QDir(path(QStringLiteral("data"))).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral(" 同期 ツール 表 .bak") });
+
+        QVERIFY(m_window->close());
+        QCOMPARE(read(QStringLiteral("setting.dat")), sj("# 山川 一郎 \r\n"));
+    }
+};
+
+QTEST_MAIN(TestWindowFaults)
+#include "TestWindowFaults.moc"
