@@ -5,8 +5,8 @@
 #include "fees/FeeQuote.h"
 #include "text/Cp932.h"
 #include "text/FileIo.h"
-#include "text/NativePath.h"
 #include "text/RuntimeError.h"
+#include "text/Utf8.h"
 
 #include <filesystem>
 
@@ -54,16 +54,20 @@ int statusOf(PreviewStatus status)
     return RegTextTool::ApplicationError;
 }
 
-// What the load dialog makes of a file name: the name up to the first ".bak".
-std::string softwareNameOf(const std::string& utf8File)
+std::string feeStatements(const FeeQuote& quote)
 {
-    return dialogEntryFor(cp932FromNativePath(std::filesystem::path(utf8File).filename()));
+    std::string text;
+    for (const auto& line : userStatement(quote))
+        text += utf8FromCp932(line) + '\n';
+    for (const auto& line : authorStatement(quote))
+        text += utf8FromCp932(line) + '\n';
+    return text;
 }
 
 } // namespace
 
-RegTextTool::RegTextTool(std::ostream& out, std::ostream& err)
-    : m_out(out)
+RegTextTool::RegTextTool(Output out, std::ostream& err)
+    : m_out(std::move(out))
     , m_err(err)
 {
 }
@@ -79,14 +83,10 @@ int RegTextTool::run(const std::vector<std::string>& arguments)
         return wrongUsage("no command given");
     const std::string& command = arguments.front();
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    if ((command == "--help" || command == "-h") && rest.empty()) {
-        m_out << kUsage;
-        return Success;
-    }
-    if (command == "--version" && rest.empty()) {
-        m_out << "tarvo-regtext " << TARVO_VERSION << '\n';
-        return Success;
-    }
+    if ((command == "--help" || command == "-h") && rest.empty())
+        return write(kUsage) ? Success : ApplicationError;
+    if (command == "--version" && rest.empty())
+        return write(std::string("tarvo-regtext ") + TARVO_VERSION + '\n') ? Success : ApplicationError;
     if (command == "render")
         return render(rest);
     if (command == "fees")
@@ -109,26 +109,35 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
     if (files.size() != 1)
         return wrongUsage("render takes one backup file");
 
+    // The path exactly as given; the SoftwareName is what the load dialog makes
+    // of its file name.
+    const std::filesystem::path file = files.front();
+    const Cp932NameOfFile name = softwareNameOfBackupFile(file.filename().native());
+    if (!name.cp932) {
+        report(unrepresentableMessage(name.unrepresentable));
+        return ApplicationError;
+    }
     // The window's form at start, with an empty author.
     RegistrationEntry entry;
-    entry.softwareName = softwareNameOf(files.front());
+    entry.softwareName = *name.cp932;
     try {
-        const std::string bytes = readWholeFile(cp932FromUtf8(files.front()));
+        const std::string bytes = readWholeFile(file);
         // Like the dialog, a file whose name gives no software name is not restored.
         if (!entry.softwareName.empty()) {
             const RestoreReport restored = restoreBackup(bytes, entry);
             for (int i = 0; i < restored.feeFilterMessages; ++i)
-                report(feeFilterMessage());
+                report(utf8FromCp932(feeFilterMessage()));
         }
     } catch (const RuntimeError& error) {
-        report(errorBoxText(error.messageCp932()));
+        report(errorBoxText(error.message()));
         return ApplicationError;
     }
 
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    if (outcome.previewRebuilt)
-        m_out << (utf8 ? terminalText(outcome.previewText) : outcome.previewText);
-    report(outcome.status == PreviewStatus::Error ? errorBoxText(outcome.message) : outcome.message);
+    if (outcome.previewRebuilt && !write(utf8 ? terminalText(outcome.previewText) : outcome.previewText))
+        return ApplicationError;
+    const std::string message = utf8FromCp932(outcome.message);
+    report(outcome.status == PreviewStatus::Error ? errorBoxText(message) : message);
     return statusOf(outcome.status);
 }
 
@@ -136,22 +145,24 @@ int RegTextTool::fees(const std::vector<std::string>& arguments)
 {
     if (arguments.size() != 1)
         return wrongUsage("fees takes one fee");
-    const FeeOutcome outcome = evaluateFeeText(cp932FromUtf8(arguments.front()));
+    const std::string& fee = arguments.front();
+    // A fee that CP932 cannot hold is no number either; it is named as given.
+    if (firstUnrepresentableCharacter(fee)) {
+        report(errorBoxText(RuntimeError::notAnInteger(utf8ForDisplay(fee)).message()));
+        return ApplicationError;
+    }
+    const FeeOutcome outcome = evaluateFeeText(cp932FromUtf8(fee));
     switch (outcome.kind) {
     case FeeOutcome::Kind::Quote:
-        for (const auto& line : userStatement(*outcome.quote))
-            m_out << utf8FromCp932(line) << '\n';
-        for (const auto& line : authorStatement(*outcome.quote))
-            m_out << utf8FromCp932(line) << '\n';
-        return Success;
+        return write(feeStatements(*outcome.quote)) ? Success : ApplicationError;
     case FeeOutcome::Kind::NotANumber:
-        report(errorBoxText(outcome.message));
+        report(errorBoxText(utf8FromCp932(outcome.message)));
         return ApplicationError;
     case FeeOutcome::Kind::Empty:
     case FeeOutcome::Kind::OutOfRange:
         break;
     }
-    report(outcome.message);
+    report(utf8FromCp932(outcome.message));
     return Refused;
 }
 
@@ -161,9 +172,17 @@ int RegTextTool::wrongUsage(const std::string& reason)
     return WrongUsage;
 }
 
-void RegTextTool::report(const std::string& cp932Message)
+bool RegTextTool::write(std::string_view bytes)
 {
-    m_err << utf8FromCp932(cp932Message) << '\n';
+    const std::optional<std::string> failure = m_out(bytes);
+    if (failure)
+        report("tarvo-regtext: cannot write the output: " + *failure);
+    return !failure;
+}
+
+void RegTextTool::report(const std::string& utf8Message)
+{
+    m_err << utf8Message << '\n';
 }
 
 } // namespace tarvo

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvo {
@@ -18,9 +21,14 @@ public:
         WrongUsage = 64,
     };
 
-    RegTextTool(std::ostream& out, std::ostream& err);
+    // Writes all of the bytes to the standard output; on failure returns the
+    // system's reason.
+    using Output = std::function<std::optional<std::string>(std::string_view bytes)>;
 
-    // `arguments` without the program name, as the system passes them (UTF-8).
+    RegTextTool(Output out, std::ostream& err);
+
+    // `arguments` without the program name, as the system passes them: bytes,
+    // UTF-8 by convention.
     int run(const std::vector<std::string>& arguments);
 
     static const char* usageText();
@@ -30,10 +38,12 @@ private:
     int fees(const std::vector<std::string>& arguments);
     int wrongUsage(const std::string& reason);
 
-    // One line on the error stream; `cp932Message` is converted to UTF-8.
-    void report(const std::string& cp932Message);
+    // False after reporting "cannot write the output" on the error stream.
+    bool write(std::string_view bytes);
+    // One line on the error stream.
+    void report(const std::string& utf8Message);
 
-    std::ostream& m_out;
+    Output m_out;
     std::ostream& m_err;
 };
 

@@ -1,9 +1,8 @@
 #include "CurrentFolder.h"
 
-#include "QtText.h"
-
 #include "settings/StartDirectory.h"
 #include "text/FolderChange.h"
+#include "text/NativePath.h"
 #include "text/RuntimeError.h"
 
 #include <QFile>
@@ -13,21 +12,22 @@ namespace tarvo::gui {
 
 QString currentFolderText()
 {
-    return fromCp932(currentDirectoryCp932());
+    return shownPath(currentDirectory());
 }
 
-void enterFolderPath(const QString& path)
+QString shownPath(const std::filesystem::path& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    enterFolder(std::filesystem::path(native.toStdString()));
+    return QString::fromStdString(displayText(path));
 }
 
-QString desktopFolderPath()
+std::filesystem::path desktopFolderPath()
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (path.isEmpty())
         throw RuntimeError::ioError(2);
-    return path;
+    // The desktop's place comes from the environment as text; the file
+    // system's encoding gives its bytes.
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace tarvo::gui

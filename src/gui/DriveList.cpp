@@ -1,11 +1,11 @@
 #include "DriveList.h"
 
-#include "CurrentFolder.h"
 #include "Fonts.h"
 
-#include <QDir>
+#include "settings/StartDirectory.h"
+#include "text/FolderChange.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QStorageInfo>
 #include <QStyle>
 
@@ -38,9 +38,15 @@ bool userCanRead(const QString& rootPath)
     return ::access(QFile::encodeName(rootPath).constData(), R_OK | X_OK) == 0;
 }
 
-bool holds(const QString& rootPath, const QString& path)
+// Mount points are named by the system in its own encoding.
+std::string nativeRoot(const QString& rootPath)
 {
-    return rootPath == QDir::rootPath() || path == rootPath || path.startsWith(rootPath + QLatin1Char('/'));
+    return QFile::encodeName(rootPath).toStdString();
+}
+
+bool holds(const std::string& root, const std::string& path)
+{
+    return root == "/" || path == root || (path.starts_with(root) && path[root.size()] == '/');
 }
 
 } // namespace
@@ -114,23 +120,29 @@ void DriveList::fill()
         addItem(style()->standardIcon(pixmapFor(volume.kind)), entryText(volume));
 }
 
-int DriveList::volumeHolding(const QString& path) const
+int DriveList::volumeHolding(const std::filesystem::path& path) const
 {
     int best = -1;
+    std::size_t longest = 0;
     for (int index = 0; index < m_volumes.size(); ++index) {
-        const QString& root = m_volumes[index].rootPath;
-        if (holds(root, path) && (best < 0 || root.size() > m_volumes[best].rootPath.size()))
+        const std::string root = nativeRoot(m_volumes[index].rootPath);
+        if (holds(root, path.native()) && (best < 0 || root.size() > longest)) {
             best = index;
+            longest = root.size();
+        }
     }
     return best;
 }
 
-QString DriveList::folderToEnter(int index) const
+std::filesystem::path DriveList::folderToEnter(int index) const
 {
     const QString& root = m_volumes[index].rootPath;
-    const QString last = m_lastFolder.value(root);
+    const auto last = m_lastFolder.find(root);
     // A remembered folder that has gone since would bar the volume for good.
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : root;
+    std::error_code ignored;
+    if (last != m_lastFolder.end() && std::filesystem::is_directory(*last, ignored))
+        return *last;
+    return nativeRoot(root);
 }
 
 void DriveList::chooseVolume(int index)
@@ -139,14 +151,14 @@ void DriveList::chooseVolume(int index)
         return;
     m_selected = index;
     setCurrentIndex(index);
-    enterFolderPath(folderToEnter(index));
+    enterFolder(folderToEnter(index));
     followCurrentDirectory();
     emit directoryChanged();
 }
 
 void DriveList::followCurrentDirectory()
 {
-    const QString current = QDir::currentPath();
+    const std::filesystem::path current = currentDirectory();
     const int index = volumeHolding(current);
     if (index < 0)
         return;

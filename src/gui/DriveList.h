@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QList>
 
+#include <filesystem>
+
 namespace tarvo::gui {
 
 // The drive list DriveComboBox1. A file system stands in for a drive letter:
@@ -53,11 +55,12 @@ signals:
 
 private:
     void fill();
-    int volumeHolding(const QString& path) const;
-    QString folderToEnter(int index) const;
+    int volumeHolding(const std::filesystem::path& path) const;
+    std::filesystem::path folderToEnter(int index) const;
 
     QList<Volume> m_volumes;
-    QHash<QString, QString> m_lastFolder;
+    // By root path, the native folder last used on the volume.
+    QHash<QString, std::filesystem::path> m_lastFolder;
     int m_selected = -1;
 };
 

@@ -4,12 +4,18 @@
 #include "IndentedItemDelegate.h"
 #include "WidgetImages.h"
 
-#include <QDir>
+#include "settings/StartDirectory.h"
+#include "text/FolderChange.h"
+
 #include <QKeyEvent>
+
+#include <algorithm>
 
 namespace tarvo::gui {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int kIndentStep = 10;
 
@@ -26,16 +32,39 @@ QIcon iconFor(FolderList::FolderIcon kind)
     return widgetImage(QStringLiteral("folder-closed.png"));
 }
 
-// The folders from the root down to `path`, as (name, full path) pairs.
-QList<std::pair<QString, QString>> chainTo(const QString& path)
+// The folders from the root down to `path`, each as its full native path.
+std::vector<fs::path> chainTo(const fs::path& path)
 {
-    QList<std::pair<QString, QString>> chain { { QDir::rootPath(), QDir::rootPath() } };
-    QString walked;
-    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        walked += QLatin1Char('/') + part;
-        chain.append({ part, walked });
+    std::vector<fs::path> chain { path.root_path() };
+    fs::path walked = path.root_path();
+    for (const fs::path& part : path.relative_path()) {
+        if (part.empty())
+            continue;
+        walked /= part;
+        chain.push_back(walked);
     }
     return chain;
+}
+
+QString shownName(const fs::path& folder)
+{
+    return folder.has_filename() ? shownPath(folder.filename()) : shownPath(folder);
+}
+
+// Alphabetical as a person reads the names, letter case aside.
+void sortForReading(std::vector<std::string>& names)
+{
+    std::vector<std::pair<QString, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names)
+        keyed.emplace_back(shownPath(name).toCaseFolded(), std::move(name));
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int order = QString::localeAwareCompare(a.first, b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    names.clear();
+    for (auto& [key, name] : keyed)
+        names.push_back(std::move(name));
 }
 
 } // namespace
@@ -55,25 +84,25 @@ FolderList::FolderList(QWidget* parent)
 void FolderList::refresh()
 {
     clear();
-    const QString current = QDir::currentPath();
-    const auto chain = chainTo(current);
-    for (int level = 0; level < chain.size(); ++level) {
-        const bool isCurrent = level == chain.size() - 1;
-        addEntry(chain[level].first, chain[level].second, level, isCurrent ? FolderIcon::Current : FolderIcon::Open);
+    const fs::path current = currentDirectory();
+    const std::vector<fs::path> chain = chainTo(current);
+    const int levels = static_cast<int>(chain.size());
+    for (int level = 0; level < levels; ++level) {
+        const fs::path& folder = chain[static_cast<size_t>(level)];
+        addEntry(shownName(folder), folder, level, level == levels - 1 ? FolderIcon::Current : FolderIcon::Open);
     }
-    setCurrentRow(int(chain.size()) - 1);
+    setCurrentRow(levels - 1);
 
-    const QDir folder(current);
-    const QStringList subFolders
-        = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    for (const QString& name : subFolders)
-        addEntry(name, folder.absoluteFilePath(name), int(chain.size()), FolderIcon::Closed);
+    std::vector<std::string> subFolders = subFolderNames(current);
+    sortForReading(subFolders);
+    for (const std::string& name : subFolders)
+        addEntry(shownPath(name), current / name, levels, FolderIcon::Closed);
 }
 
-void FolderList::addEntry(const QString& name, const QString& path, int level, FolderIcon icon)
+void FolderList::addEntry(const QString& name, const fs::path& path, int level, FolderIcon icon)
 {
     auto* entry = new QListWidgetItem(iconFor(icon), name, this);
-    entry->setData(kPathRole, path);
+    entry->setData(kPathRole, QByteArray::fromStdString(path.native()));
     entry->setData(IndentedItemDelegate::kIndentLevelRole, level);
     entry->setData(kIconRole, int(icon));
 }
@@ -83,19 +112,19 @@ int FolderList::indentLevel(int row) const
     return item(row)->data(IndentedItemDelegate::kIndentLevelRole).toInt();
 }
 
-void FolderList::openFolder(const QString& path)
+void FolderList::openFolder(const fs::path& path)
 {
-    const QString before = QDir::currentPath();
-    enterFolderPath(path);
+    const fs::path before = currentDirectory();
+    enterFolder(path);
     refresh();
-    if (QDir::currentPath() != before)
+    if (currentDirectory() != before)
         emit directoryChanged();
 }
 
 void FolderList::openEntry(int row)
 {
     if (const QListWidgetItem* entry = item(row))
-        openFolder(entry->data(kPathRole).toString());
+        openFolder(entry->data(kPathRole).toByteArray().toStdString());
 }
 
 void FolderList::openInteractively(int row)

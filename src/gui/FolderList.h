@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+#include <filesystem>
+
 namespace tarvo::gui {
 
 // The folder list DirectoryListBox1: the folders from the root down to the
@@ -15,6 +17,7 @@ class FolderList : public QListWidget {
 
 public:
     enum class FolderIcon { Open, Current, Closed };
+    // The entry's native path, as a QByteArray.
     static constexpr int kPathRole = Qt::UserRole;
     static constexpr int kIconRole = Qt::UserRole + 2;
 
@@ -23,10 +26,10 @@ public:
     // Rebuilds the list from the current directory.
     void refresh();
 
-    // Moves the current directory to `path` and shows it. Raises
+    // Moves the current directory to the native `path` and shows it. Raises
     // RuntimeError::ioError when the folder cannot be entered; then the
     // current directory and the list stay as they were.
-    void openFolder(const QString& path);
+    void openFolder(const std::filesystem::path& path);
 
     // Opens the entry in `row` as openFolder does.
     void openEntry(int row);
@@ -43,7 +46,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void addEntry(const QString& name, const QString& path, int level, FolderIcon icon);
+    void addEntry(const QString& name, const std::filesystem::path& path, int level, FolderIcon icon);
     void openInteractively(int row);
 };
 

@@ -20,7 +20,7 @@ bool runGuarded(QWidget* parent, const std::function<void()>& handler)
 
 void showRuntimeError(QWidget* parent, const RuntimeError& failure)
 {
-    MessageBox::error(parent, fromCp932(errorBoxText(failure.messageCp932())));
+    MessageBox::error(parent, QString::fromStdString(errorBoxText(failure.message())));
 }
 
 } // namespace tarvo::gui

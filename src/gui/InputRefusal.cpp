@@ -2,13 +2,15 @@
 
 #include "MessageBox.h"
 
+#include "text/Cp932.h"
+
 #include <QWidget>
 
 namespace tarvo::gui {
 
 QString refusalMessage(const QString& character)
 {
-    return QStringLiteral("「%1」はShift-JISで表せないため使えません。").arg(character);
+    return QString::fromStdString(unrepresentableMessage(character.toStdString()));
 }
 
 void showRefusal(QWidget* control, const QString& character)

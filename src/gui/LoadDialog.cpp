@@ -75,12 +75,12 @@ void LoadDialog::openWith(const QStringList& entries)
     }
 }
 
-QString LoadDialog::selectedEntryText() const
+int LoadDialog::selectedRow() const
 {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty())
         throw RuntimeError::indexOutOfRange(-1);
-    return selected.front()->text();
+    return m_list->row(selected.front());
 }
 
 QPoint LoadDialog::centredPosition(const QSize& outerSize, const QRect& screen)

@@ -22,9 +22,9 @@ public:
     // fills the list with `entries`, in their order, none selected.
     void openWith(const QStringList& entries);
 
-    // The text of the selected entry; raises RuntimeError's index error (-1)
+    // The row of the selected entry; raises RuntimeError's index error (-1)
     // when none is selected.
-    QString selectedEntryText() const;
+    int selectedRow() const;
 
     // Where a window of `outerSize` stands centred on `screen`, halves truncated.
     static QPoint centredPosition(const QSize& outerSize, const QRect& screen);

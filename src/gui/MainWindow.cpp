@@ -23,6 +23,7 @@
 #include "guidance/Guidance.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
+#include "text/Cp932.h"
 #include "text/FileIo.h"
 #include "text/RuntimeError.h"
 
@@ -115,7 +116,7 @@ void MainWindow::panel10Click()
 void MainWindow::formCreate()
 {
     runGuarded(this, [this] {
-        m_startDirectory = startDirectoryFrom(currentDirectoryCp932());
+        m_startDirectory = startDirectoryFrom(currentDirectory());
         m_catalog = CategoryCatalog::load(kCategoryFileName);
         for (const std::string& name : m_catalog.topLevelNames())
             m_category->addItem(fromCp932(name));
@@ -180,7 +181,7 @@ void MainWindow::previewCommand()
         setMemoTextCp932(*m_preview, outcome.previewText);
     switch (outcome.status) {
     case PreviewStatus::Error:
-        throw RuntimeError(outcome.message);
+        throw RuntimeError(utf8FromCp932(outcome.message));
     case PreviewStatus::Refused:
         MessageBox::message(this, fromCp932(outcome.message));
         return;
@@ -220,14 +221,15 @@ void MainWindow::panel1Click()
 // directory, the folder to save into, stays where the author put it.
 void MainWindow::listBackups()
 {
-    const std::vector<std::string> files = listBackupFiles(m_startDirectory);
-    if (files.empty()) {
+    std::vector<ListedBackup> listed = tarvo::listBackups(m_startDirectory);
+    if (listed.empty()) {
         MessageBox::message(this, fromCp932(noBackupsMessage()));
         return;
     }
+    m_listedBackups = std::move(listed);
     QStringList entries;
-    for (const std::string& file : files)
-        entries.append(fromCp932(dialogEntryFor(file)));
+    for (const ListedBackup& backup : m_listedBackups)
+        entries.append(QString::fromStdString(backup.softwareName.shown));
     keepDialogAboveThisWindow();
     m_loadDialog->openWith(entries);
 }
@@ -247,14 +249,21 @@ void MainWindow::loadDialogLoad()
 // The restore sets the fields as program steps: the Handling and Category
 // change handlers do not run (the restore recomputes HandlingKind itself), the
 // fee field's filter does. A failure keeps the fields restored before it and
-// the dialog open.
+// the dialog open. A file whose name cannot be a SoftwareName restores nothing.
 void MainWindow::restoreChosenBackup()
 {
+    const ListedBackup& chosen = m_listedBackups.at(static_cast<size_t>(m_loadDialog->selectedRow()));
+    if (!chosen.softwareName.cp932) {
+        MessageBox::message(
+            m_loadDialog.get(), QString::fromStdString(unrepresentableMessage(chosen.softwareName.unrepresentable)));
+        return;
+    }
     RegistrationEntry entry = m_entry->read();
-    entry.softwareName = toCp932(m_loadDialog->selectedEntryText());
+    entry.softwareName = *chosen.softwareName.cp932;
     RestoreReport report;
     try {
-        report = restoreBackupFile(m_startDirectory, entry);
+        if (!entry.softwareName.empty())
+            report = restoreBackupFile(chosen.file, entry);
     } catch (const RuntimeError&) {
         m_entry->write(entry);
         throw;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "backup/BackupStore.h"
 #include "catalog/CategoryCatalog.h"
 
 #include <QWidget>
 
+#include <filesystem>
 #include <memory>
-#include <string>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -29,7 +31,7 @@ public:
     EntryBinding& entry() const { return *m_entry; }
     // The current directory when the window was created, with one trailing
     // separator; the backup folder hangs off it.
-    const std::string& startDirectory() const { return m_startDirectory; }
+    const std::filesystem::path& startDirectory() const { return m_startDirectory; }
     const CategoryCatalog& catalog() const { return m_catalog; }
     // The backup load dialog TForm2: a window of its own, hidden until "load"
     // finds a backup, kept for the whole run.
@@ -65,7 +67,9 @@ private:
     QLineEdit* m_softwareName = nullptr;
     std::unique_ptr<LoadDialog> m_loadDialog;
 
-    std::string m_startDirectory;
+    std::filesystem::path m_startDirectory;
+    // What the load dialog offers, from the last listing that found a backup.
+    std::vector<ListedBackup> m_listedBackups;
     // The lines of "category.dat", read once at start.
     CategoryCatalog m_catalog;
 };

@@ -9,6 +9,7 @@
 #include "QtText.h"
 
 #include "fees/FeeQuote.h"
+#include "text/Cp932.h"
 #include "text/RuntimeError.h"
 
 #include <QLabel>
@@ -171,7 +172,7 @@ void SharewarePage::calculateFees()
         MessageBox::message(window(), fromCp932(outcome.message));
         return;
     case FeeOutcome::Kind::NotANumber:
-        throw RuntimeError(outcome.message);
+        throw RuntimeError(utf8FromCp932(outcome.message));
     case FeeOutcome::Kind::Quote:
         break;
     }

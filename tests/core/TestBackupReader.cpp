@@ -1,5 +1,6 @@
 #include "BackupRecords.h"
 
+#include "text/Cp932.h"
 #include "text/RuntimeError.h"
 
 #include <gtest/gtest.h>
@@ -217,7 +218,7 @@ TEST_P(NonDigitIndex, StopsTheRestoreNamingTheByteAndKeepsWhatCameBefore)
         restoreBackup(joinLines(rows), entry);
         FAIL() << "no error";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.messageCp932(), "'" + c.namedByte + sj("' は整数ではありません"));
+        EXPECT_EQ(error.message(), "'" + utf8FromCp932(c.namedByte) + "' は整数ではありません");
     }
     const auto restored = describe(restoredFrom(test::fullRows()));
     const auto untouched = describe(test::sentinelEntry());

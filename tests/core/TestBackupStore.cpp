@@ -19,11 +19,19 @@ protected:
     BackupFolder() { std::filesystem::create_directory(data()); }
 
     std::filesystem::path data() const { return folder / "data"; }
-    std::string start() const { return startDirectoryFrom(cp932FromNativePath(folder.path())); }
+    std::filesystem::path start() const { return startDirectoryFrom(folder.path()); }
 
     std::string createError(std::string_view name) const
     {
-        return sj("ファイル ") + backupPath(start(), name) + sj(" を作成できません");
+        return "ファイル " + displayText(backupPath(start(), name)) + " を作成できません";
+    }
+
+    std::vector<std::string> listedNames() const
+    {
+        std::vector<std::string> names;
+        for (const ListedBackup& backup : listBackups(start()))
+            names.push_back(backup.fileName.native());
+        return names;
     }
 
     void expectCreateError(std::string_view name, std::string_view bytes = "#x\r\n")
@@ -32,7 +40,7 @@ protected:
             writeBackup(start(), name, bytes);
             FAIL() << "no error";
         } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.messageCp932(), createError(name));
+            EXPECT_EQ(error.message(), createError(name));
         }
     }
 
@@ -42,7 +50,10 @@ protected:
 TEST_F(BackupFolder, PathIsStartDirectoryDataNameAndExtension)
 {
     EXPECT_EQ(backupFolder("/opt/tarvo/"), "/opt/tarvo/data/");
-    EXPECT_EQ(backupPath("/opt/tarvo/", sj(" ソフト ")), sj("/opt/tarvo/data/ ソフト .bak"));
+    // The name's characters in the file system's encoding; the start folder's
+    // bytes as they are, even where they are not UTF-8.
+    EXPECT_EQ(backupPath("/opt/tarvo/", sj(" ソフト ")), "/opt/tarvo/data/ ソフト .bak");
+    EXPECT_EQ(backupPath("/tmp/caf\xE9/", "x"), "/tmp/caf\xE9/data/x.bak");
     EXPECT_EQ(backupPath("/", "x"), "/data/x.bak");
 }
 
@@ -95,7 +106,7 @@ TEST_F(BackupFolder, FailedWriteAtAnyStepLeavesTheEarlierFileByteForByte)
         setWriteFaultHookForTesting({});
         EXPECT_EQ(test::readBytes(data() / "x.bak"), "#earlier\r\n");
     }
-    EXPECT_EQ(listBackupFiles(start()), std::vector<std::string> { "x.bak" });
+    EXPECT_EQ(listedNames(), std::vector<std::string> { "x.bak" });
 }
 
 TEST_F(BackupFolder, ReadOnlyFileOrFolderKeepsTheEarlierFile)
@@ -110,12 +121,12 @@ TEST_F(BackupFolder, ReadOnlyFileOrFolderKeepsTheEarlierFile)
     EXPECT_EQ(test::readBytes(data() / "x.bak"), "#earlier\r\n");
 }
 
-TEST_F(BackupFolder, RestoreFileReadsTheBackupOfTheSoftwareName)
+TEST_F(BackupFolder, RestoreFileReadsTheBackupAndLeavesTheSoftwareName)
 {
     writeBackup(start(), "x", joinLines(test::fullRows()));
     RegistrationEntry entry;
     entry.softwareName = "x";
-    restoreBackupFile(start(), entry);
+    restoreBackupFile(backupPath(start(), "x"), entry);
     EXPECT_EQ(entry.registeredProductNumber.str(), "SR01234");
     EXPECT_EQ(entry.softwareName.str(), "x");
 }
@@ -123,24 +134,9 @@ TEST_F(BackupFolder, RestoreFileReadsTheBackupOfTheSoftwareName)
 TEST_F(BackupFolder, RestoreFileOfAMissingBackupNamesTheFullPath)
 {
     RegistrationEntry entry = test::sentinelEntry();
-    entry.softwareName = "gone";
-    try {
-        restoreBackupFile(start(), entry);
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.messageCp932(), sj("ファイル ") + start() + sj("data/gone.bak は開けません"));
-    }
-    entry.softwareName = "chosen";
+    EXPECT_EQ(test::failureOf([&] { restoreBackupFile(data() / "gone.bak", entry); }),
+        "ファイル " + (data() / "gone.bak").string() + " は開けません");
     EXPECT_EQ(test::describe(entry), test::describe(test::sentinelEntry()));
-}
-
-TEST_F(BackupFolder, EmptySoftwareNameReadsNoFile)
-{
-    test::writeBytes(data() / ".bak", joinLines(test::fullRows()));
-    RegistrationEntry entry = test::sentinelEntry();
-    entry.softwareName = "";
-    restoreBackupFile(start(), entry);
-    EXPECT_EQ(entry.authorId.str(), "old-author");
 }
 
 TEST_F(BackupFolder, ListHoldsRegularVisibleBakFilesSortedIgnoringCase)
@@ -149,42 +145,71 @@ TEST_F(BackupFolder, ListHoldsRegularVisibleBakFilesSortedIgnoringCase)
              "x.bak.txt", "ソフト.bak" })
         test::writeBytes(data() / name, "");
     std::filesystem::create_directory(data() / "folder.bak");
-    EXPECT_EQ(listBackupFiles(start()),
-        (std::vector<std::string> { "a.bak", "A2.Bak", "B.bak", "b.bak", "C.BAK", sj("ソフト.bak") }));
+    EXPECT_EQ(listedNames(), (std::vector<std::string> { "a.bak", "A2.Bak", "B.bak", "b.bak", "C.BAK", "ソフト.bak" }));
 }
 
 TEST_F(BackupFolder, EmptyFolderGivesAnEmptyList)
 {
-    EXPECT_TRUE(listBackupFiles(start()).empty());
+    EXPECT_TRUE(listBackups(start()).empty());
 }
 
 TEST_F(BackupFolder, ListOfAMissingFolderRaisesTheIoError)
 {
     std::filesystem::remove(data());
-    try {
-        listBackupFiles(start());
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.messageCp932(), sj("ファイルが見つかりません"));
-    }
+    EXPECT_EQ(test::failureOf([&] { listBackups(start()); }), "ファイルが見つかりません");
     test::writeBytes(data(), "");
-    EXPECT_THROW(listBackupFiles(start()), RuntimeError);
+    EXPECT_THROW(listBackups(start()), RuntimeError);
 }
 
-TEST(BackupList, DialogEntryIsTheNameUpToTheFirstLowerCaseBak)
+struct ListedCase {
+    const char* name;
+    std::string fileName; // native bytes
+    std::optional<std::string> softwareName; // CP932
+    std::string shown; // UTF-8
+    std::string unrepresentable; // UTF-8
+    std::string file; // what Load reads, native, in "data"
+};
+
+class ListedBackupName : public BackupFolder, public testing::WithParamInterface<ListedCase> { };
+
+// Each entry keeps its own file; the SoftwareName comes from the file name, in
+// whichever encoding the name was written.
+TEST_P(ListedBackupName, NamesItsOwnFileAndTheSoftwareName)
 {
-    const std::vector<std::pair<std::string, std::string>> cases {
-        { "a.bak", "a" },
-        { "B.bak", "B" },
-        { "X.BAK", "" },
-        { "x.bak.bak", "x" },
-        { "A2.Bak", "" },
-        { sj("ソフト.bak"), sj("ソフト") },
-        { ".bak", "" },
-        { "a.bakery.bak", "a" },
-    };
-    for (const auto& [name, entry] : cases)
-        EXPECT_EQ(dialogEntryFor(name), entry) << name;
+    const ListedCase& c = GetParam();
+    test::writeBytes(data() / c.fileName, "#x\r\n");
+    const std::vector<ListedBackup> listed = listBackups(start());
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].fileName.native(), c.fileName);
+    EXPECT_EQ(listed[0].softwareName.cp932, c.softwareName);
+    EXPECT_EQ(listed[0].softwareName.shown, c.shown);
+    EXPECT_EQ(listed[0].softwareName.unrepresentable, c.unrepresentable);
+    EXPECT_EQ(listed[0].file, data() / c.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ListedBackupName,
+    testing::Values(ListedCase { "Plain", "a.bak", "a", "a", "", "a.bak" },
+        ListedCase { "Japanese", "表ソフト.bak", sj("表ソフト"), "表ソフト", "", "表ソフト.bak" },
+        ListedCase { "ShiftJisBytesFromAnOldDisk", sj("表ソフト.bak"), sj("表ソフト"), "表ソフト", "", sj("表ソフト.bak") },
+        ListedCase { "CharacterCp932Lacks", "café.bak", std::nullopt, "café", "é", "café.bak" },
+        ListedCase { "QuestionMarkIsItsOwnName", "caf?.bak", "caf?", "caf?", "", "caf?.bak" },
+        ListedCase { "NeitherUtf8NorCp932", "a\xFF\x80z.bak", std::nullopt, "a\uFFFD\uFFFDz", "\uFFFD", "a\xFF\x80z.bak" },
+        ListedCase { "UpperCaseExtension", "X.BAK", "", "", "", ".bak" },
+        ListedCase { "DoubleExtension", "x.bak.bak", "x", "x", "", "x.bak" },
+        ListedCase { "FirstBakEndsTheName", "a.bakery.bak", "a", "a", "", "a.bak" }),
+    [](const testing::TestParamInfo<ListedCase>& info) { return std::string(info.param.name); });
+
+TEST_F(BackupFolder, NamesThatLookAlikeStayApart)
+{
+    test::writeBytes(data() / "café.bak", "#cafe-acute\r\n");
+    test::writeBytes(data() / "caf?.bak", "#cafe-question\r\n");
+    std::vector<std::string> authors;
+    for (const ListedBackup& backup : listBackups(start())) {
+        RegistrationEntry entry;
+        restoreBackupFile(backup.file, entry);
+        authors.push_back(entry.authorId.str());
+    }
+    EXPECT_EQ(authors, (std::vector<std::string> { "cafe-question", "cafe-acute" }));
 }
 
 } // namespace

@@ -93,7 +93,7 @@ TEST(CategoryCatalog, MissingFileRaisesTheOpenErrorWithTheBareName)
         CategoryCatalog::load(kCategoryFileName);
         FAIL() << "no error";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.messageCp932(), sj("ファイル category.dat は開けません"));
+        EXPECT_EQ(error.message(), "ファイル category.dat は開けません");
     }
 }
 

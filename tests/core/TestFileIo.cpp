@@ -25,16 +25,6 @@ std::vector<std::string> namesIn(const fs::path& folder)
     return names;
 }
 
-std::string messageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.messageCp932();
-    }
-    return "(no error)";
-}
-
 mode_t modeOf(const fs::path& path)
 {
     struct stat status { };
@@ -64,11 +54,16 @@ TEST_F(FileIo, ReadsAnEmptyFile)
     EXPECT_EQ(readWholeFile((folder / "empty.txt").string()), "");
 }
 
-TEST_F(FileIo, ReadsAFileNamedInCp932)
+// A name is used as the bytes it is: UTF-8, Shift-JIS from an old disk, or a
+// character CP932 lacks; each opens its own file and no other.
+TEST_F(FileIo, ReadsEachFileByItsOwnNativeName)
 {
-    test::writeBytes(folder / "テスト.txt", "x");
+    const std::vector<std::string> names { "テスト.txt", sj("テスト.txt"), "café.txt", "caf?.txt", "a\xFF.txt" };
+    for (const std::string& name : names)
+        test::writeBytes(folder / name, "content of " + name);
     test::CurrentDirectory here(folder.path());
-    EXPECT_EQ(readWholeFile(sj("テスト.txt")), "x");
+    for (const std::string& name : names)
+        EXPECT_EQ(readWholeFile(name), "content of " + name) << name;
 }
 
 struct UnreadableCase {
@@ -83,8 +78,8 @@ TEST_P(FileIoUnreadable, RaisesCannotOpenWithTheNameAsPassed)
     fs::create_directory(folder / "sub");
     test::writeBytes(folder / "plain", "x");
     test::CurrentDirectory here(folder.path());
-    const std::string name = sj(GetParam().utf8Name);
-    EXPECT_EQ(messageOf([&] { readWholeFile(name); }), sj("ファイル " + GetParam().utf8Name + " は開けません"));
+    const std::string& name = GetParam().utf8Name;
+    EXPECT_EQ(test::failureOf([&] { readWholeFile(name); }), "ファイル " + GetParam().utf8Name + " は開けません");
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, FileIoUnreadable,
@@ -133,10 +128,10 @@ TEST_F(FileIo, ReplacesAnEarlierFileAndKeepsItsMode)
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "soft.bak" });
 }
 
-TEST_F(FileIo, WritesARelativeCp932NameIntoTheCurrentDirectory)
+TEST_F(FileIo, WritesARelativeNameIntoTheCurrentDirectory)
 {
     test::CurrentDirectory here(folder.path());
-    writeFileAtomically(sj("テストソフト.txt"), kNewBytes);
+    writeFileAtomically("テストソフト.txt", kNewBytes);
     EXPECT_EQ(test::readBytes(folder / "テストソフト.txt"), kNewBytes);
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "テストソフト.txt" });
 }
@@ -149,6 +144,62 @@ TEST_F(FileIo, WritesALargeFileWhole)
     writeFileAtomically((folder / "large.bak").string(), bytes);
     EXPECT_EQ(test::readBytes(folder / "large.bak"), bytes);
 }
+
+struct LinkCase {
+    const char* name;
+    // Makes data/link.bak a link (maybe through others); returns where the
+    // write must land, relative to the test folder.
+    std::function<fs::path(const fs::path& root)> link;
+};
+
+class FileIoThroughLink : public FileIo, public testing::WithParamInterface<LinkCase> { };
+
+// As QSaveFile does: the file at the end of the link is replaced, the link
+// stays a link, and no temporary file is left on either side.
+TEST_P(FileIoThroughLink, ReplacesTheFileAtTheEndAndKeepsTheLink)
+{
+    fs::create_directory(folder / "data");
+    fs::create_directory(folder / "elsewhere");
+    const fs::path landsOn = GetParam().link(folder.path());
+    const auto linksBefore = namesIn(folder / "data");
+    const fs::path linkTarget = fs::read_symlink(folder / "data" / "link.bak");
+
+    writeFileAtomically(folder / "data" / "link.bak", kNewBytes);
+
+    EXPECT_EQ(test::readBytes(folder.path() / landsOn), kNewBytes);
+    EXPECT_TRUE(fs::is_symlink(folder / "data" / "link.bak"));
+    EXPECT_EQ(fs::read_symlink(folder / "data" / "link.bak"), linkTarget);
+    EXPECT_EQ(namesIn(folder / "data"), linksBefore);
+    EXPECT_EQ(namesIn(folder / "elsewhere"), std::vector<std::string> { landsOn.filename().string() });
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, FileIoThroughLink,
+    testing::Values(
+        LinkCase { "RelativeLinkToAFile",
+            [](const fs::path& root) {
+                test::writeBytes(root / "elsewhere" / "real.bak", kEarlierBytes);
+                fs::create_symlink("../elsewhere/real.bak", root / "data" / "link.bak");
+                return fs::path("elsewhere/real.bak");
+            } },
+        LinkCase { "AbsoluteLinkToAFile",
+            [](const fs::path& root) {
+                test::writeBytes(root / "elsewhere" / "real.bak", kEarlierBytes);
+                fs::create_symlink(root / "elsewhere" / "real.bak", root / "data" / "link.bak");
+                return fs::path("elsewhere/real.bak");
+            } },
+        LinkCase { "LinkToANameNotThereYet",
+            [](const fs::path& root) {
+                fs::create_symlink("../elsewhere/new.bak", root / "data" / "link.bak");
+                return fs::path("elsewhere/new.bak");
+            } },
+        LinkCase { "ChainOfLinks",
+            [](const fs::path& root) {
+                test::writeBytes(root / "elsewhere" / "real.bak", kEarlierBytes);
+                fs::create_symlink(root / "elsewhere" / "real.bak", root / "data" / "middle.bak");
+                fs::create_symlink("middle.bak", root / "data" / "link.bak");
+                return fs::path("elsewhere/real.bak");
+            } }),
+    [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FileIo, AsksTheFaultHookAtEveryStepInOrder)
 {
@@ -181,8 +232,7 @@ TEST_P(FileIoRefusal, RaisesCannotCreateAndLeavesTheEarlierFileIntact)
     test::CurrentDirectory here(folder.path());
     const std::string name = c.prepare(folder.path());
 
-    EXPECT_EQ(
-        messageOf([&] { writeFileAtomically(name, kNewBytes); }), sj("ファイル ") + name + sj(" を作成できません"));
+    EXPECT_EQ(test::failureOf([&] { writeFileAtomically(name, kNewBytes); }), "ファイル " + name + " を作成できません");
 
     setWriteFaultHookForTesting({});
     std::error_code ignored;
@@ -212,8 +262,8 @@ std::function<std::string(const fs::path&)> faultAt(WriteStep failing, int error
 
 INSTANTIATE_TEST_SUITE_P(Failures, FileIoRefusal,
     testing::Values(RefusalCase { "MissingFolder", [](const fs::path&) { return std::string("data/soft.bak"); }, {} },
-        RefusalCase { "MissingFolderAbsoluteCp932",
-            [](const fs::path& root) { return sj((root / "データ" / "ソフト.bak").string()); }, {} },
+        RefusalCase { "MissingFolderAbsoluteJapanese",
+            [](const fs::path& root) { return (root / "データ" / "ソフト.bak").string(); }, {} },
         RefusalCase { "FileWhereTheFolderShouldBe",
             [](const fs::path& root) {
                 test::writeBytes(root / "data", kEarlierBytes);
@@ -241,13 +291,20 @@ INSTANTIATE_TEST_SUITE_P(Failures, FileIoRefusal,
                 return std::string("data/soft.bak");
             },
             { "soft.bak" } },
-        RefusalCase { "TargetIsASymbolicLink",
+        RefusalCase { "LinkIntoAMissingFolder",
             [](const fs::path& root) {
                 const std::string name = withEarlierFile(root);
-                fs::create_symlink("soft.bak", root / "data" / "link.bak");
+                fs::create_symlink("../gone/soft.bak", root / "data" / "link.bak");
                 return std::string("data/link.bak");
             },
             { "link.bak", "soft.bak" } },
+        RefusalCase { "LinkLoop",
+            [](const fs::path& root) {
+                const std::string name = withEarlierFile(root);
+                fs::create_symlink("loop.bak", root / "data" / "loop.bak");
+                return std::string("data/loop.bak");
+            },
+            { "loop.bak", "soft.bak" } },
         RefusalCase {
             "NameEndingInSlash", [](const fs::path& root) { return withEarlierFile(root) + "/"; }, { "soft.bak" } },
         RefusalCase { "CreateTemporaryFails", faultAt(WriteStep::CreateTemporary, EACCES), { "soft.bak" } },

@@ -40,12 +40,7 @@ TEST(FolderChange, ErrnoMapsOntoTheSystemsCodes)
 
 std::string failureOf(const std::filesystem::path& target)
 {
-    try {
-        enterFolder(target);
-    } catch (const RuntimeError& error) {
-        return error.messageCp932();
-    }
-    return "(entered)";
+    return test::failureOf([&] { enterFolder(target); });
 }
 
 TEST(FolderChange, EnteringMovesTheCurrentDirectory)
@@ -64,9 +59,9 @@ TEST(FolderChange, FailureKeepsTheCurrentDirectory)
     test::CurrentDirectory restore(folder.path());
     const auto before = std::filesystem::current_path();
 
-    EXPECT_EQ(failureOf(folder / "missing"), sj("ファイルが見つかりません"));
-    EXPECT_EQ(failureOf(folder / "file"), sj("不正なファイル名です"));
-    EXPECT_EQ(failureOf(""), sj("ファイルが見つかりません"));
+    EXPECT_EQ(failureOf(folder / "missing"), "ファイルが見つかりません");
+    EXPECT_EQ(failureOf(folder / "file"), "不正なファイル名です");
+    EXPECT_EQ(failureOf(""), "ファイルが見つかりません");
     EXPECT_EQ(std::filesystem::current_path(), before);
 }
 

@@ -76,7 +76,7 @@ TEST_F(SettingsFile, ReadOnlyFileIsNotReplaced)
         writeAuthorSetting("new");
         FAIL() << "no error";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.messageCp932(), sj("ファイル setting.dat を作成できません"));
+        EXPECT_EQ(error.message(), "ファイル setting.dat を作成できません");
     }
     EXPECT_EQ(test::readBytes(folder / "setting.dat"), "#old\r\n");
 }
@@ -93,7 +93,6 @@ TEST_F(SettingsFile, FailedWriteKeepsTheEarlierFile)
 struct StartDirectoryCase {
     const char* name;
     std::string directory;
-    char separator;
     std::string expected;
 };
 
@@ -102,29 +101,30 @@ class StartDirectoryForm : public testing::TestWithParam<StartDirectoryCase> { }
 TEST_P(StartDirectoryForm, EndsInExactlyOneSeparator)
 {
     const auto& c = GetParam();
-    EXPECT_EQ(startDirectoryFrom(c.directory, c.separator), c.expected);
+    EXPECT_EQ(startDirectoryFrom(c.directory).native(), c.expected);
 }
 
+// A folder name ending in a character whose last byte is the code of "\" (表
+// and ソ in Shift-JIS) still gets its separator, whichever encoding it is in.
 INSTANTIATE_TEST_SUITE_P(EdgeCases, StartDirectoryForm,
-    testing::Values(StartDirectoryCase { "WindowsFolder", "C:\\TOOLS", '\\', "C:\\TOOLS\\" },
-        StartDirectoryCase { "WindowsRoot", "C:\\", '\\', "C:\\" },
-        StartDirectoryCase { "TrailingHyou", sj("C:\\表"), '\\', sj("C:\\表\\") },
-        StartDirectoryCase { "TrailingSo", sj("C:\\ソ"), '\\', sj("C:\\ソ\\") },
-        StartDirectoryCase { "SoThenSeparator", sj("C:\\ソ\\"), '\\', sj("C:\\ソ\\") },
-        StartDirectoryCase { "LinuxFolder", "/home/a", '/', "/home/a/" },
-        StartDirectoryCase { "LinuxRoot", "/", '/', "/" },
-        StartDirectoryCase { "LinuxRunOfSeparators", "/home/a//", '/', "/home/a/" },
-        StartDirectoryCase { "LinuxTrailingSo", sj("/tmp/ソ"), '/', sj("/tmp/ソ/") }),
+    testing::Values(StartDirectoryCase { "Folder", "/home/a", "/home/a/" }, StartDirectoryCase { "Root", "/", "/" },
+        StartDirectoryCase { "RunOfSeparators", "/home/a//", "/home/a/" },
+        StartDirectoryCase { "TrailingSoInUtf8", "/tmp/ソ", "/tmp/ソ/" },
+        StartDirectoryCase { "TrailingHyouInShiftJis", sj("/tmp/表"), sj("/tmp/表/") },
+        StartDirectoryCase { "NotUtf8", "/tmp/caf\xE9", "/tmp/caf\xE9/" }),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SettingsFile, CurrentDirectoryIsReportedInCp932)
+// The start folder and everything built from it keep the bytes the system
+// gives: no character is lost on the way, whatever the encoding.
+TEST_F(SettingsFile, CurrentDirectoryIsReportedByItsOwnBytes)
 {
-    const auto named = folder / "ソフト表";
-    std::filesystem::create_directory(named);
-    test::CurrentDirectory inside(named);
-    const std::string reported = currentDirectoryCp932();
-    EXPECT_EQ(reported.substr(reported.size() - sj("ソフト表").size()), sj("ソフト表"));
-    EXPECT_EQ(startDirectoryFrom(reported), reported + "/");
+    for (const std::string& name : { std::string("ソフト表"), std::string("café"), sj("表ソフト") }) {
+        const auto named = folder / name;
+        std::filesystem::create_directory(named);
+        test::CurrentDirectory inside(named);
+        EXPECT_EQ(currentDirectory(), std::filesystem::canonical(named));
+        EXPECT_EQ(startDirectoryFrom(currentDirectory()).native(), currentDirectory().native() + "/");
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "text/Cp932.h"
 #include "text/RuntimeError.h"
 #include "text/StrictInteger.h"
 
@@ -35,7 +36,7 @@ TEST_P(StrictIntegerRefused, RaisesTheConversionErrorWithTheText)
         toInt32(text);
         FAIL() << "accepted \"" << text << "\"";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.messageCp932(), "'" + text + test::sj("' は整数ではありません"));
+        EXPECT_EQ(error.message(), "'" + utf8FromCp932(text) + "' は整数ではありません");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "text/Cp932.h"
+#include "text/RuntimeError.h"
 
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,16 @@ namespace tarvo::test {
 std::string sj(std::string_view utf8)
 {
     return cp932FromUtf8(utf8);
+}
+
+std::string failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.message();
+    }
+    return "(no failure)";
 }
 
 TemporaryFolder::TemporaryFolder()

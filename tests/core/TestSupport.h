@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -43,6 +44,10 @@ void PrintTo(const Case& c, std::ostream* out)
 {
     *out << c.name;
 }
+
+// Runs `action` and returns the message of the RuntimeError it raises (UTF-8, as
+// the box shows it before the full stop), or "(no failure)".
+std::string failureOf(const std::function<void()>& action);
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);

@@ -34,16 +34,6 @@ protected:
     ScriptedConfirmation confirmation;
 };
 
-std::string errorMessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.messageCp932();
-    }
-    return "(no error)";
-}
-
 TEST_F(TextFileOutputTest, NothingToSaveWithoutTextOrName)
 {
     struct Case {
@@ -108,8 +98,8 @@ TEST_F(TextFileOutputTest, FolderOfTheSameNameIsNoFileAndCannotBeReplaced)
 {
     std::filesystem::create_directory(folder / "dir.txt");
     EXPECT_FALSE(textFileExists("dir"));
-    EXPECT_EQ(errorMessageOf([&] { saveTextFile("t", "dir", confirmation.function()); }),
-        sj("ファイル dir.txt を作成できません"));
+    EXPECT_EQ(test::failureOf([&] { saveTextFile("t", "dir", confirmation.function()); }),
+        "ファイル dir.txt を作成できません");
     EXPECT_TRUE(confirmation.questions.empty());
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir.txt"));
 }
@@ -121,11 +111,11 @@ TEST_F(TextFileOutputTest, NamesWithPathSeparatorsAreRefusedBeforeAnyQuestion)
     for (const std::string& name :
         std::vector<std::string> { "sub/a", "sub\\a", "../a", "/tmp/a", std::string("a\0b", 3) }) {
         EXPECT_FALSE(textFileExists(name)) << name;
-        EXPECT_EQ(errorMessageOf([&] { saveTextFile("t", name, confirmation.function()); }),
-            sj("ファイル ") + name + sj(".txt を作成できません"))
+        EXPECT_EQ(test::failureOf([&] { saveTextFile("t", name, confirmation.function()); }),
+            "ファイル " + name + ".txt を作成できません")
             << name;
         EXPECT_EQ(
-            errorMessageOf([&] { writeTextFile(name, "t"); }), sj("ファイル ") + name + sj(".txt を作成できません"));
+            test::failureOf([&] { writeTextFile(name, "t"); }), "ファイル " + name + ".txt を作成できません");
     }
     EXPECT_TRUE(confirmation.questions.empty());
     EXPECT_EQ(test::readBytes(folder / "sub" / "a.txt"), "keep");
@@ -138,8 +128,8 @@ TEST_F(TextFileOutputTest, FailedReplacementKeepsTheEarlierFile)
     for (const WriteStep failing :
         { WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush, WriteStep::Rename }) {
         setWriteFaultHookForTesting([failing](WriteStep step) { return step == failing ? ENOSPC : 0; });
-        EXPECT_EQ(errorMessageOf([&] { saveTextFile("new contents\r\n", "tool", confirmation.function()); }),
-            sj("ファイル tool.txt を作成できません"));
+        EXPECT_EQ(test::failureOf([&] { saveTextFile("new contents\r\n", "tool", confirmation.function()); }),
+            "ファイル tool.txt を作成できません");
         EXPECT_EQ(test::readBytes(folder / "tool.txt"), "old\r\n");
     }
     // Nothing but the earlier file is left behind.
@@ -152,8 +142,8 @@ TEST_F(TextFileOutputTest, ReadOnlyFolderCannotBeWritten)
     std::filesystem::permissions(
         folder / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     test::CurrentDirectory inReadOnly(folder / "ro");
-    EXPECT_EQ(errorMessageOf([&] { saveTextFile("t", "x", confirmation.function()); }),
-        sj("ファイル x.txt を作成できません"));
+    EXPECT_EQ(test::failureOf([&] { saveTextFile("t", "x", confirmation.function()); }),
+        "ファイル x.txt を作成できません");
 }
 
 } // namespace

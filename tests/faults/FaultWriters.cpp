@@ -25,37 +25,25 @@ void prepareStartFolder(const fs::path& startFolder)
     writeBytes(startFolder / "同期 ツール 表.txt", sj("以前のテキスト\r\n"));
 }
 
-std::string failureOf(const std::function<void()>& write)
-{
-    try {
-        write();
-    } catch (const RuntimeError& error) {
-        return error.messageCp932();
-    }
-    return "(no error)";
-}
-
 const std::vector<FaultWriter>& faultWriters()
 {
     static const std::vector<FaultWriter> writers {
         { "Backup",
             [](const fs::path& folder, const std::string& bytes) {
-                writeBackup(startDirectoryFrom(cp932FromNativePath(folder)), faultSoftwareName(), bytes);
+                writeBackup(startDirectoryFrom(folder), faultSoftwareName(), bytes);
             },
             "data/同期 ツール 表.bak",
             [](const fs::path& folder) {
-                return sj("ファイル ")
-                    + backupPath(startDirectoryFrom(cp932FromNativePath(folder)), faultSoftwareName())
-                    + sj(" を作成できません");
+                return "ファイル " + (startDirectoryFrom(folder) / "data/同期 ツール 表.bak").string() + " を作成できません";
             } },
         { "Settings",
             [](const fs::path&, std::string bytes) {
                 std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
                 writeAuthorSetting(bytes);
             },
-            "setting.dat", [](const fs::path&) { return sj("ファイル setting.dat を作成できません"); } },
+            "setting.dat", [](const fs::path&) { return std::string("ファイル setting.dat を作成できません"); } },
         { "TextFile", [](const fs::path&, const std::string& bytes) { writeTextFile(faultSoftwareName(), bytes); },
-            "同期 ツール 表.txt", [](const fs::path&) { return sj("ファイル 同期 ツール 表.txt を作成できません"); } },
+            "同期 ツール 表.txt", [](const fs::path&) { return std::string("ファイル 同期 ツール 表.txt を作成できません"); } },
     };
     return writers;
 }

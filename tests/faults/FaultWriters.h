@@ -31,7 +31,5 @@ void prepareStartFolder(const std::filesystem::path& startFolder);
 // The name the fault tests save under: CP932 with blanks and a 0x5C trail byte.
 std::string faultSoftwareName();
 
-// Runs `write` and returns the RuntimeError's message, or a note that none came.
-std::string failureOf(const std::function<void()>& write);
 
 } // namespace tarvo::test

@@ -1,7 +1,9 @@
-// The program started in a folder whose path holds Japanese characters (among
-// them 表 and ソ, whose second byte is the code of "\") and blanks: the start
-// directory, the backup folder, the backup list, the restore, the settings file,
-// the catalogue and the saved text all work there as anywhere else.
+// The program started in a folder whose name holds characters of every kind:
+// Japanese (among them 表 and ソ, whose second Shift-JIS byte is the code of
+// "\") with blanks, characters CP932 lacks (é, ü, an emoji), and Shift-JIS bytes
+// that are not UTF-8. The start directory, the backup folder, the backup list,
+// the restore, the settings file, the catalogue and the saved text all work
+// there as anywhere else: the folder's bytes are used as they are.
 
 #include "FaultSupport.h"
 
@@ -40,30 +42,36 @@ RegistrationEntry sharewareEntry(std::string_view cp932Name)
     return e;
 }
 
-class JapaneseStartFolder : public testing::Test {
+struct FolderName {
+    const char* name;
+    std::string native;
+};
+
+class StartFolderName : public testing::TestWithParam<FolderName> {
 protected:
-    JapaneseStartFolder()
+    StartFolderName()
     {
         fs::create_directories(start / "data");
         cwd = std::make_unique<test::CurrentDirectory>(start);
     }
 
     test::TemporaryFolder folder;
-    const fs::path start = folder / " タルヴォ 登録 表ソ 能 ";
+    const fs::path start = folder / GetParam().native;
     std::unique_ptr<test::CurrentDirectory> cwd;
 };
 
-TEST_F(JapaneseStartFolder, StartDirectoryEndsInExactlyOneSeparator)
+TEST_P(StartFolderName, StartDirectoryKeepsTheFoldersBytes)
 {
-    const std::string reported = currentDirectoryCp932();
-    EXPECT_EQ(reported, cp932FromNativePath(fs::canonical(start)));
-    EXPECT_EQ(startDirectoryFrom(reported), reported + "/");
-    EXPECT_EQ(backupFolder(startDirectoryFrom(reported)), reported + "/data/");
+    const fs::path reported = currentDirectory();
+    EXPECT_EQ(reported, fs::canonical(start));
+    EXPECT_EQ(startDirectoryFrom(reported).native(), reported.native() + "/");
+    EXPECT_EQ(backupFolder(startDirectoryFrom(reported)).native(), reported.native() + "/data/");
+    EXPECT_EQ(displayText(reported).find('?'), std::string::npos);
 }
 
-TEST_F(JapaneseStartFolder, BackupIsWrittenListedAndRestored)
+TEST_P(StartFolderName, BackupIsWrittenListedAndRestored)
 {
-    const std::string startDirectory = startDirectoryFrom(currentDirectoryCp932());
+    const fs::path startDirectory = startDirectoryFrom(currentDirectory());
     const std::string name = sj(" 同期 ツール 表 ");
     RegistrationEntry written = sharewareEntry(name);
     const PreviewOutcome first = runPreviewCommand(written);
@@ -71,12 +79,13 @@ TEST_F(JapaneseStartFolder, BackupIsWrittenListedAndRestored)
     writeBackup(startDirectory, name, first.backupText);
 
     EXPECT_EQ(test::readBytes(start / "data" / " 同期 ツール 表 .bak"), first.backupText);
-    const std::vector<std::string> listed = listBackupFiles(startDirectory);
-    ASSERT_EQ(listed, std::vector<std::string> { name + ".bak" });
+    const std::vector<ListedBackup> listed = listBackups(startDirectory);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed.front().softwareName.cp932, name);
 
     RegistrationEntry restored;
-    restored.softwareName = dialogEntryFor(listed.front());
-    restoreBackupFile(startDirectory, restored);
+    restored.softwareName = *listed.front().softwareName.cp932;
+    restoreBackupFile(listed.front().file, restored);
     EXPECT_EQ(restored.authorId, written.authorId);
     EXPECT_EQ(restored.description, written.description);
     const PreviewOutcome again = runPreviewCommand(restored);
@@ -84,7 +93,16 @@ TEST_F(JapaneseStartFolder, BackupIsWrittenListedAndRestored)
     EXPECT_EQ(again.backupText, first.backupText);
 }
 
-TEST_F(JapaneseStartFolder, SettingsCatalogueAndTextFileRoundTrip)
+// A failure names the folder by its real characters.
+TEST_P(StartFolderName, FailureNamesTheFolderAsItIs)
+{
+    fs::remove(start / "data");
+    EXPECT_EQ(test::failureOf([&] { writeBackup(startDirectoryFrom(currentDirectory()), "x", "#\r\n"); }),
+        "ファイル " + displayText(fs::canonical(start)) + "/data/x.bak を作成できません");
+    EXPECT_FALSE(fs::exists(start / "data"));
+}
+
+TEST_P(StartFolderName, SettingsCatalogueAndTextFileRoundTrip)
 {
     writeAuthorSetting(sj(" 山川 一郎 "));
     EXPECT_EQ(readAuthorSetting(), sj(" 山川 一郎 "));
@@ -99,6 +117,12 @@ TEST_F(JapaneseStartFolder, SettingsCatalogueAndTextFileRoundTrip)
         textOutputTexts().created);
     EXPECT_EQ(test::readBytes(start / " 同期 ツール 表 .txt"), text);
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, StartFolderName,
+    testing::Values(FolderName { "Japanese", " タルヴォ 登録 表ソ 能 " },
+        FolderName { "CharactersCp932Lacks", "café José ü 😀" },
+        FolderName { "ShiftJisBytes", test::sj("表ソフト") }),
+    [](const testing::TestParamInfo<FolderName>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tarvo

@@ -44,8 +44,8 @@ TEST_F(SettingsFolder, WriteIsRefusedAndTheFolderStaysAsItWas)
             writeAuthorSetting(author);
             ADD_FAILURE() << "no error";
         } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.messageCp932(), sj("ファイル setting.dat を作成できません"));
-            EXPECT_EQ(errorBoxText(error.messageCp932()), sj("ファイル setting.dat を作成できません") + ".");
+            EXPECT_EQ(error.message(), "ファイル setting.dat を作成できません");
+            EXPECT_EQ(errorBoxText(error.message()), "ファイル setting.dat を作成できません.");
         }
         EXPECT_EQ(test::snapshotOf(folder.path()), before);
     }

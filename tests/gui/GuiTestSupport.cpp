@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "text/Cp932.h"
+#include "text/RuntimeError.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,6 +22,21 @@ namespace tarvo::gui::test {
 QByteArray sj(const char* utf8)
 {
     return QByteArray::fromStdString(cp932FromUtf8(utf8));
+}
+
+std::filesystem::path native(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return QString::fromStdString(error.message());
+    }
+    return QStringLiteral("(no failure)");
 }
 
 StartFolder::StartFolder()

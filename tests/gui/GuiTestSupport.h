@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,13 @@ namespace tarvo::gui::test {
 
 // CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.
 QByteArray sj(const char* utf8);
+
+// The native bytes of a path that Qt holds as text.
+std::filesystem::path native(const QString& path);
+
+// Runs `action` and returns the message of the RuntimeError it raises, or
+// "(no failure)".
+QString failureOf(const std::function<void()>& action);
 
 // A fresh temporary folder made the process's current directory for the object's
 // lifetime, as the folder the program is started in.

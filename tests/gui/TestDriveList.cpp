@@ -29,15 +29,6 @@ private:
             { at(QStringLiteral("a/nested")), QString(), DriveList::Kind::Network } };
     }
 
-    static QString failureOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const tarvo::RuntimeError& error) {
-            return tarvo::gui::fromCp932(error.messageCp932());
-        }
-        return QStringLiteral("(no error)");
-    }
 
 private slots:
     void initTestCase()
@@ -110,7 +101,7 @@ private slots:
         DriveList list(volumes());
         QList<QString> reported;
         connect(&list, &DriveList::failed, this,
-            [&](const tarvo::RuntimeError& error) { reported << tarvo::gui::fromCp932(error.messageCp932()); });
+            [&](const tarvo::RuntimeError& error) { reported << QString::fromStdString(error.message()); });
         QSignalSpy changed(&list, &DriveList::directoryChanged);
 
         // No folder "c": like a drive with no medium in it.

@@ -5,12 +5,15 @@
 #include "QtText.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using tarvo::gui::FolderList;
+using tarvo::gui::test::failureOf;
+using tarvo::gui::test::native;
 
 class TestFolderList : public QObject {
     Q_OBJECT
@@ -29,15 +32,6 @@ private:
         return result;
     }
 
-    static QString failureOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const tarvo::RuntimeError& error) {
-            return tarvo::gui::fromCp932(error.messageCp932());
-        }
-        return QStringLiteral("(no error)");
-    }
 
     // The folder icons' back leaf is the one colour every icon shares.
     static int leftmostFolderPixel(const QImage& image, const QRect& rect)
@@ -158,7 +152,7 @@ private slots:
 
         QList<QString> reported;
         connect(&list, &FolderList::failed, this,
-            [&](const tarvo::RuntimeError& error) { reported << tarvo::gui::fromCp932(error.messageCp932()); });
+            [&](const tarvo::RuntimeError& error) { reported << QString::fromStdString(error.message()); });
         QSignalSpy changed(&list, &FolderList::directoryChanged);
         list.setCurrentRow(row);
         QTest::keyClick(&list, Qt::Key_Return);
@@ -167,7 +161,7 @@ private slots:
         QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
         QCOMPARE(texts(list), before);
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(failureOf([&] { list.openFolder(at(QStringLiteral("top/mid/cur/zfile"))); }),
+        QCOMPARE(failureOf([&] { list.openFolder(native(at(QStringLiteral("top/mid/cur/zfile")))); }),
             QStringLiteral("不正なファイル名です"));
     }
 
@@ -175,7 +169,7 @@ private slots:
     {
         FolderList list;
         QSignalSpy changed(&list, &FolderList::directoryChanged);
-        list.openFolder(QDir::currentPath());
+        list.openFolder(native(QDir::currentPath()));
         QCOMPARE(changed.count(), 0);
         QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
     }
@@ -185,15 +179,16 @@ private slots:
         const tarvo::gui::test::EnvironmentOverride home("HOME", at(QStringLiteral("top/mid/other")));
         const tarvo::gui::test::EnvironmentOverride config(
             "XDG_CONFIG_HOME", at(QStringLiteral("top/mid/other/config")));
-        const QString desktop = tarvo::gui::desktopFolderPath();
+        const std::filesystem::path desktopPath = tarvo::gui::desktopFolderPath();
+        const QString desktop = QFile::decodeName(desktopPath.c_str());
         QCOMPARE(desktop, at(QStringLiteral("top/mid/other/Desktop")));
 
         FolderList list;
-        QCOMPARE(failureOf([&] { list.openFolder(desktop); }), QStringLiteral("ファイルが見つかりません"));
+        QCOMPARE(failureOf([&] { list.openFolder(desktopPath); }), QStringLiteral("ファイルが見つかりません"));
         QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath());
 
         QVERIFY(QDir().mkpath(desktop));
-        list.openFolder(desktop);
+        list.openFolder(desktopPath);
         QCOMPARE(tarvo::gui::currentFolderText(), QDir(desktop).canonicalPath());
         QCOMPARE(list.currentItem()->text(), QStringLiteral("Desktop"));
     }

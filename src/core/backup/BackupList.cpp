@@ -2,7 +2,7 @@
 
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"
-#include "text/NativePath.h"
+#include "text/FolderChange.h"
 #include "text/RuntimeError.h"
 
 #include <algorithm>
@@ -13,28 +13,6 @@
 namespace tarvo {
 
 namespace {
-
-constexpr std::string_view kBackupExtension = ".bak";
-
-// The run time's code for a folder that cannot be listed.
-int ioErrorCode(int error)
-{
-    switch (error) {
-    case ENOENT:
-        return 2;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-        return 3;
-    case EMFILE:
-    case ENFILE:
-        return 4;
-    case EACCES:
-    case EPERM:
-        return 5;
-    default:
-        return error;
-    }
-}
 
 char asciiLower(char c)
 {
@@ -62,10 +40,35 @@ std::string caseFolded(std::string_view cp932Name)
     return folded;
 }
 
+// Names sort by their CP932 form, whatever bytes the file system holds them in;
+// a character CP932 lacks sorts as "?".
+std::string sortKey(std::string_view nativeName)
+{
+    const Cp932NameOfFile name = cp932NameOfFile(nativeName);
+    return caseFolded(name.cp932 ? *name.cp932 : cp932FromUtf8(name.shown));
+}
+
 bool isRegularFile(const std::filesystem::path& folder, const char* name)
 {
     struct stat status { };
     return ::stat((folder / name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+std::vector<std::string> backupFileNames(const std::filesystem::path& folder)
+{
+    DIR* directory = ::opendir(folder.c_str());
+    if (!directory)
+        throw RuntimeError::ioError(ioErrorCodeFromErrno(errno));
+    std::vector<std::string> names;
+    while (const dirent* item = ::readdir(directory)) {
+        const std::string_view name = item->d_name;
+        // On this platform a leading "." marks a hidden file.
+        if (name.front() == '.' || !hasBackupExtension(name) || !isRegularFile(folder, item->d_name))
+            continue;
+        names.emplace_back(name);
+    }
+    ::closedir(directory);
+    return names;
 }
 
 void sortIgnoringCase(std::vector<std::string>& names)
@@ -73,7 +76,7 @@ void sortIgnoringCase(std::vector<std::string>& names)
     std::vector<std::pair<std::string, std::string>> keyed;
     keyed.reserve(names.size());
     for (auto& name : names)
-        keyed.emplace_back(caseFolded(name), std::move(name));
+        keyed.emplace_back(sortKey(name), std::move(name));
     // Names equal but for case keep a fixed order by their bytes.
     std::sort(keyed.begin(), keyed.end());
     names.clear();
@@ -81,37 +84,39 @@ void sortIgnoringCase(std::vector<std::string>& names)
         names.push_back(std::move(name));
 }
 
+std::string_view nameBeforeExtension(std::string_view fileName)
+{
+    const std::size_t at = fileName.find(kBackupExtension);
+    return at == std::string_view::npos ? std::string_view() : fileName.substr(0, at);
+}
+
 } // namespace
 
-std::vector<std::string> listBackupFiles(std::string_view cp932StartDirectory)
+Cp932NameOfFile softwareNameOfBackupFile(std::string_view nativeFileName)
 {
-    const std::filesystem::path folder = nativePathFromCp932(backupFolder(cp932StartDirectory));
-    DIR* directory = ::opendir(folder.c_str());
-    if (!directory)
-        throw RuntimeError::ioError(ioErrorCode(errno));
-    std::vector<std::string> names;
-    while (const dirent* item = ::readdir(directory)) {
-        const std::string_view name = item->d_name;
-        // On this platform a leading "." marks a hidden file.
-        if (name.front() == '.' || !hasBackupExtension(name) || !isRegularFile(folder, item->d_name))
-            continue;
-        names.push_back(cp932FromNativePath(std::filesystem::path(name)));
-    }
-    ::closedir(directory);
+    return cp932NameOfFile(nameBeforeExtension(nativeFileName));
+}
+
+std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirectory)
+{
+    const std::filesystem::path folder = backupFolder(startDirectory);
+    std::vector<std::string> names = backupFileNames(folder);
     sortIgnoringCase(names);
-    return names;
+    std::vector<ListedBackup> listed;
+    listed.reserve(names.size());
+    for (const std::string& name : names) {
+        std::filesystem::path file = folder;
+        file += nameBeforeExtension(name);
+        file += kBackupExtension;
+        listed.push_back({ name, softwareNameOfBackupFile(name), std::move(file) });
+    }
+    return listed;
 }
 
 const std::string& noBackupsMessage()
 {
     static const std::string message = cp932FromUtf8("バックアップデータがありません！");
     return message;
-}
-
-std::string dialogEntryFor(std::string_view cp932FileName)
-{
-    const std::size_t at = cp932FileName.find(kBackupExtension);
-    return at == std::string_view::npos ? std::string() : std::string(cp932FileName.substr(0, at));
 }
 
 } // namespace tarvo

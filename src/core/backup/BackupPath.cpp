@@ -7,22 +7,21 @@ namespace tarvo {
 namespace {
 
 constexpr std::string_view kBackupFolderName = "data";
-constexpr std::string_view kBackupExtension = ".bak";
 
 } // namespace
 
-std::string backupFolder(std::string_view cp932StartDirectory)
+std::filesystem::path backupFolder(const std::filesystem::path& startDirectory)
 {
-    std::string folder(cp932StartDirectory);
+    std::filesystem::path folder = startDirectory;
     folder += kBackupFolderName;
     folder += kPathSeparator;
     return folder;
 }
 
-std::string backupPath(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName)
+std::filesystem::path backupPath(const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName)
 {
-    std::string path = backupFolder(cp932StartDirectory);
-    path += cp932SoftwareName;
+    std::filesystem::path path = backupFolder(startDirectory);
+    path += fileNameFromCp932(cp932SoftwareName);
     path += kBackupExtension;
     return path;
 }

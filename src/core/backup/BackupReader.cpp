@@ -3,6 +3,7 @@
 
 #include "entry/EntryLists.h"
 #include "fees/FeeQuote.h"
+#include "text/Cp932.h"
 #include "text/FileIo.h"
 #include "text/Lines.h"
 #include "text/RuntimeError.h"
@@ -131,7 +132,7 @@ private:
             return 0;
         const char digit = line[kIndexByte];
         if (digit < '0' || digit > '9')
-            throw RuntimeError::notAnInteger(std::string_view(&digit, 1));
+            throw RuntimeError::notAnInteger(utf8FromCp932(std::string_view(&digit, 1)));
         return std::min(digit - '0', static_cast<int>(itemCount) - 1);
     }
 
@@ -160,11 +161,9 @@ RestoreReport restoreBackup(std::string_view fileBytes, RegistrationEntry& entry
     return RestoreRun(fileBytes, entry).run();
 }
 
-RestoreReport restoreBackupFile(std::string_view cp932StartDirectory, RegistrationEntry& entry)
+RestoreReport restoreBackupFile(const std::filesystem::path& file, RegistrationEntry& entry)
 {
-    if (entry.softwareName.empty())
-        return {};
-    const std::string bytes = readWholeFile(backupPath(cp932StartDirectory, entry.softwareName.str()));
+    const std::string bytes = readWholeFile(file);
     return restoreBackup(bytes, entry);
 }
 

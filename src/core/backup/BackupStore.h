@@ -1,24 +1,30 @@
 #pragma once
 
 #include "entry/RegistrationEntry.h"
+#include "text/NativePath.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarvo {
 
-// StartDirectory + "data" + separator.
-std::string backupFolder(std::string_view cp932StartDirectory);
+inline constexpr std::string_view kBackupExtension = ".bak";
 
-// StartDirectory + "data" + separator + SoftwareName + ".bak", the name verbatim.
-std::string backupPath(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName);
+// StartDirectory + "data" + separator.
+std::filesystem::path backupFolder(const std::filesystem::path& startDirectory);
+
+// StartDirectory + "data" + separator + SoftwareName + ".bak", the name's
+// characters unchanged.
+std::filesystem::path backupPath(const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName);
 
 // Writes the backup lines built by the preview command atomically. The folder is
 // never created. A SoftwareName holding "/" or "\" cannot be one file name and is
 // refused. Raises "ファイル %s を作成できません" with the full path; an earlier file
 // then stays as it was.
-void writeBackup(std::string_view cp932StartDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
+void writeBackup(
+    const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
 
 struct RestoreReport {
     // How often the fee filter showed its message while the fee was restored.
@@ -31,22 +37,30 @@ struct RestoreReport {
 // fields before that point stay restored.
 RestoreReport restoreBackup(std::string_view fileBytes, RegistrationEntry& entry);
 
-// Reads the backup of entry.softwareName and restores it. Raises
-// "ファイル %s は開けません" with the full path when the file cannot be read. An
-// empty SoftwareName (the entry of a file without a lower-case ".bak") reads no
-// file and changes nothing.
-RestoreReport restoreBackupFile(std::string_view cp932StartDirectory, RegistrationEntry& entry);
+// Reads the backup file and restores it. Raises "ファイル %s は開けません" with the
+// full path when the file cannot be read.
+RestoreReport restoreBackupFile(const std::filesystem::path& file, RegistrationEntry& entry);
+
+// The SoftwareName a backup file stands for: the file name up to its first
+// ".bak" (in exactly that letter case; nothing when there is none), read back
+// into CP932 as cp932NameOfFile() does.
+Cp932NameOfFile softwareNameOfBackupFile(std::string_view nativeFileName);
+
+// One backup of the list, as the load dialog offers it.
+struct ListedBackup {
+    std::filesystem::path fileName; // as listed
+    Cp932NameOfFile softwareName;
+    // What Load reads: the folder, the name's own bytes, ".bak". For "x.bak.bak"
+    // that is "x.bak", the file of the software name "x".
+    std::filesystem::path file;
+};
 
 // The regular, non-hidden files of the backup folder whose names end in ".bak"
 // (any letter case), sorted by name ignoring case. Raises the I/O error for the
 // system's code (2 "ファイルが見つかりません" for a missing folder).
-std::vector<std::string> listBackupFiles(std::string_view cp932StartDirectory);
+std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirectory);
 
 // "バックアップデータがありません！": the backup folder holds no backup.
 const std::string& noBackupsMessage();
-
-// The dialog entry of a backup file: the name up to the first case-sensitive
-// ".bak"; empty when there is none.
-std::string dialogEntryFor(std::string_view cp932FileName);
 
 } // namespace tarvo

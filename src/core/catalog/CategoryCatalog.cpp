@@ -24,9 +24,9 @@ CategoryCatalog CategoryCatalog::fromText(std::string_view cp932Text)
     return CategoryCatalog(splitLines(cp932Text));
 }
 
-CategoryCatalog CategoryCatalog::load(std::string_view cp932FileName)
+CategoryCatalog CategoryCatalog::load(const std::filesystem::path& file)
 {
-    return fromText(readWholeFile(cp932FileName));
+    return fromText(readWholeFile(file));
 }
 
 std::vector<std::string> CategoryCatalog::topLevelNames() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ public:
     static CategoryCatalog fromText(std::string_view cp932Text);
     // Reads the file by its name relative to the current directory; raises
     // "ファイル %s は開けません" with the name as passed.
-    static CategoryCatalog load(std::string_view cp932FileName);
+    static CategoryCatalog load(const std::filesystem::path& file);
 
     const std::vector<std::string>& lines() const { return m_lines; }
 

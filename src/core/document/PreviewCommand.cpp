@@ -2,6 +2,7 @@
 
 #include "document/DocumentTexts.h"
 #include "entry/EntryLists.h"
+#include "text/Cp932.h"
 #include "text/RuntimeError.h"
 #include "text/StrictInteger.h"
 
@@ -315,7 +316,7 @@ private:
     PreviewOutcome fail(const RuntimeError& error)
     {
         m_outcome.status = PreviewStatus::Error;
-        m_outcome.message = error.messageCp932();
+        m_outcome.message = cp932FromUtf8(error.message());
         return std::move(m_outcome);
     }
 

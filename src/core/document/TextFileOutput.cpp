@@ -2,35 +2,11 @@
 
 #include "text/Cp932.h"
 #include "text/FileIo.h"
+#include "text/NativePath.h"
 #include "text/RuntimeError.h"
 
 namespace tarvo {
 
-namespace {
-
-bool isLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-// Looks at whole characters: the second byte of many kanji (ソ, 表, 能...) is 0x5C
-// and must not count as a backslash. A NUL would cut the name short on its way
-// to the system.
-bool holdsPathSeparatorOrNul(std::string_view cp932Name)
-{
-    for (size_t i = 0; i < cp932Name.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(cp932Name[i]);
-        if (isLeadByte(byte)) {
-            ++i;
-            continue;
-        }
-        if (byte == '/' || byte == '\\' || byte == '\0')
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 const TextOutputTexts& textOutputTexts()
 {
@@ -51,21 +27,22 @@ std::string overwriteQuestion(std::string_view cp932SoftwareName)
     return opening + std::string(cp932SoftwareName) + closing;
 }
 
-std::string textFileName(std::string_view cp932SoftwareName)
+std::filesystem::path textFileName(std::string_view cp932SoftwareName)
 {
-    return std::string(cp932SoftwareName) + ".txt";
+    std::filesystem::path name = fileNameFromCp932(cp932SoftwareName);
+    name += ".txt";
+    return name;
 }
 
 bool textFileExists(std::string_view cp932SoftwareName)
 {
-    const std::string name = textFileName(cp932SoftwareName);
-    return !holdsPathSeparatorOrNul(name) && regularFileExists(name);
+    return isOneFileName(cp932SoftwareName) && regularFileExists(textFileName(cp932SoftwareName));
 }
 
 void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoBytes)
 {
-    const std::string name = textFileName(cp932SoftwareName);
-    if (holdsPathSeparatorOrNul(name))
+    const std::filesystem::path name = textFileName(cp932SoftwareName);
+    if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(name);
     writeFileAtomically(name, memoBytes);
 }
@@ -76,9 +53,9 @@ std::string saveTextFile(
     const TextOutputTexts& texts = textOutputTexts();
     if (memoBytes.empty() || cp932SoftwareName.empty())
         return texts.nothingToSave;
-    const std::string name = textFileName(cp932SoftwareName);
+    const std::filesystem::path name = textFileName(cp932SoftwareName);
     // Refused before the question, so that no answer can lead to a write elsewhere.
-    if (holdsPathSeparatorOrNul(name))
+    if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(name);
     if (!regularFileExists(name)) {
         writeFileAtomically(name, memoBytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,8 +21,9 @@ const TextOutputTexts& textOutputTexts();
 // "「name」は存在します。上書きしますか？", the name shown without ".txt".
 std::string overwriteQuestion(std::string_view cp932SoftwareName);
 
-// SoftwareName + ".txt", relative to the current directory, the name unchanged.
-std::string textFileName(std::string_view cp932SoftwareName);
+// SoftwareName + ".txt", relative to the current directory, the name's
+// characters unchanged.
+std::filesystem::path textFileName(std::string_view cp932SoftwareName);
 
 // True only for an existing regular file; a folder of that name does not count.
 bool textFileExists(std::string_view cp932SoftwareName);

@@ -1,5 +1,6 @@
 #include "fees/FeeQuote.h"
 #include "fees/FeeTexts.h"
+#include "text/Cp932.h"
 #include "text/RuntimeError.h"
 #include "text/StrictInteger.h"
 
@@ -28,7 +29,7 @@ FeeOutcome evaluateFeeText(std::string_view cp932FeeText)
     try {
         fee = toInt32(cp932FeeText);
     } catch (const RuntimeError& error) {
-        return outcome(FeeOutcome::Kind::NotANumber, error.messageCp932());
+        return outcome(FeeOutcome::Kind::NotANumber, cp932FromUtf8(error.message()));
     }
     if (fee < kLowestFee || fee > kHighestFee)
         return outcome(FeeOutcome::Kind::OutOfRange, feeTexts().outOfRangeMessage);

@@ -1,5 +1,7 @@
 #include "text/Cp932.h"
 
+#include "text/Utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -63,20 +65,13 @@ Converter& encoder()
     return converter;
 }
 
-// Length of the UTF-8 sequence that starts with `lead`; 1 for a stray byte.
-size_t utf8SequenceLength(unsigned char lead, size_t available)
+// What the encoder stopped at: a character CP932 lacks, or one byte that is not
+// part of any character (which must not take the bytes after it along).
+size_t stoppedCharacterLength(std::string_view utf8)
 {
-    size_t length = 1;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    else if (lead >= 0xE0)
-        length = 3;
-    else if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    return length <= available ? length : 1;
+    const size_t length = utf8CharacterLength(utf8, 0);
+    return length == 0 ? 1 : length;
 }
-
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 } // namespace
 
@@ -97,7 +92,7 @@ std::string cp932FromUtf8(std::string_view utf8)
     result.reserve(utf8.size());
     while (encoder().convert(utf8, result) != Converter::Stop::Done) {
         result += '?';
-        utf8.remove_prefix(utf8SequenceLength(static_cast<unsigned char>(utf8.front()), utf8.size()));
+        utf8.remove_prefix(stoppedCharacterLength(utf8));
     }
     return result;
 }
@@ -107,7 +102,20 @@ std::optional<std::string> firstUnrepresentableCharacter(std::string_view utf8)
     std::string ignored;
     if (encoder().convert(utf8, ignored) == Converter::Stop::Done)
         return std::nullopt;
-    return std::string(utf8.substr(0, utf8SequenceLength(static_cast<unsigned char>(utf8.front()), utf8.size())));
+    if (utf8CharacterLength(utf8, 0) == 0)
+        return std::string(kReplacementCharacter);
+    return std::string(utf8.substr(0, stoppedCharacterLength(utf8)));
+}
+
+bool isValidCp932(std::string_view cp932)
+{
+    std::string ignored;
+    return decoder().convert(cp932, ignored) == Converter::Stop::Done;
+}
+
+std::string unrepresentableMessage(std::string_view utf8Character)
+{
+    return "「" + std::string(utf8Character) + "」はShift-JISで表せないため使えません。";
 }
 
 } // namespace tarvo

@@ -19,12 +19,20 @@ std::string utf8FromCp932(std::string_view cp932);
 // firstUnrepresentableCharacter() first.
 std::string cp932FromUtf8(std::string_view utf8);
 
-// The first character (as UTF-8) of the text that CP932 cannot represent, if any.
+// The first character (as UTF-8) of the text that CP932 cannot represent, if
+// any; U+FFFD when that is a byte that is not valid UTF-8.
 std::optional<std::string> firstUnrepresentableCharacter(std::string_view utf8);
 
 inline bool isRepresentableInCp932(std::string_view utf8)
 {
     return !firstUnrepresentableCharacter(utf8).has_value();
 }
+
+// True when every byte belongs to a CP932 character.
+bool isValidCp932(std::string_view cp932);
+
+// "「%s」はShift-JISで表せないため使えません。" (UTF-8): the refusal of a text that
+// would lose `utf8Character` on its way into a document or a file name.
+std::string unrepresentableMessage(std::string_view utf8Character);
 
 } // namespace tarvo

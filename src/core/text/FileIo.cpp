@@ -1,16 +1,22 @@
 #include "text/FileIo.h"
 
-#include "text/NativePath.h"
 #include "text/RuntimeError.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvo {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// As the system counts: a longer chain of links is a loop.
+constexpr int kMostLinksFollowed = 40;
 
 std::function<int(WriteStep)>& faultHook()
 {
@@ -29,6 +35,34 @@ bool injectedFault(WriteStep step)
     return error != 0;
 }
 
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    // A failed close may be the first report of a failed write.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
 bool hasNoWriteBits(const struct stat& status)
 {
     return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
@@ -41,13 +75,38 @@ mode_t defaultFileMode()
     return 0666 & ~mask;
 }
 
+fs::path folderOf(const fs::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// The name a write lands on: every link followed to its end, which need not
+// exist yet. False for a loop or a link that cannot be read.
+bool followLinks(fs::path& file)
+{
+    for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
+        struct stat status {};
+        if (::lstat(file.c_str(), &status) != 0)
+            return errno == ENOENT;
+        if (!S_ISLNK(status.st_mode))
+            return true;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(file.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<size_t>(length) >= target.size())
+            return false;
+        target.resize(static_cast<size_t>(length));
+        const fs::path next(target);
+        file = next.is_absolute() || !file.has_parent_path() ? next : file.parent_path() / next;
+    }
+    return false;
+}
+
 // Permission bits do not stop the superuser, so the writer honours read-only
 // marks itself: a read-only folder or target is never written into.
-bool targetMayBeReplaced(const std::filesystem::path& target, mode_t& mode)
+bool targetMayBeReplaced(const fs::path& target, mode_t& mode)
 {
     struct stat status {};
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || hasNoWriteBits(status))
+    if (::stat(folderOf(target).c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || hasNoWriteBits(status))
         return false;
     mode = defaultFileMode();
     if (::lstat(target.c_str(), &status) != 0)
@@ -74,69 +133,134 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-bool writeThroughTemporary(const std::filesystem::path& target, std::string_view bytes, mode_t mode)
+bool writeAndFlush(int fd, std::string_view bytes, mode_t mode)
 {
-    std::string temporary = (target.has_parent_path() ? target.parent_path() / "" : std::filesystem::path()).string()
-        + "." + target.filename().string() + ".tmp-XXXXXX";
-    if (injectedFault(WriteStep::CreateTemporary))
+    return writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
+}
+
+// ".NAME.tmp-" beside the target; hidden, so the backup list never shows it.
+std::string temporaryPrefix(const fs::path& target)
+{
+    return (target.has_parent_path() ? target.parent_path() / "" : fs::path()).native() + "."
+        + target.filename().native() + ".tmp-";
+}
+
+bool writeThroughNamedTemporary(const fs::path& target, std::string_view bytes, mode_t mode)
+{
+    std::string temporary = temporaryPrefix(target) + "XXXXXX";
+    FileDescriptor file(::mkstemp(temporary.data()));
+    if (!file.valid())
         return false;
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0
-        && !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed && !injectedFault(WriteStep::Rename)
-        && ::rename(temporary.c_str(), target.c_str()) == 0)
+    const bool written = writeAndFlush(file.get(), bytes, mode);
+    const bool closed = file.close();
+    if (written && closed && !injectedFault(WriteStep::Rename) && ::rename(temporary.c_str(), target.c_str()) == 0)
         return true;
     ::unlink(temporary.c_str());
     return false;
 }
 
+enum class Linked { Done, Failed, Unsupported };
+
+// Gives the complete unnamed file its name. A file that does not exist yet is
+// created by the link itself; an existing one is replaced by a rename, so a name
+// of its own exists only for that instant.
+Linked linkUnnamedFile(int fd, const fs::path& target)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return Linked::Done;
+    if (errno != EEXIST)
+        return errno == ENOENT ? Linked::Unsupported : Linked::Failed;
+    thread_local std::mt19937 random { std::random_device {}() };
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string temporary = temporaryPrefix(target) + std::to_string(random());
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return Linked::Failed;
+        }
+        if (::rename(temporary.c_str(), target.c_str()) == 0)
+            return Linked::Done;
+        ::unlink(temporary.c_str());
+        return Linked::Failed;
+    }
+    return Linked::Failed;
+}
+
+enum class Written { Done, Failed, Unsupported };
+
+Written writeThroughUnnamedTemporary(const fs::path& target, std::string_view bytes, mode_t mode)
+{
+    FileDescriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (!file.valid())
+        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Written::Unsupported : Written::Failed;
+    if (!writeAndFlush(file.get(), bytes, mode) || injectedFault(WriteStep::Rename))
+        return Written::Failed;
+    switch (linkUnnamedFile(file.get(), target)) {
+    case Linked::Done:
+        return file.close() ? Written::Done : Written::Failed;
+    case Linked::Unsupported:
+        return Written::Unsupported;
+    case Linked::Failed:
+        break;
+    }
+    return Written::Failed;
+}
+
+bool writeThroughTemporary(const fs::path& target, std::string_view bytes, mode_t mode)
+{
+    if (injectedFault(WriteStep::CreateTemporary))
+        return false;
+    switch (writeThroughUnnamedTemporary(target, bytes, mode)) {
+    case Written::Done:
+        return true;
+    case Written::Failed:
+        return false;
+    case Written::Unsupported:
+        break;
+    }
+    return writeThroughNamedTemporary(target, bytes, mode);
+}
+
 } // namespace
 
-std::string readWholeFile(std::string_view cp932Name)
+std::string readWholeFile(const fs::path& file)
 {
-    const std::filesystem::path path = nativePathFromCp932(cp932Name);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a named pipe for reading would wait for a writer.
+    FileDescriptor input(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        if (fd >= 0)
-            ::close(fd);
-        throw RuntimeError::cannotOpen(cp932Name);
-    }
+    if (!input.valid() || ::fstat(input.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        throw RuntimeError::cannotOpen(file);
     std::string content;
     content.reserve(static_cast<size_t>(status.st_size));
     char buffer[65536];
     for (;;) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        const ssize_t count = ::read(input.get(), buffer, sizeof buffer);
         if (count == 0)
             break;
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            ::close(fd);
-            throw RuntimeError::cannotOpen(cp932Name);
+            throw RuntimeError::cannotOpen(file);
         }
         content.append(buffer, static_cast<size_t>(count));
     }
-    ::close(fd);
     return content;
 }
 
-bool regularFileExists(std::string_view cp932Name)
+bool regularFileExists(const fs::path& file)
 {
     struct stat status {};
-    return ::stat(nativePathFromCp932(cp932Name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    return ::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-void writeFileAtomically(std::string_view cp932Name, std::string_view bytes)
+void writeFileAtomically(const fs::path& file, std::string_view bytes)
 {
-    const std::filesystem::path target = nativePathFromCp932(cp932Name);
+    fs::path target = file;
     mode_t mode = 0;
-    if (target.filename().empty() || !targetMayBeReplaced(target, mode)
+    if (target.filename().empty() || !followLinks(target) || !targetMayBeReplaced(target, mode)
         || !writeThroughTemporary(target, bytes, mode))
-        throw RuntimeError::cannotCreate(cp932Name);
+        throw RuntimeError::cannotCreate(file);
 }
 
 void setWriteFaultHookForTesting(std::function<int(WriteStep)> hook)

@@ -1,27 +1,33 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace tarvo {
 
-// Whole-file access by CP932 name, relative names resolving against the current
-// directory. Failures raise RuntimeError with the name exactly as passed.
+// Whole-file access by native path, relative names resolving against the current
+// directory. Failures raise RuntimeError naming the path as passed.
 
-// Raises "ファイル %s は開けません" when the file cannot be read (missing, a folder,
-// no access).
-std::string readWholeFile(std::string_view cp932Name);
+// Raises "ファイル %s は開けません" when the path is not a regular file that can be
+// read (missing, a folder, no access, or a named pipe, socket or device, which
+// are refused at once instead of being waited on).
+std::string readWholeFile(const std::filesystem::path& file);
 
-// True only for an existing regular file; a folder of that name counts as absent.
-bool regularFileExists(std::string_view cp932Name);
+// True only for an existing regular file (a link to one counts); a folder or any
+// other kind of file of that name counts as absent.
+bool regularFileExists(const std::filesystem::path& file);
 
-// Writes a temporary file beside the target, flushes it to disk and renames it
-// over the target, so that the target holds either its earlier bytes or all of the
-// new ones. Raises "ファイル %s を作成できません" and leaves no temporary file when
-// the folder is missing or read-only, the target is read-only or not a regular
-// file, or any write, flush or rename fails.
-void writeFileAtomically(std::string_view cp932Name, std::string_view bytes);
+// Replaces the file so that it holds either its earlier bytes or all of the new
+// ones: the bytes go to a temporary file beside it, are flushed to disk and only
+// then take the file's name. Where the file system allows, the temporary file
+// has no name until it is complete, so a killed process leaves nothing behind.
+// A symbolic link is written through: the file at its end is replaced and the
+// link stays. Raises "ファイル %s を作成できません" and leaves no temporary file
+// when the folder is missing or read-only, the file is read-only or not a
+// regular file, or any write, flush or rename fails.
+void writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 // The steps of an atomic write at which a test may inject a failure.
 enum class WriteStep { CreateTemporary, Write, Flush, Rename };

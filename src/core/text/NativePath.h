@@ -1,15 +1,44 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tarvo {
 
-// The system names files in CP932; the file system names them in its own encoding
-// (UTF-8 on Linux). Conversion happens only where a file is named or listed.
-std::filesystem::path nativePathFromCp932(std::string_view cp932Name);
-std::string cp932FromNativePath(const std::filesystem::path& path);
+// A path is the bytes the system gives (std::filesystem::path holds them as they
+// are) and is used as it stands. Only what a person reads is converted, and only
+// the entry's CP932 SoftwareName ever becomes part of a file name.
+
+// The path as a person reads it (UTF-8): its characters, each byte that is not
+// valid UTF-8 shown as U+FFFD.
+std::string displayText(const std::filesystem::path& path);
+
+// The file name that a CP932 name (SoftwareName) stands for: its characters in
+// UTF-8, the file system's encoding.
+std::filesystem::path fileNameFromCp932(std::string_view cp932Name);
+
+// False when the CP932 name cannot be one file name of a folder: a "/" or "\"
+// would address another folder, and a NUL byte would silently shorten it. The
+// test walks whole characters, since "ソ" and "表" carry 0x5C as second byte.
+bool isOneFileName(std::string_view cp932Name);
+
+// The CP932 name that a file name stands for, the way back from
+// fileNameFromCp932(): a UTF-8 name converted, or, for a name in Shift-JIS bytes
+// (copied from an old Windows disk), those bytes as they are.
+struct Cp932NameOfFile {
+    // Empty when the name holds a character CP932 cannot hold, or is neither
+    // UTF-8 nor CP932.
+    std::optional<std::string> cp932;
+    // The name as a person reads it (UTF-8).
+    std::string shown;
+    // The first character that stops it (U+FFFD for a bad byte); empty when
+    // there is a CP932 name.
+    std::string unrepresentable;
+};
+
+Cp932NameOfFile cp932NameOfFile(std::string_view nativeName);
 
 // The one separator that ends a folder path of the platform.
 inline constexpr char kPathSeparator = std::filesystem::path::preferred_separator;

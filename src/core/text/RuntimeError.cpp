@@ -1,39 +1,38 @@
 #include "text/RuntimeError.h"
 
-#include "text/Cp932.h"
+#include "text/NativePath.h"
 
 namespace tarvo {
 
 namespace {
 
-std::string formatted(std::string_view utf8Pattern, std::string_view cp932Argument)
+std::string formatted(std::string_view pattern, std::string_view utf8Argument)
 {
-    const std::string pattern = cp932FromUtf8(utf8Pattern);
     const auto at = pattern.find("%s");
-    return pattern.substr(0, at) + std::string(cp932Argument) + pattern.substr(at + 2);
+    return std::string(pattern.substr(0, at)) + std::string(utf8Argument) + std::string(pattern.substr(at + 2));
 }
 
 } // namespace
 
-RuntimeError::RuntimeError(const std::string& cp932Message)
-    : std::runtime_error(cp932Message)
-    , m_message(cp932Message)
+RuntimeError::RuntimeError(const std::string& utf8Message)
+    : std::runtime_error(utf8Message)
+    , m_message(utf8Message)
 {
 }
 
-RuntimeError RuntimeError::notAnInteger(std::string_view cp932Text)
+RuntimeError RuntimeError::notAnInteger(std::string_view utf8Text)
 {
-    return RuntimeError(formatted("'%s' は整数ではありません", cp932Text));
+    return RuntimeError(formatted("'%s' は整数ではありません", utf8Text));
 }
 
-RuntimeError RuntimeError::cannotOpen(std::string_view cp932FileName)
+RuntimeError RuntimeError::cannotOpen(const std::filesystem::path& file)
 {
-    return RuntimeError(formatted("ファイル %s は開けません", cp932FileName));
+    return RuntimeError(formatted("ファイル %s は開けません", displayText(file)));
 }
 
-RuntimeError RuntimeError::cannotCreate(std::string_view cp932FileName)
+RuntimeError RuntimeError::cannotCreate(const std::filesystem::path& file)
 {
-    return RuntimeError(formatted("ファイル %s を作成できません", cp932FileName));
+    return RuntimeError(formatted("ファイル %s を作成できません", displayText(file)));
 }
 
 RuntimeError RuntimeError::indexOutOfRange(int index)
@@ -44,20 +43,20 @@ RuntimeError RuntimeError::indexOutOfRange(int index)
 RuntimeError RuntimeError::ioError(int code)
 {
     switch (code) {
-    case 2: return RuntimeError(cp932FromUtf8("ファイルが見つかりません"));
-    case 3: return RuntimeError(cp932FromUtf8("不正なファイル名です"));
-    case 4: return RuntimeError(cp932FromUtf8("オープンしたファイルが多すぎます"));
-    case 5: return RuntimeError(cp932FromUtf8("ファイルへのアクセスが拒否されました"));
-    case 100: return RuntimeError(cp932FromUtf8("ファイルの末尾以降を読み込みました"));
-    case 101: return RuntimeError(cp932FromUtf8("ディスクがいっぱいです"));
-    case 106: return RuntimeError(cp932FromUtf8("入力値が数値ではありません"));
+    case 2: return RuntimeError("ファイルが見つかりません");
+    case 3: return RuntimeError("不正なファイル名です");
+    case 4: return RuntimeError("オープンしたファイルが多すぎます");
+    case 5: return RuntimeError("ファイルへのアクセスが拒否されました");
+    case 100: return RuntimeError("ファイルの末尾以降を読み込みました");
+    case 101: return RuntimeError("ディスクがいっぱいです");
+    case 106: return RuntimeError("入力値が数値ではありません");
     default: return RuntimeError(formatted("I/O エラー (%s)", std::to_string(code)));
     }
 }
 
-std::string errorBoxText(std::string_view cp932Message)
+std::string errorBoxText(std::string_view utf8Message)
 {
-    std::string text(cp932Message);
+    std::string text(utf8Message);
     if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
         text += '.';
     return text;

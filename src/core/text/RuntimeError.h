@@ -1,22 +1,26 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace tarvo {
 
-// A run-time failure of the system's own. The message is a CP932 byte string and
-// is shown unchanged (apart from the full-stop rule) in the application error box.
+// A run-time failure of the system's own, carrying its exact message as a person
+// reads it (UTF-8): CP932 text in it is shown by its characters, a file name by
+// its real characters. Shown unchanged (apart from the full-stop rule) in the
+// application error box.
 class RuntimeError : public std::runtime_error {
 public:
-    explicit RuntimeError(const std::string& cp932Message);
+    explicit RuntimeError(const std::string& utf8Message);
 
-    const std::string& messageCp932() const noexcept { return m_message; }
+    const std::string& message() const noexcept { return m_message; }
 
-    static RuntimeError notAnInteger(std::string_view cp932Text);
-    static RuntimeError cannotOpen(std::string_view cp932FileName);
-    static RuntimeError cannotCreate(std::string_view cp932FileName);
+    // `text` as a person reads it: CP932 text goes through utf8FromCp932() first.
+    static RuntimeError notAnInteger(std::string_view utf8Text);
+    static RuntimeError cannotOpen(const std::filesystem::path& file);
+    static RuntimeError cannotCreate(const std::filesystem::path& file);
     static RuntimeError indexOutOfRange(int index);
     // A folder that cannot be entered, by the system's error code.
     static RuntimeError ioError(int code);
@@ -26,7 +30,8 @@ private:
 };
 
 // The text of the application error box: a full stop is appended when the
-// message's last byte sorts after ".".
-std::string errorBoxText(std::string_view cp932Message);
+// message's last character sorts after ".". In UTF-8 as in CP932 that is so for
+// every character beyond ASCII, so the last byte tells.
+std::string errorBoxText(std::string_view utf8Message);
 
 } // namespace tarvo

@@ -1,10 +1,20 @@
 #include "text/StrictInteger.h"
 
+#include "text/Cp932.h"
 #include "text/RuntimeError.h"
 
 #include <limits>
 
 namespace tarvo {
+
+namespace {
+
+RuntimeError notAnInteger(std::string_view cp932Text)
+{
+    return RuntimeError::notAnInteger(utf8FromCp932(cp932Text));
+}
+
+} // namespace
 
 std::int32_t toInt32(std::string_view cp932Text)
 {
@@ -13,7 +23,7 @@ std::int32_t toInt32(std::string_view cp932Text)
     if (negative)
         digits.remove_prefix(1);
     if (digits.empty())
-        throw RuntimeError::notAnInteger(cp932Text);
+        throw notAnInteger(cp932Text);
 
     // Accumulate in 64 bits so that any overflow of the 32-bit range is seen,
     // however many leading zeros precede the digits.
@@ -21,15 +31,15 @@ std::int32_t toInt32(std::string_view cp932Text)
     constexpr std::int64_t limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
     for (const char c : digits) {
         if (c < '0' || c > '9')
-            throw RuntimeError::notAnInteger(cp932Text);
+            throw notAnInteger(cp932Text);
         value = value * 10 + (c - '0');
         if (value > limit)
-            throw RuntimeError::notAnInteger(cp932Text);
+            throw notAnInteger(cp932Text);
     }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
-        throw RuntimeError::notAnInteger(cp932Text);
+        throw notAnInteger(cp932Text);
     return static_cast<std::int32_t>(value);
 }
 
