@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,10 +22,14 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the built tool in `folder` with its output streams caught in files there.
-ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& arguments)
+// Runs the built tool in `folder` with its output streams caught in files there
+// (standard output in `output` when given). A tool that hangs is killed after a
+// while and counts as failed.
+ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+    const std::filesystem::path& output = {})
 {
-    const auto outFile = folder / ".stdout";
+    constexpr unsigned kSecondsAllowed = 30;
+    const auto outFile = output.empty() ? folder / ".stdout" : output;
     const auto errFile = folder / ".stderr";
     std::vector<char*> argv { const_cast<char*>(TARVO_REGTEXT_PATH) };
     for (const auto& argument : arguments)
@@ -37,6 +42,7 @@ ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::stri
         const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (out < 0 || err < 0 || ::chdir(folder.c_str()) != 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
             ::_exit(127);
+        ::alarm(kSecondsAllowed);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -44,9 +50,11 @@ ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::stri
     int status = 0;
     if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
         result.status = WEXITSTATUS(status);
-    result.out = test::readBytes(outFile);
+    if (output.empty()) {
+        result.out = test::readBytes(outFile);
+        std::filesystem::remove(outFile);
+    }
     result.err = test::readBytes(errFile);
-    std::filesystem::remove(outFile);
     std::filesystem::remove(errFile);
     return result;
 }
@@ -213,13 +221,76 @@ TEST_F(RegTextCli, FileWithoutLowerCaseBakIsNotRestored)
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
 }
 
-TEST_F(RegTextCli, MissingFileNamesTheFile)
+struct PathCase {
+    const char* name;
+    std::string path; // as given on the command line, relative to the folder
+    int status;
+    std::string out; // the software name line of the text, or nothing
+    std::string err;
+};
+
+class RegTextPath : public RegTextCli, public testing::WithParamInterface<PathCase> {
+protected:
+    void SetUp() override
+    {
+        // Names that CP932 would fold into one, a name in Shift-JIS bytes, a
+        // named pipe and a folder whose name is not UTF-8.
+        for (const std::string name : { "café", "caf?", "表ソフト" })
+            write(name + ".bak", backupOf(sharewareEntry()));
+        write(sj("旧ソフト") + ".bak", backupOf(sharewareEntry()));
+        ASSERT_EQ(::mkfifo((folder / "pipe.bak").c_str(), 0644), 0);
+        std::filesystem::create_directory(folder / "d\xFF");
+    }
+};
+
+// The path is opened exactly as given and named as given; the software name
+// comes from the base name as the load dialog takes it.
+TEST_P(RegTextPath, OpensAndNamesThePathAsGiven)
 {
-    const ToolRun result = run({ "render", "nothere.bak" });
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, utf8Line("ファイル nothere.bak は開けません."));
+    const PathCase& c = GetParam();
+    const ToolRun result = run({ "render", c.path, "--utf8" });
+    EXPECT_EQ(result.status, c.status);
+    if (c.out.empty())
+        EXPECT_EQ(result.out, "");
+    else
+        EXPECT_NE(result.out.find("[ソフト名称] ←必須]\n" + c.out + "\n"), std::string::npos) << result.out;
+    EXPECT_EQ(result.err, c.err);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, RegTextPath,
+    testing::Values(
+        PathCase { "QuestionMarkName", "caf?.bak", 0, "caf?", utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
+        PathCase { "ShiftJisBytesName", test::sj("旧ソフト.bak"), 0, "旧ソフト",
+            utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
+        PathCase { "NameCp932Lacks", "café.bak", 2, "", utf8Line("「é」はShift-JISで表せないため使えません。") },
+        PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 2, "", utf8Line("「\uFFFD」はShift-JISで表せないため使えません。") },
+        PathCase { "Missing", "nothere.bak", 2, "", utf8Line("ファイル nothere.bak は開けません.") },
+        PathCase { "MissingInAFolderThatIsNotUtf8", "d\xFF/a00.bak", 2, "", utf8Line("ファイル d\uFFFD/a00.bak は開けません.") },
+        PathCase { "NamedPipe", "pipe.bak", 2, "", utf8Line("ファイル pipe.bak は開けません.") },
+        PathCase { "Folder", "d\xFF", 2, "", utf8Line("ファイル d\uFFFD は開けません.") }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FullOutputCase {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+class RegTextFullOutput : public RegTextCli, public testing::WithParamInterface<FullOutputCase> { };
+
+// A write that fails is reported in place of the outcome, never as success.
+TEST_P(RegTextFullOutput, ReportsThatTheOutputCannotBeWritten)
+{
+    write("calc.bak", backupOf(sharewareEntry()));
+    const ToolRun result = runTool(folder.path(), GetParam().arguments, "/dev/full");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, utf8Line("tarvo-regtext: cannot write the output: No space left on device"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, RegTextFullOutput,
+    testing::Values(FullOutputCase { "Help", { "--help" } }, FullOutputCase { "Version", { "--version" } },
+        FullOutputCase { "Fees", { "fees", "500" } }, FullOutputCase { "Render", { "render", "calc.bak" } },
+        FullOutputCase { "RenderUtf8", { "render", "calc.bak", "--utf8" } }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegTextCli, FeesWritesBothStatementsInUtf8)
 {
@@ -259,7 +330,10 @@ INSTANTIATE_TEST_SUITE_P(Messages, RegTextFees,
             "AboveRange", "15001", 1, utf8Line("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。") },
         FeeMessageCase { "Empty", "", 1, utf8Line("「シェアウェア料金」が記入されていません！") },
         FeeMessageCase { "ElevenDigits", "12345678901", 2, utf8Line("'12345678901' は整数ではありません.") },
-        FeeMessageCase { "FullWidth", "５００", 2, utf8Line("'５００' は整数ではありません.") }),
+        FeeMessageCase { "FullWidth", "５００", 2, utf8Line("'５００' は整数ではありません.") },
+        // Each byte that is not UTF-8 is one U+FFFD and takes nothing after it.
+        FeeMessageCase { "InvalidByte", "10\xFF" "00", 2, utf8Line("'10\uFFFD00' は整数ではありません.") },
+        FeeMessageCase { "CharacterCp932Lacks", "5é0", 2, utf8Line("'5é0' は整数ではありません.") }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct UsageCase {

@@ -21,7 +21,8 @@ struct ChildOutcome {
 };
 
 // Runs `body` in a forked child, so that process-wide changes (limits, mounts,
-// the current directory) end with it. The body returns its failures as text.
+// the current directory) end with it. The body returns its failures as text; a
+// child that runs for longer than a minute is stopped and counts as failed.
 ChildOutcome runInChild(const std::function<std::string()>& body);
 
 // Runs `body` in a child that has its own mount table with a tmpfs of `bytes`

@@ -17,6 +17,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tarvo::gui::test {
 
 QByteArray sj(const char* utf8)
@@ -91,6 +95,34 @@ void StartFolder::setReadOnly(bool readOnly) const
     if (!readOnly)
         permissions |= QFile::WriteOwner;
     QFile::setPermissions(m_folder.path(), permissions);
+}
+
+NamedPipe::NamedPipe(const QString& path)
+    : m_path(QFile::encodeName(path))
+{
+    if (::mkfifo(m_path.constData(), 0644) != 0)
+        qFatal("cannot make a named pipe");
+    m_releaser = std::thread([this] {
+        constexpr auto kPatience = std::chrono::seconds(5);
+        const auto started = std::chrono::steady_clock::now();
+        while (!m_done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (std::chrono::steady_clock::now() - started < kPatience)
+                continue;
+            // Succeeds only while a reader waits in open(), which it ends.
+            const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                m_waitedOn = true;
+                ::close(fd);
+            }
+        }
+    });
+}
+
+NamedPipe::~NamedPipe()
+{
+    m_done = true;
+    m_releaser.join();
 }
 
 EnvironmentOverride::EnvironmentOverride(const char* name, const QString& value)

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <memory>
 #include <string>
 
@@ -52,6 +54,26 @@ public:
 private:
     QString m_previous;
     QTemporaryDir m_folder;
+};
+
+// A named pipe put where the program expects a file. Should the program wait
+// on it, a writer comes by after a few seconds and lets it go on, so that the
+// test fails on what it then sees instead of hanging.
+class NamedPipe {
+public:
+    explicit NamedPipe(const QString& path);
+    ~NamedPipe();
+    NamedPipe(const NamedPipe&) = delete;
+    NamedPipe& operator=(const NamedPipe&) = delete;
+
+    // True once a reader waited on the pipe long enough to be let go.
+    bool wasWaitedOn() const { return m_waitedOn; }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_done { false };
+    std::atomic<bool> m_waitedOn { false };
+    std::thread m_releaser;
 };
 
 // Sets an environment variable for the lifetime of the object.

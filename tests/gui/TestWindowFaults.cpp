@@ -1,8 +1,10 @@
-// Faults around the window's files that must lose nothing: a backup removed or
-// a backup folder turned read-only while the load dialog lists it, a folder
-// named "setting.dat" at close, and a start folder whose path holds Japanese
-// characters and blanks. After each, the entry in the window, every earlier file
-// and the folder's contents are as they were, apart from what the author asked for.
+// Faults around the window's files that must lose nothing: a backup removed,
+// turned into a named pipe or a backup folder turned read-only while the load
+// dialog lists it, a named pipe for "category.dat", a folder or a link named
+// "setting.dat" at close, backups named in any encoding, and start folders whose
+// names hold Japanese characters, blanks and characters CP932 lacks. After each,
+// the entry in the window, every earlier file and the folder's contents are as
+// they were, apart from what the author asked for.
 
 #include "GuiTestSupport.h"
 
@@ -18,6 +20,7 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -114,12 +117,14 @@ private:
     }
 
     // Starts the window in `folderName` under the test's root folder, which holds
-    // a catalogue and the backup folder.
+    // a catalogue (unless the test put something there already) and the backup
+    // folder.
     void startIn(const QString& folderName)
     {
         m_start = m_root.filePath(folderName);
         QVERIFY(QDir().mkpath(m_start + QStringLiteral("/data")));
-        write(QStringLiteral("category.dat"), sj("#ユーティリティ\r\nファイル管理\r\n"));
+        if (!QFileInfo(path(QStringLiteral("category.dat"))).exists())
+            write(QStringLiteral("category.dat"), sj("#ユーティリティ\r\nファイル管理\r\n"));
         QVERIFY(QDir::setCurrent(m_start));
         test::answerEveryBox();
         m_window = std::make_unique<MainWindow>();
@@ -255,6 +260,101 @@ private slots:
         QCOMPARE(QDir(path(QStringLiteral("data"))).entryList(QDir::Files | QDir::Hidden), QStringList { "a.bak" });
     }
 
+    // As QSaveFile does: the file at the end of the link is replaced and the
+    // link stays; a link into a missing folder refuses the close as before.
+    void settingDatLinkAtClose()
+    {
+        startIn(QStringLiteral("start"));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("elsewhere"))));
+        write(QStringLiteral("elsewhere/setting.dat"), sj("#以前の作者\r\n"));
+        QVERIFY(QFile::link(QStringLiteral("elsewhere/setting.dat"), path(QStringLiteral("setting.dat"))));
+        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+        QVERIFY(m_window->close());
+        QCOMPARE(read(QStringLiteral("elsewhere/setting.dat")), sj("#山川 一郎\r\n"));
+        QCOMPARE(QFileInfo(path(QStringLiteral("setting.dat"))).symLinkTarget(), path(QStringLiteral("elsewhere/setting.dat")));
+        QCOMPARE(QDir(path(QStringLiteral("elsewhere"))).entryList(QDir::Files | QDir::Hidden), QStringList { "setting.dat" });
+
+        m_window->show();
+        QVERIFY(QFile::remove(path(QStringLiteral("setting.dat"))));
+        QVERIFY(QFile::link(QStringLiteral("gone/setting.dat"), path(QStringLiteral("setting.dat"))));
+        MessageBox::clearShown();
+        QVERIFY(!m_window->close());
+        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("gone"))));
+    }
+
+    // A named pipe is refused at once with the open message, as a folder of that
+    // name is: in place of "category.dat" at start, and in place of a backup
+    // between listing and loading.
+    void namedPipesAreRefusedAtOnce()
+    {
+        m_start = m_root.filePath(QStringLiteral("start"));
+        QVERIFY(QDir().mkpath(m_start));
+        const test::NamedPipe catalogue(path(QStringLiteral("category.dat")));
+        startIn(QStringLiteral("start"));
+        QVERIFY(!catalogue.wasWaitedOn());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(MessageBox::shown().size(), 0);
+        QCOMPARE(requireChild<QComboBox>(m_window.get(), "ComboBox2")->count(), 0);
+
+        write(QStringLiteral("data/a.bak"), backupFor("作者A", "説明A\r\n"));
+        openListAndChoose(QStringLiteral("a"));
+        QVERIFY(QFile::remove(path(QStringLiteral("data/a.bak"))));
+        const test::NamedPipe backup(path(QStringLiteral("data/a.bak")));
+        pressLoad();
+        QVERIFY(!backup.wasWaitedOn());
+        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル %1/data/a.bak は開けません.").arg(m_start) });
+        QVERIFY(dialog().isVisible());
+    }
+
+    // Each entry of the list keeps its own file: names that CP932 would fold
+    // into one stay apart, a name in Shift-JIS bytes from an old disk restores
+    // by its name, and a name CP932 cannot hold restores nothing and says why.
+    void backupsNamedInAnyEncoding()
+    {
+        startIn(QStringLiteral("start"));
+        write(QStringLiteral("data/café.bak"), backupFor("作者é", "説明\r\n"));
+        write(QStringLiteral("data/caf?.bak"), backupFor("作者?", "説明\r\n"));
+        const QByteArray oldName = QFile::encodeName(path(QStringLiteral("data/"))) + sj("旧ソフト.bak");
+        const QByteArray oldBackup = backupFor("旧作者", "説明\r\n");
+        {
+            QFile file;
+            QVERIFY(file.open(::fopen(oldName.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            QCOMPARE(file.write(oldBackup), oldBackup.size());
+        }
+        typeWorkInProgress();
+        QTest::mouseClick(control<QWidget>("Panel1"), Qt::LeftButton);
+        QStringList shown;
+        for (int row = 0; row < dialogList()->count(); ++row)
+            shown.append(dialogList()->item(row)->text());
+        QCOMPARE(shown, (QStringList { "caf?", "café", "旧ソフト" }));
+
+        openListAndChoose(QStringLiteral("café"));
+        const QString before = describe(m_window->entry().read());
+        pressLoad();
+        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("「é」はShift-JISで表せないため使えません。") });
+        QVERIFY(dialog().isVisible());
+        QCOMPARE(describe(m_window->entry().read()), before);
+
+        openListAndChoose(QStringLiteral("caf?"));
+        pressLoad();
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者?"));
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("caf?"));
+
+        openListAndChoose(QStringLiteral("旧ソフト"));
+        pressLoad();
+        QVERIFY(test::shownTexts().isEmpty());
+        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("旧作者"));
+        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("旧ソフト"));
+        // The next backup takes the name in the file system's encoding; the old
+        // file stays as it was.
+        pressPreview();
+        QVERIFY(read(QStringLiteral("data/旧ソフト.bak")).startsWith(sj("#旧作者\r\n")));
+        QFile old(QFile::decodeName(oldName));
+        QVERIFY(old.open(::fopen(oldName.constData(), "rb"), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(old.readAll(), oldBackup);
+    }
+
     // Closing is refused with the create message and the window stays open; the
     // folder keeps its contents; once it is gone the close writes the file.
     void settingDatFolderAtClose()
@@ -277,11 +377,19 @@ private slots:
         QCOMPARE(read(QStringLiteral("setting.dat")), sj("#山川 一郎\r\n"));
     }
 
-    // The whole journey in a start folder of Japanese names and blanks: the
-    // folder label, a preview with its backup, the list, the restore, the close.
-    void japaneseStartFolderWithBlanks()
+    void startFolderOfAnyName_data()
     {
-        startIn(QStringLiteral(" タルヴォ 登録 表ソ "));
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("Japanese with blanks") << QStringLiteral(" タルヴォ 登録 表ソ ");
+        QTest::newRow("characters CP932 lacks") << QStringLiteral("café José ü 😀");
+    }
+
+    // The whole journey in a start folder of such a name: the folder label, a
+    // preview with its backup, the list, the restore, the close.
+    void startFolderOfAnyName()
+    {
+        QFETCH(QString, folderName);
+        startIn(folderName);
         QCOMPARE(control<QLabel>("Label8")->text(), QDir::currentPath());
         test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral(" 山川 一郎 "));
         test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral(" 同期 ツール 表 "));

@@ -1,0 +1,151 @@
+// Files that are not regular files where the program expects one, and a save
+// cut short by a kill. A named pipe, a socket or a device is refused at once,
+// as a folder of that name is, instead of being waited on or read without end;
+// a killed save leaves no temporary file behind.
+
+#include "FaultSupport.h"
+#include "FaultWriters.h"
+
+#include "backup/BackupStore.h"
+#include "catalog/CategoryCatalog.h"
+#include "settings/Settings.h"
+#include "text/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace tarvo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FaultWriter;
+using test::PrintTo;
+
+struct SpecialFile {
+    const char* name;
+    // Makes `path` a file of its kind; false when the system does not allow it.
+    std::function<bool(const fs::path& path)> make;
+};
+
+bool makeSocket(const fs::path& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (fd < 0 || path.native().size() >= sizeof address.sun_path)
+        return false;
+    path.native().copy(address.sun_path, path.native().size());
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+const SpecialFile kSpecialFiles[] = {
+    { "NamedPipe", [](const fs::path& path) { return ::mkfifo(path.c_str(), 0644) == 0; } },
+    { "Socket", makeSocket },
+    // Reading it would never end.
+    { "EndlessDevice",
+        [](const fs::path& path) {
+            std::error_code failed;
+            fs::create_symlink("/dev/zero", path, failed);
+            return !failed;
+        } },
+};
+
+class SpecialFileRead : public testing::TestWithParam<SpecialFile> {
+protected:
+    // Runs `body` in a child that the system stops after a while, so that a
+    // read that blocks fails the test instead of hanging it.
+    std::string boundedInChild(const std::function<std::string()>& body)
+    {
+        const test::ChildOutcome outcome = test::runInChild(body);
+        return outcome.report;
+    }
+
+    test::TemporaryFolder folder;
+    test::CurrentDirectory cwd { folder.path() };
+};
+
+TEST_P(SpecialFileRead, IsRefusedAtOnceLikeAFolder)
+{
+    fs::create_directory(folder / "data");
+    for (const char* name : { "category.dat", "setting.dat", "tarvo.dat", "data/soft.bak" })
+        ASSERT_TRUE(GetParam().make(folder / name)) << name;
+
+    EXPECT_EQ(boundedInChild([] {
+        std::string report;
+        const auto expect = [&report](const std::string& what, const std::string& got, const std::string& wanted) {
+            if (got != wanted)
+                report += what + ": " + got + "\n";
+        };
+        expect("catalogue", test::failureOf([] { CategoryCatalog::load(kCategoryFileName); }),
+            "ファイル category.dat は開けません");
+        expect("backup", test::failureOf([] {
+            RegistrationEntry entry;
+            restoreBackupFile("data/soft.bak", entry);
+        }),
+            "ファイル data/soft.bak は開けません");
+        expect("help text", test::failureOf([] { readWholeFile(kHelpFileName); }), "ファイル tarvo.dat は開けません");
+        // As a folder of that name does, it counts as no settings file at all.
+        if (readAuthorSetting() || regularFileExists(kHelpFileName))
+            report += "taken for a regular file\n";
+        return report;
+    }),
+        "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileRead, testing::ValuesIn(kSpecialFiles),
+    [](const testing::TestParamInfo<SpecialFile>& info) { return std::string(info.param.name); });
+
+// Whether the folder can hold a file that has no name until it is complete.
+bool supportsUnnamedFiles(const fs::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+class KilledSave : public testing::TestWithParam<FaultWriter> {
+protected:
+    KilledSave() { test::prepareStartFolder(folder.path()); }
+
+    test::TemporaryFolder folder;
+    test::CurrentDirectory cwd { folder.path() };
+};
+
+// Killed after every byte is written and before the file takes its name: the
+// earlier file stays as it was and nothing else is left, hidden or not.
+TEST_P(KilledSave, LeavesNoTemporaryFile)
+{
+    if (!supportsUnnamedFiles(folder.path()) || !supportsUnnamedFiles(folder / "data"))
+        GTEST_SKIP() << "this file system names every file it holds";
+    const FaultWriter& writer = GetParam();
+    const test::FolderSnapshot before = test::snapshotOf(folder.path());
+    for (const WriteStep killedAt : { WriteStep::Write, WriteStep::Flush, WriteStep::Rename }) {
+        const test::ChildOutcome outcome = test::runInChild([&] {
+            setWriteFaultHookForTesting([killedAt](WriteStep step) {
+                if (step == killedAt)
+                    ::raise(SIGKILL);
+                return 0;
+            });
+            writer.write(folder.path(), std::string(256 * 1024, 'k'));
+            return std::string("the save was not killed");
+        });
+        EXPECT_NE(outcome.report.find("ended abnormally"), std::string::npos) << outcome.report;
+        EXPECT_EQ(test::snapshotOf(folder.path()), before) << "killed at step " << static_cast<int>(killedAt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, KilledSave, testing::ValuesIn(test::faultWriters()),
+    [](const testing::TestParamInfo<FaultWriter>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tarvo
