@@ -468,6 +468,32 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList());
     }
 
+    void longPastesArriveWhole_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        const QString words = QStringLiteral("日本語のテキストとASCII text 123、。").repeated(1600);
+        QTest::newRow("edit") << "Edit21" << words;
+        QTest::newRow("list field") << "ComboBox2" << words;
+        QTest::newRow("fee field") << "Edit30" << QStringLiteral("1234567890").repeated(4000);
+    }
+
+    // One-line fields have no length limit, as the memos have none.
+    void longPastesArriveWhole()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QWidget* target = m_window->findChild<QWidget*>(control);
+        auto* edit = qobject_cast<QLineEdit*>(target);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            edit = combo->lineEdit();
+        test::pasteInto(edit, text);
+        QCoreApplication::processEvents();
+        QCOMPARE(edit->text().size(), text.size());
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(test::shownTexts(), QStringList());
+    }
+
     void oneLineFieldsDropPastedLineBreaks_data()
     {
         QTest::addColumn<QString>("control");
