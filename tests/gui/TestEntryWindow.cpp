@@ -494,6 +494,25 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList());
     }
 
+    // A box names the character of the edit it refuses, once; what else the line
+    // edit turns away (here a cut at a length limit) shows none.
+    void refusalNamesOnlyItsOwnCharacter()
+    {
+        auto* edit = control<QLineEdit>("Edit22");
+        const QString emoji = QStringLiteral("😀");
+        const QString words = QStringLiteral("長い文章。").repeated(8000);
+        test::sendCharacter(edit, emoji);
+        test::pasteInto(edit, words);
+        QCOMPARE(edit->text(), words);
+        edit->clear();
+        edit->setMaxLength(3);
+        test::pasteInto(edit, QStringLiteral("あいうえお"));
+        QCOMPARE(edit->text(), QStringLiteral("あいう"));
+        QCoreApplication::processEvents();
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("「%1」はShift-JISで表せないため使えません。").arg(emoji) });
+    }
+
     void oneLineFieldsDropPastedLineBreaks_data()
     {
         QTest::addColumn<QString>("control");
