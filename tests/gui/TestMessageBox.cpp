@@ -7,6 +7,7 @@
 #include "text/RuntimeError.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -174,6 +175,29 @@ private slots:
         });
         QFETCH(Answer, answer);
         QCOMPARE(askOfKind(kind, QStringLiteral("上書きしますか？")), answer);
+    }
+
+    // An answer the box ignores leaves it open: the helper closes it within its
+    // bound and reports it, so that the test fails instead of hanging in exec().
+    void boxLeftOpenIsClosedAndReported()
+    {
+        const auto outcome = whenMessageBoxShows(
+            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Z); }, { .closedWithinMs = 200, .failTest = false });
+        QElapsedTimer waited;
+        waited.start();
+        QCOMPARE(askOfKind(Kind::Question, QStringLiteral("上書きしますか？")), Answer::No);
+        QCOMPARE_LT(waited.elapsed(), 5000);
+        QVERIFY(outcome->inspected);
+        QCOMPARE(
+            outcome->failure, QStringLiteral("the message box was still open 200 ms after it was answered; closed it"));
+    }
+
+    void missingBoxIsReported()
+    {
+        const auto outcome = whenMessageBoxShows([](QMessageBox*) {}, { .activeWithinMs = 100, .failTest = false });
+        QTRY_VERIFY(!outcome->failure.isEmpty());
+        QVERIFY(!outcome->inspected);
+        QCOMPARE(outcome->failure, QStringLiteral("no message box appeared"));
     }
 
     // The test hook answers without showing, one box per call, and every box is
