@@ -178,26 +178,17 @@ private slots:
     }
 
     // An answer the box ignores leaves it open: the helper closes it within its
-    // bound and reports it, so that the test fails instead of hanging in exec().
+    // bound and says so, so that exec() returns and the test fails, not hangs.
     void boxLeftOpenIsClosedAndReported()
     {
-        const auto outcome = whenMessageBoxShows(
-            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Z); }, { .closedWithinMs = 200, .failTest = false });
         QElapsedTimer waited;
         waited.start();
+        const auto outcome = whenMessageBoxShows(
+            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Z); }, { .closedWithinMs = 300, .failTest = false });
         QCOMPARE(askOfKind(Kind::Question, QStringLiteral("上書きしますか？")), Answer::No);
         QCOMPARE_LT(waited.elapsed(), 5000);
         QVERIFY(outcome->inspected);
-        QCOMPARE(
-            outcome->failure, QStringLiteral("the message box was still open 200 ms after it was answered; closed it"));
-    }
-
-    void missingBoxIsReported()
-    {
-        const auto outcome = whenMessageBoxShows([](QMessageBox*) {}, { .activeWithinMs = 100, .failTest = false });
-        QTRY_VERIFY(!outcome->failure.isEmpty());
-        QVERIFY(!outcome->inspected);
-        QCOMPARE(outcome->failure, QStringLiteral("no message box appeared"));
+        QVERIFY(outcome->failure.startsWith(QStringLiteral("the message box was still open 300 ms")));
     }
 
     // The test hook answers without showing, one box per call, and every box is
