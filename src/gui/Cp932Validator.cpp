@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
 namespace tarvo::gui {
 
 namespace {
@@ -34,21 +36,30 @@ QValidator::State Cp932Validator::validate(QString& input, int& position) const
     }
     position = static_cast<int>(before - removedBeforeCursor);
 
-    const QString refused = firstUnrepresentable(input);
-    if (refused.isEmpty())
-        return Acceptable;
-    m_refused = refused;
-    return Invalid;
+    m_refused = firstUnrepresentable(input);
+    return m_refused.isEmpty() ? Acceptable : Invalid;
+}
+
+QString Cp932Validator::takeRefusedCharacter()
+{
+    return std::exchange(m_refused, QString());
 }
 
 void Cp932Validator::installOn(QLineEdit* edit)
 {
     auto* validator = new Cp932Validator(edit);
     edit->setValidator(validator);
-    // Queued: the line edit undoes the refused edit only after it reported it.
-    QObject::connect(
-        edit, &QLineEdit::inputRejected, validator,
-        [edit, validator] { showRefusal(edit, validator->refusedCharacter()); }, Qt::QueuedConnection);
+    // The line edit reports other edits it turns away too (a cut at its length
+    // limit), right before or without a validation; the character is taken at
+    // once, so that a report names only what the validator refused just then.
+    QObject::connect(edit, &QLineEdit::inputRejected, validator, [edit, validator] {
+        const QString refused = validator->takeRefusedCharacter();
+        if (refused.isEmpty())
+            return;
+        // Queued: the line edit undoes the refused edit only after it reported it.
+        QMetaObject::invokeMethod(
+            validator, [edit, refused] { showRefusal(edit, refused); }, Qt::QueuedConnection);
+    });
 }
 
 } // namespace tarvo::gui

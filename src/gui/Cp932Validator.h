@@ -18,11 +18,12 @@ public:
 
     State validate(QString& input, int& position) const override;
 
-    // The character of the last refused edit.
-    QString refusedCharacter() const { return m_refused; }
+    // The character of the edit the last validation refused, once: empty when
+    // it accepted or the character was taken already.
+    QString takeRefusedCharacter();
 
     // Installs a validator on the edit and shows the refusal message, once the
-    // edit has been undone, for every refused edit of the author.
+    // edit has been undone, for every edit of the author it refused.
     static void installOn(QLineEdit* edit);
 
 private:

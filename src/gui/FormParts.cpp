@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace tarvo::gui {
 
 QLabel* makeCaption(const QString& text, const QString& hint, int pixelSize)
@@ -35,6 +37,7 @@ QLineEdit* makeLineEdit(const QString& objectName, int pixelSize)
     edit->setObjectName(objectName);
     if (pixelSize != 12)
         edit->setFont(pixelFont(kProportionalGothic, pixelSize));
+    removeLengthLimit(edit);
     Cp932Validator::installOn(edit);
     return edit;
 }
@@ -50,11 +53,17 @@ QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& ite
     // The column decides the width, not the longest suggestion.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(8);
+    removeLengthLimit(combo->lineEdit());
     Cp932Validator::installOn(combo->lineEdit());
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->clearEditText();
     return combo;
+}
+
+void removeLengthLimit(QLineEdit* edit)
+{
+    edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
 Cp932PlainTextEdit* makeMemo(const QString& objectName)

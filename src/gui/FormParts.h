@@ -30,6 +30,9 @@ QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = 12);
 // completion, no case-folding match, nothing added to the list on Enter, and the
 // text starts empty.
 QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items);
+// Qt cuts a one-line edit at 32,767 characters without a word; the form's
+// one-line fields take text of any length, as its memos do.
+void removeLengthLimit(QLineEdit* edit);
 // A multi-line edit with a vertical scroll bar, wrapping at its right edge.
 Cp932PlainTextEdit* makeMemo(const QString& objectName);
 

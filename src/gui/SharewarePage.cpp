@@ -79,6 +79,7 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     m_fee = new QLineEdit;
     m_fee->setObjectName(QStringLiteral("Edit30"));
     m_fee->setFixedWidth(kFeeEditWidth);
+    removeLengthLimit(m_fee);
     // Every change, whatever its source: typing, pasting, or a restored fee.
     connect(m_fee, &QLineEdit::textChanged, this, &SharewarePage::edit30Change);
     row->addWidget(m_fee);

@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -246,24 +248,114 @@ void chooseItem(QComboBox* combo, int index)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
 }
 
-void whenMessageBoxShows(const std::function<void(QMessageBox*)>& inspect)
-{
-    auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, inspect] {
+namespace {
+
+// Polls for the box, hands it over once it is active and then watches that the
+// inspector's answer closed it; deletes itself when done.
+class BoxWatcher : public QObject {
+public:
+    BoxWatcher(const std::function<void(QMessageBox*)>& inspect, const BoxBounds& bounds)
+        : m_inspect(inspect)
+        , m_bounds(bounds)
+    {
+        m_clock.start();
+        connect(&m_poll, &QTimer::timeout, this, [this] { m_outcome->inspected ? watchClosing() : awaitActiveBox(); });
+        m_poll.start(10);
+    }
+
+    std::shared_ptr<const BoxOutcome> outcome() const { return m_outcome; }
+
+private:
+    void awaitActiveBox()
+    {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box && waited->elapsed() < 5000)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete waited;
-        if (box)
-            inspect(box);
-        else
-            QTest::qFail("no message box appeared", __FILE__, __LINE__);
-    });
-    poll->start(10);
+        if (box && box != m_seen) {
+            // Activation comes from the platform and may lag under load.
+            m_seen = box;
+            box->activateWindow();
+        }
+        if (box && box->isActiveWindow()) {
+            m_box = box;
+            m_outcome->inspected = true;
+            m_clock.restart();
+            m_inspect(box);
+        } else if (m_clock.elapsed() >= m_bounds.activeWithinMs) {
+            if (box)
+                box->reject();
+            finish(box ? QStringLiteral("the message box never became the active window; closed it")
+                       : QStringLiteral("no message box appeared"));
+        }
+    }
+
+    void watchClosing()
+    {
+        if (!m_box || !m_box->isVisible())
+            finish({});
+        else if (m_clock.elapsed() >= m_bounds.closedWithinMs) {
+            m_box->reject();
+            finish(QStringLiteral("the message box was still open %1 ms after it was answered; closed it")
+                       .arg(m_bounds.closedWithinMs));
+        }
+    }
+
+    void finish(const QString& failure)
+    {
+        m_poll.stop();
+        m_outcome->failure = failure;
+        if (!failure.isEmpty() && m_bounds.failTest)
+            QTest::qFail(qPrintable(failure), __FILE__, __LINE__);
+        deleteLater();
+    }
+
+    std::function<void(QMessageBox*)> m_inspect;
+    BoxBounds m_bounds;
+    std::shared_ptr<BoxOutcome> m_outcome = std::make_shared<BoxOutcome>();
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+    QPointer<QMessageBox> m_seen;
+    QPointer<QMessageBox> m_box;
+};
+
+// A modal dialog that no test closes would block its exec() for good: one that
+// is still up well past every bound of a watched box is closed and fails the
+// test. This also covers a box that comes up after its watcher gave up.
+class StrayDialogGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = event->type() == QEvent::Show ? qobject_cast<QDialog*>(watched) : nullptr;
+        if (dialog && dialog->isModal()) {
+            QTimer::singleShot(kStrayDialogBoundSeconds * 1000, dialog, [dialog] {
+                if (!dialog->isVisible())
+                    return;
+                dialog->reject();
+                const QString failure = QStringLiteral("a modal dialog was left open for %1 s; closed it");
+                QTest::qFail(qPrintable(failure.arg(kStrayDialogBoundSeconds)), __FILE__, __LINE__);
+            });
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kStrayDialogBoundSeconds = 30;
+};
+
+void installStrayDialogGuard()
+{
+    QCoreApplication::instance()->installEventFilter(new StrayDialogGuard(QCoreApplication::instance()));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installStrayDialogGuard)
+
+std::shared_ptr<const BoxOutcome> whenMessageBoxShows(
+    const std::function<void(QMessageBox*)>& inspect, const BoxBounds& bounds)
+{
+    return (new BoxWatcher(inspect, bounds))->outcome();
 }
 
 QStringList shownTexts()

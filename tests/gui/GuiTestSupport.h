@@ -132,9 +132,26 @@ void pasteInto(QWidget* control, const QString& clipboardText);
 // and click the item.
 void chooseItem(QComboBox* combo, int index);
 
-// Runs `inspect` on the real message box as soon as it is up; `inspect` must
-// close it. Fails the test (after a while) when no box appears.
-void whenMessageBoxShows(const std::function<void(QMessageBox*)>& inspect);
+// How long each step of a wait for a box may take. Running past a bound fails
+// the test, unless the test checks the outcome itself.
+struct BoxBounds {
+    int activeWithinMs = 5000; // from the call until the box is up and active
+    int closedWithinMs = 10000; // from the inspection until the box is gone
+    bool failTest = true;
+};
+
+// What came of a wait for a box.
+struct BoxOutcome {
+    bool inspected = false;
+    QString failure; // why the wait was given up or the box closed by force
+};
+
+// Runs `inspect` on the real message box once it is up and the active window
+// (a shortcut such as Alt+N reaches only the active window); `inspect` must
+// close it. A box that stays open past the bound is closed, so that exec()
+// returns; a box that never comes up or never becomes active fails the test.
+std::shared_ptr<const BoxOutcome> whenMessageBoxShows(
+    const std::function<void(QMessageBox*)>& inspect, const BoxBounds& bounds = {});
 
 // The texts of the boxes recorded since the last clear, oldest first.
 QStringList shownTexts();

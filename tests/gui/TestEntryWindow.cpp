@@ -468,6 +468,47 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList());
     }
 
+    void longPastesArriveWhole_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        const QString words = QStringLiteral("日本語のテキストとASCII text 123、。").repeated(1600);
+        QTest::newRow("edit") << "Edit21" << words;
+        QTest::newRow("list field") << "ComboBox2" << words;
+        QTest::newRow("fee field") << "Edit30" << QStringLiteral("1234567890").repeated(4000);
+    }
+
+    // One-line fields have no length limit, as the memos have none.
+    void longPastesArriveWhole()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QWidget* target = m_window->findChild<QWidget*>(control);
+        auto* edit = qobject_cast<QLineEdit*>(target);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            edit = combo->lineEdit();
+        test::pasteInto(edit, text);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(test::shownTexts(), QStringList());
+    }
+
+    // A box names the character of the edit it refuses, once; what else the line
+    // edit turns away (here a cut at a length limit) shows none.
+    void refusalNamesOnlyItsOwnCharacter()
+    {
+        auto* edit = control<QLineEdit>("Edit22");
+        const QString emoji = QStringLiteral("😀");
+        const QString words = QStringLiteral("長い文章。").repeated(8000);
+        test::sendCharacter(edit, emoji);
+        test::pasteInto(edit, words);
+        edit->clear();
+        edit->setMaxLength(3);
+        test::pasteInto(edit, QStringLiteral("あいうえお"));
+        QCOMPARE(edit->text(), QStringLiteral("あいう"));
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("「%1」はShift-JISで表せないため使えません。").arg(emoji) });
+    }
+
     void oneLineFieldsDropPastedLineBreaks_data()
     {
         QTest::addColumn<QString>("control");

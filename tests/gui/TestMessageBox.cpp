@@ -7,6 +7,7 @@
 #include "text/RuntimeError.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -174,6 +175,20 @@ private slots:
         });
         QFETCH(Answer, answer);
         QCOMPARE(askOfKind(kind, QStringLiteral("上書きしますか？")), answer);
+    }
+
+    // An answer the box ignores leaves it open: the helper closes it within its
+    // bound and says so, so that exec() returns and the test fails, not hangs.
+    void boxLeftOpenIsClosedAndReported()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        const auto outcome = whenMessageBoxShows(
+            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Z); }, { .closedWithinMs = 300, .failTest = false });
+        QCOMPARE(askOfKind(Kind::Question, QStringLiteral("上書きしますか？")), Answer::No);
+        QCOMPARE_LT(waited.elapsed(), 5000);
+        QVERIFY(outcome->inspected);
+        QVERIFY(outcome->failure.startsWith(QStringLiteral("the message box was still open 300 ms")));
     }
 
     // The test hook answers without showing, one box per call, and every box is
