@@ -142,6 +142,29 @@ private slots:
         QCOMPARE(list.indentLevel(1), 1);
     }
 
+    // A folder is entered by its own bytes: one named in Shift-JIS bytes shows
+    // each byte that is not UTF-8 as U+FFFD, and opens all the same.
+    void foldersOfAnyEncodingAreShownAndOpened()
+    {
+        const std::filesystem::path current = native(at(QStringLiteral("top/mid/cur")));
+        const std::string shiftJis = tarvo::gui::test::sj("表").toStdString();
+        QVERIFY(std::filesystem::create_directory(current / shiftJis));
+        QVERIFY(std::filesystem::create_directory(current / "café"));
+        FolderList list;
+        const QStringList shown = texts(list);
+        QVERIFY(shown.contains(QStringLiteral("café")));
+        const QString replaced = QStringLiteral("\uFFFD\\");
+        QVERIFY2(shown.contains(replaced), qPrintable(shown.join(QLatin1Char('|'))));
+
+        list.setCurrentRow(int(shown.indexOf(replaced)));
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(std::filesystem::current_path(), current / shiftJis);
+        QCOMPARE(tarvo::gui::currentFolderText(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath() + "/" + replaced);
+        QVERIFY(QDir::setCurrent(at(QStringLiteral("top/mid/cur"))));
+        std::filesystem::remove(current / shiftJis);
+        std::filesystem::remove(current / "café");
+    }
+
     void vanishedFolderIsFileNotFoundAndNothingMoves()
     {
         QVERIFY(QDir().mkpath(at(QStringLiteral("top/mid/cur/gone"))));
