@@ -9,6 +9,8 @@
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"
 #include "text/Lines.h"
+#include "text/NativePath.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -60,7 +62,7 @@ size_t utf8SequenceLength(unsigned char lead)
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isValidUtf8(std::string_view text)
+bool referenceIsValidUtf8(std::string_view text)
 {
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -110,35 +112,45 @@ void checkCharacters(std::string_view cp932)
     const size_t last = cp932LastCharacterStart(cp932);
     FUZZ_CHECK(last < cp932.size());
     FUZZ_CHECK(last + cp932CharacterLength(cp932, last) == cp932.size());
-    const std::string start = startDirectoryFrom(cp932, '\\');
-    FUZZ_CHECK(start.back() == '\\');
-    FUZZ_CHECK(cp932.substr(0, start.size() - 1) == std::string_view(start).substr(0, start.size() - 1));
 }
 
-// A folder name as the system reports it is whole characters (a stray lead byte
-// at its end would join the appended separator), so it takes its separator once.
-void checkStartDirectory(std::string_view cp932Folder)
+// Any bytes as a folder the system reports: the start directory keeps them and
+// ends in exactly one separator, however often it is formed.
+void checkStartDirectory(std::string_view nativeFolder)
 {
-    const std::string start = startDirectoryFrom(cp932Folder, '\\');
-    FUZZ_CHECK(startDirectoryFrom(start, '\\') == start);
-    const size_t last = cp932LastCharacterStart(start);
-    FUZZ_CHECK(last == start.size() - 1 && start[last] == '\\');
+    const std::string start = startDirectoryFrom(std::string(nativeFolder)).native();
+    FUZZ_CHECK(start.back() == '/');
+    FUZZ_CHECK(start.size() == 1 || start[start.size() - 2] != '/');
+    FUZZ_CHECK(nativeFolder.substr(0, start.size() - 1) == std::string_view(start).substr(0, start.size() - 1));
+    FUZZ_CHECK(startDirectoryFrom(start).native() == start);
+}
+
+// Any bytes as a name on disk: what is shown is UTF-8, a name that is shown
+// unchanged is valid UTF-8, and only a name with no CP932 form says why.
+void checkNativeName(std::string_view name)
+{
+    FUZZ_CHECK(tarvo::isValidUtf8(name) == referenceIsValidUtf8(name));
+    const std::string shown = utf8ForDisplay(name);
+    FUZZ_CHECK(referenceIsValidUtf8(shown));
+    FUZZ_CHECK((shown == name) == referenceIsValidUtf8(name));
+    const Cp932NameOfFile ofFile = cp932NameOfFile(name);
+    FUZZ_CHECK(referenceIsValidUtf8(ofFile.shown));
+    FUZZ_CHECK(ofFile.cp932.has_value() == ofFile.unrepresentable.empty());
 }
 
 void checkCp932(std::string_view cp932)
 {
     const std::string utf8 = utf8FromCp932(cp932);
-    FUZZ_CHECK(isValidUtf8(utf8));
+    FUZZ_CHECK(referenceIsValidUtf8(utf8));
     const std::string once = cp932FromUtf8(utf8);
     FUZZ_CHECK(cp932FromUtf8(utf8FromCp932(once)) == once);
     // What the encoder writes, the decoder reads without a replacement character.
     FUZZ_CHECK(utf8FromCp932(once).find("\xEF\xBF\xBD") == std::string::npos);
-    checkStartDirectory(once);
 
     // The same bytes taken as UTF-8, as a pasted text reaches the core.
     const std::string encoded = cp932FromUtf8(cp932);
-    FUZZ_CHECK(isValidUtf8(utf8FromCp932(encoded)));
-    if (isValidUtf8(cp932) && !firstUnrepresentableCharacter(cp932).has_value())
+    FUZZ_CHECK(referenceIsValidUtf8(utf8FromCp932(encoded)));
+    if (referenceIsValidUtf8(cp932) && !firstUnrepresentableCharacter(cp932).has_value())
         FUZZ_CHECK(std::count(encoded.begin(), encoded.end(), '?') == std::count(cp932.begin(), cp932.end(), '?'));
 }
 
@@ -150,5 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkLines(bytes);
     checkCp932(bytes);
     checkCharacters(bytes);
+    checkStartDirectory(bytes);
+    checkNativeName(bytes);
     return 0;
 }
