@@ -24,7 +24,8 @@ constexpr const char* kUsage = R"(Usage: tarvo-regtext COMMAND ...
   --version                 Show the version.
 
 Standard error gets the message the window would show, one line each.
-Exit status: 0 success, 1 refused by a check, 2 application error, 64 wrong usage.
+Exit status: 0 success, 1 refused by a check, 2 application error (also when
+standard output cannot be written), 64 wrong usage.
 render never writes a backup file.
 )";
 
