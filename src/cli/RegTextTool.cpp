@@ -4,8 +4,8 @@
 #include "document/PreviewCommand.h"
 #include "fees/FeeQuote.h"
 #include "text/Cp932.h"
-#include "text/FileIo.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "errors/RuntimeError.h"
 #include "text/Utf8.h"
 
 #include <filesystem>

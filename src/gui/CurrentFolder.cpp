@@ -1,9 +1,10 @@
 #include "CurrentFolder.h"
 
 #include "settings/StartDirectory.h"
-#include "text/FolderChange.h"
-#include "text/NativePath.h"
-#include "text/RuntimeError.h"
+#include "files/Folders.h"
+#include "files/NativePath.h"
+#include "errors/IoError.h"
+#include "errors/RuntimeError.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -24,7 +25,7 @@ std::filesystem::path desktopFolderPath()
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (path.isEmpty())
-        throw RuntimeError::ioError(2);
+        throw RuntimeError::ioError(ioCode::fileNotFound);
     // The desktop's place comes from the environment as text; the file
     // system's encoding gives its bytes.
     return QFile::encodeName(path).toStdString();

@@ -3,7 +3,7 @@
 #include "Fonts.h"
 
 #include "settings/StartDirectory.h"
-#include "text/FolderChange.h"
+#include "files/Folders.h"
 
 #include <QFile>
 #include <QStorageInfo>

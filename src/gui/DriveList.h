@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QComboBox>
 #include <QHash>

@@ -5,7 +5,7 @@
 #include "WidgetImages.h"
 
 #include "settings/StartDirectory.h"
-#include "text/FolderChange.h"
+#include "files/Folders.h"
 
 #include <QKeyEvent>
 

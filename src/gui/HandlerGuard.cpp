@@ -3,7 +3,7 @@
 #include "MessageBox.h"
 #include "QtText.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 namespace tarvo::gui {
 

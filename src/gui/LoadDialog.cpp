@@ -3,7 +3,7 @@
 #include "Fonts.h"
 #include "PlainListBox.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -24,8 +24,8 @@
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
-#include "text/FileIo.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "errors/RuntimeError.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -10,7 +10,7 @@
 
 #include "fees/FeeQuote.h"
 #include "text/Cp932.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QLabel>
 #include <QLineEdit>

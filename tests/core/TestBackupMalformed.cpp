@@ -1,6 +1,6 @@
 #include "BackupRecords.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "BackupRecords.h"
 
 #include "settings/StartDirectory.h"
-#include "text/FileIo.h"
-#include "text/NativePath.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "files/NativePath.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

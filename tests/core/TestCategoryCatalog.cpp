@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "catalog/CategoryCatalog.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

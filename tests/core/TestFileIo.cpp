@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "text/FileIo.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "errors/RuntimeError.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

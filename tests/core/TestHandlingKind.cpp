@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "entry/RegistrationEntry.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
-#include "text/FileIo.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "document/TextFileOutput.h"
-#include "text/FileIo.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

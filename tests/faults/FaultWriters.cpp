@@ -4,8 +4,8 @@
 #include "document/TextFileOutput.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
-#include "text/NativePath.h"
-#include "text/RuntimeError.h"
+#include "files/NativePath.h"
+#include "errors/RuntimeError.h"
 
 namespace tarvo::test {
 

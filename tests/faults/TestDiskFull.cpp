@@ -6,7 +6,7 @@
 #include "FaultSupport.h"
 #include "FaultWriters.h"
 
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 
 #include <gtest/gtest.h>
 

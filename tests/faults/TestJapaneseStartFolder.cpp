@@ -16,7 +16,7 @@
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
-#include "text/NativePath.h"
+#include "files/NativePath.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 
 #include "settings/Settings.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

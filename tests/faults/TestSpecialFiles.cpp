@@ -9,7 +9,7 @@
 #include "backup/BackupStore.h"
 #include "catalog/CategoryCatalog.h"
 #include "settings/Settings.h"
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "document/PreviewCommand.h"
 #include "entry/EntryLists.h"
 #include "text/Lines.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <cstddef>
 #include <cstdint>

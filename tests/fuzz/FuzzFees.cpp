@@ -7,7 +7,7 @@
 
 #include "fees/FeeQuote.h"
 #include "text/Cp932.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 #include "text/StrictInteger.h"
 
 #include <algorithm>

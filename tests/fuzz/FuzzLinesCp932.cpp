@@ -9,7 +9,7 @@
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"
 #include "text/Lines.h"
-#include "text/NativePath.h"
+#include "files/NativePath.h"
 #include "text/Utf8.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "LoadDialog.h"
 #include "QtText.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QGuiApplication>
 #include <QListWidget>

@@ -4,7 +4,7 @@
 #include "MessageBox.h"
 #include "QtText.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

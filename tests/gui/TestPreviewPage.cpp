@@ -5,7 +5,7 @@
 #include "FolderList.h"
 #include "RadioGroup.h"
 
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 
 #include <QDir>
 #include <QLabel>

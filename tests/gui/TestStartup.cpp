@@ -5,7 +5,7 @@
 #include "MessageBox.h"
 #include "WidgetLookup.h"
 
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,8 +2,9 @@
 
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"
-#include "text/FolderChange.h"
-#include "text/RuntimeError.h"
+#include "files/Folders.h"
+#include "errors/IoError.h"
+#include "errors/RuntimeError.h"
 
 #include <algorithm>
 #include <cerrno>

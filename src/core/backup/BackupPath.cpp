@@ -1,6 +1,6 @@
 #include "backup/BackupStore.h"
 
-#include "text/NativePath.h"
+#include "files/NativePath.h"
 
 namespace tarvo {
 

@@ -4,9 +4,9 @@
 #include "entry/EntryLists.h"
 #include "fees/FeeQuote.h"
 #include "text/Cp932.h"
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 #include "text/Lines.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <algorithm>
 

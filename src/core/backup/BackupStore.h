@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/RegistrationEntry.h"
-#include "text/NativePath.h"
+#include "files/NativePath.h"
 
 #include <filesystem>
 #include <string>

@@ -1,8 +1,8 @@
 #include "backup/BackupStore.h"
 
-#include "text/FileIo.h"
-#include "text/NativePath.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "files/NativePath.h"
+#include "errors/RuntimeError.h"
 
 namespace tarvo {
 

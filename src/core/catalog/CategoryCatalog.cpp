@@ -1,6 +1,6 @@
 #include "catalog/CategoryCatalog.h"
 
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 #include "text/Lines.h"
 
 namespace tarvo {

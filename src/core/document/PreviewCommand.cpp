@@ -3,7 +3,7 @@
 #include "document/DocumentTexts.h"
 #include "entry/EntryLists.h"
 #include "text/Cp932.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 #include "text/StrictInteger.h"
 
 namespace tarvo {

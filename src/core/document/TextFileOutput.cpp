@@ -1,9 +1,9 @@
 #include "document/TextFileOutput.h"
 
 #include "text/Cp932.h"
-#include "text/FileIo.h"
-#include "text/NativePath.h"
-#include "text/RuntimeError.h"
+#include "files/FileIo.h"
+#include "files/NativePath.h"
+#include "errors/RuntimeError.h"
 
 namespace tarvo {
 

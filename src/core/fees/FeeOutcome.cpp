@@ -1,7 +1,7 @@
 #include "fees/FeeQuote.h"
 #include "fees/FeeTexts.h"
 #include "text/Cp932.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 #include "text/StrictInteger.h"
 
 namespace tarvo {

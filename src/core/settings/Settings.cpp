@@ -1,7 +1,7 @@
 #include "settings/Settings.h"
 
 #include "text/Cp932Characters.h"
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 #include "text/Lines.h"
 
 namespace tarvo {

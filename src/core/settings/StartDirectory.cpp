@@ -1,8 +1,8 @@
 #include "settings/StartDirectory.h"
 
-#include "text/FolderChange.h"
-#include "text/NativePath.h"
-#include "text/RuntimeError.h"
+#include "files/NativePath.h"
+#include "errors/IoError.h"
+#include "errors/RuntimeError.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,7 +1,7 @@
 #include "text/StrictInteger.h"
 
 #include "text/Cp932.h"
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <limits>
 

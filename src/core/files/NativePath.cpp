@@ -1,4 +1,4 @@
-#include "text/NativePath.h"
+#include "files/NativePath.h"
 
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"

@@ -1,6 +1,6 @@
-#include "text/FileIo.h"
+#include "files/FileIo.h"
 
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <cerrno>
 #include <climits>

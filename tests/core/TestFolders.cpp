@@ -1,7 +1,8 @@
 #include "TestSupport.h"
 
-#include "text/FolderChange.h"
-#include "text/RuntimeError.h"
+#include "errors/IoError.h"
+#include "files/Folders.h"
+#include "errors/RuntimeError.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 
 using test::sj;
 
-TEST(FolderChange, ErrnoMapsOntoTheSystemsCodes)
+TEST(Folders, ErrnoMapsOntoTheSystemsCodes)
 {
     const std::vector<std::pair<int, int>> cases {
         { ENOENT, 2 },
@@ -43,7 +44,7 @@ std::string failureOf(const std::filesystem::path& target)
     return test::failureOf([&] { enterFolder(target); });
 }
 
-TEST(FolderChange, EnteringMovesTheCurrentDirectory)
+TEST(Folders, EnteringMovesTheCurrentDirectory)
 {
     test::TemporaryFolder folder;
     std::filesystem::create_directory(folder / "sub");
@@ -52,7 +53,7 @@ TEST(FolderChange, EnteringMovesTheCurrentDirectory)
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(folder / "sub"));
 }
 
-TEST(FolderChange, FailureKeepsTheCurrentDirectory)
+TEST(Folders, FailureKeepsTheCurrentDirectory)
 {
     test::TemporaryFolder folder;
     test::writeBytes(folder / "file", "x");

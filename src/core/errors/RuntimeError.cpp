@@ -1,6 +1,8 @@
-#include "text/RuntimeError.h"
+#include "errors/RuntimeError.h"
 
-#include "text/NativePath.h"
+#include "errors/IoError.h"
+
+#include "files/NativePath.h"
 
 namespace tarvo {
 
@@ -43,13 +45,13 @@ RuntimeError RuntimeError::indexOutOfRange(int index)
 RuntimeError RuntimeError::ioError(int code)
 {
     switch (code) {
-    case 2: return RuntimeError("ファイルが見つかりません");
-    case 3: return RuntimeError("不正なファイル名です");
-    case 4: return RuntimeError("オープンしたファイルが多すぎます");
-    case 5: return RuntimeError("ファイルへのアクセスが拒否されました");
-    case 100: return RuntimeError("ファイルの末尾以降を読み込みました");
-    case 101: return RuntimeError("ディスクがいっぱいです");
-    case 106: return RuntimeError("入力値が数値ではありません");
+    case ioCode::fileNotFound: return RuntimeError("ファイルが見つかりません");
+    case ioCode::invalidName: return RuntimeError("不正なファイル名です");
+    case ioCode::tooManyOpenFiles: return RuntimeError("オープンしたファイルが多すぎます");
+    case ioCode::accessDenied: return RuntimeError("ファイルへのアクセスが拒否されました");
+    case ioCode::readPastEnd: return RuntimeError("ファイルの末尾以降を読み込みました");
+    case ioCode::diskFull: return RuntimeError("ディスクがいっぱいです");
+    case ioCode::notANumber: return RuntimeError("入力値が数値ではありません");
     default: return RuntimeError(formatted("I/O エラー (%s)", std::to_string(code)));
     }
 }
