@@ -11,6 +11,7 @@
 
 #include "BenchReporter.h"
 
+#include "FormNames.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "WidgetLookup.h"
@@ -36,6 +37,8 @@
 #include <memory>
 
 namespace {
+
+namespace form = tarvo::gui::form;
 
 using tarvo::gui::MainWindow;
 using tarvo::gui::MessageBox;
@@ -101,21 +104,23 @@ struct Fixture {
             qFatal("cannot prepare the start folder");
         writeCatalogue(folder.filePath(QStringLiteral("category.dat")));
         QDir::setCurrent(folder.path());
+        // The benchmark checks the last box to see that the preview succeeded.
+        MessageBox::setRecording(true);
         window = std::make_unique<MainWindow>();
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("the window was never exposed");
-        typeText(control<QLineEdit>("Edit19"), QStringLiteral("PA000001"));
-        typeText(control<QLineEdit>("Edit21"), QStringLiteral("bench"));
-        typeText(control<QLineEdit>("Edit23"), QStringLiteral("bench.lzh"));
-        typeText(control<QComboBox>("ComboBox4")->lineEdit(), QStringLiteral("フリーウェア"));
-        control<QPlainTextEdit>("Memo3")->setPlainText(description());
+        typeText(control<QLineEdit>(form::authorId), QStringLiteral("PA000001"));
+        typeText(control<QLineEdit>(form::softwareName), QStringLiteral("bench"));
+        typeText(control<QLineEdit>(form::archiveFileName), QStringLiteral("bench.lzh"));
+        typeText(control<QComboBox>(form::handling)->lineEdit(), QStringLiteral("フリーウェア"));
+        control<QPlainTextEdit>(form::description)->setPlainText(description());
     }
 
     void pressPreview() const
     {
         MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::previewButton), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
 };
@@ -131,7 +136,7 @@ void BM_PreviewThroughWindow(benchmark::State& state)
     Fixture& f = fixture();
     for (auto _ : state)
         f.pressPreview();
-    f.previewText = f.control<QPlainTextEdit>("Memo1")->toPlainText();
+    f.previewText = f.control<QPlainTextEdit>(form::preview)->toPlainText();
     if (MessageBox::shown().isEmpty() || MessageBox::shown().back().kind != MessageBox::Kind::Message
         || f.previewText.size() < kDescriptionBytes / 3)
         state.SkipWithError("the preview command did not succeed");
@@ -144,7 +149,7 @@ void BM_SetPlainTextBaseline(benchmark::State& state)
     Fixture& f = fixture();
     if (f.previewText.isEmpty()) {
         f.pressPreview();
-        f.previewText = f.control<QPlainTextEdit>("Memo1")->toPlainText();
+        f.previewText = f.control<QPlainTextEdit>(form::preview)->toPlainText();
     }
     QTabWidget window;
     auto* edit = new QPlainTextEdit;
@@ -165,7 +170,7 @@ void BM_SetPlainTextBaseline(benchmark::State& state)
 void BM_CategoryKeyCompletingTheLastGroup(benchmark::State& state)
 {
     Fixture& f = fixture();
-    QLineEdit* category = f.control<QComboBox>("ComboBox2")->lineEdit();
+    QLineEdit* category = f.control<QComboBox>(form::category)->lineEdit();
     const QString name = groupName(kGroups - 1);
     category->setFocus();
     for (auto _ : state) {
@@ -176,7 +181,7 @@ void BM_CategoryKeyCompletingTheLastGroup(benchmark::State& state)
         QTest::keyClick(category, name.back().toLatin1());
         QCoreApplication::processEvents();
     }
-    if (f.control<QComboBox>("ComboBox3")->count() != kEntriesPerGroup)
+    if (f.control<QComboBox>(form::subcategory)->count() != kEntriesPerGroup)
         state.SkipWithError("the Subcategory list was not filled");
 }
 
@@ -185,7 +190,7 @@ void BM_CategoryKeyCompletingTheLastGroup(benchmark::State& state)
 void BM_CategoryKeyMatchingNothing(benchmark::State& state)
 {
     Fixture& f = fixture();
-    QLineEdit* category = f.control<QComboBox>("ComboBox2")->lineEdit();
+    QLineEdit* category = f.control<QComboBox>(form::category)->lineEdit();
     category->setFocus();
     for (auto _ : state) {
         state.PauseTiming();
@@ -195,7 +200,7 @@ void BM_CategoryKeyMatchingNothing(benchmark::State& state)
         QTest::keyClick(category, 'x');
         QCoreApplication::processEvents();
     }
-    if (f.control<QComboBox>("ComboBox3")->count() != 0)
+    if (f.control<QComboBox>(form::subcategory)->count() != 0)
         state.SkipWithError("the Subcategory list was not emptied");
 }
 

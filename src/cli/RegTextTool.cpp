@@ -1,11 +1,15 @@
 #include "RegTextTool.h"
 
-#include "backup/BackupStore.h"
+#include "backup/BackupList.h"
 #include "document/PreviewCommand.h"
-#include "fees/FeeQuote.h"
-#include "text/Cp932.h"
-#include "files/FileIo.h"
 #include "errors/RuntimeError.h"
+#include "fees/FeeCalculation.h"
+#include "fees/FeeFilter.h"
+#include "fees/FeeStatements.h"
+#include "fees/FeeTexts.h"
+#include "files/FileIo.h"
+#include "format/BackupRecord.h"
+#include "text/Cp932.h"
 #include "text/Utf8.h"
 
 #include <filesystem>
@@ -40,19 +44,6 @@ std::string terminalText(const std::string& cp932Text)
         text += utf8[at];
     }
     return text;
-}
-
-int statusOf(PreviewStatus status)
-{
-    switch (status) {
-    case PreviewStatus::Success:
-        return RegTextTool::Success;
-    case PreviewStatus::Refused:
-        return RegTextTool::Refused;
-    case PreviewStatus::Error:
-        break;
-    }
-    return RegTextTool::ApplicationError;
 }
 
 std::string feeStatements(const FeeQuote& quote)
@@ -115,7 +106,7 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
     const std::filesystem::path file = files.front();
     const Cp932NameOfFile name = softwareNameOfBackupFile(file.filename().native());
     if (!name.cp932) {
-        report(unrepresentableMessage(name.unrepresentable));
+        reportLine(unrepresentableMessage(name.unrepresentable));
         return ApplicationError;
     }
     // The window's form at start, with an empty author.
@@ -127,19 +118,16 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
         if (!entry.softwareName.empty()) {
             const RestoreReport restored = restoreBackup(bytes, entry);
             for (int i = 0; i < restored.feeFilterMessages; ++i)
-                report(utf8FromCp932(feeFilterMessage()));
+                reportLine(std::string(kDigitsOnlyMessage));
         }
-    } catch (const RuntimeError& error) {
-        report(errorBoxText(error.message()));
-        return ApplicationError;
+    } catch (const RuntimeError& failure) {
+        return report(Outcome::failed(failure));
     }
 
-    const PreviewOutcome outcome = runPreviewCommand(entry);
-    if (outcome.previewRebuilt && !write(utf8 ? terminalText(outcome.previewText) : outcome.previewText))
+    const PreviewOutcome preview = runPreviewCommand(entry);
+    if (preview.previewRebuilt && !write(utf8 ? terminalText(preview.previewText) : preview.previewText))
         return ApplicationError;
-    const std::string message = utf8FromCp932(outcome.message);
-    report(outcome.status == PreviewStatus::Error ? errorBoxText(message) : message);
-    return statusOf(outcome.status);
+    return report(preview.outcome);
 }
 
 int RegTextTool::fees(const std::vector<std::string>& arguments)
@@ -148,23 +136,12 @@ int RegTextTool::fees(const std::vector<std::string>& arguments)
         return wrongUsage("fees takes one fee");
     const std::string& fee = arguments.front();
     // A fee that CP932 cannot hold is no number either; it is named as given.
-    if (firstUnrepresentableCharacter(fee)) {
-        report(errorBoxText(RuntimeError::notAnInteger(utf8ForDisplay(fee)).message()));
-        return ApplicationError;
-    }
-    const FeeOutcome outcome = evaluateFeeText(cp932FromUtf8(fee));
-    switch (outcome.kind) {
-    case FeeOutcome::Kind::Quote:
-        return write(feeStatements(*outcome.quote)) ? Success : ApplicationError;
-    case FeeOutcome::Kind::NotANumber:
-        report(errorBoxText(utf8FromCp932(outcome.message)));
-        return ApplicationError;
-    case FeeOutcome::Kind::Empty:
-    case FeeOutcome::Kind::OutOfRange:
-        break;
-    }
-    report(utf8FromCp932(outcome.message));
-    return Refused;
+    if (firstUnrepresentableCharacter(fee))
+        return report(Outcome::failed(RuntimeError::notAnInteger(utf8ForDisplay(fee))));
+    const FeeCalculation calculation = calculateFees(cp932FromUtf8(fee));
+    if (!calculation.quote)
+        return report(calculation.outcome);
+    return write(feeStatements(*calculation.quote)) ? Success : ApplicationError;
 }
 
 int RegTextTool::wrongUsage(const std::string& reason)
@@ -177,11 +154,28 @@ bool RegTextTool::write(std::string_view bytes)
 {
     const std::optional<std::string> failure = m_out(bytes);
     if (failure)
-        report("tarvo-regtext: cannot write the output: " + *failure);
+        reportLine("tarvo-regtext: cannot write the output: " + *failure);
     return !failure;
 }
 
-void RegTextTool::report(const std::string& utf8Message)
+int RegTextTool::report(const Outcome& outcome)
+{
+    switch (outcome.kind) {
+    case Outcome::Kind::Success:
+        if (!outcome.message.empty())
+            reportLine(outcome.message);
+        return Success;
+    case Outcome::Kind::Refused:
+        reportLine(outcome.message);
+        return Refused;
+    case Outcome::Kind::Failed:
+        break;
+    }
+    reportLine(errorBoxText(outcome.message));
+    return ApplicationError;
+}
+
+void RegTextTool::reportLine(const std::string& utf8Message)
 {
     m_err << utf8Message << '\n';
 }

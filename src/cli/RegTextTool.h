@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -40,8 +42,10 @@ private:
 
     // False after reporting "cannot write the output" on the error stream.
     bool write(std::string_view bytes);
+    // The outcome's message as the window would show it, and its exit status.
+    int report(const Outcome& outcome);
     // One line on the error stream.
-    void report(const std::string& utf8Message);
+    void reportLine(const std::string& utf8Message);
 
     Output m_out;
     std::ostream& m_err;

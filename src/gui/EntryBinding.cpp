@@ -1,9 +1,9 @@
 #include "EntryBinding.h"
 
 #include "MemoText.h"
+#include "widgets/Cp932PlainTextEdit.h"
 #include "QtText.h"
-#include "RadioGroup.h"
-#include "WidgetLookup.h"
+#include "widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,72 +30,64 @@ void setLineText(QLineEdit* edit, const SingleLineText& value)
 
 } // namespace
 
-EntryBinding::EntryBinding(QWidget* form)
-    : QObject(form)
-    , m_fee(requireChild<QLineEdit>(form, "Edit30"))
-    , m_handling(requireChild<QComboBox>(form, "ComboBox4"))
-    , m_notes(requireChild<QPlainTextEdit>(form, "Memo4"))
+EntryBinding::EntryBinding(
+    const CommonPage::Controls& common, const SharewarePage::Controls& shareware, QObject* parent)
+    : QObject(parent)
+    , m_operatingSystems(common.operatingSystems)
+    , m_fee(shareware.sharewareFee)
+    , m_handling(common.handling)
+    , m_notes(common.notes)
 {
-    const auto line = [form](SingleLineText Entry::*field, const char* name) {
-        return LineField { field, requireChild<QLineEdit>(form, name) };
-    };
     // AuthorId first: writeAuthorId() relies on it.
     m_lines = {
-        line(&Entry::authorId, "Edit19"),
-        line(&Entry::originalLibraryNumber, "Edit20"),
-        line(&Entry::softwareName, "Edit21"),
-        line(&Entry::headline, "Edit22"),
-        line(&Entry::archiveFileName, "Edit23"),
-        line(&Entry::publicationFileName, "Edit24"),
-        line(&Entry::version, "Edit25"),
-        line(&Entry::otherOs, "Edit27"),
-        line(&Entry::requiredSoftware, "Edit28"),
-        line(&Entry::fileLocationOther, "Edit29"),
-        line(&Entry::printRefusalReason, "Edit1"),
-        line(&Entry::webRefusalReason, "Edit2"),
-        line(&Entry::bankRemittance, "Edit32"),
-        line(&Entry::postalRemittance, "Edit33"),
-        line(&Entry::registeredProductNumber, "Edit34"),
-        line(&Entry::niftyRemittance, "Edit35"),
-        line(&Entry::otherRemittance, "Edit36"),
+        { &Entry::authorId, common.authorId },
+        { &Entry::originalLibraryNumber, common.originalLibraryNumber },
+        { &Entry::softwareName, common.softwareName },
+        { &Entry::headline, common.headline },
+        { &Entry::archiveFileName, common.archiveFileName },
+        { &Entry::publicationFileName, common.publicationFileName },
+        { &Entry::version, common.version },
+        { &Entry::otherOs, common.otherOs },
+        { &Entry::requiredSoftware, common.requiredSoftware },
+        { &Entry::fileLocationOther, common.fileLocationOther },
+        { &Entry::printRefusalReason, common.printRefusalReason },
+        { &Entry::webRefusalReason, common.webRefusalReason },
+        { &Entry::bankRemittance, shareware.bankRemittance },
+        { &Entry::postalRemittance, shareware.postalRemittance },
+        { &Entry::registeredProductNumber, shareware.registeredProductNumber },
+        { &Entry::niftyRemittance, shareware.niftyRemittance },
+        { &Entry::otherRemittance, shareware.otherRemittance },
     };
     m_combos = {
-        { &Entry::machine, requireChild<QComboBox>(form, "ComboBox1") },
-        { &Entry::handling, m_handling },
-        { &Entry::category, requireChild<QComboBox>(form, "ComboBox2") },
-        { &Entry::subcategory, requireChild<QComboBox>(form, "ComboBox3") },
+        { &Entry::machine, common.machine },
+        { &Entry::handling, common.handling },
+        { &Entry::category, common.category },
+        { &Entry::subcategory, common.subcategory },
     };
     m_memos = {
-        { &Entry::description, requireChild<QPlainTextEdit>(form, "Memo3") },
-        { &Entry::notes, m_notes },
-        { &Entry::sharewareConditions, requireChild<QPlainTextEdit>(form, "Memo8") },
+        { &Entry::description, common.description },
+        { &Entry::notes, common.notes },
+        { &Entry::sharewareConditions, shareware.sharewareConditions },
     };
     m_choices = {
-        { &Entry::submissionKind, requireChild<RadioGroup>(form, "RadioGroup6") },
-        { &Entry::fileLocation, requireChild<RadioGroup>(form, "RadioGroup8") },
-        { &Entry::printPermission, requireChild<RadioGroup>(form, "RadioGroup9") },
-        { &Entry::webPermission, requireChild<RadioGroup>(form, "RadioGroup10") },
+        { &Entry::submissionKind, common.submissionKind },
+        { &Entry::fileLocation, common.fileLocation },
+        { &Entry::printPermission, common.printPermission },
+        { &Entry::webPermission, common.webPermission },
     };
-    // In the order of the operating-system line.
-    const char* const boxes[] = { "CheckBox6", "CheckBox7", "CheckBox8", "CheckBox1", "CheckBox9", "CheckBox2" };
-    for (size_t i = 0; i < m_operatingSystems.size(); ++i)
-        m_operatingSystems[i] = requireChild<QCheckBox>(form, boxes[i]);
     m_followUps = {
-        { &FollowUpVisibility::originalLibraryNumber, requireChild<QLabel>(form, "Label39"),
-            requireChild<QLineEdit>(form, "Edit20") },
-        { &FollowUpVisibility::fileLocationOther, requireChild<QLabel>(form, "Label52"),
-            requireChild<QLineEdit>(form, "Edit29") },
-        { &FollowUpVisibility::printRefusalReason, requireChild<QLabel>(form, "Label2"),
-            requireChild<QLineEdit>(form, "Edit1") },
-        { &FollowUpVisibility::webRefusalReason, requireChild<QLabel>(form, "Label3"),
-            requireChild<QLineEdit>(form, "Edit2") },
+        { &FollowUpVisibility::originalLibraryNumber, common.originalLibraryNumberCaption,
+            common.originalLibraryNumber },
+        { &FollowUpVisibility::fileLocationOther, common.fileLocationOtherCaption, common.fileLocationOther },
+        { &FollowUpVisibility::printRefusalReason, common.printRefusalCaption, common.printRefusalReason },
+        { &FollowUpVisibility::webRefusalReason, common.webRefusalCaption, common.webRefusalReason },
     };
 
     // The author's changes only: every edit of the typed text, and a choice from
     // the list (which first puts the item's text into the field). Text set by a
     // program step emits neither.
-    connect(m_handling->lineEdit(), &QLineEdit::textEdited, this, &EntryBinding::comboBox4Change);
-    connect(m_handling, &QComboBox::textActivated, this, &EntryBinding::comboBox4Change);
+    connect(m_handling->lineEdit(), &QLineEdit::textEdited, this, &EntryBinding::recomputeHandlingKind);
+    connect(m_handling, &QComboBox::textActivated, this, &EntryBinding::recomputeHandlingKind);
 }
 
 RegistrationEntry EntryBinding::read() const
@@ -130,10 +122,8 @@ void EntryBinding::write(const RegistrationEntry& entry)
         each.group->setIndex(entry.*each.field);
     for (size_t i = 0; i < m_operatingSystems.size(); ++i)
         m_operatingSystems[i]->setChecked(entry.supportedOs[i]);
-    for (const FollowUp& each : m_followUps) {
-        each.caption->setVisible(entry.visibility.*each.shown);
-        each.edit->setVisible(entry.visibility.*each.shown);
-    }
+    for (const FollowUp& each : m_followUps)
+        showFollowUp(each.caption, each.edit, entry.visibility.*each.shown);
     m_handlingKind = entry.handlingKind;
     // Not silenced: the fee field's digit filter hangs on its change signal and
     // runs for a program step too, as for a restored fee.
@@ -152,7 +142,7 @@ void EntryBinding::writeAuthorId(const SingleLineText& authorId)
     setLineText(m_lines.front().edit, authorId);
 }
 
-void EntryBinding::comboBox4Change()
+void EntryBinding::recomputeHandlingKind()
 {
     m_handlingKind.recompute(toCp932(m_handling->currentText()));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "pages/CommonPage.h"
+#include "pages/SharewarePage.h"
+
 #include "entry/RegistrationEntry.h"
 
 #include <QObject>
@@ -12,7 +15,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QWidget;
 
 namespace tarvo::gui {
 
@@ -27,8 +29,7 @@ class EntryBinding : public QObject {
     Q_OBJECT
 
 public:
-    // `form` holds the controls under their form names.
-    explicit EntryBinding(QWidget* form);
+    EntryBinding(const CommonPage::Controls& common, const SharewarePage::Controls& shareware, QObject* parent);
 
     RegistrationEntry read() const;
 
@@ -44,7 +45,8 @@ public:
     const HandlingKind& handlingKind() const { return m_handlingKind; }
 
 private slots:
-    void comboBox4Change();
+    // The author changed the Handling text.
+    void recomputeHandlingKind();
 
 private:
     struct LineField {

@@ -1,11 +1,20 @@
 #include "HandlerGuard.h"
 
 #include "MessageBox.h"
-#include "QtText.h"
 
+#include "Outcome.h"
 #include "errors/RuntimeError.h"
 
 namespace tarvo::gui {
+
+namespace {
+
+void showErrorBox(QWidget* parent, const std::string& utf8Message)
+{
+    MessageBox::error(parent, QString::fromStdString(errorBoxText(utf8Message)));
+}
+
+} // namespace
 
 bool runGuarded(QWidget* parent, const std::function<void()>& handler)
 {
@@ -20,7 +29,15 @@ bool runGuarded(QWidget* parent, const std::function<void()>& handler)
 
 void showRuntimeError(QWidget* parent, const RuntimeError& failure)
 {
-    MessageBox::error(parent, QString::fromStdString(errorBoxText(failure.message())));
+    showErrorBox(parent, failure.message());
+}
+
+void showOutcome(QWidget* parent, const Outcome& outcome)
+{
+    if (outcome.kind == Outcome::Kind::Failed)
+        showErrorBox(parent, outcome.message);
+    else if (!outcome.message.empty())
+        MessageBox::message(parent, QString::fromStdString(outcome.message));
 }
 
 } // namespace tarvo::gui

@@ -1,7 +1,8 @@
 #include "LoadDialog.h"
 
 #include "Fonts.h"
-#include "PlainListBox.h"
+#include "FormNames.h"
+#include "widgets/PlainListBox.h"
 
 #include "errors/RuntimeError.h"
 
@@ -32,11 +33,11 @@ LoadDialog::LoadDialog(QWidget* parent)
     : QDialog(parent,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_loadButton(plainButton(QStringLiteral("Load"), QStringLiteral("Button1"), this))
-    , m_cancelButton(plainButton(QStringLiteral("Cancel"), QStringLiteral("Button2"), this))
+    , m_loadButton(plainButton(QStringLiteral("Load"), QString::fromLatin1(form::loadButton), this))
+    , m_cancelButton(plainButton(QStringLiteral("Cancel"), QString::fromLatin1(form::cancelButton), this))
     , m_list(new PlainListBox(this))
 {
-    setObjectName(QStringLiteral("TForm2"));
+    setObjectName(QString::fromLatin1(form::loadDialog));
     setWindowTitle(QStringLiteral("バックアップファイルロード"));
     setModal(false);
     setFont(windowFont());
@@ -51,7 +52,7 @@ void LoadDialog::placeControls()
 {
     m_loadButton->setGeometry(32, 144, 75, 17);
     m_cancelButton->setGeometry(120, 144, 75, 17);
-    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setObjectName(QString::fromLatin1(form::backupList));
     m_list->setGeometry(8, 8, 217, 129);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,38 +1,40 @@
 #include "MainWindow.h"
 
 #include "ApplicationTitle.h"
-#include "ClickableLabel.h"
-#include "CommonPage.h"
 #include "CurrentFolder.h"
 #include "EntryBinding.h"
 #include "Fonts.h"
+#include "FormNames.h"
 #include "HandlerGuard.h"
-#include "HelpPage.h"
 #include "LoadDialog.h"
 #include "MemoText.h"
 #include "MessageBox.h"
-#include "PreviewPage.h"
 #include "QtText.h"
-#include "SharewarePage.h"
-#include "WidgetLookup.h"
+#include "UrlOpener.h"
+#include "pages/CommonPage.h"
+#include "pages/HelpPage.h"
+#include "pages/PreviewPage.h"
+#include "pages/SharewarePage.h"
+#include "widgets/Cp932PlainTextEdit.h"
 
-#include "backup/BackupStore.h"
+#include "backup/BackupFolder.h"
 #include "document/PreviewCommand.h"
 #include "document/TextFileOutput.h"
-#include "fees/FeeQuote.h"
-#include "guidance/Guidance.h"
+#include "errors/RuntimeError.h"
+#include "fees/FeeCalculation.h"
+#include "fees/FeeStatements.h"
+#include "fees/FeeTexts.h"
+#include "files/FileIo.h"
+#include "format/CatalogFile.h"
+#include "guidance/DescriptionSize.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
-#include "files/FileIo.h"
-#include "errors/RuntimeError.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -45,6 +47,11 @@ constexpr int kClientWidth = 781;
 constexpr int kClientHeight = 442;
 const QPoint kOpeningPosition(190, 107);
 
+QString qtText(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -52,30 +59,18 @@ MainWindow::MainWindow(QWidget* parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("TForm1"));
+    setObjectName(QString::fromLatin1(form::mainWindow));
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
     buildPages();
-    m_entry = new EntryBinding(this);
-    m_category = requireChild<QComboBox>(this, "ComboBox2");
-    m_subcategory = requireChild<QComboBox>(this, "ComboBox3");
-    m_preview = requireChild<QPlainTextEdit>(this, "Memo1");
-    m_softwareName = requireChild<QLineEdit>(this, "Edit21");
+    m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();
     m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
-
-    connect(m_category->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::comboBox2Change);
-    connect(m_category, &QComboBox::textActivated, this, &MainWindow::comboBox2Change);
-    connect(requireChild<QPushButton>(this, "Button2"), &QPushButton::clicked, this, &MainWindow::button2Click);
-    connect(requireChild<QPushButton>(this, "Button1"), &QPushButton::clicked, this, &MainWindow::button1Click);
-    connect(requireChild<ClickableLabel>(this, "Panel1"), &ClickableLabel::clicked, this, &MainWindow::panel1Click);
-    connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::loadDialogLoad);
-    connectFieldHelp();
-
-    formCreate();
+    connectPages();
+    startUp();
 }
 
 MainWindow::~MainWindow() = default;
@@ -85,46 +80,47 @@ void MainWindow::buildPages()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_pages = new QTabWidget;
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->addTab(new CommonPage, QStringLiteral("共通（フリー/シェア）"));
-    m_pages->addTab(new SharewarePage, QStringLiteral("シェアウェアの場合"));
-    m_pages->addTab(new HelpPage, QStringLiteral("書き方のヘルプ / インターネット"));
-    m_pages->addTab(new PreviewPage, QStringLiteral("プレビュー"));
+    m_pages->setObjectName(QString::fromLatin1(form::pages));
+    m_common = new CommonPage;
+    m_shareware = new SharewarePage;
+    m_help = new HelpPage;
+    m_previewPage = new PreviewPage;
+    m_pages->addTab(m_common, QStringLiteral("共通（フリー/シェア）"));
+    m_pages->addTab(m_shareware, QStringLiteral("シェアウェアの場合"));
+    m_pages->addTab(m_help, QStringLiteral("書き方のヘルプ / インターネット"));
+    m_pages->addTab(m_previewPage, QStringLiteral("プレビュー"));
     m_pages->setCurrentIndex(0);
     layout->addWidget(m_pages);
 }
 
-// Panel3 ... Panel15 on the two entry pages: the field's help text, nothing else.
-void MainWindow::connectFieldHelp()
+void MainWindow::connectPages()
 {
-    for (const FieldHelp& help : fieldHelpTexts()) {
-        auto* panel = requireChild<ClickableLabel>(this, help.panel.c_str());
-        connect(panel, &ClickableLabel::clicked, this,
-            [this, text = fromCp932(help.text)] { MessageBox::message(this, text); });
-    }
-    connect(requireChild<ClickableLabel>(this, "Panel10"), &ClickableLabel::clicked, this, &MainWindow::panel10Click);
-}
-
-// The description's bytes without its line breaks; wrapping adds none.
-void MainWindow::panel10Click()
-{
-    const std::string description = memoTextCp932(*requireChild<QPlainTextEdit>(this, "Memo3"));
-    MessageBox::message(this, fromCp932(descriptionSizeMessage(description)));
+    connect(m_common, &CommonPage::categoryEdited, this, &MainWindow::refillSubcategories);
+    connect(m_common, &CommonPage::previewRequested, this, &MainWindow::makePreview);
+    connect(m_common, &CommonPage::loadRequested, this, &MainWindow::listBackups);
+    connect(m_common, &CommonPage::descriptionSizeRequested, this, &MainWindow::showDescriptionSize);
+    connect(m_common, &CommonPage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
+    connect(m_shareware, &SharewarePage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
+    connect(m_shareware, &SharewarePage::feesRequested, this, &MainWindow::calculateFees);
+    connect(m_help, &HelpPage::linkActivated, this, &MainWindow::openLink);
+    connect(m_previewPage, &PreviewPage::saveRequested, this, &MainWindow::saveText);
+    connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::restoreChosenBackup);
 }
 
 // Each step may fail with its box; the steps after a failure do not run.
-void MainWindow::formCreate()
+void MainWindow::startUp()
 {
     runGuarded(this, [this] {
         m_startDirectory = startDirectoryFrom(currentDirectory());
-        m_catalog = CategoryCatalog::load(kCategoryFileName);
+        m_catalog = loadCatalog(kCategoryFileName);
+        QComboBox* category = m_common->controls().category;
         for (const std::string& name : m_catalog.topLevelNames())
-            m_category->addItem(fromCp932(name));
-        m_category->setCurrentIndex(-1);
-        m_category->clearEditText();
+            category->addItem(fromCp932(name));
+        category->setCurrentIndex(-1);
+        category->clearEditText();
         if (const auto author = readAuthorSetting())
             m_entry->writeAuthorId(*author);
-        requireChild<QLabel>(this, "Label8")->setText(currentFolderText());
+        m_previewPage->controls().folderLabel->setText(currentFolderText());
         showHelpText();
     });
 }
@@ -134,7 +130,7 @@ void MainWindow::showHelpText()
     if (!regularFileExists(kHelpFileName))
         return;
     const std::string text = readWholeFile(kHelpFileName);
-    setMemoTextCp932(*requireChild<QPlainTextEdit>(this, "Memo9"), text);
+    setMemoTextCp932(*m_help->controls().helpText, text);
 }
 
 // The settings file goes into the current directory of this moment. When it
@@ -153,85 +149,67 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 // The author's changes of the Category text only; a restore sets the text and
 // leaves the Subcategory list as it was.
-void MainWindow::comboBox2Change()
+void MainWindow::refillSubcategories()
+{
+    const CommonPage::Controls& ui = m_common->controls();
+    ui.subcategory->clearEditText();
+    ui.subcategory->clear();
+    for (const std::string& entry : m_catalog.subcategoriesFor(toCp932(ui.category->currentText())))
+        ui.subcategory->addItem(fromCp932(entry));
+    // Filling a list selects its first item; the text stays empty until the
+    // author picks or types one.
+    ui.subcategory->setCurrentIndex(-1);
+    ui.subcategory->clearEditText();
+}
+
+// A backup that cannot be written ends the command before the success message.
+void MainWindow::makePreview()
 {
     runGuarded(this, [this] {
-        m_subcategory->clearEditText();
-        m_subcategory->clear();
-        for (const std::string& entry : m_catalog.subcategoriesFor(toCp932(m_category->currentText())))
-            m_subcategory->addItem(fromCp932(entry));
-        // Filling a list selects its first item; the text stays empty until the
-        // author picks or types one.
-        m_subcategory->setCurrentIndex(-1);
-        m_subcategory->clearEditText();
+        const RegistrationEntry entry = m_entry->read();
+        const PreviewOutcome preview = runPreviewCommand(entry);
+        if (preview.filledNotes)
+            m_entry->writeNotes(*preview.filledNotes);
+        if (preview.previewRebuilt)
+            setMemoTextCp932(*m_previewPage->controls().preview, preview.previewText);
+        if (preview.outcome.succeeded())
+            writeBackup(m_startDirectory, entry.softwareName.str(), preview.backupText);
+        showOutcome(this, preview.outcome);
     });
-}
-
-void MainWindow::button2Click()
-{
-    runGuarded(this, [this] { previewCommand(); });
-}
-
-void MainWindow::previewCommand()
-{
-    RegistrationEntry entry = m_entry->read();
-    const PreviewOutcome outcome = runPreviewCommand(entry);
-    m_entry->writeNotes(entry.notes);
-    if (outcome.previewRebuilt)
-        setMemoTextCp932(*m_preview, outcome.previewText);
-    switch (outcome.status) {
-    case PreviewStatus::Error:
-        throw RuntimeError(utf8FromCp932(outcome.message));
-    case PreviewStatus::Refused:
-        MessageBox::message(this, fromCp932(outcome.message));
-        return;
-    case PreviewStatus::Success:
-        break;
-    }
-    // A backup that cannot be written ends the command before the success message.
-    if (outcome.writeBackup)
-        writeBackup(m_startDirectory, entry.softwareName.str(), outcome.backupText);
-    MessageBox::message(this, fromCp932(outcome.message));
-}
-
-void MainWindow::button1Click()
-{
-    runGuarded(this, [this] { saveText(); });
 }
 
 // The memo's text exactly as it stands, every line break CR LF, under the
 // software name as typed into the current directory.
 void MainWindow::saveText()
 {
-    const std::string message = saveTextFile(
-        memoTextCp932(*m_preview), toCp932(m_softwareName->text()), [this](const std::string& cp932Question) {
-            return MessageBox::confirm(this, fromCp932(cp932Question)) == MessageBox::Answer::Yes;
-        });
-    MessageBox::message(this, fromCp932(message));
+    runGuarded(this, [this] {
+        const Outcome saved = saveTextFile(memoTextCp932(*m_previewPage->controls().preview),
+            toCp932(m_common->controls().softwareName->text()), [this](const std::string& utf8Question) {
+                return MessageBox::confirm(this, QString::fromStdString(utf8Question)) == MessageBox::Answer::Yes;
+            });
+        showOutcome(this, saved);
+    });
 }
 
-// The preview text goes first, whatever the listing finds.
-void MainWindow::panel1Click()
-{
-    m_preview->clear();
-    runGuarded(this, [this] { listBackups(); });
-}
-
-// The backup folder is named from the start directory, so the current
-// directory, the folder to save into, stays where the author put it.
+// The preview text goes first, whatever the listing finds. The backup folder is
+// named from the start directory, so the current directory, the folder to save
+// into, stays where the author put it.
 void MainWindow::listBackups()
 {
-    std::vector<ListedBackup> listed = tarvo::listBackups(m_startDirectory);
-    if (listed.empty()) {
-        MessageBox::message(this, fromCp932(noBackupsMessage()));
-        return;
-    }
-    m_listedBackups = std::move(listed);
-    QStringList entries;
-    for (const ListedBackup& backup : m_listedBackups)
-        entries.append(QString::fromStdString(backup.softwareName.shown));
-    keepDialogAboveThisWindow();
-    m_loadDialog->openWith(entries);
+    m_previewPage->controls().preview->clear();
+    runGuarded(this, [this] {
+        std::vector<ListedBackup> listed = tarvo::listBackups(m_startDirectory);
+        if (listed.empty()) {
+            MessageBox::message(this, qtText(kNoBackupsMessage));
+            return;
+        }
+        m_listedBackups = std::move(listed);
+        QStringList entries;
+        for (const ListedBackup& backup : m_listedBackups)
+            entries.append(QString::fromStdString(backup.softwareName.shown));
+        keepDialogAboveThisWindow();
+        m_loadDialog->openWith(entries);
+    });
 }
 
 void MainWindow::keepDialogAboveThisWindow()
@@ -241,37 +219,68 @@ void MainWindow::keepDialogAboveThisWindow()
         dialog->setTransientParent(windowHandle());
 }
 
-void MainWindow::loadDialogLoad()
-{
-    runGuarded(m_loadDialog.get(), [this] { restoreChosenBackup(); });
-}
-
 // The restore sets the fields as program steps: the Handling and Category
 // change handlers do not run (the restore recomputes HandlingKind itself), the
 // fee field's filter does. A failure keeps the fields restored before it and
 // the dialog open. A file whose name cannot be a SoftwareName restores nothing.
 void MainWindow::restoreChosenBackup()
 {
-    const ListedBackup& chosen = m_listedBackups.at(static_cast<size_t>(m_loadDialog->selectedRow()));
-    if (!chosen.softwareName.cp932) {
-        MessageBox::message(
-            m_loadDialog.get(), QString::fromStdString(unrepresentableMessage(chosen.softwareName.unrepresentable)));
+    runGuarded(m_loadDialog.get(), [this] {
+        const ListedBackup& chosen = m_listedBackups.at(static_cast<size_t>(m_loadDialog->selectedRow()));
+        if (!chosen.softwareName.cp932) {
+            MessageBox::message(m_loadDialog.get(),
+                QString::fromStdString(unrepresentableMessage(chosen.softwareName.unrepresentable)));
+            return;
+        }
+        RegistrationEntry entry = m_entry->read();
+        entry.softwareName = *chosen.softwareName.cp932;
+        RestoreReport report;
+        try {
+            if (!entry.softwareName.empty())
+                report = restoreBackupFile(chosen.file, entry);
+        } catch (const RuntimeError&) {
+            m_entry->write(entry);
+            throw;
+        }
+        m_entry->write(entry);
+        for (int shown = 0; shown < report.feeFilterMessages; ++shown)
+            MessageBox::message(m_loadDialog.get(), qtText(kDigitsOnlyMessage));
+        m_loadDialog->hide();
+    });
+}
+
+// The description's bytes without its line breaks; wrapping adds none.
+void MainWindow::showDescriptionSize()
+{
+    const std::string description = memoTextCp932(*m_common->controls().description);
+    MessageBox::message(this, QString::fromStdString(descriptionSizeMessage(description)));
+}
+
+// The field's help text, nothing else.
+void MainWindow::showFieldHelp(HelpTopic topic)
+{
+    MessageBox::message(this, qtText(fieldHelpFor(topic)));
+}
+
+// A refused fee leaves both statements as they were.
+void MainWindow::calculateFees()
+{
+    const FeeCalculation calculation = tarvo::calculateFees(toCp932(m_shareware->controls().sharewareFee->text()));
+    if (!calculation.quote) {
+        showOutcome(this, calculation.outcome);
         return;
     }
-    RegistrationEntry entry = m_entry->read();
-    entry.softwareName = *chosen.softwareName.cp932;
-    RestoreReport report;
-    try {
-        if (!entry.softwareName.empty())
-            report = restoreBackupFile(chosen.file, entry);
-    } catch (const RuntimeError&) {
-        m_entry->write(entry);
-        throw;
-    }
-    m_entry->write(entry);
-    for (int shown = 0; shown < report.feeFilterMessages; ++shown)
-        MessageBox::message(m_loadDialog.get(), fromCp932(feeFilterMessage()));
-    m_loadDialog->hide();
+    m_shareware->showStatements(userStatement(*calculation.quote), authorStatement(*calculation.quote));
+}
+
+// A site link opens at once; a link to the studio's home page only after
+// "はい(&Y)".
+void MainWindow::openLink(LinkId id)
+{
+    const WebLink& link = webLink(id);
+    if (!link.question.empty() && MessageBox::question(this, qtText(link.question)) != MessageBox::Answer::Yes)
+        return;
+    UrlOpener::open(QString::fromStdString(link.url()));
 }
 
 } // namespace tarvo::gui

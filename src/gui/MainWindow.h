@@ -1,7 +1,9 @@
 #pragma once
 
-#include "backup/BackupStore.h"
+#include "backup/BackupList.h"
 #include "catalog/CategoryCatalog.h"
+#include "guidance/FieldHelp.h"
+#include "guidance/WebLinks.h"
 
 #include <QWidget>
 
@@ -9,15 +11,16 @@
 #include <memory>
 #include <vector>
 
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
 class QTabWidget;
 
 namespace tarvo::gui {
 
+class CommonPage;
 class EntryBinding;
+class HelpPage;
 class LoadDialog;
+class PreviewPage;
+class SharewarePage;
 
 // The main window TForm1: four pages in one tab control, fixed in size. Creating
 // it runs the start-up sequence; closing it stores the author field.
@@ -41,37 +44,36 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void comboBox2Change();
-    void button2Click();
-    void button1Click();
-    void panel1Click();
-    void loadDialogLoad();
-    void panel10Click();
-
-private:
-    void buildPages();
-    void connectFieldHelp();
-    void formCreate();
-    void showHelpText();
-    void previewCommand();
+    void refillSubcategories();
+    void makePreview();
     void saveText();
     void listBackups();
     void restoreChosenBackup();
+    void showDescriptionSize();
+    void showFieldHelp(tarvo::HelpTopic topic);
+    void calculateFees();
+    void openLink(tarvo::LinkId id);
+
+private:
+    void buildPages();
+    void connectPages();
+    void startUp();
+    void showHelpText();
     void keepDialogAboveThisWindow();
 
     QTabWidget* m_pages = nullptr;
+    CommonPage* m_common = nullptr;
+    SharewarePage* m_shareware = nullptr;
+    HelpPage* m_help = nullptr;
+    PreviewPage* m_previewPage = nullptr;
     EntryBinding* m_entry = nullptr;
-    QComboBox* m_category = nullptr;
-    QComboBox* m_subcategory = nullptr;
-    QPlainTextEdit* m_preview = nullptr;
-    QLineEdit* m_softwareName = nullptr;
     std::unique_ptr<LoadDialog> m_loadDialog;
 
     std::filesystem::path m_startDirectory;
-    // What the load dialog offers, from the last listing that found a backup.
-    std::vector<ListedBackup> m_listedBackups;
     // The lines of "category.dat", read once at start.
     CategoryCatalog m_catalog;
+    // What the load dialog offers, from the last listing that found a backup.
+    std::vector<ListedBackup> m_listedBackups;
 };
 
 } // namespace tarvo::gui

@@ -3,28 +3,38 @@
 #include "ApplicationTitle.h"
 #include "QtText.h"
 
-#include "document/TextFileOutput.h"
 
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
 #include <deque>
+#include <optional>
 
 namespace tarvo::gui {
 
 namespace {
 
-QList<MessageBox::Record>& records()
-{
-    static QList<MessageBox::Record> list;
-    return list;
-}
+struct TestHooks {
+    QList<MessageBox::Record> records;
+    std::deque<MessageBox::Answer> nextAnswers;
+    std::optional<MessageBox::Answer> defaultAnswer;
+    bool recording = false;
 
-std::deque<MessageBox::Answer>& nextAnswers()
+    std::optional<MessageBox::Answer> takeAnswer()
+    {
+        if (nextAnswers.empty())
+            return defaultAnswer;
+        const MessageBox::Answer answer = nextAnswers.front();
+        nextAnswers.pop_front();
+        return answer;
+    }
+};
+
+TestHooks& hooks()
 {
-    static std::deque<MessageBox::Answer> queue;
-    return queue;
+    static TestHooks testHooks;
+    return testHooks;
 }
 
 const QString& okCaption()
@@ -79,7 +89,7 @@ BoxStyle styleFor(MessageBox::Kind kind)
     case MessageBox::Kind::Question:
         return { kind, appTitle, QMessageBox::NoIcon, true };
     case MessageBox::Kind::Confirmation:
-        return { kind, fromCp932(textOutputTexts().confirmTitle), QMessageBox::Question, true };
+        return { kind, QStringLiteral("確認"), QMessageBox::Question, true };
     case MessageBox::Kind::Error:
         break;
     }
@@ -115,12 +125,10 @@ MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& te
 {
     const BoxStyle style = styleFor(kind);
     const QStringList buttons = style.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
-    records().append({ kind, style.title, text, style.icon, buttons });
-    if (!nextAnswers().empty()) {
-        const MessageBox::Answer answer = nextAnswers().front();
-        nextAnswers().pop_front();
-        return answer;
-    }
+    if (hooks().recording)
+        hooks().records.append({ kind, style.title, text, style.icon, buttons });
+    if (const std::optional<MessageBox::Answer> answer = hooks().takeAnswer())
+        return *answer;
     return showBox(style, parent, text);
 }
 
@@ -148,22 +156,33 @@ void MessageBox::error(QWidget* parent, const QString& text)
 
 void MessageBox::setNextAnswer(Answer answer)
 {
-    nextAnswers().push_back(answer);
+    hooks().nextAnswers.push_back(answer);
+}
+
+void MessageBox::setDefaultAnswer(Answer answer)
+{
+    hooks().defaultAnswer = answer;
 }
 
 void MessageBox::clearNextAnswers()
 {
-    nextAnswers().clear();
+    hooks().nextAnswers.clear();
+    hooks().defaultAnswer.reset();
+}
+
+void MessageBox::setRecording(bool recording)
+{
+    hooks().recording = recording;
 }
 
 const QList<MessageBox::Record>& MessageBox::shown()
 {
-    return records();
+    return hooks().records;
 }
 
 void MessageBox::clearShown()
 {
-    records().clear();
+    hooks().records.clear();
 }
 
 } // namespace tarvo::gui

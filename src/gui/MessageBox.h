@@ -34,10 +34,15 @@ public:
     // Shows the text as given; the full-stop rule is the caller's (see HandlerGuard).
     static void error(QWidget* parent, const QString& text);
 
-    // Test hook: each call answers one more box, in order, without showing it.
+    // Test hooks. A queued answer answers one more box, in order, without
+    // showing it; a default answer then answers every further box. Clearing
+    // drops both.
     static void setNextAnswer(Answer answer);
+    static void setDefaultAnswer(Answer answer);
     static void clearNextAnswers();
-    // Every box asked for, shown or answered by the hook, oldest first.
+    // While recording, every box asked for is kept, shown or answered by a hook,
+    // oldest first. Off in the program, so that nothing piles up.
+    static void setRecording(bool recording);
     static const QList<Record>& shown();
     static void clearShown();
 };

@@ -166,7 +166,7 @@ TEST_F(RegTextCli, RefusalWritesThePartialTextAndStatusOne)
     write("calc.bak", joinLines(lines));
     entry.softwareName = "calc";
     const PreviewOutcome expected = runPreviewCommand(entry);
-    ASSERT_EQ(expected.status, PreviewStatus::Refused);
+    ASSERT_EQ(expected.outcome.kind, Outcome::Kind::Refused);
 
     const ToolRun result = run({ "render", "calc.bak" });
     EXPECT_EQ(result.status, 1);

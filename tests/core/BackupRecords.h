@@ -2,7 +2,8 @@
 
 #include "TestSupport.h"
 
-#include "backup/BackupStore.h"
+#include "backup/BackupFolder.h"
+#include "backup/BackupList.h"
 #include "text/Lines.h"
 
 #include <array>

@@ -151,16 +151,14 @@ Lines commonBackupOfRequiredFieldsOnly(std::string_view handlingUtf8)
     return concatenated(lines, sjLines({"#", "#", "#0", "#0", "#0", "@特になし"}));
 }
 
-Lines sharewareBackupOfFilledFields(std::string_view feeText, bool throughProductNumber)
+Lines sharewareBackupOfFilledFields(std::string_view feeText)
 {
     Lines lines{"#" + std::string(feeText)};
-    lines = concatenated(lines, sjLines({
+    return concatenated(lines, sjLines({
         "@30日間試用可", "@", "@登録後は制限なし",
         "#さくら銀行 本店 普通 1234567", "#00100-1-23456 山川",
+        "#SR012345", "#SW0042", "#現金書留",
     }));
-    if (throughProductNumber)
-        lines = concatenated(lines, sjLines({"#SR012345", "#SW0042", "#現金書留"}));
-    return lines;
 }
 // clang-format on
 

@@ -29,8 +29,8 @@ Lines sharewareSectionOfFilledFields(std::string_view feeText, bool throughProdu
 // The 18 backup lines that requiredFieldsOnly() gives.
 Lines commonBackupOfRequiredFieldsOnly(std::string_view handlingUtf8 = "フリーウェア");
 
-// Backup rows 20 to 26 (or 20 to 23) for the shareware fields of withSharewareFields().
-Lines sharewareBackupOfFilledFields(std::string_view feeText, bool throughProductNumber = true);
+// Backup rows 20 to 26 for the shareware fields of withSharewareFields().
+Lines sharewareBackupOfFilledFields(std::string_view feeText);
 
 // The lines between a section header and the next header: its value lines and the
 // closing empty line.

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "catalog/CategoryCatalog.h"
+#include "format/CatalogFile.h"
 #include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ using Lines = std::vector<std::string>;
 
 TEST(CategoryCatalog, TopLevelNamesAndCascadeOfTwoGroups)
 {
-    const auto catalog = CategoryCatalog::fromText("#A\r\nx\r\ny\r\n#B\r\nz\r\n");
+    const auto catalog = readCatalog("#A\r\nx\r\ny\r\n#B\r\nz\r\n");
     EXPECT_EQ(catalog.topLevelNames(), (Lines { "A", "B" }));
     EXPECT_EQ(catalog.subcategoriesFor("A"), (Lines { "x", "y" }));
     EXPECT_EQ(catalog.subcategoriesFor("B"), (Lines { "z" }));
@@ -32,7 +32,7 @@ class CategoryCascade : public testing::TestWithParam<CascadeCase> { };
 TEST_P(CategoryCascade, ListsTheEntriesOfTheFirstMatchingGroup)
 {
     const auto& c = GetParam();
-    EXPECT_EQ(CategoryCatalog::fromText(c.catalogue).subcategoriesFor(c.category), c.expected);
+    EXPECT_EQ(readCatalog(c.catalogue).subcategoriesFor(c.category), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, CategoryCascade,
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, CategoryCascade,
 
 TEST(CategoryCatalog, TypingANameLetterByLetterFillsOnlyAtTheWholeName)
 {
-    const auto catalog = CategoryCatalog::fromText(sj("#ゲーム\r\nパズル\r\n#ゲー\r\n"));
+    const auto catalog = readCatalog(sj("#ゲーム\r\nパズル\r\n#ゲー\r\n"));
     const std::string name = sj("ゲーム");
     for (size_t length = 0; length < name.size(); ++length)
         EXPECT_TRUE(catalog.subcategoriesFor(name.substr(0, length)).empty()) << length;
@@ -62,13 +62,13 @@ TEST(CategoryCatalog, TypingANameLetterByLetterFillsOnlyAtTheWholeName)
 
 TEST(CategoryCatalog, TopLevelNamesKeepDuplicatesHashAloneAndBlanks)
 {
-    const auto catalog = CategoryCatalog::fromText("x\r\n#A\r\n#\r\n#A\r\n#B \r\n");
+    const auto catalog = readCatalog("x\r\n#A\r\n#\r\n#A\r\n#B \r\n");
     EXPECT_EQ(catalog.topLevelNames(), (Lines { "A", "", "A", "B " }));
 }
 
 TEST(CategoryCatalog, EmptyTextHasNoLinesAndNoNames)
 {
-    const auto catalog = CategoryCatalog::fromText("");
+    const auto catalog = readCatalog("");
     EXPECT_TRUE(catalog.lines().empty());
     EXPECT_TRUE(catalog.topLevelNames().empty());
     EXPECT_TRUE(catalog.subcategoriesFor("").empty());
@@ -79,10 +79,10 @@ TEST(CategoryCatalog, LoadReadsTheFileRelativeToTheCurrentDirectory)
     test::TemporaryFolder folder;
     test::CurrentDirectory cwd(folder.path());
     test::writeBytes(folder / "category.dat", "#A\r\nx\r\n");
-    EXPECT_EQ(CategoryCatalog::load(kCategoryFileName).lines(), (Lines { "#A", "x" }));
+    EXPECT_EQ(loadCatalog(kCategoryFileName).lines(), (Lines { "#A", "x" }));
 
     test::writeBytes(folder / "category.dat", "");
-    EXPECT_TRUE(CategoryCatalog::load(kCategoryFileName).topLevelNames().empty());
+    EXPECT_TRUE(loadCatalog(kCategoryFileName).topLevelNames().empty());
 }
 
 TEST(CategoryCatalog, MissingFileRaisesTheOpenErrorWithTheBareName)
@@ -90,7 +90,7 @@ TEST(CategoryCatalog, MissingFileRaisesTheOpenErrorWithTheBareName)
     test::TemporaryFolder folder;
     test::CurrentDirectory cwd(folder.path());
     try {
-        CategoryCatalog::load(kCategoryFileName);
+        loadCatalog(kCategoryFileName);
         FAIL() << "no error";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.message(), "ファイル category.dat は開けません");

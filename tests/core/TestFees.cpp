@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
-#include "fees/FeeQuote.h"
+#include "fees/FeeCalculation.h"
+#include "fees/FeeFilter.h"
+#include "fees/FeeStatements.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -50,44 +52,40 @@ TEST(FeeStatements, SixLinesEachWithFullWidthLabelsAndTwentySixHyphens)
     EXPECT_EQ(userStatement(quote)[2].substr(0, 2), "\x81\x40");
 }
 
-struct OutcomeCase {
+struct CalculationCase {
     const char* name;
     std::string text;
-    FeeOutcome::Kind kind;
-    std::string message;
-    int price;
+    Outcome outcome;
+    int price; // 0 for no quote
 };
 
-class FeeText : public testing::TestWithParam<OutcomeCase> { };
+class FeeText : public testing::TestWithParam<CalculationCase> { };
 
-TEST_P(FeeText, GivesItsOutcome)
+TEST_P(FeeText, GivesItsQuoteOrItsOutcome)
 {
     const auto& c = GetParam();
-    const FeeOutcome outcome = evaluateFeeText(c.text);
-    EXPECT_EQ(outcome.kind, c.kind);
-    EXPECT_EQ(outcome.message, c.message);
-    EXPECT_EQ(outcome.quote.has_value(), c.kind == FeeOutcome::Kind::Quote);
-    EXPECT_EQ(outcome.quote ? outcome.quote->price : 0, c.price);
+    const FeeCalculation calculation = calculateFees(c.text);
+    EXPECT_EQ(calculation.outcome, c.outcome);
+    EXPECT_EQ(calculation.quote ? calculation.quote->price : 0, c.price);
 }
 
-const std::string kRange = sj("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。");
+const Outcome kRange = Outcome::refused("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。");
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, FeeText,
-    testing::Values(OutcomeCase { "Lowest", "500", FeeOutcome::Kind::Quote, "", 500 },
-        OutcomeCase { "Highest", "15000", FeeOutcome::Kind::Quote, "", 15000 },
-        OutcomeCase { "LeadingZero", "0500", FeeOutcome::Kind::Quote, "", 500 },
-        OutcomeCase { "BelowRange", "499", FeeOutcome::Kind::OutOfRange, kRange, 0 },
-        OutcomeCase { "AboveRange", "15001", FeeOutcome::Kind::OutOfRange, kRange, 0 },
-        OutcomeCase { "Negative", "-500", FeeOutcome::Kind::OutOfRange, kRange, 0 },
-        OutcomeCase { "Empty", "", FeeOutcome::Kind::Empty, sj("「シェアウェア料金」が記入されていません！"), 0 },
-        OutcomeCase {
-            "ElevenDigits", "12345678901", FeeOutcome::Kind::NotANumber, sj("'12345678901' は整数ではありません"), 0 },
-        OutcomeCase { "Blank", " 500", FeeOutcome::Kind::NotANumber, sj("' 500' は整数ではありません"), 0 }),
+    testing::Values(CalculationCase { "Lowest", "500", Outcome::success(), 500 },
+        CalculationCase { "Highest", "15000", Outcome::success(), 15000 },
+        CalculationCase { "LeadingZero", "0500", Outcome::success(), 500 },
+        CalculationCase { "BelowRange", "499", kRange, 0 }, CalculationCase { "AboveRange", "15001", kRange, 0 },
+        CalculationCase { "Negative", "-500", kRange, 0 },
+        CalculationCase { "Empty", "", Outcome::refused("「シェアウェア料金」が記入されていません！"), 0 },
+        CalculationCase {
+            "ElevenDigits", "12345678901", { Outcome::Kind::Failed, "'12345678901' は整数ではありません" }, 0 },
+        CalculationCase { "Blank", " 500", { Outcome::Kind::Failed, "' 500' は整数ではありません" }, 0 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FeeStatements, LeadingZerosAreNotShown)
 {
-    EXPECT_EQ(userStatement(*evaluateFeeText("0500").quote)[1], sj("本体価格：500円"));
+    EXPECT_EQ(userStatement(*calculateFees("0500").quote)[1], sj("本体価格：500円"));
 }
 
 struct FilterCase {
@@ -118,11 +116,6 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, FeeFilter,
                           "2"),
             1, "" }),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FeeFilter, MessageIsTheDigitsOnlyText)
-{
-    EXPECT_EQ(feeFilterMessage(), sj("記入欄には半角の数字しか使うことはできません！"));
-}
 
 } // namespace
 } // namespace tarvo

@@ -51,7 +51,7 @@ TEST_P(PreviewBackupRows, WritesTheFieldAsItsRowSays)
     const auto at = expected.begin() + static_cast<std::ptrdiff_t>(rowIndex(c.firstRow));
     const auto replaced = std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(rows.size()), expected.end() - at);
     expected.insert(expected.erase(at, at + replaced), rows.begin(), rows.end());
-    EXPECT_EQ(outcome.status, PreviewStatus::Success) << outcome.message;
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Success) << outcome.outcome.message;
     EXPECT_EQ(outcome.backupLines(), expected);
 }
 

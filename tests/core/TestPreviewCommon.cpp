@@ -17,14 +17,15 @@ TEST(PreviewCommon, MinimalFreewareEntryGivesTheFortySevenLineDocument)
     const PreviewOutcome outcome = runPreviewCommand(entry);
 
     const Lines expected = test::commonSectionOfRequiredFieldsOnly();
-    EXPECT_EQ(outcome.status, PreviewStatus::Success);
-    EXPECT_EQ(outcome.message, sj("バックアップを取ると同時にプレビューの作成に成功しました！"));
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
+    EXPECT_EQ(outcome.outcome, Outcome::success("バックアップを取ると同時にプレビューの作成に成功しました！"));
     EXPECT_TRUE(outcome.previewRebuilt);
-    EXPECT_TRUE(outcome.writeBackup);
+    EXPECT_FALSE(outcome.backupText.empty());
     ASSERT_EQ(expected.size(), 47u);
     EXPECT_EQ(outcome.previewLines(), expected);
     EXPECT_EQ(outcome.previewText, joinLines(expected));
-    EXPECT_EQ(entry.notes.text(), sj("特になし"));
+    ASSERT_TRUE(outcome.filledNotes);
+    EXPECT_EQ(outcome.filledNotes->text(), sj("特になし"));
 }
 
 // One change to the minimal entry, and the sections it must rewrite; every other
@@ -47,7 +48,7 @@ TEST_P(PreviewCommonSections, WritesTheRowsOfTheChangedFields)
     Lines expected = test::commonSectionOfRequiredFieldsOnly();
     for (const auto& [header, lines] : c.sections)
         expected = test::withSection(expected, sj(header), sjLines(lines));
-    EXPECT_EQ(outcome.status, PreviewStatus::Success) << outcome.message;
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Success) << outcome.outcome.message;
     EXPECT_EQ(outcome.previewText, joinLines(expected));
 }
 
@@ -196,26 +197,23 @@ INSTANTIATE_TEST_SUITE_P(Changes, PreviewCommonSections,
             { { kHandling, { "フリーウェア（転載自由）", "" } } } }),
     [](const testing::TestParamInfo<SectionCase>& info) { return std::string(info.param.name); });
 
-TEST(PreviewCommon, TheNotesReplacementStaysInTheEntry)
+// The filled-in Notes come back for the entry to keep; run again on them, the
+// command finds nothing more to fill in and gives the same text and backup.
+TEST(PreviewCommon, RunningAgainOnTheFilledNotesGivesTheSameTextAndBackup)
 {
     RegistrationEntry entry = test::requiredFieldsOnly();
     entry.notes = sj("\r\n連絡です");
-    runPreviewCommand(entry);
-    EXPECT_EQ(entry.notes.text(), sj("特になし\r\n連絡です"));
-}
-
-TEST(PreviewCommon, RunningTwiceGivesTheSameTextBackupAndNotes)
-{
-    RegistrationEntry entry = test::requiredFieldsOnly();
-    entry.notes = "\r\nabc";
     entry.description = "d\r\n";
     const PreviewOutcome first = runPreviewCommand(entry);
-    const std::string notesAfterFirst = entry.notes.text();
+    ASSERT_TRUE(first.filledNotes);
+    EXPECT_EQ(first.filledNotes->text(), sj("特になし\r\n連絡です"));
+    EXPECT_EQ(entry.notes.text(), sj("\r\n連絡です"));
+
+    entry.notes = *first.filledNotes;
     const PreviewOutcome second = runPreviewCommand(entry);
+    EXPECT_FALSE(second.filledNotes);
     EXPECT_EQ(second.previewText, first.previewText);
     EXPECT_EQ(second.backupText, first.backupText);
-    EXPECT_EQ(entry.notes.text(), notesAfterFirst);
-    EXPECT_EQ(entry.notes.text(), sj("特になし\r\nabc"));
 }
 
 struct MissingCase {
@@ -230,15 +228,14 @@ TEST_P(PreviewCommonMissingRequired, RefusesAndChangesNothing)
     RegistrationEntry entry = test::requiredFieldsOnly();
     GetParam().change(entry);
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    EXPECT_EQ(outcome.status, PreviewStatus::Refused);
-    EXPECT_EQ(outcome.message,
-        sj("どこか記入もれがあります。★マークの欄は必須ですので記入して下さい。"
-           "また、「ファイルの所在を「その他」を選んだ場合は空欄に記入して下さい。"));
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Refused);
+    EXPECT_EQ(outcome.outcome.message,
+        "どこか記入もれがあります。★マークの欄は必須ですので記入して下さい。"
+        "また、「ファイルの所在を「その他」を選んだ場合は空欄に記入して下さい。");
     EXPECT_FALSE(outcome.previewRebuilt);
-    EXPECT_FALSE(outcome.writeBackup);
     EXPECT_EQ(outcome.previewText, "");
     EXPECT_EQ(outcome.backupText, "");
-    EXPECT_EQ(entry.notes.text(), "");
+    EXPECT_FALSE(outcome.filledNotes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, PreviewCommonMissingRequired,
@@ -262,13 +259,12 @@ TEST(PreviewCommon, UnsetHandlingKindFailsTheConversionAndChangesNothing)
     entry.handlingKind = HandlingKind();
     entry.changeHandling(sj("シェアウェア "));
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    EXPECT_EQ(outcome.status, PreviewStatus::Error);
-    EXPECT_EQ(outcome.message, sj("'' は整数ではありません"));
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Failed);
+    EXPECT_EQ(outcome.outcome.message, std::string("'' は整数ではありません"));
     EXPECT_FALSE(outcome.previewRebuilt);
-    EXPECT_FALSE(outcome.writeBackup);
     EXPECT_EQ(outcome.previewText, "");
     EXPECT_EQ(outcome.backupText, "");
-    EXPECT_EQ(entry.notes.text(), "");
+    EXPECT_FALSE(outcome.filledNotes);
 }
 
 TEST(PreviewCommon, TrailingBlankAfterAnEarlierMatchFollowsThatMatch)
@@ -277,8 +273,8 @@ TEST(PreviewCommon, TrailingBlankAfterAnEarlierMatchFollowsThatMatch)
     entry.changeHandling(sj("シェアウェア"));
     entry.changeHandling(sj("シェアウェア "));
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    EXPECT_EQ(outcome.status, PreviewStatus::Refused);
-    EXPECT_EQ(outcome.message, sj("「シェアウェア料金」の部分が記入されていません！"));
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Refused);
+    EXPECT_EQ(outcome.outcome.message, std::string("「シェアウェア料金」の部分が記入されていません！"));
     EXPECT_EQ(test::sectionAfter(outcome.previewLines(), sj(kHandling)), sjLines({ "シェアウェア ", "" }));
 }
 

@@ -23,7 +23,7 @@ struct OutcomeCase {
     const char* handling;
     std::string fee;
     bool productNumber;
-    PreviewStatus status;
+    Outcome::Kind kind;
     std::string message; // UTF-8
     Written written;
 };
@@ -41,18 +41,18 @@ TEST_P(PreviewOutcomes, EndsWithItsMessageAndExactlyItsPartialText)
 
     Lines text = test::commonSectionOfRequiredFieldsOnly(c.handling);
     Lines backup = test::commonBackupOfRequiredFieldsOnly(c.handling);
-    if (c.written != Written::CommonSection) {
-        const bool everything = c.written == Written::Everything;
-        text = test::concatenated(text, test::sharewareSectionOfFilledFields(c.fee, everything));
-        backup = test::concatenated(backup, test::sharewareBackupOfFilledFields(c.fee, everything));
-    }
-    EXPECT_EQ(outcome.status, c.status);
-    EXPECT_EQ(outcome.message, sj(c.message));
+    if (c.written != Written::CommonSection)
+        text = test::concatenated(
+            text, test::sharewareSectionOfFilledFields(c.fee, c.written == Written::Everything));
+    if (c.written == Written::Everything)
+        backup = test::concatenated(backup, test::sharewareBackupOfFilledFields(c.fee));
+    EXPECT_EQ(outcome.outcome, (Outcome { c.kind, c.message }));
     EXPECT_TRUE(outcome.previewRebuilt);
-    EXPECT_EQ(outcome.writeBackup, c.status == PreviewStatus::Success);
     EXPECT_EQ(outcome.previewText, joinLines(text));
-    EXPECT_EQ(outcome.backupText, joinLines(backup));
-    EXPECT_EQ(entry.notes.text(), sj("特になし"));
+    // Only a success has a backup to write.
+    EXPECT_EQ(outcome.backupText, c.kind == Outcome::Kind::Success ? joinLines(backup) : "");
+    ASSERT_TRUE(outcome.filledNotes);
+    EXPECT_EQ(outcome.filledNotes->text(), sj("特になし"));
 }
 
 const char* const kFreeware = "フリーウェア";
@@ -62,36 +62,36 @@ const char* const kSample = "サンプル版（正式使用は製品版を購入
 
 OutcomeCase refusedRange(const char* name, const char* handling, std::string fee)
 {
-    return { name, handling, std::move(fee), true, PreviewStatus::Refused, kFeeOutOfRange, Written::CommonSection };
+    return { name, handling, std::move(fee), true, Outcome::Kind::Refused, kFeeOutOfRange, Written::CommonSection };
 }
 
 OutcomeCase notAnInteger(const char* name, const char* handling, std::string fee)
 {
     std::string message = "'" + fee + "' は整数ではありません";
-    return { name, handling, std::move(fee), true, PreviewStatus::Error, std::move(message), Written::CommonSection };
+    return { name, handling, std::move(fee), true, Outcome::Kind::Failed, std::move(message), Written::CommonSection };
 }
 
 OutcomeCase accepted(const char* name, const char* handling, std::string fee)
 {
-    return { name, handling, std::move(fee), true, PreviewStatus::Success, kSuccess, Written::Everything };
+    return { name, handling, std::move(fee), true, Outcome::Kind::Success, kSuccess, Written::Everything };
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, PreviewOutcomes,
     testing::Values(
         // Nothing on the shareware page is read for class 0, not even a fee that
         // would fail the conversion.
-        OutcomeCase { "FreewareWithSharewareFieldsFilled", kFreeware, "1000", true, PreviewStatus::Success, kSuccess,
+        OutcomeCase { "FreewareWithSharewareFieldsFilled", kFreeware, "1000", true, Outcome::Kind::Success, kSuccess,
             Written::CommonSection },
-        OutcomeCase { "FreewareWithUnconvertibleFee", kFreeware, "12345678901", false, PreviewStatus::Success, kSuccess,
+        OutcomeCase { "FreewareWithUnconvertibleFee", kFreeware, "12345678901", false, Outcome::Kind::Success, kSuccess,
             Written::CommonSection },
-        OutcomeCase { "GplWithFee", "General Public Licence(GPL：無料)", "1000", true, PreviewStatus::Success, kSuccess,
-            Written::CommonSection },
-        OutcomeCase {
-            "OptionalWithoutFee", kOther, "", true, PreviewStatus::Success, kSuccess, Written::CommonSection },
-        OutcomeCase { "OptionalWithoutFeeOrProductNumber", kSample, "", false, PreviewStatus::Success, kSuccess,
+        OutcomeCase { "GplWithFee", "General Public Licence(GPL：無料)", "1000", true, Outcome::Kind::Success, kSuccess,
             Written::CommonSection },
         OutcomeCase {
-            "RequiredWithoutFee", kShareware, "", true, PreviewStatus::Refused, kMissingFee, Written::CommonSection },
+            "OptionalWithoutFee", kOther, "", true, Outcome::Kind::Success, kSuccess, Written::CommonSection },
+        OutcomeCase { "OptionalWithoutFeeOrProductNumber", kSample, "", false, Outcome::Kind::Success, kSuccess,
+            Written::CommonSection },
+        OutcomeCase {
+            "RequiredWithoutFee", kShareware, "", true, Outcome::Kind::Refused, kMissingFee, Written::CommonSection },
         refusedRange("Fee499", kShareware, "499"), accepted("Fee500", kShareware, "500"),
         accepted("Fee15000", kShareware, "15000"), refusedRange("Fee15001", kShareware, "15001"),
         accepted("Fee0500KeepsItsDigits", kShareware, "0500"),
@@ -100,12 +100,12 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, PreviewOutcomes,
         notAnInteger("Fee2147483648", kShareware, "2147483648"),
         notAnInteger("FeeOfElevenDigits", kShareware, "12345678901"), accepted("OptionalFee1000", kOther, "1000"),
         refusedRange("OptionalFee499", kOther, "499"), notAnInteger("OptionalFee2147483648", kSample, "2147483648"),
-        OutcomeCase { "RequiredWithoutProductNumber", kShareware, "1000", false, PreviewStatus::Refused,
+        OutcomeCase { "RequiredWithoutProductNumber", kShareware, "1000", false, Outcome::Kind::Refused,
             kMissingProductNumber, Written::ThroughPostal },
-        OutcomeCase { "OptionalWithoutProductNumber", kOther, "1000", false, PreviewStatus::Refused,
+        OutcomeCase { "OptionalWithoutProductNumber", kOther, "1000", false, Outcome::Kind::Refused,
             kMissingProductNumber, Written::ThroughPostal },
         // The range is checked before the product number.
-        OutcomeCase { "OutOfRangeAndWithoutProductNumber", kShareware, "100", false, PreviewStatus::Refused,
+        OutcomeCase { "OutOfRangeAndWithoutProductNumber", kShareware, "100", false, Outcome::Kind::Refused,
             kFeeOutOfRange, Written::CommonSection }),
     [](const testing::TestParamInfo<OutcomeCase>& info) { return std::string(info.param.name); });
 
@@ -137,7 +137,7 @@ TEST(PreviewShareware, EmptyOptionalFieldsLeaveOutTheirRowsButNotTheirHeaders)
         "[その他の送金方法(現金書留など)]", "",
     });
     // clang-format on
-    EXPECT_EQ(outcome.status, PreviewStatus::Success);
+    EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
     EXPECT_EQ(outcome.previewText,
         joinLines(test::concatenated(test::commonSectionOfRequiredFieldsOnly(kShareware), shareware)));
     EXPECT_EQ(outcome.backupText,
@@ -161,10 +161,9 @@ TEST(PreviewShareware, RunningTwiceGivesTheSameDocument)
     RegistrationEntry entry = test::withSharewareFields(kShareware);
     const PreviewOutcome first = runPreviewCommand(entry);
     const PreviewOutcome second = runPreviewCommand(entry);
-    EXPECT_EQ(first.status, PreviewStatus::Success);
+    EXPECT_EQ(first.outcome.kind, Outcome::Kind::Success);
     EXPECT_EQ(second.previewText, first.previewText);
     EXPECT_EQ(second.backupText, first.backupText);
-    EXPECT_EQ(entry.notes.text(), sj("特になし"));
 }
 
 } // namespace

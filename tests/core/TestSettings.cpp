@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "format/SettingsFile.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "files/FileIo.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "catalog/CategoryCatalog.h"
+#include "format/CatalogFile.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(ShippedData, CatalogueIsCp932WithCrLfAndWellFormedGroups)
     expectCrLfLines(bytes);
     EXPECT_EQ(utf8FromCp932(bytes).find("\xEF\xBF\xBD"), std::string::npos);
 
-    const auto catalog = CategoryCatalog::fromText(bytes);
+    const auto catalog = readCatalog(bytes);
     ASSERT_FALSE(catalog.lines().empty());
     EXPECT_EQ(catalog.lines().front().front(), '#');
     const auto names = catalog.topLevelNames();

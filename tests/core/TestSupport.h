@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -53,3 +55,13 @@ std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace tarvo::test
+
+namespace tarvo {
+
+inline void PrintTo(const Outcome& outcome, std::ostream* out)
+{
+    static const char* const kinds[] = { "success", "refused", "failed" };
+    *out << kinds[static_cast<int>(outcome.kind)] << " \"" << outcome.message << "\"";
+}
+
+} // namespace tarvo

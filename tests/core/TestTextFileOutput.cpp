@@ -42,8 +42,8 @@ TEST_F(TextFileOutputTest, NothingToSaveWithoutTextOrName)
     };
     const std::vector<Case> cases { { "", sj("ソフト") }, { "text\r\n", "" }, { "", "" } };
     for (const Case& c : cases) {
-        const std::string message = saveTextFile(c.memo, c.name, confirmation.function());
-        EXPECT_EQ(message, sj("「ソフト名称」が記入されていないか、プレビューがありません。"));
+        EXPECT_EQ(saveTextFile(c.memo, c.name, confirmation.function()),
+            Outcome::refused("「ソフト名称」が記入されていないか、プレビューがありません。"));
     }
     EXPECT_TRUE(confirmation.questions.empty());
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
@@ -57,7 +57,7 @@ TEST_F(TextFileOutputTest, NewFileHoldsTheMemoBytesUnchanged)
     };
     for (const std::string& memo : memos) {
         std::filesystem::remove(folder / "x.txt");
-        EXPECT_EQ(saveTextFile(memo, "x", confirmation.function()), sj("テキスト文書の作成に成功しました！"));
+        EXPECT_EQ(saveTextFile(memo, "x", confirmation.function()), Outcome::success("テキスト文書の作成に成功しました！"));
         EXPECT_EQ(test::readBytes(folder / "x.txt"), memo);
     }
     EXPECT_TRUE(confirmation.questions.empty());
@@ -67,9 +67,8 @@ TEST_F(TextFileOutputTest, JapaneseNameWithBackslashTrailByteIsAPlainName)
 {
     // ソ and 表 end in byte 0x5C in CP932.
     const std::string name = sj("ソフト表");
-    EXPECT_EQ(saveTextFile("a\r\n", name, confirmation.function()), sj("テキスト文書の作成に成功しました！"));
+    EXPECT_EQ(saveTextFile("a\r\n", name, confirmation.function()), Outcome::success("テキスト文書の作成に成功しました！"));
     EXPECT_EQ(test::readBytes(folder / "ソフト表.txt"), "a\r\n");
-    EXPECT_TRUE(textFileExists(name));
 }
 
 TEST_F(TextFileOutputTest, ExistingFileIsReplacedOnlyAfterYes)
@@ -77,27 +76,26 @@ TEST_F(TextFileOutputTest, ExistingFileIsReplacedOnlyAfterYes)
     test::writeBytes(folder / "tool.txt", "old\r\n");
 
     confirmation.answer = false;
-    EXPECT_EQ(saveTextFile("new\r\n", sj("tool"), confirmation.function()), sj("処理は中断されました！"));
+    EXPECT_EQ(saveTextFile("new\r\n", sj("tool"), confirmation.function()), Outcome::refused("処理は中断されました！"));
     EXPECT_EQ(test::readBytes(folder / "tool.txt"), "old\r\n");
 
     confirmation.answer = true;
-    EXPECT_EQ(saveTextFile("new\r\n", sj("tool"), confirmation.function()), sj("テキスト文書を上書きしました！"));
+    EXPECT_EQ(
+        saveTextFile("new\r\n", sj("tool"), confirmation.function()), Outcome::success("テキスト文書を上書きしました！"));
     EXPECT_EQ(test::readBytes(folder / "tool.txt"), "new\r\n");
 
-    const std::string question = sj("「tool」は存在します。上書きしますか？");
+    const std::string question = "「tool」は存在します。上書きしますか？";
     EXPECT_EQ(confirmation.questions, (std::vector<std::string> { question, question }));
 }
 
 TEST_F(TextFileOutputTest, QuestionShowsTheJapaneseNameWithoutExtension)
 {
-    EXPECT_EQ(overwriteQuestion(sj("表ソフト")), sj("「表ソフト」は存在します。上書きしますか？"));
-    EXPECT_EQ(textOutputTexts().confirmTitle, sj("確認"));
+    EXPECT_EQ(overwriteQuestion(sj("表ソフト")), "「表ソフト」は存在します。上書きしますか？");
 }
 
 TEST_F(TextFileOutputTest, FolderOfTheSameNameIsNoFileAndCannotBeReplaced)
 {
     std::filesystem::create_directory(folder / "dir.txt");
-    EXPECT_FALSE(textFileExists("dir"));
     EXPECT_EQ(test::failureOf([&] { saveTextFile("t", "dir", confirmation.function()); }),
         "ファイル dir.txt を作成できません");
     EXPECT_TRUE(confirmation.questions.empty());
@@ -110,7 +108,6 @@ TEST_F(TextFileOutputTest, NamesWithPathSeparatorsAreRefusedBeforeAnyQuestion)
     test::writeBytes(folder / "sub" / "a.txt", "keep");
     for (const std::string& name :
         std::vector<std::string> { "sub/a", "sub\\a", "../a", "/tmp/a", std::string("a\0b", 3) }) {
-        EXPECT_FALSE(textFileExists(name)) << name;
         EXPECT_EQ(test::failureOf([&] { saveTextFile("t", name, confirmation.function()); }),
             "ファイル " + name + ".txt を作成できません")
             << name;

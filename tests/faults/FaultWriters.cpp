@@ -1,6 +1,7 @@
 #include "FaultWriters.h"
 
-#include "backup/BackupStore.h"
+#include "backup/BackupFolder.h"
+#include "backup/BackupList.h"
 #include "document/TextFileOutput.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"

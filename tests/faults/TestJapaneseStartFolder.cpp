@@ -9,8 +9,9 @@
 
 #include "TestSupport.h"
 
-#include "backup/BackupStore.h"
-#include "catalog/CategoryCatalog.h"
+#include "backup/BackupFolder.h"
+#include "backup/BackupList.h"
+#include "format/CatalogFile.h"
 #include "document/PreviewCommand.h"
 #include "document/TextFileOutput.h"
 #include "settings/Settings.h"
@@ -75,7 +76,7 @@ TEST_P(StartFolderName, BackupIsWrittenListedAndRestored)
     const std::string name = sj(" 同期 ツール 表 ");
     RegistrationEntry written = sharewareEntry(name);
     const PreviewOutcome first = runPreviewCommand(written);
-    ASSERT_TRUE(first.writeBackup);
+    ASSERT_FALSE(first.backupText.empty());
     writeBackup(startDirectory, name, first.backupText);
 
     EXPECT_EQ(test::readBytes(start / "data" / " 同期 ツール 表 .bak"), first.backupText);
@@ -109,12 +110,12 @@ TEST_P(StartFolderName, SettingsCatalogueAndTextFileRoundTrip)
     EXPECT_EQ(test::readBytes(start / "setting.dat"), sj("# 山川 一郎 \r\n"));
 
     test::writeBytes(start / "category.dat", sj("#ビジネス\r\n表計算\r\n"));
-    EXPECT_EQ(CategoryCatalog::load(kCategoryFileName).subcategoriesFor(sj("ビジネス")),
+    EXPECT_EQ(loadCatalog(kCategoryFileName).subcategoriesFor(sj("ビジネス")),
         std::vector<std::string> { sj("表計算") });
 
     const std::string text = sj("登録文書\r\n");
     EXPECT_EQ(saveTextFile(text, sj(" 同期 ツール 表 "), [](const std::string&) { return false; }),
-        textOutputTexts().created);
+        Outcome::success("テキスト文書の作成に成功しました！"));
     EXPECT_EQ(test::readBytes(start / " 同期 ツール 表 .txt"), text);
 }
 

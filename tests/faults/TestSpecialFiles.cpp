@@ -6,8 +6,9 @@
 #include "FaultSupport.h"
 #include "FaultWriters.h"
 
-#include "backup/BackupStore.h"
-#include "catalog/CategoryCatalog.h"
+#include "backup/BackupFolder.h"
+#include "backup/BackupList.h"
+#include "format/CatalogFile.h"
 #include "settings/Settings.h"
 #include "files/FileIo.h"
 
@@ -84,7 +85,7 @@ TEST_P(SpecialFileRead, IsRefusedAtOnceLikeAFolder)
             if (got != wanted)
                 report += what + ": " + got + "\n";
         };
-        expect("catalogue", test::failureOf([] { CategoryCatalog::load(kCategoryFileName); }),
+        expect("catalogue", test::failureOf([] { loadCatalog(kCategoryFileName); }),
             "ファイル category.dat は開けません");
         expect("backup", test::failureOf([] {
             RegistrationEntry entry;

@@ -6,7 +6,8 @@
 
 #include "FuzzCheck.h"
 
-#include "backup/BackupStore.h"
+#include "backup/BackupFolder.h"
+#include "backup/BackupList.h"
 #include "document/PreviewCommand.h"
 #include "entry/EntryLists.h"
 #include "text/Lines.h"

@@ -199,8 +199,7 @@ void answerEveryBox()
 
 void answerEveryBoxAfterQueued()
 {
-    for (int i = 0; i < 50; ++i)
-        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
 }
 
 // QTest::keyClicks() takes Latin-1 only; Japanese arrives as key events that
@@ -343,14 +342,16 @@ private:
     static constexpr int kStrayDialogBoundSeconds = 30;
 };
 
-void installStrayDialogGuard()
+// Every window test looks at the boxes that came up, so all of them record.
+void prepareForWindowTests()
 {
     QCoreApplication::instance()->installEventFilter(new StrayDialogGuard(QCoreApplication::instance()));
+    MessageBox::setRecording(true);
 }
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installStrayDialogGuard)
+Q_COREAPP_STARTUP_FUNCTION(prepareForWindowTests)
 
 std::shared_ptr<const BoxOutcome> whenMessageBoxShows(
     const std::function<void(QMessageBox*)>& inspect, const BoxBounds& bounds)

@@ -1,7 +1,8 @@
-#include "AboutPanel.h"
+#include "pages/AboutPanel.h"
 #include "QtText.h"
 
-#include "guidance/Guidance.h"
+#include "guidance/AboutTexts.h"
+#include "guidance/WebLinks.h"
 
 #include <QImage>
 #include <QLabel>
@@ -118,7 +119,7 @@ private slots:
         };
         for (int i = 0; i < drawn.size(); ++i) {
             const Row& row = rows[i];
-            QCOMPARE(drawn[i].text, tarvo::gui::fromCp932(row.text));
+            QCOMPARE(drawn[i].text, QString::fromStdString(row.text));
             QCOMPARE(drawn[i].frontAt, row.front);
             QCOMPARE(drawn[i].front, row.frontColour);
             QCOMPARE(drawn[i].shadow, row.shadowColour);
@@ -141,7 +142,7 @@ private slots:
         QCOMPARE(panel.size(), QSize(417, 169));
         auto* link = panel.findChild<QLabel*>(QStringLiteral("Label73"));
         QVERIFY(link);
-        QCOMPARE(link->text(), tarvo::gui::fromCp932(tarvo::homePageCaption()));
+        QCOMPARE(link->text(), QString::fromStdString(tarvo::homePageCaption()));
         QVERIFY(!link->text().contains(QStringLiteral("://")));
         QCOMPARE(link->pos(), QPoint(128, 94));
         QVERIFY(link->font().bold());

@@ -3,7 +3,7 @@
 #include "EntryBinding.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
-#include "RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "WidgetLookup.h"
 
 #include "entry/RegistrationEntry.h"

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "AboutPanel.h"
-#include "ClickableLabel.h"
+#include "pages/AboutPanel.h"
+#include "widgets/ClickableLabel.h"
 #include "UrlOpener.h"
 
 #include "guidance/LinkSettings.h"

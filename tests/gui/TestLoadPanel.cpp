@@ -2,7 +2,7 @@
 
 #include "EntryBinding.h"
 #include "LoadDialog.h"
-#include "RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

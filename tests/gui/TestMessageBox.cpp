@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "QtText.h"
 
+#include "Outcome.h"
 #include "errors/RuntimeError.h"
 
 #include <QApplication>
@@ -252,6 +253,38 @@ private slots:
         QCOMPARE(MessageBox::shown().front().kind, Kind::Error);
         QFETCH(QString, boxText);
         QCOMPARE(MessageBox::shown().front().text, boxText);
+    }
+
+    void outcomeGetsItsBox_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<int>("boxKind");
+        const QString success = QStringLiteral("テキスト文書の作成に成功しました！");
+        const QString refused = QStringLiteral("処理は中断されました！");
+        QTest::newRow("success says its message") << int(tarvo::Outcome::Kind::Success) << success
+                                                  << QStringList { success } << int(Kind::Message);
+        QTest::newRow("success with nothing to say shows no box")
+            << int(tarvo::Outcome::Kind::Success) << QString() << QStringList {} << int(Kind::Message);
+        QTest::newRow("refusal is a plain message")
+            << int(tarvo::Outcome::Kind::Refused) << refused << QStringList { refused } << int(Kind::Message);
+        QTest::newRow("failure is the error box with its full stop")
+            << int(tarvo::Outcome::Kind::Failed) << QStringLiteral("'' は整数ではありません")
+            << QStringList { QStringLiteral("'' は整数ではありません.") } << int(Kind::Error);
+    }
+
+    void outcomeGetsItsBox()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        QFETCH(QStringList, boxes);
+        QFETCH(int, boxKind);
+        MessageBox::setDefaultAnswer(Answer::Ok);
+        showOutcome(nullptr, { tarvo::Outcome::Kind(kind), message.toStdString() });
+        QCOMPARE(test::shownTexts(), boxes);
+        if (!boxes.isEmpty())
+            QCOMPARE(int(MessageBox::shown().front().kind), boxKind);
     }
 
     void guardIsSilentWhenTheHandlerSucceeds()

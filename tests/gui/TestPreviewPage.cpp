@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
 #include "CurrentFolder.h"
-#include "DriveList.h"
-#include "FolderList.h"
-#include "RadioGroup.h"
+#include "widgets/DriveList.h"
+#include "widgets/FolderList.h"
+#include "widgets/RadioGroup.h"
 
 #include "files/FileIo.h"
 

@@ -3,6 +3,7 @@
 // a real display (xvfb-run will do), in a scratch copy of the start folder.
 
 #include "EntryBinding.h"
+#include "FormNames.h"
 #include "LoadDialog.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
@@ -107,10 +108,10 @@ int main(int argc, char* argv[])
     MainWindow window;
     window.show();
     window.entry().write(exampleEntry());
-    requireChild<QPushButton>(&window, "Button2")->click();
-    requireChild<QPushButton>(&window, "Button3")->click();
+    requireChild<QPushButton>(&window, form::previewButton)->click();
+    requireChild<QPushButton>(&window, form::calculateButton)->click();
 
-    auto* pages = requireChild<QTabWidget>(&window, "PageControl1");
+    auto* pages = requireChild<QTabWidget>(&window, form::pages);
     const char* const names[]
         = { "screenshot-common.png", "screenshot-shareware.png", "screenshot-help.png", "screenshot-preview.png" };
     bool saved = true;
@@ -124,7 +125,7 @@ int main(int argc, char* argv[])
     QFile::copy(backup, QStringLiteral("data/ClockSync.bak"));
     QFile::copy(backup, QStringLiteral("data/さくさくメモ.bak"));
     pages->setCurrentIndex(0);
-    QTest::mouseClick(requireChild<QWidget>(&window, "Panel1"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QWidget>(&window, form::loadPanel), Qt::LeftButton);
     LoadDialog& dialog = window.loadDialog();
     auto* list = requireChild<QListWidget>(&dialog, "ListBox1");
     if (list->count() > 0)

@@ -1,4 +1,6 @@
-#include "backup/BackupStore.h"
+#include "backup/BackupList.h"
+
+#include "backup/BackupFolder.h"
 
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"
@@ -112,12 +114,6 @@ std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirector
         listed.push_back({ name, softwareNameOfBackupFile(name), std::move(file) });
     }
     return listed;
-}
-
-const std::string& noBackupsMessage()
-{
-    static const std::string message = cp932FromUtf8("バックアップデータがありません！");
-    return message;
 }
 
 } // namespace tarvo

@@ -1,8 +1,5 @@
 #include "catalog/CategoryCatalog.h"
 
-#include "files/FileIo.h"
-#include "text/Lines.h"
-
 namespace tarvo {
 
 namespace {
@@ -17,16 +14,6 @@ bool isTopLevelLine(std::string_view line)
 CategoryCatalog::CategoryCatalog(std::vector<std::string> cp932Lines)
     : m_lines(std::move(cp932Lines))
 {
-}
-
-CategoryCatalog CategoryCatalog::fromText(std::string_view cp932Text)
-{
-    return CategoryCatalog(splitLines(cp932Text));
-}
-
-CategoryCatalog CategoryCatalog::load(const std::filesystem::path& file)
-{
-    return fromText(readWholeFile(file));
 }
 
 std::vector<std::string> CategoryCatalog::topLevelNames() const

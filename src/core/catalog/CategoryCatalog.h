@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,11 +14,6 @@ public:
     CategoryCatalog() = default;
     explicit CategoryCatalog(std::vector<std::string> cp932Lines);
 
-    static CategoryCatalog fromText(std::string_view cp932Text);
-    // Reads the file by its name relative to the current directory; raises
-    // "ファイル %s は開けません" with the name as passed.
-    static CategoryCatalog load(const std::filesystem::path& file);
-
     const std::vector<std::string>& lines() const { return m_lines; }
 
     // The names of all top-level lines in file order, duplicates kept.
@@ -32,7 +26,5 @@ public:
 private:
     std::vector<std::string> m_lines;
 };
-
-inline constexpr std::string_view kCategoryFileName = "category.dat";
 
 } // namespace tarvo

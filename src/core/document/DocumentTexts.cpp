@@ -43,14 +43,6 @@ const DocumentTexts& documentTexts()
         .productNumberHeader = cp932FromUtf8("[レジ作品番号(SR??????)]"),
         .niftyHeader = cp932FromUtf8("[NIFTY SERVE送金方法(シェアウェア番号)]"),
         .otherRemittanceHeader = cp932FromUtf8("[その他の送金方法(現金書留など)]"),
-
-        .missingRequiredMessage = cp932FromUtf8(
-            "どこか記入もれがあります。★マークの欄は必須ですので記入して下さい。"
-            "また、「ファイルの所在を「その他」を選んだ場合は空欄に記入して下さい。"),
-        .successMessage = cp932FromUtf8("バックアップを取ると同時にプレビューの作成に成功しました！"),
-        .missingFeeMessage = cp932FromUtf8("「シェアウェア料金」の部分が記入されていません！"),
-        .feeOutOfRangeMessage = cp932FromUtf8("シェアウェア料金は500円以上15,000円以下でお願いします。"),
-        .missingProductNumberMessage = cp932FromUtf8("「レジ作品番号」が記入されていません！"),
     };
     return texts;
 }

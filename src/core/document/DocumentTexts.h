@@ -1,10 +1,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarvo {
 
-// The fixed lines and messages of the registration text, in CP932. The header
+// What the preview command says (UTF-8).
+inline constexpr std::string_view kMissingRequiredMessage
+    = "どこか記入もれがあります。★マークの欄は必須ですので記入して下さい。"
+      "また、「ファイルの所在を「その他」を選んだ場合は空欄に記入して下さい。";
+inline constexpr std::string_view kPreviewSuccessMessage = "バックアップを取ると同時にプレビューの作成に成功しました！";
+inline constexpr std::string_view kMissingFeeMessage = "「シェアウェア料金」の部分が記入されていません！";
+inline constexpr std::string_view kFeeOutOfRangeInPreviewMessage
+    = "シェアウェア料金は500円以上15,000円以下でお願いします。";
+inline constexpr std::string_view kMissingProductNumberMessage = "「レジ作品番号」が記入されていません！";
+
+// The fixed lines of the registration text, in CP932. The header
 // lines are the site's own layout, byte for byte (including the stray "]" of the
 // software-name header and the full-width blank after "不許可").
 struct DocumentTexts {
@@ -44,12 +55,6 @@ struct DocumentTexts {
     std::string productNumberHeader;
     std::string niftyHeader;
     std::string otherRemittanceHeader;
-
-    std::string missingRequiredMessage;
-    std::string successMessage;
-    std::string missingFeeMessage;
-    std::string feeOutOfRangeMessage;
-    std::string missingProductNumberMessage;
 };
 
 const DocumentTexts& documentTexts();

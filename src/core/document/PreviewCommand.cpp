@@ -2,24 +2,21 @@
 
 #include "document/DocumentTexts.h"
 #include "entry/EntryLists.h"
-#include "text/Cp932.h"
+#include "entry/FollowUpRules.h"
 #include "errors/RuntimeError.h"
+#include "fees/FeeRange.h"
+#include "format/BackupRecord.h"
 #include "text/StrictInteger.h"
 
 namespace tarvo {
 
 namespace {
 
-constexpr int kLowestFee = 500;
-constexpr int kHighestFee = 15000;
-
-// Appends the registration text and the backup lines in one pass, so that both
-// always visit the fields in the same order.
+// Appends the lines of the registration text, each followed by CR LF.
 class DocumentWriter {
 public:
-    DocumentWriter(std::string& text, std::string& backup)
+    explicit DocumentWriter(std::string& text)
         : m_text(text)
-        , m_backup(backup)
     {
     }
 
@@ -46,9 +43,8 @@ public:
         lineIfNotEmpty(value);
         emptyLine();
     }
-    // The section of a lines field and its backup text lines, in one pass over the
-    // field. Lines that end in CR LF are copied to the text in runs, break
-    // included; only a lone CR or LF, or a missing final break, ends a run.
+    // The section of a lines field. Lines that end in CR LF are copied in runs,
+    // break included; only a lone CR or LF, or a missing final break, ends a run.
     void linesSection(std::string_view header, const LinesText& field)
     {
         line(header);
@@ -57,14 +53,8 @@ public:
         const char* run = text.data();
         field.forEachLine([&](std::string_view each) {
             const char* const after = each.data() + each.size();
-            const bool crLf = end - after >= 2 && after[0] == '\r' && after[1] == '\n';
-            m_backup += '@';
-            if (crLf) {
-                m_backup.append(each.data(), each.size() + kCrLf.size());
+            if (end - after >= 2 && after[0] == '\r' && after[1] == '\n')
                 return;
-            }
-            m_backup += each;
-            m_backup += kCrLf;
             m_text.append(run, after);
             m_text += kCrLf;
             run = after == end ? end : after + 1;
@@ -73,23 +63,8 @@ public:
         emptyLine();
     }
 
-    void backupValue(std::string_view value)
-    {
-        m_backup += '#';
-        m_backup += value;
-        m_backup += kCrLf;
-    }
-    void backupValue(std::string_view first, std::string_view second)
-    {
-        m_backup += '#';
-        m_backup += first;
-        m_backup += second;
-        m_backup += kCrLf;
-    }
-
 private:
     std::string& m_text;
-    std::string& m_backup;
 };
 
 std::string operatingSystemLine(const RegistrationEntry& entry)
@@ -111,14 +86,6 @@ std::string operatingSystemLine(const RegistrationEntry& entry)
     return line;
 }
 
-std::string operatingSystemFlags(const RegistrationEntry& entry)
-{
-    std::string flags;
-    for (const bool on : entry.supportedOs)
-        flags += on ? '1' : '0';
-    return flags;
-}
-
 std::string_view itemOf(const auto& items, int index)
 {
     return items.at(static_cast<size_t>(index));
@@ -126,22 +93,22 @@ std::string_view itemOf(const auto& items, int index)
 
 class PreviewRun {
 public:
-    explicit PreviewRun(RegistrationEntry& entry)
+    explicit PreviewRun(const RegistrationEntry& entry)
         : m_entry(entry)
         , m_texts(documentTexts())
-        , m_out(m_outcome.previewText, m_outcome.backupText)
+        , m_out(m_outcome.previewText)
     {
     }
 
     PreviewOutcome run()
     {
         if (missingRequiredField())
-            return refuse(m_texts.missingRequiredMessage);
+            return refuse(kMissingRequiredMessage);
         DocumentClass documentClass;
         try {
             documentClass = m_entry.handlingKind.documentClass();
-        } catch (const RuntimeError& error) {
-            return fail(error);
+        } catch (const RuntimeError& failure) {
+            return fail(failure);
         }
 
         m_outcome.previewRebuilt = true;
@@ -162,8 +129,9 @@ private:
         const size_t fields = m_entry.description.text().size() + m_entry.notes.text().size()
             + m_entry.sharewareConditions.text().size();
         m_outcome.previewText.reserve(fields + fields / 8 + 4096);
-        m_outcome.backupText.reserve(fields + fields / 8 + 2048);
     }
+
+    const LinesText& notes() const { return m_outcome.filledNotes ? *m_outcome.filledNotes : m_entry.notes; }
 
     void writeCommonSection()
     {
@@ -171,106 +139,74 @@ private:
         const auto& lists = entryLists();
         m_out.line(m_texts.formTitle);
         m_out.emptyLine();
-
         m_out.section(m_texts.authorHeader, e.authorId.str());
-        m_out.backupValue(e.authorId.str());
-
         m_out.section(m_texts.submissionKindHeader, itemOf(lists.submissionKinds, e.submissionKind));
-        m_out.backupValue(std::to_string(e.submissionKind));
-
         m_out.line(m_texts.originalLibraryNumberHeader);
-        if (e.submissionKind != 0)
+        if (asksForOriginalLibraryNumber(e.submissionKind))
             m_out.line(e.originalLibraryNumber.str());
         m_out.emptyLine();
-        m_out.backupValue(e.originalLibraryNumber.str());
-
         m_out.section(m_texts.softwareNameHeader, e.softwareName.str());
-        m_out.backupValue(e.softwareName.str());
-
         m_out.optionalSection(m_texts.headlineHeader, e.headline.str());
-        m_out.backupValue(e.headline.str());
-
         m_out.linesSection(m_texts.descriptionHeader, e.description);
-
         m_out.section(m_texts.archiveFileNameHeader, e.archiveFileName.str());
-        m_out.backupValue(e.archiveFileName.str());
         m_out.optionalSection(m_texts.publicationFileNameHeader, e.publicationFileName.str());
-        m_out.backupValue(e.publicationFileName.str());
         m_out.optionalSection(m_texts.versionHeader, e.version.str());
-        m_out.backupValue(e.version.str());
         m_out.optionalSection(m_texts.machineHeader, e.machine.str());
-        m_out.backupValue(e.machine.str());
-
         m_out.optionalSection(m_texts.operatingSystemsHeader, operatingSystemLine(e));
-        m_out.backupValue(operatingSystemFlags(e), e.otherOs.str());
-
         m_out.optionalSection(m_texts.requiredSoftwareHeader, e.requiredSoftware.str());
-        m_out.backupValue(e.requiredSoftware.str());
-
         m_out.section(m_texts.handlingHeader, e.handling.str());
-        m_out.backupValue(e.handling.str());
-
-        writeDirectory();
+        m_out.optionalSection(m_texts.directoryHeader,
+            hasListingDirectory(e) ? e.category.str() + m_texts.directoryArrow + e.subcategory.str() : std::string());
         writeFileLocation();
         writePermission(m_texts.printPermissionHeader, e.printPermission, e.printRefusalReason);
         writePermission(m_texts.webPermissionHeader, e.webPermission, e.webRefusalReason);
 
-        m_entry.notes.replaceEmptyFirstLine(m_texts.notesFiller);
-        m_out.linesSection(m_texts.notesHeader, e.notes);
-    }
-
-    void writeDirectory()
-    {
-        const auto& e = m_entry;
-        const bool bothGiven = !e.category.empty() && !e.subcategory.empty();
-        m_out.line(m_texts.directoryHeader);
-        if (bothGiven)
-            m_out.line(e.category.str() + m_texts.directoryArrow + e.subcategory.str());
-        m_out.emptyLine();
-        m_out.backupValue(bothGiven ? e.category.str() : std::string());
-        m_out.backupValue(bothGiven ? e.subcategory.str() : std::string());
+        if (e.notes.firstLineEmpty()) {
+            m_outcome.filledNotes = e.notes;
+            m_outcome.filledNotes->replaceEmptyFirstLine(m_texts.notesFiller);
+        }
+        m_out.linesSection(m_texts.notesHeader, notes());
     }
 
     void writeFileLocation()
     {
         const auto& e = m_entry;
-        const std::string_view item = itemOf(entryLists().fileLocations, e.fileLocation);
-        const bool other = e.fileLocation == 3;
-        m_out.section(m_texts.fileLocationHeader,
-                      other ? std::string(item) + m_texts.otherLocationColon + e.fileLocationOther.str()
-                            : std::string(item));
-        m_out.backupValue(std::to_string(e.fileLocation), other ? e.fileLocationOther.str() : std::string());
+        std::string line(itemOf(entryLists().fileLocations, e.fileLocation));
+        if (asksForFileLocationOther(e.fileLocation))
+            line += m_texts.otherLocationColon + e.fileLocationOther.str();
+        m_out.section(m_texts.fileLocationHeader, line);
     }
 
     void writePermission(const std::string& header, int permission, const SingleLineText& reason)
     {
-        const bool refused = permission != 0;
-        m_out.section(header, refused ? m_texts.permissionRefused + reason.str() : m_texts.permissionGiven);
-        m_out.backupValue(refused ? "1" : "0", refused ? reason.str() : std::string());
+        m_out.section(header,
+            asksForRefusalReason(permission) ? m_texts.permissionRefused + reason.str() : m_texts.permissionGiven);
     }
 
     PreviewOutcome complete(DocumentClass documentClass)
     {
         const auto& fee = m_entry.sharewareFee;
         if (documentClass == DocumentClass::NoSharewareSection)
-            return succeed();
-        if (fee.empty())
-            return documentClass == DocumentClass::SharewareRequired ? refuse(m_texts.missingFeeMessage) : succeed();
+            return succeed(BackupSections::CommonOnly);
+        if (fee.empty()) {
+            return documentClass == DocumentClass::SharewareRequired ? refuse(kMissingFeeMessage)
+                                                                      : succeed(BackupSections::CommonOnly);
+        }
 
         int value = 0;
         try {
             value = toInt32(fee.str());
-        } catch (const RuntimeError& error) {
-            return fail(error);
+        } catch (const RuntimeError& failure) {
+            return fail(failure);
         }
-        if (value < kLowestFee || value > kHighestFee)
-            return refuse(m_texts.feeOutOfRangeMessage);
+        if (!isAcceptedFee(value))
+            return refuse(kFeeOutOfRangeInPreviewMessage);
 
         writeSharewareSectionUpToPostal();
         if (m_entry.registeredProductNumber.empty())
-            return refuse(m_texts.missingProductNumberMessage);
+            return refuse(kMissingProductNumberMessage);
         writeSharewareSectionRest();
-        return succeed();
+        return succeed(BackupSections::CommonAndShareware);
     }
 
     void writeSharewareSectionUpToPostal()
@@ -279,48 +215,46 @@ private:
         m_out.line(m_texts.sharewareSeparator);
         m_out.emptyLine();
         m_out.section(m_texts.feeHeader, e.sharewareFee.str() + m_texts.yen);
-        m_out.backupValue(e.sharewareFee.str());
         m_out.linesSection(m_texts.conditionsHeader, e.sharewareConditions);
         m_out.optionalSection(m_texts.bankHeader, e.bankRemittance.str());
-        m_out.backupValue(e.bankRemittance.str());
         m_out.optionalSection(m_texts.postalHeader, e.postalRemittance.str());
-        m_out.backupValue(e.postalRemittance.str());
     }
 
     void writeSharewareSectionRest()
     {
         const auto& e = m_entry;
         m_out.section(m_texts.productNumberHeader, e.registeredProductNumber.str());
-        m_out.backupValue(e.registeredProductNumber.str());
         m_out.optionalSection(m_texts.niftyHeader, e.niftyRemittance.str());
-        m_out.backupValue(e.niftyRemittance.str());
         m_out.optionalSection(m_texts.otherRemittanceHeader, e.otherRemittance.str());
-        m_out.backupValue(e.otherRemittance.str());
     }
 
-    PreviewOutcome succeed()
+    // The backup holds the entry as the document saw it, Notes filled in.
+    PreviewOutcome succeed(BackupSections sections)
     {
-        m_outcome.status = PreviewStatus::Success;
-        m_outcome.message = m_texts.successMessage;
-        m_outcome.writeBackup = true;
+        m_outcome.outcome = Outcome::success(std::string(kPreviewSuccessMessage));
+        if (!m_outcome.filledNotes) {
+            m_outcome.backupText = backupRecordOf(m_entry, sections);
+        } else {
+            RegistrationEntry filled = m_entry;
+            filled.notes = *m_outcome.filledNotes;
+            m_outcome.backupText = backupRecordOf(filled, sections);
+        }
         return std::move(m_outcome);
     }
 
-    PreviewOutcome refuse(const std::string& message)
+    PreviewOutcome refuse(std::string_view message)
     {
-        m_outcome.status = PreviewStatus::Refused;
-        m_outcome.message = message;
+        m_outcome.outcome = Outcome::refused(std::string(message));
         return std::move(m_outcome);
     }
 
-    PreviewOutcome fail(const RuntimeError& error)
+    PreviewOutcome fail(const RuntimeError& failure)
     {
-        m_outcome.status = PreviewStatus::Error;
-        m_outcome.message = cp932FromUtf8(error.message());
+        m_outcome.outcome = Outcome::failed(failure);
         return std::move(m_outcome);
     }
 
-    RegistrationEntry& m_entry;
+    const RegistrationEntry& m_entry;
     const DocumentTexts& m_texts;
     PreviewOutcome m_outcome;
     DocumentWriter m_out;
@@ -328,7 +262,7 @@ private:
 
 } // namespace
 
-PreviewOutcome runPreviewCommand(RegistrationEntry& entry)
+PreviewOutcome runPreviewCommand(const RegistrationEntry& entry)
 {
     return PreviewRun(entry).run();
 }

@@ -6,9 +6,10 @@
 namespace tarvo {
 
 // The preview command: checks the required fields, derives the document class,
-// and writes the registration text and the backup lines side by side. It may put
-// "特になし" into an empty first line of the entry's Notes, and that change stays.
-// It never touches a file: writing the backup is the caller's part.
-PreviewOutcome runPreviewCommand(RegistrationEntry& entry);
+// writes the registration text and, on success, the backup record of the entry
+// as the document saw it. It changes nothing itself: an empty first line of
+// Notes that it fills in comes back in the outcome, and writing the backup is
+// the caller's part.
+PreviewOutcome runPreviewCommand(const RegistrationEntry& entry);
 
 } // namespace tarvo

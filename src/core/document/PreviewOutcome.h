@@ -1,24 +1,21 @@
 #pragma once
 
+#include "Outcome.h"
+#include "entry/FieldText.h"
 #include "text/Lines.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tarvo {
 
-enum class PreviewStatus {
-    Success, // the success message; the backup must be written
-    Refused, // a plain message box with a validation message
-    Error,   // the application error box with a run-time message
-};
-
-// What one run of the preview command leaves behind. The window shows the message,
-// replaces its preview when `previewRebuilt`, and writes `backupText` when
-// `writeBackup` (the success message follows only when that write succeeds).
+// What one run of the preview command leaves behind. The window fills in the
+// Notes it returns, replaces its preview when `previewRebuilt`, writes
+// `backupText` on success and then shows the outcome (the success message only
+// once that write succeeded).
 struct PreviewOutcome {
-    PreviewStatus status = PreviewStatus::Refused;
-    std::string message; // CP932; for Error the bare run-time message
+    Outcome outcome;
 
     // False for the two failures before the preview is emptied: the window keeps
     // whatever its preview showed.
@@ -26,9 +23,12 @@ struct PreviewOutcome {
     // The registration text as the preview holds it afterwards, every line
     // followed by CR LF (also the partial text of a refusal).
     std::string previewText;
-    // The backup file's bytes built so far, every line followed by CR LF.
+    // The backup record to write, every line followed by CR LF; empty unless
+    // the outcome is a success.
     std::string backupText;
-    bool writeBackup = false;
+    // Notes with "特になし" in its empty first line, when the command filled it
+    // in; the entry holds it from then on.
+    std::optional<LinesText> filledNotes;
 
     std::vector<std::string> previewLines() const { return splitLines(previewText); }
     std::vector<std::string> backupLines() const { return splitLines(backupText); }

@@ -1,30 +1,15 @@
 #include "document/TextFileOutput.h"
 
-#include "text/Cp932.h"
+#include "errors/RuntimeError.h"
 #include "files/FileIo.h"
 #include "files/NativePath.h"
-#include "errors/RuntimeError.h"
+#include "text/Cp932.h"
 
 namespace tarvo {
 
-
-const TextOutputTexts& textOutputTexts()
-{
-    static const TextOutputTexts texts {
-        .nothingToSave = cp932FromUtf8("「ソフト名称」が記入されていないか、プレビューがありません。"),
-        .created = cp932FromUtf8("テキスト文書の作成に成功しました！"),
-        .overwritten = cp932FromUtf8("テキスト文書を上書きしました！"),
-        .cancelled = cp932FromUtf8("処理は中断されました！"),
-        .confirmTitle = cp932FromUtf8("確認"),
-    };
-    return texts;
-}
-
 std::string overwriteQuestion(std::string_view cp932SoftwareName)
 {
-    static const std::string opening = cp932FromUtf8("「");
-    static const std::string closing = cp932FromUtf8("」は存在します。上書きしますか？");
-    return opening + std::string(cp932SoftwareName) + closing;
+    return "「" + utf8FromCp932(cp932SoftwareName) + "」は存在します。上書きしますか？";
 }
 
 std::filesystem::path textFileName(std::string_view cp932SoftwareName)
@@ -32,11 +17,6 @@ std::filesystem::path textFileName(std::string_view cp932SoftwareName)
     std::filesystem::path name = fileNameFromCp932(cp932SoftwareName);
     name += ".txt";
     return name;
-}
-
-bool textFileExists(std::string_view cp932SoftwareName)
-{
-    return isOneFileName(cp932SoftwareName) && regularFileExists(textFileName(cp932SoftwareName));
 }
 
 void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoBytes)
@@ -47,24 +27,23 @@ void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoByte
     writeFileAtomically(name, memoBytes);
 }
 
-std::string saveTextFile(
+Outcome saveTextFile(
     std::string_view memoBytes, std::string_view cp932SoftwareName, const OverwriteConfirmation& confirmOverwrite)
 {
-    const TextOutputTexts& texts = textOutputTexts();
     if (memoBytes.empty() || cp932SoftwareName.empty())
-        return texts.nothingToSave;
+        return Outcome::refused(std::string(kNothingToSaveMessage));
     const std::filesystem::path name = textFileName(cp932SoftwareName);
     // Refused before the question, so that no answer can lead to a write elsewhere.
     if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(name);
     if (!regularFileExists(name)) {
         writeFileAtomically(name, memoBytes);
-        return texts.created;
+        return Outcome::success(std::string(kTextCreatedMessage));
     }
     if (!confirmOverwrite(overwriteQuestion(cp932SoftwareName)))
-        return texts.cancelled;
+        return Outcome::refused(std::string(kSaveCancelledMessage));
     writeFileAtomically(name, memoBytes);
-    return texts.overwritten;
+    return Outcome::success(std::string(kTextOverwrittenMessage));
 }
 
 } // namespace tarvo

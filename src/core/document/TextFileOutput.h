@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -7,26 +9,18 @@
 
 namespace tarvo {
 
-// The fixed texts of saving the preview text (CP932).
-struct TextOutputTexts {
-    std::string nothingToSave;
-    std::string created;
-    std::string overwritten;
-    std::string cancelled;
-    std::string confirmTitle;
-};
+// What saving the preview text says (UTF-8).
+inline constexpr std::string_view kNothingToSaveMessage = "「ソフト名称」が記入されていないか、プレビューがありません。";
+inline constexpr std::string_view kTextCreatedMessage = "テキスト文書の作成に成功しました！";
+inline constexpr std::string_view kTextOverwrittenMessage = "テキスト文書を上書きしました！";
+inline constexpr std::string_view kSaveCancelledMessage = "処理は中断されました！";
 
-const TextOutputTexts& textOutputTexts();
-
-// "「name」は存在します。上書きしますか？", the name shown without ".txt".
+// "「name」は存在します。上書きしますか？" (UTF-8), the name shown without ".txt".
 std::string overwriteQuestion(std::string_view cp932SoftwareName);
 
 // SoftwareName + ".txt", relative to the current directory, the name's
 // characters unchanged.
 std::filesystem::path textFileName(std::string_view cp932SoftwareName);
-
-// True only for an existing regular file; a folder of that name does not count.
-bool textFileExists(std::string_view cp932SoftwareName);
 
 // Replaces the file with `memoBytes` exactly as given, or leaves the earlier file
 // intact. A name holding a path separator would write outside the chosen folder,
@@ -35,12 +29,11 @@ bool textFileExists(std::string_view cp932SoftwareName);
 void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoBytes);
 
 // Asked before an existing file is replaced; true only for "はい(&Y)".
-using OverwriteConfirmation = std::function<bool(const std::string& cp932Question)>;
+using OverwriteConfirmation = std::function<bool(const std::string& utf8Question)>;
 
-// The whole save: returns the message to show afterwards (nothing to save,
-// created, overwritten or cancelled). A file that cannot be written raises
-// RuntimeError, with no message to show besides the error box.
-std::string saveTextFile(
+// The whole save: created or overwritten, or refused (nothing to save, or the
+// author said no). A file that cannot be written raises RuntimeError.
+Outcome saveTextFile(
     std::string_view memoBytes, std::string_view cp932SoftwareName, const OverwriteConfirmation& confirmOverwrite);
 
 } // namespace tarvo

@@ -1,5 +1,4 @@
-#include "fees/FeeQuote.h"
-#include "fees/FeeTexts.h"
+#include "fees/FeeFilter.h"
 
 #include <algorithm>
 
@@ -15,11 +14,6 @@ FeeFilterResult filterFeeText(std::string_view cp932FeeText)
     if (result.messageCount == 0)
         result.text = cp932FeeText;
     return result;
-}
-
-const std::string& feeFilterMessage()
-{
-    return feeTexts().digitsOnlyMessage;
 }
 
 } // namespace tarvo

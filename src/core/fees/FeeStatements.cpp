@@ -1,4 +1,5 @@
-#include "fees/FeeQuote.h"
+#include "fees/FeeStatements.h"
+
 #include "fees/FeeTexts.h"
 
 namespace tarvo {

@@ -17,9 +17,6 @@ const FeeTexts& feeTexts()
         .chargedLabel = cp932FromUtf8("請求金額："),
         .revenueLabel = cp932FromUtf8("収益金額："),
         .yen = cp932FromUtf8("円"),
-        .emptyFeeMessage = cp932FromUtf8("「シェアウェア料金」が記入されていません！"),
-        .outOfRangeMessage = cp932FromUtf8("「シェアウェア料金」は500円以上15000円以下の範囲内にして下さい。"),
-        .digitsOnlyMessage = cp932FromUtf8("記入欄には半角の数字しか使うことはできません！"),
     };
     return texts;
 }

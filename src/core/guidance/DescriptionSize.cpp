@@ -1,6 +1,5 @@
-#include "guidance/Guidance.h"
+#include "guidance/DescriptionSize.h"
 
-#include "text/Cp932.h"
 #include "text/Lines.h"
 
 namespace tarvo {
@@ -11,14 +10,7 @@ std::string descriptionSizeMessage(std::string_view cp932Description)
     // on screen; only the line breaks are left out.
     std::size_t bytes = 0;
     forEachLine(cp932Description, [&bytes](std::string_view line) { bytes += line.size(); });
-    static const std::string suffix = cp932FromUtf8("バイト使用");
-    return std::to_string(bytes) + suffix;
-}
-
-const std::string& descriptionSizeHint()
-{
-    static const std::string hint = cp932FromUtf8("この「内容説明」の総バイト数を計算します。");
-    return hint;
+    return std::to_string(bytes) + "バイト使用";
 }
 
 } // namespace tarvo

@@ -1,22 +1,32 @@
-#include "guidance/Guidance.h"
+#include "guidance/WebLinks.h"
 
 #include "guidance/LinkSettings.h"
-#include "text/Cp932.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tarvo {
 
 namespace {
 
-WebLink siteLink(std::string control, std::string_view utf8LeadIn, LinkEndpoint endpoint, std::string path)
+WebLink siteLink(LinkId id, std::string_view leadIn, LinkEndpoint endpoint, std::string_view path)
 {
-    return WebLink { std::move(control), cp932FromUtf8(utf8LeadIn), endpoint, std::move(path), {} };
+    return WebLink { id, leadIn, LeadIn::Above, endpoint, path, {}, false };
 }
 
-WebLink homePageLink(std::string control, std::string_view utf8Question)
+WebLink homePageLink(LinkId id, std::string_view question)
 {
-    return WebLink { std::move(control), {}, LinkEndpoint::HomePage, {}, cp932FromUtf8(utf8Question) };
+    return WebLink { id, {}, LeadIn::Above, LinkEndpoint::HomePage, {}, question, true };
+}
+
+// The only site link on the line of its lead-in, and the only one with the
+// hand cursor.
+WebLink officialSiteLink()
+{
+    WebLink link = siteLink(LinkId::OfficialSite, "★タルヴォの公式サイトはここから行けます", LinkEndpoint::Site, "/");
+    link.placement = LeadIn::OnTheLeft;
+    link.handCursor = true;
+    return link;
 }
 
 } // namespace
@@ -25,9 +35,9 @@ std::string WebLink::url() const
 {
     switch (endpoint) {
     case LinkEndpoint::Site:
-        return std::string("http://") + TARVO_SITE_HOST + path;
+        return std::string("http://") + TARVO_SITE_HOST + std::string(path);
     case LinkEndpoint::SecureSite:
-        return std::string("https://") + TARVO_SECURE_HOST + path;
+        return std::string("https://") + TARVO_SECURE_HOST + std::string(path);
     case LinkEndpoint::HomePage:
         break;
     }
@@ -37,35 +47,37 @@ std::string WebLink::url() const
 const std::vector<WebLink>& webLinks()
 {
     static const std::vector<WebLink> links {
-        siteLink("Label77", "★タルヴォの公式サイトはここから行けます", LinkEndpoint::Site, "/"),
-        siteLink("Label90", "★差し替え、追加、削除はこちらからどうぞ", LinkEndpoint::Site,
+        officialSiteLink(),
+        siteLink(LinkId::ReplaceSubmission, "★差し替え、追加、削除はこちらからどうぞ", LinkEndpoint::Site,
             "/for_authors/upload/soft_reg.html"),
-        siteLink("Label91", "★ライブラリ作者登録をまだ行っていない方", LinkEndpoint::Site,
+        siteLink(LinkId::AuthorRegistration, "★ライブラリ作者登録をまだ行っていない方", LinkEndpoint::Site,
             "/for_authors/upload/auth_reg.html"),
-        siteLink(
-            "Label92", "★ライブラリ作者パスワードがまだ無い方は", LinkEndpoint::Site, "/for_authors/pw/index.html"),
-        siteLink("Label93", "★シェアウェアの送金代行を希望の方はレジ作者登録・レジ作品登録▼", LinkEndpoint::Site,
-            "/swauth/man/"),
-        siteLink("Label94", "★シェアの場合は次に作者情報の登録が必要", LinkEndpoint::SecureSite, "/swauth/auth.entry"),
-        homePageLink("Label73", "当HP「Velmo Studio」へ行きますか？"),
-        homePageLink("Image1", "当ホームページ「Velmo Studio」へ行きますか？"),
+        siteLink(LinkId::AuthorPassword, "★ライブラリ作者パスワードがまだ無い方は", LinkEndpoint::Site,
+            "/for_authors/pw/index.html"),
+        siteLink(LinkId::SharewareRegistration, "★シェアウェアの送金代行を希望の方はレジ作者登録・レジ作品登録▼",
+            LinkEndpoint::Site, "/swauth/man/"),
+        siteLink(LinkId::SharewareAuthorInfo, "★シェアの場合は次に作者情報の登録が必要", LinkEndpoint::SecureSite,
+            "/swauth/auth.entry"),
+        homePageLink(LinkId::HomePageInAbout, "当HP「Velmo Studio」へ行きますか？"),
+        homePageLink(LinkId::HomePageBanner, "当ホームページ「Velmo Studio」へ行きますか？"),
     };
     return links;
 }
 
-const WebLink* webLinkFor(std::string_view control)
+const WebLink& webLink(LinkId id)
 {
     const auto& links = webLinks();
-    const auto found
-        = std::find_if(links.begin(), links.end(), [&](const WebLink& link) { return link.control == control; });
-    return found == links.end() ? nullptr : &*found;
+    const auto found = std::find_if(links.begin(), links.end(), [id](const WebLink& link) { return link.id == id; });
+    if (found == links.end())
+        throw std::logic_error("a link without its data");
+    return *found;
 }
 
 std::string homePageCaption()
 {
     const std::string_view url = TARVO_HOMEPAGE_URL;
     const std::size_t scheme = url.find("://");
-    return cp932FromUtf8(scheme == std::string_view::npos ? url : url.substr(scheme + 3));
+    return std::string(scheme == std::string_view::npos ? url : url.substr(scheme + 3));
 }
 
 } // namespace tarvo

@@ -9,13 +9,6 @@ namespace tarvo {
 inline constexpr std::string_view kSettingsFileName = "setting.dat";
 inline constexpr std::string_view kHelpFileName = "tarvo.dat";
 
-// The author field as the settings text holds it: the first line without its
-// first character, whatever that is; empty for an empty text.
-std::string authorFromSettingsText(std::string_view cp932Text);
-
-// "#" + author + CR LF.
-std::string settingsTextFor(std::string_view cp932Author);
-
 // Reads "setting.dat" from the current directory. Nothing when there is no such
 // regular file; raises "ファイル setting.dat は開けません" when it cannot be read.
 std::optional<std::string> readAuthorSetting();

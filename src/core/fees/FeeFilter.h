@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// The digit filter of the fee field: every byte outside "0" to "9" shows the
+// message once, and one such byte empties the field. The filter reads CP932
+// bytes; a window passes its text through cp932FromUtf8, which turns a character
+// that CP932 cannot hold into one "?", so such a character shows the message once.
+struct FeeFilterResult {
+    int messageCount = 0;
+    std::string text; // what the field holds afterwards
+};
+
+FeeFilterResult filterFeeText(std::string_view cp932FeeText);
+
+} // namespace tarvo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "catalog/CategoryCatalog.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace tarvo {
+
+inline constexpr std::string_view kCategoryFileName = "category.dat";
+
+// The catalogue file: its lines exactly as read, line ends CR LF, a lone CR or a
+// lone LF. A line whose first byte is "#" names a top-level directory, every
+// other line an entry of the top-level line above it.
+CategoryCatalog readCatalog(std::string_view cp932FileBytes);
+
+// Reads the file by its name relative to the current directory; raises
+// "ファイル %s は開けません" with the name as passed.
+CategoryCatalog loadCatalog(const std::filesystem::path& file);
+
+} // namespace tarvo

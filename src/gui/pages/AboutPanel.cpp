@@ -1,0 +1,126 @@
+#include "pages/AboutPanel.h"
+
+#include "Fonts.h"
+#include "FormNames.h"
+
+#include "guidance/AboutTexts.h"
+#include "guidance/WebLinks.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr QSize kPanelSize(417, 169);
+
+// The sixteen-colour palette names of the design.
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kGreen(0x00, 0x80, 0x00);
+const QColor kMaroon(0x80, 0x00, 0x00);
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kBlack(0x00, 0x00, 0x00);
+const QColor kBevelShadow(0x80, 0x80, 0x80);
+
+QFont italic(QFont font)
+{
+    font.setItalic(true);
+    return font;
+}
+
+QFont bold(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+QFont homePageFont()
+{
+    QFont font = bold(pixelFont(kProportionalGothic, 13));
+    font.setUnderline(true);
+    return font;
+}
+
+} // namespace
+
+AboutPanel::AboutPanel(QWidget* parent)
+    : QFrame(parent)
+    , m_homePage(new QLabel(QString::fromStdString(homePageCaption()), this))
+{
+    setObjectName(QString::fromLatin1(form::aboutPanel));
+    setFixedSize(kPanelSize);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+
+    m_homePage->setObjectName(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
+    m_homePage->setFont(homePageFont());
+    QPalette palette = m_homePage->palette();
+    palette.setColor(QPalette::WindowText, kNavy);
+    m_homePage->setPalette(palette);
+    m_homePage->setCursor(Qt::PointingHandCursor);
+    m_homePage->setContentsMargins(0, 0, 0, 0);
+    m_homePage->setGeometry(QRect(kHomePageAt, m_homePage->sizeHint()));
+    m_homePage->installEventFilter(this);
+}
+
+QList<AboutPanel::DrawnText> AboutPanel::drawnTexts()
+{
+    const AboutTexts& texts = aboutTexts();
+    return {
+        { QString::fromStdString(texts.title), italic(pixelFont(kCentury, 32)), kYellow, { 5, 5 }, kBlack, { 5, 8 } },
+        { QString::fromStdString(texts.subtitle), pixelFont(kProportionalGothic, 15), kGreen, { 65, 48 }, kBlack, { 64, 48 } },
+        { QString::fromStdString(texts.mailLine), bold(pixelFont(kProportionalGothic, 13)), kMaroon, { 104, 78 }, std::nullopt, {} },
+        { QString::fromStdString(texts.newestVersion), pixelFont(kProportionalGothic, 13), kNavy, { 128, 110 }, std::nullopt, {} },
+        { QString::fromStdString(texts.studio), italic(pixelFont(kCentury, 19)), kNavy, { 142, 128 }, kWhite, { 144, 128 } },
+        { QString::fromStdString(texts.presentedBy), pixelFont(kProportionalGothic, 12), kGreen, { 231, 152 }, kBlack,
+            { 232, 152 } },
+    };
+}
+
+void AboutPanel::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    drawBevel(painter);
+    for (const DrawnText& drawn : drawnTexts()) {
+        if (drawn.shadow)
+            drawText(painter, drawn.text, drawn.font, *drawn.shadow, drawn.shadowAt);
+        drawText(painter, drawn.text, drawn.font, drawn.front, drawn.frontAt);
+    }
+}
+
+void AboutPanel::drawBevel(QPainter& painter)
+{
+    // A lowered box: dark on the top and left edges, light on the bottom and right.
+    const QRect box = kFrame;
+    painter.setPen(kBevelShadow);
+    painter.drawLine(box.topLeft(), box.topRight());
+    painter.drawLine(box.topLeft(), box.bottomLeft());
+    painter.setPen(kWhite);
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomRight());
+}
+
+void AboutPanel::drawText(QPainter& painter, const QString& text, const QFont& font, const QColor& colour, QPoint at)
+{
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QRect room(at, QSize(kPanelSize.width() - at.x(), kPanelSize.height() - at.y()));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+bool AboutPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_homePage && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+        && m_homePage->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        emit homePageClicked();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace tarvo::gui

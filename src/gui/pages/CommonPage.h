@@ -1,0 +1,97 @@
+#pragma once
+
+#include "guidance/FieldHelp.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace tarvo::gui {
+
+class ClickablePanel;
+class Cp932PlainTextEdit;
+class RadioGroup;
+
+// The first page, "共通（フリー/シェア）": the fields every registration has, in
+// three columns, and the preview button. It owns the four visibility rules: a
+// choice shows or hides its follow-up field and caption, and hiding never clears.
+class CommonPage : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Controls {
+        QLineEdit* authorId = nullptr;
+        RadioGroup* submissionKind = nullptr;
+        QLabel* originalLibraryNumberCaption = nullptr;
+        QLineEdit* originalLibraryNumber = nullptr;
+        QLineEdit* softwareName = nullptr;
+        ClickablePanel* loadPanel = nullptr;
+        QLineEdit* headline = nullptr;
+        Cp932PlainTextEdit* description = nullptr;
+        ClickablePanel* sizePanel = nullptr;
+        QLineEdit* archiveFileName = nullptr;
+        QLineEdit* publicationFileName = nullptr;
+        QLineEdit* version = nullptr;
+        QComboBox* machine = nullptr;
+        std::array<QCheckBox*, 6> operatingSystems {};
+        QLineEdit* otherOs = nullptr;
+        QLineEdit* requiredSoftware = nullptr;
+        QComboBox* handling = nullptr;
+        QComboBox* category = nullptr;
+        QComboBox* subcategory = nullptr;
+        RadioGroup* fileLocation = nullptr;
+        QLabel* fileLocationOtherCaption = nullptr;
+        QLineEdit* fileLocationOther = nullptr;
+        RadioGroup* printPermission = nullptr;
+        QLabel* printRefusalCaption = nullptr;
+        QLineEdit* printRefusalReason = nullptr;
+        RadioGroup* webPermission = nullptr;
+        QLabel* webRefusalCaption = nullptr;
+        QLineEdit* webRefusalReason = nullptr;
+        Cp932PlainTextEdit* notes = nullptr;
+        QPushButton* previewButton = nullptr;
+    };
+
+    explicit CommonPage(QWidget* parent = nullptr);
+
+    const Controls& controls() const { return m_ui; }
+
+signals:
+    void previewRequested();
+    void loadRequested();
+    void descriptionSizeRequested();
+    void fieldHelpRequested(tarvo::HelpTopic topic);
+    // The author changed the Category text, by typing or by choosing an item; a
+    // text set by a program step does not count.
+    void categoryEdited();
+
+private slots:
+    void showOriginalLibraryNumber(int submissionKind);
+    void showFileLocationOther(int fileLocation);
+    void showPrintRefusalReason(int permission);
+    void showWebRefusalReason(int permission);
+
+private:
+    QVBoxLayout* buildLeftColumn();
+    QVBoxLayout* buildMiddleColumn();
+    QVBoxLayout* buildRightColumn();
+    void addOperatingSystems(QBoxLayout* column);
+    void addPermission(QBoxLayout* column, RadioGroup* group, QLabel*& caption, QLineEdit*& reason,
+        const char* captionName, const char* reasonName);
+    ClickablePanel* helpPanel(HelpTopic topic);
+
+    Controls m_ui;
+};
+
+// Shows or hides a follow-up field together with its caption.
+void showFollowUp(QLabel* caption, QWidget* field, bool shown);
+
+} // namespace tarvo::gui

@@ -1,0 +1,115 @@
+#include "pages/HelpPage.h"
+
+#include "FormNames.h"
+#include "WidgetImages.h"
+#include "pages/AboutPanel.h"
+#include "pages/FormParts.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Cp932PlainTextEdit.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr int kBannerWidth = 88;
+constexpr int kBannerHeight = 31;
+constexpr int kBevel = 1;
+
+// The studio's banner, 88 x 31, inside a raised bevel of its own.
+ClickableLabel* banner()
+{
+    auto* image = new ClickableLabel;
+    image->setObjectName(QString::fromLatin1(form::link(LinkId::HomePageBanner)));
+    image->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    image->setLineWidth(kBevel);
+    image->setFixedSize(kBannerWidth + 2 * kBevel, kBannerHeight + 2 * kBevel);
+    image->setAlignment(Qt::AlignCenter);
+    image->setPixmap(widgetImage(QStringLiteral("banner.png")));
+    image->setCursor(Qt::PointingHandCursor);
+    return image;
+}
+
+} // namespace
+
+HelpPage::HelpPage(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 4, 6, 4);
+    columns->setSpacing(10);
+    columns->addLayout(buildLinkColumn(), 0);
+    columns->addLayout(buildHelpColumn(), 1);
+}
+
+// Bold, underlined navy text showing the address it opens: how every site link
+// of the page looks.
+ClickableLabel* HelpPage::siteLink(const WebLink& link)
+{
+    auto* label = new ClickableLabel;
+    label->setObjectName(QString::fromLatin1(form::link(link.id)));
+    label->setText(QString::fromStdString(link.url()));
+    QFont font = label->font();
+    font.setBold(true);
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette navy = label->palette();
+    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    label->setPalette(navy);
+    if (link.handCursor)
+        label->setCursor(Qt::PointingHandCursor);
+    connect(label, &ClickableLabel::clicked, this, [this, id = link.id] { emit linkActivated(id); });
+    m_ui.links[link.id] = label;
+    return label;
+}
+
+QVBoxLayout* HelpPage::buildLinkColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(1);
+    m_ui.aboutPanel = new AboutPanel;
+    connect(m_ui.aboutPanel, &AboutPanel::homePageClicked, this,
+        [this] { emit linkActivated(LinkId::HomePageInAbout); });
+    column->addWidget(m_ui.aboutPanel);
+    column->addSpacing(4);
+    column->addWidget(new QLabel(QStringLiteral("*** 便利なタルヴォリンクス ***")));
+    for (const WebLink& link : webLinks()) {
+        if (link.endpoint == LinkEndpoint::HomePage)
+            continue;
+        auto* leadIn = new QLabel(QString::fromUtf8(link.leadIn.data(), qsizetype(link.leadIn.size())));
+        ClickableLabel* label = siteLink(link);
+        if (link.placement == LeadIn::OnTheLeft) {
+            auto* row = new QHBoxLayout;
+            row->setSpacing(6);
+            row->addWidget(leadIn);
+            row->addWidget(label);
+            row->addStretch(1);
+            column->addLayout(row);
+            continue;
+        }
+        column->addWidget(leadIn);
+        column->addWidget(label);
+    }
+    column->addStretch(1);
+    ClickableLabel* image = banner();
+    connect(image, &ClickableLabel::clicked, this, [this] { emit linkActivated(LinkId::HomePageBanner); });
+    m_ui.links[LinkId::HomePageBanner] = image;
+    column->addWidget(image);
+    return column;
+}
+
+QVBoxLayout* HelpPage::buildHelpColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    column->addWidget(new QLabel(QStringLiteral("●より詳しい書き方を確かめたい方はこちらをお読み下さい。●")));
+    m_ui.helpText = makeMemo(QString::fromLatin1(form::helpText));
+    m_ui.helpText->setReadOnly(true);
+    column->addWidget(m_ui.helpText, 1);
+    return column;
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,141 @@
+#include "pages/PreviewPage.h"
+
+#include "CurrentFolder.h"
+#include "Fonts.h"
+#include "FormNames.h"
+#include "HandlerGuard.h"
+#include "WidgetImages.h"
+#include "pages/FormParts.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Cp932PlainTextEdit.h"
+#include "widgets/DriveList.h"
+#include "widgets/FolderList.h"
+#include "widgets/RadioGroup.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr int kFolderColumnWidth = 200;
+constexpr int kDesktopIconSize = 16;
+
+ClickableLabel* desktopButton()
+{
+    auto* image = new ClickableLabel;
+    image->setObjectName(QString::fromLatin1(form::desktopButton));
+    image->setFixedSize(kDesktopIconSize, kDesktopIconSize);
+    image->setPixmap(widgetImage(QStringLiteral("desktop.png")));
+    image->setCursor(Qt::PointingHandCursor);
+    return image;
+}
+
+} // namespace
+
+PreviewPage::PreviewPage(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 4, 6, 4);
+    page->setSpacing(4);
+    page->addWidget(makeInstruction(QString::fromLatin1(form::previewInstruction),
+        QStringLiteral(
+            "●一度、「プレビューの作成」パネルを押すと、ここにテキストのプレビューが出てきます。自分で納得が行か"
+            "なければここで微調整できますが、バックアップは取れません。テキスト文書を保存すると「（ソフト名称）"
+            ".txt」というファイルが生成されます。")));
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(8);
+    m_ui.preview = makeMemo(QString::fromLatin1(form::preview));
+    columns->addWidget(m_ui.preview, 1);
+    columns->addLayout(buildFolderColumn());
+    page->addLayout(columns, 1);
+}
+
+QVBoxLayout* PreviewPage::buildFolderColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    m_ui.saveButton = new QPushButton(QStringLiteral("このテキスト文書を保存する"));
+    m_ui.saveButton->setObjectName(QString::fromLatin1(form::saveButton));
+    m_ui.saveButton->setFixedWidth(kFolderColumnWidth);
+    connect(m_ui.saveButton, &QPushButton::clicked, this, &PreviewPage::saveRequested);
+    column->addWidget(m_ui.saveButton);
+
+    m_ui.wrapChoice = new RadioGroup(QString::fromLatin1(form::wrapChoice),
+        QStringLiteral("この編集画面を右端で折り返す？"), { QStringLiteral("はい"), QStringLiteral("いいえ") }, 2);
+    m_ui.wrapChoice->setFixedWidth(kFolderColumnWidth);
+    connect(m_ui.wrapChoice, &RadioGroup::itemSelected, this, &PreviewPage::setWrap);
+    column->addWidget(m_ui.wrapChoice);
+
+    QLabel* instruction = makeInstruction(QString::fromLatin1(form::folderNote),
+        QStringLiteral("▼保存するディレクトリを選んで下さい。何もしないとカレントディレクトリに作成されます。"));
+    instruction->setFixedWidth(kFolderColumnWidth);
+    column->addWidget(instruction);
+
+    auto* driveRow = new QHBoxLayout;
+    driveRow->setSpacing(4);
+    m_ui.drives = new DriveList;
+    m_ui.drives->setObjectName(QString::fromLatin1(form::drives));
+    driveRow->addWidget(m_ui.drives, 1);
+    m_ui.desktopButton = desktopButton();
+    driveRow->addWidget(m_ui.desktopButton);
+    column->addLayout(driveRow);
+    connect(m_ui.drives, &DriveList::directoryChanged, this, &PreviewPage::followChosenDrive);
+    connect(m_ui.drives, &DriveList::failed, this, &PreviewPage::showFailure);
+    connect(m_ui.desktopButton, &ClickableLabel::clicked, this, &PreviewPage::goToDesktop);
+
+    m_ui.folders = new FolderList;
+    m_ui.folders->setObjectName(QString::fromLatin1(form::folders));
+    m_ui.folders->setFixedWidth(kFolderColumnWidth);
+    column->addWidget(m_ui.folders, 1);
+    connect(m_ui.folders, &FolderList::directoryChanged, this, &PreviewPage::followChosenFolder);
+    connect(m_ui.folders, &FolderList::failed, this, &PreviewPage::showFailure);
+
+    // Two lines high; a long path wraps.
+    m_ui.folderLabel = makeInstruction(QString::fromLatin1(form::folderLabel), {});
+    m_ui.folderLabel->setFixedWidth(kFolderColumnWidth);
+    m_ui.folderLabel->setFixedHeight(2 * QFontMetrics(windowFont()).lineSpacing() + 2);
+    m_ui.folderLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(m_ui.folderLabel);
+    return column;
+}
+
+// The view only: the text and its line breaks stay as they are.
+void PreviewPage::setWrap(int choice)
+{
+    m_ui.preview->setLineWrapMode(choice == 0 ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void PreviewPage::followChosenDrive()
+{
+    m_ui.folders->refresh();
+    showCurrentFolder();
+}
+
+void PreviewPage::followChosenFolder()
+{
+    m_ui.drives->followCurrentDirectory();
+    showCurrentFolder();
+}
+
+// The user's desktop stands in for the fixed desktop folder of the old system.
+// A missing one leaves the current directory where it was.
+void PreviewPage::goToDesktop()
+{
+    runGuarded(window(), [this] { m_ui.folders->openFolder(desktopFolderPath()); });
+}
+
+void PreviewPage::showFailure(const RuntimeError& failure)
+{
+    showRuntimeError(window(), failure);
+}
+
+void PreviewPage::showCurrentFolder()
+{
+    runGuarded(window(), [this] { m_ui.folderLabel->setText(currentFolderText()); });
+}
+
+} // namespace tarvo::gui

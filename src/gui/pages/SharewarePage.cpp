@@ -1,0 +1,190 @@
+#include "pages/SharewarePage.h"
+
+#include "Fonts.h"
+#include "FormNames.h"
+#include "MessageBox.h"
+#include "QtText.h"
+#include "pages/FormParts.h"
+#include "widgets/ClickablePanel.h"
+#include "widgets/Cp932PlainTextEdit.h"
+
+#include "fees/FeeFilter.h"
+#include "fees/FeeTexts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace tarvo::gui {
+
+namespace {
+
+constexpr int kLargerText = 13;
+constexpr int kFeeEditWidth = 80;
+constexpr int kStatementLines = 6;
+// The widest statement line: 26 half-width hyphens, or 13 full-width characters.
+constexpr int kStatementColumns = 26;
+
+// The calculator's statements line up their five-character labels, so they
+// are shown in the fixed-pitch font. Each box is as large as a statement, so
+// that the six lines stand whole, with no scroll bar to take their room.
+Cp932PlainTextEdit* statementMemo(const char* objectName)
+{
+    Cp932PlainTextEdit* memo = makeMemo(QString::fromLatin1(objectName));
+    memo->setFont(pixelFont(kFixedGothic, 13));
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics(memo->font());
+    const int margins = 2 * (memo->frameWidth() + qCeil(memo->document()->documentMargin()));
+    // A little room for the cursor at the end of the longest line.
+    const int widest = std::max(metrics.horizontalAdvance(QString(kStatementColumns, QLatin1Char('-'))),
+        metrics.horizontalAdvance(QString(kStatementColumns / 2, QChar(0x3000))));
+    const int width = widest + margins + 4;
+    const int height = kStatementLines * metrics.lineSpacing() + margins + 2;
+    memo->setFixedSize(width, height);
+    return memo;
+}
+
+QString statementText(const std::vector<std::string>& cp932Lines)
+{
+    QStringList lines;
+    for (const std::string& line : cp932Lines)
+        lines.append(fromCp932(line));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QHBoxLayout* SharewarePage::buildFeeRow()
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    auto* yen = new QLabel(QStringLiteral("￥"));
+    yen->setFont(pixelFont(kProportionalGothic, 16, true));
+    row->addWidget(yen);
+    // The fee field keeps Qt's plain edit: its own digit filter decides what may
+    // stand in it, so the general input rules do not apply.
+    m_ui.sharewareFee = new QLineEdit;
+    m_ui.sharewareFee->setObjectName(QString::fromLatin1(form::sharewareFee));
+    m_ui.sharewareFee->setFixedWidth(kFeeEditWidth);
+    removeLengthLimit(m_ui.sharewareFee);
+    // Every change, whatever its source: typing, pasting, or a restored fee.
+    connect(m_ui.sharewareFee, &QLineEdit::textChanged, this, &SharewarePage::filterFee);
+    row->addWidget(m_ui.sharewareFee);
+    // The backslash is the byte that Japanese fonts draw as the yen sign.
+    row->addWidget(new QLabel(QStringLiteral("（\\500～\\15000）")));
+    row->addStretch(1);
+    return row;
+}
+
+SharewarePage::SharewarePage(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 4, 6, 4);
+    columns->setSpacing(12);
+    columns->addLayout(buildFieldColumn(), 38);
+    columns->addLayout(buildCalculatorColumn(), 62);
+}
+
+ClickablePanel* SharewarePage::helpPanel(HelpTopic topic)
+{
+    auto* panel = new ClickablePanel(QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"),
+        ClickablePanel::Style::Help);
+    connect(panel, &ClickablePanel::clicked, this, [this, topic] { emit fieldHelpRequested(topic); });
+    return panel;
+}
+
+QVBoxLayout* SharewarePage::buildFieldColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(1);
+    column->addLayout(makeCaptionRow(
+        makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerText), helpPanel(HelpTopic::SharewareFee)));
+    column->addLayout(buildFeeRow());
+    m_ui.sharewareConditions = makeMemo(QString::fromLatin1(form::sharewareConditions));
+    addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerText),
+        m_ui.sharewareConditions, helpPanel(HelpTopic::SharewareConditions), 1);
+    m_ui.bankRemittance = makeLineEdit(QString::fromLatin1(form::bankRemittance));
+    addField(column, makeCaption(QStringLiteral("●銀行送金方法（空欄でも可）")), m_ui.bankRemittance,
+        helpPanel(HelpTopic::BankRemittance));
+    m_ui.postalRemittance = makeLineEdit(QString::fromLatin1(form::postalRemittance));
+    addField(column, makeCaption(QStringLiteral("●郵便振替送金方法（空欄でも可）")), m_ui.postalRemittance,
+        helpPanel(HelpTopic::PostalRemittance));
+    m_ui.registeredProductNumber = makeLineEdit(QString::fromLatin1(form::registeredProductNumber));
+    addField(column, makeCaption(QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerText),
+        m_ui.registeredProductNumber, helpPanel(HelpTopic::RegisteredProductNumber));
+    m_ui.niftyRemittance = makeLineEdit(QString::fromLatin1(form::niftyRemittance));
+    addField(column, makeCaption(QStringLiteral("●Nifty送金方法（シェアウェア番号：空欄可）")), m_ui.niftyRemittance,
+        helpPanel(HelpTopic::NiftyRemittance));
+    m_ui.otherRemittance = makeLineEdit(QString::fromLatin1(form::otherRemittance));
+    addField(column, makeCaption(QStringLiteral("●その他の送金方法(現金書留など、空欄可)")), m_ui.otherRemittance,
+        helpPanel(HelpTopic::OtherRemittance));
+    return column;
+}
+
+QVBoxLayout* SharewarePage::buildCalculatorColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[0]),
+        QStringLiteral("※実際に作者に入ってくる料金は、ルミペイ手数料（利用者）手数料100円＋5円（消費税）")));
+    column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[1]),
+        QStringLiteral("同時にルミペイ（作者）手数料10%を引いて支払われます。計算はこちらから。")));
+
+    auto* calculator = new QHBoxLayout;
+    calculator->setSpacing(6);
+    m_ui.calculateButton = new QPushButton(QStringLiteral("計算"));
+    m_ui.calculateButton->setObjectName(QString::fromLatin1(form::calculateButton));
+    m_ui.calculateButton->setCursor(Qt::PointingHandCursor);
+    calculator->addWidget(m_ui.calculateButton, 0, Qt::AlignTop);
+    connect(m_ui.calculateButton, &QPushButton::clicked, this, &SharewarePage::feesRequested);
+    m_ui.userStatement = statementMemo(form::userStatement);
+    m_ui.authorStatement = statementMemo(form::authorStatement);
+    calculator->addWidget(m_ui.userStatement);
+    calculator->addWidget(m_ui.authorStatement);
+    calculator->addStretch(1);
+    column->addLayout(calculator);
+
+    column->addSpacing(8);
+    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[0]),
+        QStringLiteral("○どのように書いていいか分からない人は「？」パネルを押して下さい。")));
+    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[1]),
+        QStringLiteral(
+            "○更に書き方についての詳しいヘルプを見たい場合は「書き方のヘルプ」のタブをクリックして下さい。")));
+    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[2]),
+        QStringLiteral(
+            "※始めてシェアウェアをおやりになる方はいろいろと手続きが必要ですので、「インターネット」タブをクリッ"
+            "クして「タルヴォリンクス」からそのホームページへジャンプできますので御利用下さい。")));
+    column->addStretch(1);
+    return column;
+}
+
+void SharewarePage::showStatements(
+    const std::vector<std::string>& userLines, const std::vector<std::string>& authorLines)
+{
+    m_ui.userStatement->clear();
+    m_ui.authorStatement->clear();
+    m_ui.userStatement->setPlainText(statementText(userLines));
+    m_ui.authorStatement->setPlainText(statementText(authorLines));
+}
+
+// The field is emptied at the first disallowed byte; every further one still
+// shows the message, as the walk goes on over the text taken at the start.
+void SharewarePage::filterFee(const QString& text)
+{
+    const FeeFilterResult filtered = filterFeeText(toCp932(text));
+    for (int shown = 0; shown < filtered.messageCount; ++shown) {
+        MessageBox::message(window(), QString::fromUtf8(kDigitsOnlyMessage));
+        if (shown == 0)
+            m_ui.sharewareFee->clear();
+    }
+}
+
+} // namespace tarvo::gui

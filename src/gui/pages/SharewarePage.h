@@ -1,0 +1,63 @@
+#pragma once
+
+#include "guidance/FieldHelp.h"
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace tarvo::gui {
+
+class ClickablePanel;
+class Cp932PlainTextEdit;
+
+// The second page, "シェアウェアの場合": the shareware fields on the left, the fee
+// notes, the calculator and the pointers to help on the right. The fee field
+// lets only half-width digits stand in it.
+class SharewarePage : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Controls {
+        QLineEdit* sharewareFee = nullptr;
+        Cp932PlainTextEdit* sharewareConditions = nullptr;
+        QLineEdit* bankRemittance = nullptr;
+        QLineEdit* postalRemittance = nullptr;
+        QLineEdit* registeredProductNumber = nullptr;
+        QLineEdit* niftyRemittance = nullptr;
+        QLineEdit* otherRemittance = nullptr;
+        QPushButton* calculateButton = nullptr;
+        Cp932PlainTextEdit* userStatement = nullptr;
+        Cp932PlainTextEdit* authorStatement = nullptr;
+    };
+
+    explicit SharewarePage(QWidget* parent = nullptr);
+
+    const Controls& controls() const { return m_ui; }
+
+    // Replaces both statements of the calculator (CP932 lines).
+    void showStatements(const std::vector<std::string>& userLines, const std::vector<std::string>& authorLines);
+
+signals:
+    void feesRequested();
+    void fieldHelpRequested(tarvo::HelpTopic topic);
+
+private slots:
+    void filterFee(const QString& text);
+
+private:
+    QVBoxLayout* buildFieldColumn();
+    QVBoxLayout* buildCalculatorColumn();
+    QHBoxLayout* buildFeeRow();
+    ClickablePanel* helpPanel(HelpTopic topic);
+
+    Controls m_ui;
+};
+
+} // namespace tarvo::gui

@@ -1,0 +1,21 @@
+#include "widgets/InputRefusal.h"
+
+#include "MessageBox.h"
+
+#include "text/Cp932.h"
+
+#include <QWidget>
+
+namespace tarvo::gui {
+
+QString refusalMessage(const QString& character)
+{
+    return QString::fromStdString(unrepresentableMessage(character.toStdString()));
+}
+
+void showRefusal(QWidget* control, const QString& character)
+{
+    MessageBox::message(control ? control->window() : nullptr, refusalMessage(character));
+}
+
+} // namespace tarvo::gui

@@ -1,0 +1,19 @@
+#include "widgets/PlainListBox.h"
+
+namespace tarvo::gui {
+
+PlainListBox::PlainListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+}
+
+void PlainListBox::focusInEvent(QFocusEvent* event)
+{
+    // The item view moves its cursor to the first entry on keyboard focus.
+    const bool hadCurrent = currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+} // namespace tarvo::gui
