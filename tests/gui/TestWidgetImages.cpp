@@ -31,7 +31,6 @@ private slots:
                 const QPixmap image = widgetImage(name, ratio);
                 QCOMPARE(image.size(), size * scale);
                 QCOMPARE(image.devicePixelRatio(), qreal(scale));
-                QCOMPARE(image.deviceIndependentSize(), QSizeF(size));
             }
         }
         QVERIFY(widgetImage(QStringLiteral("no-such.png"), 2).isNull());

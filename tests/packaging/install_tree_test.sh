@@ -118,10 +118,6 @@ for page in share/man/man1/*.1.gz; do
         man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     check_equal "$page renders without warnings" "" "$warnings"
 done
-launcher_page=$(gzip -dc share/man/man1/tarvo-registration.1.gz)
-for word in '\-\-help' '\-\-version' '.B 64'; do
-    check_contains "the tarvo-registration page documents $word" "$launcher_page" "$word"
-done
 regtext_page=$(gzip -dc share/man/man1/tarvo-regtext.1.gz)
 for word in render fees '\-\-utf8' '\-\-help' '\-\-version' '.B 64'; do
     check_contains "the tarvo-regtext page documents $word" "$regtext_page" "$word"

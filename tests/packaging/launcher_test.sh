@@ -166,8 +166,7 @@ mv "$program" "$scratch/program.away"
 run XDG_DATA_HOME="$xdg"
 check_equal "a missing program fails" 1 "$status"
 check_contains "...with a message" "$errors" "program is missing"
-launcher_args=(--version)
-run XDG_DATA_HOME="$xdg"
+launcher_args=(--version) && run XDG_DATA_HOME="$xdg"
 check_equal "...but --version still answers" "0 tarvo-registration $version" "$status $output"
 
 finish
