@@ -44,7 +44,7 @@ mkdir -p "$home"
 run() {
     rm -f "$FAKE_LOG"
     env -i PATH="$PATH" HOME="$home" FAKE_LOG="$FAKE_LOG" "$@" \
-        "$bin/tarvo-registration" ${launcher_args[@]+"${launcher_args[@]}"} >"$scratch/out" 2>"$scratch/err"
+        "$bin/tarvo-registration" ${launcher_args[@]+"${launcher_args[@]}"} </dev/null >"$scratch/out" 2>"$scratch/err"
     status=$?
     output=$(cat "$scratch/out")
     errors=$(cat "$scratch/err")
