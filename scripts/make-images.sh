@@ -2,7 +2,7 @@
 # Redraws the window's small pictures (studio banner, desktop and folder icons)
 # into src/gui/resources with ImageMagick, each at its size and at double size
 # ("name@2x.png", for screens of twice the density). The PNGs are committed; run
-# this only to change them.
+# this only to change them (it needs Debian's imagemagick and fonts-dejavu-extra).
 #
 # Every drawing is written in the pixels of its normal size and scaled as
 # vectors, so the double size is drawn anew rather than enlarged. ImageMagick
