@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: the normal
-# build (warnings as errors), then the sanitizer build (the "asan" preset: ASan and
-# UBSan, any report fails its test). Both suites run even when the first fails;
-# the script prints both CTest summaries and exits non-zero on any build error or
-# failing test.
+# build (the "default" preset: warnings as errors), then the sanitizer build (the
+# "asan" preset: ASan and UBSan, any report fails its test). Then it checks the
+# sources against .clang-format. Both suites run even when the first fails; the
+# script prints both CTest summaries and the format check's and exits non-zero on
+# any build error, failing test or unformatted file.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh || exit 1
 
 jobs=$(nproc)
-build=${TARVO_BUILD_DIR:-build}
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 failures=()
@@ -32,8 +32,7 @@ run_suite() {
 }
 
 build_normal() {
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_WERROR=ON &&
-    cmake --build "$build" --parallel "$jobs"
+  cmake --preset default && cmake --build --preset default --parallel "$jobs"
 }
 
 build_asan() {
@@ -42,7 +41,7 @@ build_asan() {
 
 suite_ctest() {
   case $1 in
-  normal) QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$jobs" ;;
+  normal) ctest --preset default --parallel "$jobs" ;;
   asan) ctest --preset asan --parallel "$jobs" ;;
   esac
 }
@@ -50,12 +49,23 @@ suite_ctest() {
 run_suite normal build_normal
 run_suite asan build_asan
 
+# The format check needs a configured build folder; the normal one has been
+# configured by now, or its failure is already counted.
+echo "=== format: clang-format check"
+if ! cmake --build --preset default --target format-check 2>&1 | tee "$logs/format.log"; then
+  failures+=("format: check failed (rewrite the sources with: cmake --build --preset default --target format)")
+fi
+
 # The summary block of each run: from "% tests passed" to the end.
 for name in normal asan; do
   echo
   echo "=== $name summary"
   sed -n '/tests passed, /,$p' "$logs/$name.log" | grep -v '^$' || tail -n 5 "$logs/$name.log"
 done
+echo
+echo "=== format summary"
+grep -E 'files (differ from|match) \.clang-format|clang-format is missing' "$logs/format.log" ||
+  tail -n 5 "$logs/format.log"
 
 if ((${#failures[@]} > 0)); then
   echo >&2
@@ -65,4 +75,4 @@ if ((${#failures[@]} > 0)); then
   exit 1
 fi
 echo
-echo "=== all suites passed (normal and asan)"
+echo "=== all suites passed (normal and asan) and the sources are formatted"

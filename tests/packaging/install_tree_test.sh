@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs this build into a temporary prefix and checks the installed tree.
-#   install_tree_test.sh CMAKE BUILD_DIR APP_ID VERSION START_DIR
-# (START_DIR: where the build puts the data files it ships)
+#   install_tree_test.sh CMAKE BUILD_DIR APP_ID VERSION START_DIR README
+# (START_DIR: where the build puts the data files it ships; README: the
+# project's README.md, whose pictures the metainfo shows)
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -11,6 +12,7 @@ build=$2
 app_id=$3
 version=$4
 start=$5
+readme=$6
 
 make_scratch
 prefix=$scratch/prefix
@@ -81,7 +83,7 @@ check_contains "desktop entry starts the launcher" "$entry" $'\nExec=tarvo-regis
 check_contains "desktop entry names its icon" "$entry" $'\nIcon='"$app_id"$'\n'
 check_contains "desktop entry has an English name" "$entry" $'\nName=Tarvo Registration System\n'
 check_contains "desktop entry has a Japanese name" "$entry" $'\nName[ja]='
-check_contains "desktop entry is in Office and Utility" "$entry" $'\nCategories=Office;Utility;\n'
+check_contains "desktop entry is in Office only" "$entry" $'\nCategories=Office;\n'
 
 # --- AppStream metainfo
 metainfo=share/metainfo/$app_id.metainfo.xml
@@ -91,6 +93,16 @@ check_contains "metainfo carries the id" "$info" "<id>$app_id</id>"
 check_contains "metainfo launches the installed desktop entry" "$info" \
     "<launchable type=\"desktop-id\">$app_id.desktop</launchable>"
 check_contains "metainfo names this release" "$info" "<release version=\"$version\""
+check_equal "metainfo is in Office only" "<category>Office</category>" "$(grep -o '<category>.*</category>' <<<"$info")"
+# The screenshots: the README's pictures in its order, over HTTPS, under its captions.
+check_equal "the screenshots are the README's pictures" \
+    "$(grep -o 'docs/screenshot-[a-z-]*\.png' "$readme" | sed 's|^docs/||')" \
+    "$(sed -n 's|^ *<image>https://.*/\(screenshot-[a-z-]*\.png\)</image>$|\1|p' <<<"$info")"
+check_contains "the first screenshot is the default" "$(grep -m1 '<screenshot ' <<<"$info")" 'type="default"'
+check_equal "each screenshot has a caption" "$(grep -c '<screenshot[ >]' <<<"$info")" "$(grep -c '<caption>' <<<"$info")"
+while IFS= read -r caption; do
+    check_contains "caption '$caption' is the README's" "$(cat "$readme")" "$caption"
+done < <(sed -n 's|^ *<caption>\(.*\)</caption>$|\1|p' <<<"$info")
 
 # --- icons: each PNG is as large as its folder says
 for size in 16 32 48 64 128 256; do

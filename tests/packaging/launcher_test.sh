@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The launcher, run from a fake installed tree whose program only reports where
 # and how it was started.
-#   launcher_test.sh LAUNCHER PATH_TO_PROGRAM PATH_TO_DATA
-# (the last two relative to the launcher's folder, as configured).
+#   launcher_test.sh LAUNCHER PATH_TO_PROGRAM PATH_TO_DATA VERSION
+# (the paths relative to the launcher's folder, as configured).
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -11,6 +11,7 @@ umask 022
 launcher_source=$1
 to_program=$2
 to_data=$3
+version=$4
 
 make_scratch
 prefix=$scratch/prefix
@@ -38,12 +39,15 @@ home=$scratch/home
 mkdir -p "$home"
 
 # run [ENV=VALUE...]: starts the launcher with a clean environment plus those
-# settings; leaves the status in $status and standard error in $errors.
+# settings; leaves the status in $status, standard output in $output and
+# standard error in $errors.
 run() {
     rm -f "$FAKE_LOG"
-    errors=$(env -i PATH="$PATH" HOME="$home" FAKE_LOG="$FAKE_LOG" "$@" \
-        "$bin/tarvo-registration" ${launcher_args[@]+"${launcher_args[@]}"} 2>&1 >/dev/null)
+    env -i PATH="$PATH" HOME="$home" FAKE_LOG="$FAKE_LOG" "$@" \
+        "$bin/tarvo-registration" ${launcher_args[@]+"${launcher_args[@]}"} </dev/null >"$scratch/out" 2>"$scratch/err"
     status=$?
+    output=$(cat "$scratch/out")
+    errors=$(cat "$scratch/err")
     launcher_args=()
 }
 launcher_args=()
@@ -113,12 +117,27 @@ check "a link to the launcher finds the program" started_in "$folder"
 run XDG_DATA_HOME="$xdg" FAKE_STATUS=3
 check_equal "the program's exit status is the launcher's" 3 "$status"
 
-# --- refusals: nothing started
-launcher_args=(--help)
-run XDG_DATA_HOME="$scratch/args"
-check_equal "arguments are a usage error" 64 "$status"
-check_not "...that starts nothing" test -f "$FAKE_LOG"
-check_not "...and creates no folder" test -e "$scratch/args"
+# --- arguments: the two options answer on standard output, anything else is a
+# usage error; none starts the program or creates the folder.
+# ARGUMENTS; STATUS; STANDARD OUTPUT; STANDARD ERROR (glob patterns)
+help_text="Usage: tarvo-registration \[--help | --version\]*\$XDG_DATA_HOME/tarvo-registration*"
+help_text+="category.dat*tarvo.dat*setting.dat*data/*"
+refusal="tarvo-registration: takes no arguments*"
+while IFS=';' read -r arguments want_status want_output want_errors; do
+    read -ra launcher_args <<<"$arguments"
+    run XDG_DATA_HOME="$scratch/args"
+    check_equal "'$arguments' ends with $want_status" "$want_status" "$status"
+    check "...prints what it should on standard output" matches "$output" "$want_output"
+    check "...and on standard error" matches "$errors" "$want_errors"
+    check_not "...starts nothing" test -f "$FAKE_LOG"
+    check_not "...and creates no folder" test -e "$scratch/args"
+done <<EOF
+--help;0;$help_text;
+--version;0;tarvo-registration $version;
+--frobnicate;64;;$refusal
+--help --version;64;;$refusal
+$scratch/args;64;;$refusal
+EOF
 
 blocked=$scratch/blocked
 mkdir -p "$blocked/tarvo-registration"
@@ -147,5 +166,7 @@ mv "$program" "$scratch/program.away"
 run XDG_DATA_HOME="$xdg"
 check_equal "a missing program fails" 1 "$status"
 check_contains "...with a message" "$errors" "program is missing"
+launcher_args=(--version) && run XDG_DATA_HOME="$xdg"
+check_equal "...but --version still answers" "0 tarvo-registration $version" "$status $output"
 
 finish

@@ -48,6 +48,12 @@ check_contains() {
     fi
 }
 
+# matches TEXT PATTERN: the text matches the glob pattern as a whole.
+matches() {
+    # shellcheck disable=SC2053 # the pattern is meant to be a glob
+    [[ $1 == $2 ]]
+}
+
 mode_of() {
     stat -c '%a' "$1"
 }
