@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "Accessibility.h"
 #include "ApplicationTitle.h"
 #include "CurrentFolder.h"
 #include "EntryBinding.h"
@@ -35,6 +36,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -59,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    installAccessibleInterfaces();
     setObjectName(QString::fromLatin1(form::mainWindow));
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFont(windowFont());
@@ -70,7 +73,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_loadDialog = std::make_unique<LoadDialog>();
     m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
     connectPages();
+    addPageKeys();
     startUp();
+    // The form starts with its first field, not with the tab bar.
+    m_common->controls().authorId->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -91,6 +97,19 @@ void MainWindow::buildPages()
     m_pages->addTab(m_previewPage, QStringLiteral("プレビュー"));
     m_pages->setCurrentIndex(0);
     layout->addWidget(m_pages);
+}
+
+// Besides Ctrl+Tab, the keys that turn the pages of tabbed windows, from any
+// field: the page control alone answers them only while it has the focus.
+void MainWindow::addPageKeys()
+{
+    const auto turnPage = [this](int step) {
+        m_pages->setCurrentIndex((m_pages->currentIndex() + step + m_pages->count()) % m_pages->count());
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    connect(previous, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
 }
 
 void MainWindow::connectPages()

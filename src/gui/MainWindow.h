@@ -57,6 +57,7 @@ private slots:
 private:
     void buildPages();
     void connectPages();
+    void addPageKeys();
     void startUp();
     void showHelpText();
     void keepDialogAboveThisWindow();

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -121,7 +123,11 @@ private slots:
         QCOMPARE(button->size(), QSize(12, 12));
         QCOMPARE(button->cursor().shape(), Qt::WhatsThisCursor);
         QWidget* entry = control<QWidget>(field.toLatin1().constData());
+        // A click leaves the focus where it was.
+        QWidget* focused = control<QTabWidget>("PageControl1")->tabBar();
+        focused->setFocus();
         clickOn(button);
+        QVERIFY(focused->hasFocus());
         QFETCH(QString, text);
         QCOMPARE(test::shownTexts(), QStringList { text });
         const MessageBox::Record shown = MessageBox::shown().front();

@@ -2,12 +2,12 @@
 
 #include "Fonts.h"
 #include "FormNames.h"
+#include "widgets/ClickableLabel.h"
 
 #include "guidance/AboutTexts.h"
 #include "guidance/WebLinks.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tarvo::gui {
@@ -48,7 +48,7 @@ QFont homePageFont()
 
 AboutPanel::AboutPanel(QWidget* parent)
     : QFrame(parent)
-    , m_homePage(new QLabel(QString::fromStdString(homePageCaption()), this))
+    , m_homePage(new ClickableLabel(this))
 {
     setObjectName(QString::fromLatin1(form::aboutPanel));
     setFixedSize(kPanelSize);
@@ -56,6 +56,8 @@ AboutPanel::AboutPanel(QWidget* parent)
     setLineWidth(1);
 
     m_homePage->setObjectName(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
+    m_homePage->setText(QString::fromStdString(homePageCaption()));
+    m_homePage->setAccessibleRole(QAccessible::Link);
     m_homePage->setFont(homePageFont());
     QPalette palette = m_homePage->palette();
     palette.setColor(QPalette::WindowText, kNavy);
@@ -63,7 +65,7 @@ AboutPanel::AboutPanel(QWidget* parent)
     m_homePage->setCursor(Qt::PointingHandCursor);
     m_homePage->setContentsMargins(0, 0, 0, 0);
     m_homePage->setGeometry(QRect(kHomePageAt, m_homePage->sizeHint()));
-    m_homePage->installEventFilter(this);
+    connect(m_homePage, &ClickableLabel::clicked, this, &AboutPanel::homePageClicked);
 }
 
 QList<AboutPanel::DrawnText> AboutPanel::drawnTexts()
@@ -110,17 +112,6 @@ void AboutPanel::drawText(QPainter& painter, const QString& text, const QFont& f
     painter.setPen(colour);
     const QRect room(at, QSize(kPanelSize.width() - at.x(), kPanelSize.height() - at.y()));
     painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-}
-
-bool AboutPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_homePage && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-        && m_homePage->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        emit homePageClicked();
-        return true;
-    }
-    return QFrame::eventFilter(watched, event);
 }
 
 } // namespace tarvo::gui

@@ -7,9 +7,11 @@
 #include <QPoint>
 #include <optional>
 
-class QLabel;
+
 
 namespace tarvo::gui {
+
+class ClickableLabel;
 
 // The about panel Panel2 of the help page: the program's title, its Japanese
 // subtitle, the author's mail address, where the newest version is to be had
@@ -38,7 +40,7 @@ public:
     // The drawn texts in drawing order.
     static QList<DrawnText> drawnTexts();
 
-    QLabel* homePageLink() const { return m_homePage; }
+    ClickableLabel* homePageLink() const { return m_homePage; }
 
 signals:
     // Label73 was clicked; the owner asks before opening the home page.
@@ -46,13 +48,12 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static void drawBevel(QPainter& painter);
     static void drawText(QPainter& painter, const QString& text, const QFont& font, const QColor& colour, QPoint at);
 
-    QLabel* m_homePage;
+    ClickableLabel* m_homePage;
 };
 
 } // namespace tarvo::gui

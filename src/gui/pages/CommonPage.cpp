@@ -75,14 +75,46 @@ CommonPage::CommonPage(QWidget* parent)
     // the list (which first puts the item's text into the field).
     connect(m_ui.category->lineEdit(), &QLineEdit::textEdited, this, &CommonPage::categoryEdited);
     connect(m_ui.category, &QComboBox::textActivated, this, &CommonPage::categoryEdited);
+
+    nameForAssistiveTechnology();
+    putPanelsAfterTheirFields();
 }
 
 ClickablePanel* CommonPage::helpPanel(HelpTopic topic)
 {
-    auto* panel = new ClickablePanel(QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"),
-        ClickablePanel::Style::Help);
+    ClickablePanel* panel = makeHelpPanel(topic);
     connect(panel, &ClickablePanel::clicked, this, [this, topic] { emit fieldHelpRequested(topic); });
+    m_ui.helpPanels[topic] = panel;
     return panel;
+}
+
+// The fields whose caption does not name them by itself.
+void CommonPage::nameForAssistiveTechnology()
+{
+    m_ui.loadPanel->setAccessibleName(QStringLiteral("バックアップを読み込む"));
+    m_ui.sizePanel->setAccessibleName(QStringLiteral("内容説明のバイト数を数える"));
+    m_ui.subcategory->setAccessibleName(QStringLiteral("●希望掲載ディレクトリ（第2階層）"));
+    m_ui.subcategory->lineEdit()->setAccessibleName(m_ui.subcategory->accessibleName());
+    // Both reasons are captioned "理由："; the group each belongs to tells them apart.
+    m_ui.printRefusalReason->setAccessibleDescription(m_ui.printPermission->title());
+    m_ui.webRefusalReason->setAccessibleDescription(m_ui.webPermission->title());
+}
+
+// A panel on a caption line stands beside its field: in the Tab order it comes
+// right after the field, not before it.
+void CommonPage::putPanelsAfterTheirFields()
+{
+    const std::pair<QWidget*, QWidget*> besides[] = {
+        { m_ui.softwareName, m_ui.loadPanel },
+        { m_ui.headline, m_ui.helpPanels.at(HelpTopic::Headline) },
+        { m_ui.description, m_ui.sizePanel },
+        { m_ui.archiveFileName, m_ui.helpPanels.at(HelpTopic::ArchiveFileName) },
+        { m_ui.publicationFileName, m_ui.helpPanels.at(HelpTopic::PublicationFileName) },
+        { m_ui.machine, m_ui.helpPanels.at(HelpTopic::Machine) },
+        { m_ui.notes, m_ui.helpPanels.at(HelpTopic::Notes) },
+    };
+    for (const auto& [field, panel] : besides)
+        setTabOrder(field, panel);
 }
 
 QVBoxLayout* CommonPage::buildLeftColumn()
@@ -117,13 +149,15 @@ QVBoxLayout* CommonPage::buildLeftColumn()
         m_ui.headline, helpPanel(HelpTopic::Headline));
 
     // The "size" panel sits at the right end of the caption line.
-    auto* descriptionRow = makeCaptionRow(makeCaption(QStringLiteral("●内容説明(1KB[全角で500文字]程度)")));
+    QLabel* descriptionCaption = makeCaption(QStringLiteral("●内容説明(1KB[全角で500文字]程度)"));
+    auto* descriptionRow = makeCaptionRow(descriptionCaption);
     m_ui.sizePanel
         = new ClickablePanel(QString::fromLatin1(form::sizePanel), QStringLiteral("size"), ClickablePanel::Style::Teal);
     m_ui.sizePanel->setToolTip(QString::fromUtf8(kDescriptionSizeHint));
     descriptionRow->addWidget(m_ui.sizePanel);
     column->addLayout(descriptionRow);
     m_ui.description = makeMemo(QString::fromLatin1(form::description));
+    nameAfterCaption(descriptionCaption, m_ui.description);
     column->addWidget(m_ui.description, 1);
     column->addWidget(makeInstruction(QString::fromLatin1(form::descriptionNote),
         QStringLiteral("自動改行するので、行を変えたい時だけ改行して下さい。話題を変えたい時のみ改行して下さい。")));
@@ -258,6 +292,7 @@ void CommonPage::addPermission(QBoxLayout* column, RadioGroup* group, QLabel*& c
     caption = namedCaption(QStringLiteral("理由："), captionName);
     row->addWidget(caption);
     reason = makeLineEdit(QString::fromLatin1(reasonName));
+    nameAfterCaption(caption, reason);
     row->addWidget(reason, 1);
     column->addLayout(row);
 }

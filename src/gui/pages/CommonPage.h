@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 
 class QBoxLayout;
 class QCheckBox;
@@ -58,6 +59,7 @@ public:
         QLineEdit* webRefusalReason = nullptr;
         Cp932PlainTextEdit* notes = nullptr;
         QPushButton* previewButton = nullptr;
+        std::map<HelpTopic, ClickablePanel*> helpPanels;
     };
 
     explicit CommonPage(QWidget* parent = nullptr);
@@ -87,6 +89,8 @@ private:
     void addPermission(QBoxLayout* column, RadioGroup* group, QLabel*& caption, QLineEdit*& reason,
         const char* captionName, const char* reasonName);
     ClickablePanel* helpPanel(HelpTopic topic);
+    void nameForAssistiveTechnology();
+    void putPanelsAfterTheirFields();
 
     Controls m_ui;
 };

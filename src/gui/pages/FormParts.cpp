@@ -1,9 +1,11 @@
 #include "pages/FormParts.h"
 
+#include "Fonts.h"
+#include "FormNames.h"
+#include "QtText.h"
+#include "widgets/ClickablePanel.h"
 #include "widgets/Cp932PlainTextEdit.h"
 #include "widgets/Cp932Validator.h"
-#include "Fonts.h"
-#include "QtText.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -13,6 +15,30 @@
 #include <limits>
 
 namespace tarvo::gui {
+
+namespace {
+
+// The field a help panel explains, as a person calls it.
+QString helpFieldName(HelpTopic topic)
+{
+    switch (topic) {
+    case HelpTopic::Headline: return QStringLiteral("1行見出し");
+    case HelpTopic::ArchiveFileName: return QStringLiteral("アーカイブファイルの名前");
+    case HelpTopic::PublicationFileName: return QStringLiteral("インターネット・書籍公開用ファイル名");
+    case HelpTopic::Machine: return QStringLiteral("動作可能機種");
+    case HelpTopic::Notes: return QStringLiteral("その他、弊社への連絡事項");
+    case HelpTopic::SharewareFee: return QStringLiteral("シェアウェア料金");
+    case HelpTopic::SharewareConditions: return QStringLiteral("シェアウェア利用条件/制限");
+    case HelpTopic::BankRemittance: return QStringLiteral("銀行送金方法");
+    case HelpTopic::PostalRemittance: return QStringLiteral("郵便振替送金方法");
+    case HelpTopic::RegisteredProductNumber: return QStringLiteral("レジ作品番号");
+    case HelpTopic::NiftyRemittance: return QStringLiteral("Nifty送金方法");
+    case HelpTopic::OtherRemittance: return QStringLiteral("その他の送金方法");
+    }
+    return {};
+}
+
+} // namespace
 
 QLabel* makeCaption(const QString& text, const QString& hint, int pixelSize)
 {
@@ -73,6 +99,7 @@ Cp932PlainTextEdit* makeMemo(const QString& objectName)
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setTabChangesFocus(true);
     return memo;
 }
 
@@ -88,8 +115,26 @@ QHBoxLayout* makeCaptionRow(QLabel* caption, QWidget* extra)
     return row;
 }
 
+void nameAfterCaption(QLabel* caption, QWidget* control)
+{
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text());
+    // An editable list is read through its edit as well.
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(caption->text());
+}
+
+ClickablePanel* makeHelpPanel(HelpTopic topic)
+{
+    auto* panel = new ClickablePanel(
+        QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"), ClickablePanel::Style::Help);
+    panel->setAccessibleName(QStringLiteral("「%1」の説明").arg(helpFieldName(topic)));
+    return panel;
+}
+
 void addField(QBoxLayout* column, QLabel* caption, QWidget* control, QWidget* extra, int stretch)
 {
+    nameAfterCaption(caption, control);
     column->addLayout(makeCaptionRow(caption, extra));
     column->addWidget(control, stretch);
 }

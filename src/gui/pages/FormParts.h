@@ -1,5 +1,7 @@
 #pragma once
 
+#include "guidance/FieldHelp.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,7 @@ class QWidget;
 
 namespace tarvo::gui {
 
+class ClickablePanel;
 class Cp932PlainTextEdit;
 
 // Building blocks shared by the pages: every entry control gets its form name as
@@ -33,13 +36,22 @@ QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& ite
 // Qt cuts a one-line edit at 32,767 characters without a word; the form's
 // one-line fields take text of any length, as its memos do.
 void removeLengthLimit(QLineEdit* edit);
-// A multi-line edit with a vertical scroll bar, wrapping at its right edge.
+// A multi-line edit with a vertical scroll bar, wrapping at its right edge. Tab
+// moves on to the next control: a tab character belongs in no document.
 Cp932PlainTextEdit* makeMemo(const QString& objectName);
+
+// The caption names the control for assistive technology, as its buddy.
+void nameAfterCaption(QLabel* caption, QWidget* control);
+
+// The "?" panel of a field: a small button that asks for the field's help,
+// named after the field for assistive technology.
+ClickablePanel* makeHelpPanel(HelpTopic topic);
 
 // The caption with `extra` (a small panel) right after it, the rest of the line
 // empty. `extra` may be null.
 QHBoxLayout* makeCaptionRow(QLabel* caption, QWidget* extra = nullptr);
-// Caption (with its optional panel) and the control under it.
+// Caption (with its optional panel) and the control under it; the caption
+// names the control.
 void addField(QBoxLayout* column, QLabel* caption, QWidget* control, QWidget* extra = nullptr, int stretch = 0);
 
 // A widget that keeps its place in the layout while hidden, as fixed positions do.

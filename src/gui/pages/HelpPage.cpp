@@ -30,6 +30,8 @@ ClickableLabel* banner()
     image->setAlignment(Qt::AlignCenter);
     image->setPixmap(widgetImage(QStringLiteral("banner.png")));
     image->setCursor(Qt::PointingHandCursor);
+    image->setAccessibleRole(QAccessible::Link);
+    image->setAccessibleName(QStringLiteral("Velmo Studio のホームページ"));
     return image;
 }
 
@@ -61,6 +63,7 @@ ClickableLabel* HelpPage::siteLink(const WebLink& link)
     label->setPalette(navy);
     if (link.handCursor)
         label->setCursor(Qt::PointingHandCursor);
+    label->setAccessibleRole(QAccessible::Link);
     connect(label, &ClickableLabel::clicked, this, [this, id = link.id] { emit linkActivated(id); });
     m_ui.links[link.id] = label;
     return label;
@@ -105,8 +108,10 @@ QVBoxLayout* HelpPage::buildHelpColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(2);
-    column->addWidget(new QLabel(QStringLiteral("●より詳しい書き方を確かめたい方はこちらをお読み下さい。●")));
+    auto* caption = new QLabel(QStringLiteral("●より詳しい書き方を確かめたい方はこちらをお読み下さい。●"));
+    column->addWidget(caption);
     m_ui.helpText = makeMemo(QString::fromLatin1(form::helpText));
+    nameAfterCaption(caption, m_ui.helpText);
     m_ui.helpText->setReadOnly(true);
     column->addWidget(m_ui.helpText, 1);
     return column;

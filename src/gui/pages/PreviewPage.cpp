@@ -30,6 +30,7 @@ ClickableLabel* desktopButton()
     image->setFixedSize(kDesktopIconSize, kDesktopIconSize);
     image->setPixmap(widgetImage(QStringLiteral("desktop.png")));
     image->setCursor(Qt::PointingHandCursor);
+    image->setAccessibleName(QStringLiteral("デスクトップ"));
     return image;
 }
 
@@ -49,6 +50,7 @@ PreviewPage::PreviewPage(QWidget* parent)
     auto* columns = new QHBoxLayout;
     columns->setSpacing(8);
     m_ui.preview = makeMemo(QString::fromLatin1(form::preview));
+    m_ui.preview->setAccessibleName(QStringLiteral("プレビュー"));
     columns->addWidget(m_ui.preview, 1);
     columns->addLayout(buildFolderColumn());
     page->addLayout(columns, 1);
@@ -79,6 +81,10 @@ QVBoxLayout* PreviewPage::buildFolderColumn()
     driveRow->setSpacing(4);
     m_ui.drives = new DriveList;
     m_ui.drives->setObjectName(QString::fromLatin1(form::drives));
+    m_ui.drives->setAccessibleName(QStringLiteral("保存するドライブ"));
+    // A list that cannot be typed into is read by its value; its label is the
+    // instruction above it.
+    instruction->setBuddy(m_ui.drives);
     driveRow->addWidget(m_ui.drives, 1);
     m_ui.desktopButton = desktopButton();
     driveRow->addWidget(m_ui.desktopButton);
@@ -89,6 +95,7 @@ QVBoxLayout* PreviewPage::buildFolderColumn()
 
     m_ui.folders = new FolderList;
     m_ui.folders->setObjectName(QString::fromLatin1(form::folders));
+    m_ui.folders->setAccessibleName(QStringLiteral("保存するディレクトリ"));
     m_ui.folders->setFixedWidth(kFolderColumnWidth);
     column->addWidget(m_ui.folders, 1);
     connect(m_ui.folders, &FolderList::directoryChanged, this, &PreviewPage::followChosenFolder);

@@ -91,23 +91,42 @@ SharewarePage::SharewarePage(QWidget* parent)
     columns->setSpacing(12);
     columns->addLayout(buildFieldColumn(), 38);
     columns->addLayout(buildCalculatorColumn(), 62);
+    putPanelsAfterTheirFields();
 }
 
 ClickablePanel* SharewarePage::helpPanel(HelpTopic topic)
 {
-    auto* panel = new ClickablePanel(QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"),
-        ClickablePanel::Style::Help);
+    ClickablePanel* panel = makeHelpPanel(topic);
     connect(panel, &ClickablePanel::clicked, this, [this, topic] { emit fieldHelpRequested(topic); });
+    m_ui.helpPanels[topic] = panel;
     return panel;
+}
+
+// A "?" panel stands beside its field's caption: in the Tab order it comes right
+// after the field, not before it.
+void SharewarePage::putPanelsAfterTheirFields()
+{
+    const std::pair<QWidget*, HelpTopic> besides[] = {
+        { m_ui.sharewareFee, HelpTopic::SharewareFee },
+        { m_ui.sharewareConditions, HelpTopic::SharewareConditions },
+        { m_ui.bankRemittance, HelpTopic::BankRemittance },
+        { m_ui.postalRemittance, HelpTopic::PostalRemittance },
+        { m_ui.registeredProductNumber, HelpTopic::RegisteredProductNumber },
+        { m_ui.niftyRemittance, HelpTopic::NiftyRemittance },
+        { m_ui.otherRemittance, HelpTopic::OtherRemittance },
+    };
+    for (const auto& [field, topic] : besides)
+        setTabOrder(field, m_ui.helpPanels.at(topic));
 }
 
 QVBoxLayout* SharewarePage::buildFieldColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    column->addLayout(makeCaptionRow(
-        makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerText), helpPanel(HelpTopic::SharewareFee)));
+    QLabel* feeCaption = makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerText);
+    column->addLayout(makeCaptionRow(feeCaption, helpPanel(HelpTopic::SharewareFee)));
     column->addLayout(buildFeeRow());
+    nameAfterCaption(feeCaption, m_ui.sharewareFee);
     m_ui.sharewareConditions = makeMemo(QString::fromLatin1(form::sharewareConditions));
     addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerText),
         m_ui.sharewareConditions, helpPanel(HelpTopic::SharewareConditions), 1);
@@ -146,7 +165,9 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
     calculator->addWidget(m_ui.calculateButton, 0, Qt::AlignTop);
     connect(m_ui.calculateButton, &QPushButton::clicked, this, &SharewarePage::feesRequested);
     m_ui.userStatement = statementMemo(form::userStatement);
+    m_ui.userStatement->setAccessibleName(QStringLiteral("利用者に請求される金額"));
     m_ui.authorStatement = statementMemo(form::authorStatement);
+    m_ui.authorStatement->setAccessibleName(QStringLiteral("作者の方に支払われる金額"));
     calculator->addWidget(m_ui.userStatement);
     calculator->addWidget(m_ui.authorStatement);
     calculator->addStretch(1);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ public:
         QPushButton* calculateButton = nullptr;
         Cp932PlainTextEdit* userStatement = nullptr;
         Cp932PlainTextEdit* authorStatement = nullptr;
+        std::map<HelpTopic, ClickablePanel*> helpPanels;
     };
 
     explicit SharewarePage(QWidget* parent = nullptr);
@@ -56,6 +58,7 @@ private:
     QVBoxLayout* buildCalculatorColumn();
     QHBoxLayout* buildFeeRow();
     ClickablePanel* helpPanel(HelpTopic topic);
+    void putPanelsAfterTheirFields();
 
     Controls m_ui;
 };
