@@ -37,12 +37,12 @@ Outcome saveTextFile(
     if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(name);
     if (!regularFileExists(name)) {
-        writeFileAtomically(name, memoBytes);
+        writeTextFile(cp932SoftwareName, memoBytes);
         return Outcome::success(std::string(kTextCreatedMessage));
     }
     if (!confirmOverwrite(overwriteQuestion(cp932SoftwareName)))
         return Outcome::refused(std::string(kSaveCancelledMessage));
-    writeFileAtomically(name, memoBytes);
+    writeTextFile(cp932SoftwareName, memoBytes);
     return Outcome::success(std::string(kTextOverwrittenMessage));
 }
 

@@ -21,7 +21,4 @@ inline std::size_t cp932CharacterLength(std::string_view text, std::size_t at)
     return isCp932LeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
 }
 
-// The start of the text's last character; 0 for an empty text.
-std::size_t cp932LastCharacterStart(std::string_view text);
-
 } // namespace tarvo
