@@ -167,7 +167,7 @@ WindowUnderTest::~WindowUnderTest()
 
 void WindowUnderTest::showPage(int page) const
 {
-    control<QTabWidget>("PageControl1")->setCurrentIndex(page);
+    control<QTabWidget>(form::pages)->setCurrentIndex(page);
     QCoreApplication::processEvents();
 }
 
@@ -178,15 +178,15 @@ void WindowUnderTest::click(const char* name) const
 
 void WindowUnderTest::buildFreewarePreview(const QString& softwareName) const
 {
-    const int shown = control<QTabWidget>("PageControl1")->currentIndex();
+    const int shown = control<QTabWidget>(form::pages)->currentIndex();
     showPage(0);
-    auto* name = control<QLineEdit>("Edit21");
+    auto* name = control<QLineEdit>(form::softwareName);
     name->clear();
-    typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+    typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
     typeInto(name, softwareName);
-    typeInto(control<QLineEdit>("Edit23"), QStringLiteral("test.lzh"));
-    chooseItem(control<QComboBox>("ComboBox4"), 0);
-    click("Button2");
+    typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("test.lzh"));
+    chooseItem(control<QComboBox>(form::handling), 0);
+    click(form::previewButton);
     showPage(shown);
     MessageBox::clearShown();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormNames.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "WidgetLookup.h"
