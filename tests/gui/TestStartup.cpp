@@ -165,11 +165,11 @@ Started startIn(const StartFolder& folder, std::unique_ptr<MainWindow>& window)
     MessageBox::clearShown();
     window = std::make_unique<MainWindow>();
     Started seen;
-    seen.categories = itemsOf(requireChild<QComboBox>(window.get(), "ComboBox2"));
-    seen.category = requireChild<QComboBox>(window.get(), "ComboBox2")->currentText();
-    seen.author = requireChild<QLineEdit>(window.get(), "Edit19")->text();
-    seen.folderLabel = requireChild<QLabel>(window.get(), "Label8")->text();
-    seen.guide = requireChild<QPlainTextEdit>(window.get(), "Memo9")->toPlainText();
+    seen.categories = itemsOf(requireChild<QComboBox>(window.get(), form::category));
+    seen.category = requireChild<QComboBox>(window.get(), form::category)->currentText();
+    seen.author = requireChild<QLineEdit>(window.get(), form::authorId)->text();
+    seen.folderLabel = requireChild<QLabel>(window.get(), form::folderLabel)->text();
+    seen.guide = requireChild<QPlainTextEdit>(window.get(), form::helpText)->toPlainText();
     seen.boxes = test::shownTexts();
     return seen;
 }
@@ -253,11 +253,11 @@ private slots:
         QCOMPARE(seen.boxes, QStringList());
         QCOMPARE(seen.categories, (QStringList { "ユーティリティ", "ゲーム" }));
         QCOMPARE(seen.category, QString());
-        QCOMPARE(requireChild<QComboBox>(window.get(), "ComboBox3")->count(), 0);
+        QCOMPARE(requireChild<QComboBox>(window.get(), form::subcategory)->count(), 0);
         QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
         QCOMPARE(seen.folderLabel, folder.path());
         QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n二行目\n"));
-        QVERIFY(requireChild<QPlainTextEdit>(window.get(), "Memo9")->isReadOnly());
+        QVERIFY(requireChild<QPlainTextEdit>(window.get(), form::helpText)->isReadOnly());
         QCOMPARE(QString::fromStdString(window->startDirectory()), folder.path() + "/");
     }
 
@@ -361,7 +361,7 @@ private slots:
         std::unique_ptr<MainWindow> window;
         startIn(folder, window);
         window->show();
-        auto* field = requireChild<QLineEdit>(window.get(), "Edit19");
+        auto* field = requireChild<QLineEdit>(window.get(), form::authorId);
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
         QFETCH(QString, author);
@@ -397,7 +397,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         // A restored text shows from its start; the author types at its end.
-        auto* author = requireChild<QLineEdit>(window.get(), "Edit19");
+        auto* author = requireChild<QLineEdit>(window.get(), form::authorId);
         QCOMPARE(author->cursorPosition(), 0);
         author->end(false);
         test::typeInto(author, QStringLiteral("後"));
