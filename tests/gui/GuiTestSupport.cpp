@@ -247,6 +247,14 @@ void chooseItem(QComboBox* combo, int index)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
 }
 
+QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
 namespace {
 
 // Polls for the box, hands it over once it is active and then watches that the

@@ -132,6 +132,8 @@ void pasteInto(QWidget* control, const QString& clipboardText);
 // Picks an item from the drop-down list the way the author does: open the list
 // and click the item.
 void chooseItem(QComboBox* combo, int index);
+// The texts of the list's items, in order.
+QStringList itemsOf(const QComboBox* combo);
 
 // How long each step of a wait for a box may take. Running past a bound fails
 // the test, unless the test checks the outcome itself.

@@ -29,14 +29,6 @@ namespace {
 // group and entries above the first top-level line.
 const QByteArray kCatalogue = sj("stray\r\n#A\r\nx\r\ny\r\n#AB\r\nq\r\n#C \r\nr\r\n#E\r\n#A\r\nnever\r\n");
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 std::string cp(const char* utf8)
 {
     return tarvo::cp932FromUtf8(utf8);
@@ -102,14 +94,14 @@ private slots:
             QCOMPARE(control<RadioGroup>(name)->index(), 0);
         for (const char* name : { form::machine, form::category, form::subcategory, form::handling })
             QCOMPARE(control<QComboBox>(name)->currentText(), QString());
-        QCOMPARE(itemsOf(control<QComboBox>(form::category)), (QStringList { "A", "AB", "C ", "E", "A" }));
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::category)), (QStringList { "A", "AB", "C ", "E", "A" }));
         QCOMPARE(handlingKind(), QString());
 
-        const QStringList machines = itemsOf(control<QComboBox>(form::machine));
+        const QStringList machines = test::itemsOf(control<QComboBox>(form::machine));
         QCOMPARE(machines.size(), 8);
         for (const QString& machine : machines)
             QCOMPARE(machine.endsWith(' '), machine != QStringLiteral("汎用"));
-        QCOMPARE(itemsOf(control<QComboBox>(form::handling)).size(), 10);
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::handling)).size(), 10);
         QCOMPARE(control<RadioGroup>(form::submissionKind)->button(3)->text(), QStringLiteral("4：情報の変更のみ"));
         QCOMPARE(control<QCheckBox>(form::operatingSystems[4])->text(), QStringLiteral("Windows2000"));
         QVERIFY(!control<QCheckBox>(form::operatingSystems[4])->isChecked());
@@ -212,26 +204,26 @@ private slots:
         test::typeInto(subcategory, QStringLiteral("old"));
 
         QTest::keyClick(category, 'A');
-        QCOMPARE(itemsOf(subcategory), (QStringList { "x", "y" }));
+        QCOMPARE(test::itemsOf(subcategory), (QStringList { "x", "y" }));
         QCOMPARE(subcategory->currentText(), QString());
         QTest::keyClick(category, 'B');
-        QCOMPARE(itemsOf(subcategory), QStringList { "q" });
+        QCOMPARE(test::itemsOf(subcategory), QStringList { "q" });
         QTest::keyClick(category, 'C');
-        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(test::itemsOf(subcategory), QStringList());
         QTest::keyClick(category, Qt::Key_Backspace);
-        QCOMPARE(itemsOf(subcategory), QStringList { "q" });
+        QCOMPARE(test::itemsOf(subcategory), QStringList { "q" });
 
         category->lineEdit()->selectAll();
         QTest::keyClick(category, Qt::Key_Delete);
         test::typeInto(category, QStringLiteral("C"));
-        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(test::itemsOf(subcategory), QStringList());
         test::typeInto(category, QStringLiteral(" "));
-        QCOMPARE(itemsOf(subcategory), QStringList { "r" });
+        QCOMPARE(test::itemsOf(subcategory), QStringList { "r" });
         QCOMPARE(category->currentText(), QStringLiteral("C "));
 
         category->lineEdit()->selectAll();
         test::typeInto(category, QStringLiteral("a"));
-        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(test::itemsOf(subcategory), QStringList());
         QCOMPARE(category->currentText(), QStringLiteral("a"));
     }
 
@@ -254,7 +246,7 @@ private slots:
         QCOMPARE(subcategory->currentText(), QStringLiteral("r"));
         QFETCH(int, item);
         test::chooseItem(control<QComboBox>(form::category), item);
-        QTEST(itemsOf(subcategory), "entries");
+        QTEST(test::itemsOf(subcategory), "entries");
         QCOMPARE(subcategory->currentText(), QString());
     }
 
@@ -268,7 +260,7 @@ private slots:
         m_window->entry().write(entry);
         QCOMPARE(control<QComboBox>(form::category)->currentText(), QStringLiteral("AB"));
         QCOMPARE(control<QComboBox>(form::subcategory)->currentText(), QStringLiteral("zz"));
-        QCOMPARE(itemsOf(control<QComboBox>(form::subcategory)), (QStringList { "x", "y" }));
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), (QStringList { "x", "y" }));
     }
 
     void handlingKindTypedLetterByLetter()

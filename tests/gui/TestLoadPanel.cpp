@@ -29,14 +29,6 @@ const QString kNoBackups = QStringLiteral("バックアップデータがあり�
 const QString kIndexError = QStringLiteral("リストのインデックスが範囲を超えています (-1)");
 const QString kDigitsOnly = QStringLiteral("記入欄には半角の数字しか使うことはできません！");
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 // The entry's one-line edits, in the order of the pages.
 const char* const kOneLineFields[] = { form::authorId, form::originalLibraryNumber, form::softwareName, form::headline,
     form::archiveFileName, form::publicationFileName, form::version, form::otherOs, form::requiredSoftware,
@@ -367,7 +359,7 @@ private slots:
 
         changeEverything();
         QCOMPARE(handlingKind(), QStringLiteral("1"));
-        QCOMPARE(itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
         QVERIFY(snapshot() != built);
 
         m_ui->showPage(1);
@@ -381,7 +373,7 @@ private slots:
         QVERIFY(!dialog().isVisible());
         QCOMPARE(snapshot(), built);
         QCOMPARE(handlingKind(), QStringLiteral("3"));
-        QCOMPARE(itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
         QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), QString());
         QCOMPARE(control<QTabWidget>(form::pages)->currentIndex(), 1);
     }

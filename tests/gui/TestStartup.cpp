@@ -141,14 +141,6 @@ const FormName kLoadDialogNames[] = {
     { "ListBox1", form::backupList },
 };
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 struct Started {
     QStringList categories;
     QString category;
@@ -165,7 +157,7 @@ Started startIn(const StartFolder& folder, std::unique_ptr<MainWindow>& window)
     MessageBox::clearShown();
     window = std::make_unique<MainWindow>();
     Started seen;
-    seen.categories = itemsOf(requireChild<QComboBox>(window.get(), form::category));
+    seen.categories = test::itemsOf(requireChild<QComboBox>(window.get(), form::category));
     seen.category = requireChild<QComboBox>(window.get(), form::category)->currentText();
     seen.author = requireChild<QLineEdit>(window.get(), form::authorId)->text();
     seen.folderLabel = requireChild<QLabel>(window.get(), form::folderLabel)->text();
