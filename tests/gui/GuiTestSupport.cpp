@@ -1,7 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "text/Cp932.h"
 #include "errors/RuntimeError.h"
+#include "text/Cp932.h"
+#include "widgets/RadioGroup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -245,6 +247,12 @@ void chooseItem(QComboBox* combo, int index)
     const QModelIndex item = list->model()->index(index, combo->modelColumn());
     list->scrollTo(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+}
+
+void clickItem(RadioGroup* group, int index)
+{
+    QRadioButton* radio = group->button(index);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
 }
 
 QStringList itemsOf(const QComboBox* combo)

@@ -20,6 +20,10 @@
 class QComboBox;
 class QMessageBox;
 
+namespace tarvo::gui {
+class RadioGroup;
+}
+
 namespace tarvo::gui::test {
 
 // CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.
@@ -132,6 +136,10 @@ void pasteInto(QWidget* control, const QString& clipboardText);
 // Picks an item from the drop-down list the way the author does: open the list
 // and click the item.
 void chooseItem(QComboBox* combo, int index);
+// Clicks an item of the group on its indicator: a radio button reacts only to
+// its indicator and caption, not to the empty rest of its cell.
+void clickItem(RadioGroup* group, int index);
+
 // The texts of the list's items, in order.
 QStringList itemsOf(const QComboBox* combo);
 

@@ -47,13 +47,7 @@ private:
 
     QString handlingKind() const { return QString::fromStdString(m_window->entry().handlingKind().text()); }
 
-    // On the indicator: a radio button reacts only to its indicator and caption,
-    // not to the empty rest of its cell.
-    void clickItem(const char* group, int index)
-    {
-        QRadioButton* radio = control<RadioGroup>(group)->button(index);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
-    }
+    void clickItem(const char* group, int index) { test::clickItem(control<RadioGroup>(group), index); }
 
     QLabel* captionWithText(const QString& text) const
     {

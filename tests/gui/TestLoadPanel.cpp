@@ -13,7 +13,6 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -102,11 +101,7 @@ private:
         pressLoad();
     }
 
-    void clickItem(const char* group, int index) const
-    {
-        QRadioButton* radio = control<RadioGroup>(group)->button(index);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
-    }
+    void clickItem(const char* group, int index) const { test::clickItem(control<RadioGroup>(group), index); }
 
     void retype(const char* name, const QString& text) const
     {

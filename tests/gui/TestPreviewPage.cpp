@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include <cerrno>
@@ -53,11 +52,7 @@ private:
         m_ui->click(form::saveButton);
     }
 
-    void chooseWrap(int index)
-    {
-        QRadioButton* item = m_ui->control<RadioGroup>(form::wrapChoice)->button(index);
-        QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
-    }
+    void chooseWrap(int index) { test::clickItem(m_ui->control<RadioGroup>(form::wrapChoice), index); }
 
     void openFolderEntry(const QString& name)
     {
