@@ -1,9 +1,9 @@
+#include "GuiTestSupport.h"
+
 #include "FormNames.h"
 #include "LoadDialog.h"
 #include "QtText.h"
 #include "WidgetLookup.h"
-
-#include "errors/RuntimeError.h"
 
 #include <QGuiApplication>
 #include <QListWidget>
@@ -26,12 +26,7 @@ private:
     QListWidget* list() { return requireChild<QListWidget>(dialog, form::backupList); }
     QString indexError()
     {
-        try {
-            dialog->selectedRow();
-        } catch (const tarvo::RuntimeError& error) {
-            return QString::fromStdString(error.message());
-        }
-        return QStringLiteral("(no error)");
+        return tarvo::gui::test::failureOf([this] { dialog->selectedRow(); });
     }
     void openActive(const QStringList& entries)
     {
