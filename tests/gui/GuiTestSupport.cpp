@@ -1,5 +1,8 @@
 #include "GuiTestSupport.h"
 
+#include "QtText.h"
+#include "TestSupport.h"
+
 #include "errors/RuntimeError.h"
 #include "text/Cp932.h"
 #include "widgets/RadioGroup.h"
@@ -45,6 +48,14 @@ QString failureOf(const std::function<void()>& action)
         return QString::fromStdString(error.message());
     }
     return QStringLiteral("(no failure)");
+}
+
+QString describe(const RegistrationEntry& entry)
+{
+    QStringList fields;
+    for (const std::string& field : tarvo::test::describe(entry))
+        fields.append(fromCp932(field));
+    return fields.join(QLatin1Char('|'));
 }
 
 StartFolder::StartFolder()

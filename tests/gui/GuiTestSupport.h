@@ -20,6 +20,10 @@
 class QComboBox;
 class QMessageBox;
 
+namespace tarvo {
+struct RegistrationEntry;
+}
+
 namespace tarvo::gui {
 class RadioGroup;
 }
@@ -35,6 +39,9 @@ std::filesystem::path native(const QString& path);
 // Runs `action` and returns the message of the RuntimeError it raises, or
 // "(no failure)".
 QString failureOf(const std::function<void()>& action);
+
+// Every field of an entry as one text, so that a change anywhere shows.
+QString describe(const RegistrationEntry& entry);
 
 // A fresh temporary folder made the process's current directory for the object's
 // lifetime, as the folder the program is started in.

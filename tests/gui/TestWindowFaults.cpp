@@ -54,28 +54,6 @@ QMap<QString, QByteArray> snapshotOf(const QString& root)
     return snapshot;
 }
 
-// Every field of an entry as one text, so that a change anywhere shows.
-QString describe(const RegistrationEntry& e)
-{
-    QStringList parts;
-    for (const std::string* text : { &e.authorId.str(), &e.originalLibraryNumber.str(), &e.softwareName.str(),
-             &e.headline.str(), &e.description.text(), &e.archiveFileName.str(), &e.publicationFileName.str(),
-             &e.version.str(), &e.machine.str(), &e.otherOs.str(), &e.requiredSoftware.str(), &e.handling.str(),
-             &e.category.str(), &e.subcategory.str(), &e.fileLocationOther.str(), &e.printRefusalReason.str(),
-             &e.webRefusalReason.str(), &e.notes.text(), &e.sharewareFee.str(), &e.sharewareConditions.text(),
-             &e.bankRemittance.str(), &e.postalRemittance.str(), &e.registeredProductNumber.str(),
-             &e.niftyRemittance.str(), &e.otherRemittance.str(), &e.handlingKind.text() })
-        parts.append(fromCp932(*text));
-    for (const int choice : { e.submissionKind, e.fileLocation, e.printPermission, e.webPermission })
-        parts.append(QString::number(choice));
-    for (const bool on : e.supportedOs)
-        parts.append(on ? "on" : "off");
-    for (const bool shown : { e.visibility.originalLibraryNumber, e.visibility.fileLocationOther,
-             e.visibility.printRefusalReason, e.visibility.webRefusalReason })
-        parts.append(shown ? "shown" : "hidden");
-    return parts.join(QLatin1Char('|'));
-}
-
 // The backup bytes the preview command writes for a freeware entry.
 QByteArray backupFor(const char* author, const char* description)
 {
@@ -195,7 +173,7 @@ private slots:
         write(QStringLiteral("data/a.bak"), backupFor("作者A", "説明A\r\n"));
         write(QStringLiteral("data/b.bak"), backupFor("作者B", "説明B\r\n"));
         typeWorkInProgress();
-        const QString before = describe(m_window->entry().read());
+        const QString before = test::describe(m_window->entry().read());
 
         openListAndChoose(QStringLiteral("b"));
         if (removal == "file")
@@ -212,7 +190,7 @@ private slots:
         RegistrationEntry after = m_window->entry().read();
         QCOMPARE(fromCp932(after.softwareName.str()), QStringLiteral("b"));
         after.softwareName = cp932FromUtf8("作業中");
-        QCOMPARE(describe(after), before);
+        QCOMPARE(test::describe(after), before);
         QCOMPARE(snapshotOf(m_start), files);
 
         if (removal == "folder")
@@ -330,11 +308,11 @@ private slots:
         QCOMPARE(shown, (QStringList { "caf?", "café", "旧ソフト" }));
 
         openListAndChoose(QStringLiteral("café"));
-        const QString before = describe(m_window->entry().read());
+        const QString before = test::describe(m_window->entry().read());
         pressLoad();
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("「é」はShift-JISで表せないため使えません。") });
         QVERIFY(dialog().isVisible());
-        QCOMPARE(describe(m_window->entry().read()), before);
+        QCOMPARE(test::describe(m_window->entry().read()), before);
 
         openListAndChoose(QStringLiteral("caf?"));
         pressLoad();
