@@ -56,12 +56,15 @@ void checkOutcome(const PreviewOutcome& outcome)
 {
     if (!outcome.previewRebuilt) {
         FUZZ_CHECK(outcome.previewText.empty() && outcome.backupText.empty());
-        FUZZ_CHECK(outcome.status != PreviewStatus::Success);
+        FUZZ_CHECK(!outcome.outcome.succeeded());
         return;
     }
     FUZZ_CHECK(endsWithCrLf(outcome.previewText));
+    // A backup record comes with a success, and only with one.
+    FUZZ_CHECK(outcome.backupText.empty() != outcome.outcome.succeeded());
+    if (!outcome.outcome.succeeded())
+        return;
     FUZZ_CHECK(endsWithCrLf(outcome.backupText));
-    FUZZ_CHECK(outcome.writeBackup == (outcome.status == PreviewStatus::Success));
     // Every backup line is one row: a prefix and a value without a line break.
     forEachLine(outcome.backupText,
         [](std::string_view line) { FUZZ_CHECK(!line.empty() && (line.front() == '#' || line.front() == '@')); });
@@ -112,7 +115,7 @@ void restoreAndPreview(std::string_view bytes, const RegistrationEntry& start)
     checkEntry(entry);
     const PreviewOutcome first = runPreviewCommand(entry);
     checkOutcome(first);
-    if (!first.writeBackup)
+    if (!first.outcome.succeeded())
         return;
 
     // Loading the backup just written into the same window: fields the file
@@ -121,7 +124,7 @@ void restoreAndPreview(std::string_view bytes, const RegistrationEntry& start)
     RegistrationEntry again = entry;
     restoreBackup(first.backupText, again);
     const PreviewOutcome second = runPreviewCommand(again);
-    FUZZ_CHECK(second.status == PreviewStatus::Success);
+    FUZZ_CHECK(second.outcome.succeeded());
     FUZZ_CHECK(second.previewText == first.previewText);
     FUZZ_CHECK(second.backupText == first.backupText);
 }

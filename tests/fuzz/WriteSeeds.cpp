@@ -5,6 +5,7 @@
 
 #include "document/PreviewCommand.h"
 #include "entry/EntryLists.h"
+#include "format/SettingsFile.h"
 #include "settings/Settings.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
@@ -84,7 +85,7 @@ RegistrationEntry sharewareEntry()
 std::string backupOf(RegistrationEntry entry)
 {
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    if (!outcome.writeBackup)
+    if (!outcome.outcome.succeeded())
         throw std::runtime_error("the seed entry does not preview");
     return outcome.backupText;
 }
