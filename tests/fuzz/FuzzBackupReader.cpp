@@ -4,6 +4,7 @@
 // then writes must load back: loading it again and previewing gives the same
 // registration text and the same backup, byte for byte.
 
+#include "BackupRecords.h"
 #include "FuzzCheck.h"
 
 #include "backup/BackupFolder.h"
@@ -79,31 +80,6 @@ RegistrationEntry bareEntry()
     return e;
 }
 
-RegistrationEntry filledEntry()
-{
-    RegistrationEntry e;
-    e.authorId = "old-author";
-    e.submissionKind = 2;
-    e.originalLibraryNumber = "old-original";
-    e.softwareName = "fuzz";
-    e.headline = "old-headline";
-    e.description = "old\r\ndescription\r\n";
-    e.archiveFileName = "old.lzh";
-    e.fileLocation = 3;
-    e.fileLocationOther = "old-other";
-    e.printPermission = 1;
-    e.printRefusalReason = "old-print";
-    e.webPermission = 1;
-    e.webRefusalReason = "old-web";
-    e.notes = "old-notes\r\n";
-    e.changeHandling(entryLists().handlings.at(2));
-    e.sharewareFee = "1000";
-    e.sharewareConditions = "old-conditions\r\n";
-    e.registeredProductNumber = "SR000001";
-    e.visibility = { true, true, true, true };
-    return e;
-}
-
 void restoreAndPreview(std::string_view bytes, const RegistrationEntry& start)
 {
     RegistrationEntry entry = start;
@@ -135,7 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     static const RegistrationEntry bare = bareEntry();
-    static const RegistrationEntry filled = filledEntry();
+    // Every field filled, as the unit tests' restores start: what a file does not
+    // hold stays as it was and must still preview and load back.
+    static const RegistrationEntry filled = test::sentinelEntry();
     restoreAndPreview(bytes, bare);
     restoreAndPreview(bytes, filled);
     return 0;

@@ -3,6 +3,8 @@
 // malformed shapes that the unit tests feed the readers.
 // Usage: fuzz_write_seeds <corpus folder> <data folder of the sources>
 
+#include "TestSupport.h"
+
 #include "document/PreviewCommand.h"
 #include "entry/EntryLists.h"
 #include "format/SettingsFile.h"
@@ -22,11 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace tarvo;
-
-std::string sj(std::string_view utf8)
-{
-    return cp932FromUtf8(utf8);
-}
+using test::sj;
 
 void write(const fs::path& path, std::string_view bytes)
 {
