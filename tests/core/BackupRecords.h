@@ -6,7 +6,6 @@
 #include "backup/BackupList.h"
 #include "text/Lines.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -99,55 +98,6 @@ inline RegistrationEntry restoredFrom(const std::string& bytes, RegistrationEntr
 inline RegistrationEntry restoredFrom(const std::vector<std::string>& rows, RegistrationEntry entry = sentinelEntry())
 {
     return restoredFrom(joinLines(rows), std::move(entry));
-}
-
-// Every field of the entry as one labelled text each, so that two entries compare
-// with a readable difference.
-inline std::vector<std::string> describe(const RegistrationEntry& e)
-{
-    auto flags = [](const auto& bools) {
-        std::string text;
-        for (const bool on : bools)
-            text += on ? '1' : '0';
-        return text;
-    };
-    const auto& v = e.visibility;
-    return {
-        "author=" + e.authorId.str(),
-        "submission=" + std::to_string(e.submissionKind),
-        "original=" + e.originalLibraryNumber.str(),
-        "name=" + e.softwareName.str(),
-        "headline=" + e.headline.str(),
-        "description=" + e.description.text(),
-        "archive=" + e.archiveFileName.str(),
-        "publication=" + e.publicationFileName.str(),
-        "version=" + e.version.str(),
-        "machine=" + e.machine.str(),
-        "os=" + flags(e.supportedOs),
-        "otherOs=" + e.otherOs.str(),
-        "required=" + e.requiredSoftware.str(),
-        "handling=" + e.handling.str(),
-        "handlingKind=" + e.handlingKind.text(),
-        "category=" + e.category.str(),
-        "subcategory=" + e.subcategory.str(),
-        "location=" + std::to_string(e.fileLocation),
-        "locationOther=" + e.fileLocationOther.str(),
-        "print=" + std::to_string(e.printPermission),
-        "printReason=" + e.printRefusalReason.str(),
-        "web=" + std::to_string(e.webPermission),
-        "webReason=" + e.webRefusalReason.str(),
-        "notes=" + e.notes.text(),
-        "fee=" + e.sharewareFee.str(),
-        "conditions=" + e.sharewareConditions.text(),
-        "bank=" + e.bankRemittance.str(),
-        "postal=" + e.postalRemittance.str(),
-        "product=" + e.registeredProductNumber.str(),
-        "nifty=" + e.niftyRemittance.str(),
-        "other=" + e.otherRemittance.str(),
-        "visible="
-            + flags(std::array<bool, 4> {
-                v.originalLibraryNumber, v.fileLocationOther, v.printRefusalReason, v.webRefusalReason }),
-    };
 }
 
 } // namespace tarvo::test

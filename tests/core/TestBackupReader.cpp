@@ -214,12 +214,8 @@ TEST_P(NonDigitIndex, StopsTheRestoreNamingTheByteAndKeepsWhatCameBefore)
     auto rows = test::fullRows();
     rows[c.row - 1] = c.line;
     RegistrationEntry entry = test::sentinelEntry();
-    try {
-        restoreBackup(joinLines(rows), entry);
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.message(), "'" + utf8FromCp932(c.namedByte) + "' は整数ではありません");
-    }
+    EXPECT_EQ(test::failureOf([&] { restoreBackup(joinLines(rows), entry); }),
+        "'" + utf8FromCp932(c.namedByte) + "' は整数ではありません");
     const auto restored = describe(restoredFrom(test::fullRows()));
     const auto untouched = describe(test::sentinelEntry());
     const auto fields = describe(entry);

@@ -36,12 +36,7 @@ protected:
 
     void expectCreateError(std::string_view name, std::string_view bytes = "#x\r\n")
     {
-        try {
-            writeBackup(start(), name, bytes);
-            FAIL() << "no error";
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.message(), createError(name));
-        }
+        EXPECT_EQ(test::failureOf([&] { writeBackup(start(), name, bytes); }), createError(name));
     }
 
     test::TemporaryFolder folder;

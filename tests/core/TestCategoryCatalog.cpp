@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "format/CatalogFile.h"
-#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
@@ -89,12 +88,7 @@ TEST(CategoryCatalog, MissingFileRaisesTheOpenErrorWithTheBareName)
 {
     test::TemporaryFolder folder;
     test::CurrentDirectory cwd(folder.path());
-    try {
-        loadCatalog(kCategoryFileName);
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.message(), "ファイル category.dat は開けません");
-    }
+    EXPECT_EQ(test::failureOf([] { loadCatalog(kCategoryFileName); }), "ファイル category.dat は開けません");
 }
 
 } // namespace

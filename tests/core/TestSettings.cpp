@@ -73,12 +73,7 @@ TEST_F(SettingsFile, ReadOnlyFileIsNotReplaced)
 {
     test::writeBytes(folder / "setting.dat", "#old\r\n");
     ::chmod((folder / "setting.dat").c_str(), 0444);
-    try {
-        writeAuthorSetting("new");
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.message(), "ファイル setting.dat を作成できません");
-    }
+    EXPECT_EQ(test::failureOf([] { writeAuthorSetting("new"); }), "ファイル setting.dat を作成できません");
     EXPECT_EQ(test::readBytes(folder / "setting.dat"), "#old\r\n");
 }
 

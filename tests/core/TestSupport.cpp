@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 
-#include "text/Cp932.h"
+#include "entry/RegistrationEntry.h"
 #include "errors/RuntimeError.h"
+#include "text/Cp932.h"
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -50,6 +52,53 @@ CurrentDirectory::~CurrentDirectory()
 {
     std::error_code ignored;
     std::filesystem::current_path(m_previous, ignored);
+}
+
+std::vector<std::string> describe(const RegistrationEntry& e)
+{
+    auto flags = [](const auto& bools) {
+        std::string text;
+        for (const bool on : bools)
+            text += on ? '1' : '0';
+        return text;
+    };
+    const auto& v = e.visibility;
+    return {
+        "author=" + e.authorId.str(),
+        "submission=" + std::to_string(e.submissionKind),
+        "original=" + e.originalLibraryNumber.str(),
+        "name=" + e.softwareName.str(),
+        "headline=" + e.headline.str(),
+        "description=" + e.description.text(),
+        "archive=" + e.archiveFileName.str(),
+        "publication=" + e.publicationFileName.str(),
+        "version=" + e.version.str(),
+        "machine=" + e.machine.str(),
+        "os=" + flags(e.supportedOs),
+        "otherOs=" + e.otherOs.str(),
+        "required=" + e.requiredSoftware.str(),
+        "handling=" + e.handling.str(),
+        "handlingKind=" + e.handlingKind.text(),
+        "category=" + e.category.str(),
+        "subcategory=" + e.subcategory.str(),
+        "location=" + std::to_string(e.fileLocation),
+        "locationOther=" + e.fileLocationOther.str(),
+        "print=" + std::to_string(e.printPermission),
+        "printReason=" + e.printRefusalReason.str(),
+        "web=" + std::to_string(e.webPermission),
+        "webReason=" + e.webRefusalReason.str(),
+        "notes=" + e.notes.text(),
+        "fee=" + e.sharewareFee.str(),
+        "conditions=" + e.sharewareConditions.text(),
+        "bank=" + e.bankRemittance.str(),
+        "postal=" + e.postalRemittance.str(),
+        "product=" + e.registeredProductNumber.str(),
+        "nifty=" + e.niftyRemittance.str(),
+        "other=" + e.otherRemittance.str(),
+        "visible="
+            + flags(std::array<bool, 4> {
+                v.originalLibraryNumber, v.fileLocationOther, v.printRefusalReason, v.webRefusalReason }),
+    };
 }
 
 std::string readBytes(const std::filesystem::path& path)

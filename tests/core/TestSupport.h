@@ -7,6 +7,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+namespace tarvo {
+struct RegistrationEntry;
+}
 
 namespace tarvo::test {
 
@@ -50,6 +55,10 @@ void PrintTo(const Case& c, std::ostream* out)
 // Runs `action` and returns the message of the RuntimeError it raises (UTF-8, as
 // the box shows it before the full stop), or "(no failure)".
 std::string failureOf(const std::function<void()>& action);
+
+// Every field of the entry as one labelled text each, so that two entries compare
+// with a readable difference.
+std::vector<std::string> describe(const RegistrationEntry& entry);
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);

@@ -40,13 +40,9 @@ TEST_F(SettingsFolder, WriteIsRefusedAndTheFolderStaysAsItWas)
 {
     const test::FolderSnapshot before = test::snapshotOf(folder.path());
     for (const std::string& author : { std::string(), sj("山川 一郎") }) {
-        try {
-            writeAuthorSetting(author);
-            ADD_FAILURE() << "no error";
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.message(), "ファイル setting.dat を作成できません");
-            EXPECT_EQ(errorBoxText(error.message()), "ファイル setting.dat を作成できません.");
-        }
+        const std::string message = test::failureOf([&] { writeAuthorSetting(author); });
+        EXPECT_EQ(message, "ファイル setting.dat を作成できません");
+        EXPECT_EQ(errorBoxText(message), "ファイル setting.dat を作成できません.");
         EXPECT_EQ(test::snapshotOf(folder.path()), before);
     }
 }

@@ -4,6 +4,7 @@
 // then writes must load back: loading it again and previewing gives the same
 // registration text and the same backup, byte for byte.
 
+#include "BackupRecords.h"
 #include "FuzzCheck.h"
 
 #include "backup/BackupFolder.h"
@@ -56,12 +57,15 @@ void checkOutcome(const PreviewOutcome& outcome)
 {
     if (!outcome.previewRebuilt) {
         FUZZ_CHECK(outcome.previewText.empty() && outcome.backupText.empty());
-        FUZZ_CHECK(outcome.status != PreviewStatus::Success);
+        FUZZ_CHECK(!outcome.outcome.succeeded());
         return;
     }
     FUZZ_CHECK(endsWithCrLf(outcome.previewText));
+    // A backup record comes with a success, and only with one.
+    FUZZ_CHECK(outcome.backupText.empty() != outcome.outcome.succeeded());
+    if (!outcome.outcome.succeeded())
+        return;
     FUZZ_CHECK(endsWithCrLf(outcome.backupText));
-    FUZZ_CHECK(outcome.writeBackup == (outcome.status == PreviewStatus::Success));
     // Every backup line is one row: a prefix and a value without a line break.
     forEachLine(outcome.backupText,
         [](std::string_view line) { FUZZ_CHECK(!line.empty() && (line.front() == '#' || line.front() == '@')); });
@@ -76,31 +80,6 @@ RegistrationEntry bareEntry()
     return e;
 }
 
-RegistrationEntry filledEntry()
-{
-    RegistrationEntry e;
-    e.authorId = "old-author";
-    e.submissionKind = 2;
-    e.originalLibraryNumber = "old-original";
-    e.softwareName = "fuzz";
-    e.headline = "old-headline";
-    e.description = "old\r\ndescription\r\n";
-    e.archiveFileName = "old.lzh";
-    e.fileLocation = 3;
-    e.fileLocationOther = "old-other";
-    e.printPermission = 1;
-    e.printRefusalReason = "old-print";
-    e.webPermission = 1;
-    e.webRefusalReason = "old-web";
-    e.notes = "old-notes\r\n";
-    e.changeHandling(entryLists().handlings.at(2));
-    e.sharewareFee = "1000";
-    e.sharewareConditions = "old-conditions\r\n";
-    e.registeredProductNumber = "SR000001";
-    e.visibility = { true, true, true, true };
-    return e;
-}
-
 void restoreAndPreview(std::string_view bytes, const RegistrationEntry& start)
 {
     RegistrationEntry entry = start;
@@ -112,7 +91,7 @@ void restoreAndPreview(std::string_view bytes, const RegistrationEntry& start)
     checkEntry(entry);
     const PreviewOutcome first = runPreviewCommand(entry);
     checkOutcome(first);
-    if (!first.writeBackup)
+    if (!first.outcome.succeeded())
         return;
 
     // Loading the backup just written into the same window: fields the file
@@ -121,7 +100,7 @@ void restoreAndPreview(std::string_view bytes, const RegistrationEntry& start)
     RegistrationEntry again = entry;
     restoreBackup(first.backupText, again);
     const PreviewOutcome second = runPreviewCommand(again);
-    FUZZ_CHECK(second.status == PreviewStatus::Success);
+    FUZZ_CHECK(second.outcome.succeeded());
     FUZZ_CHECK(second.previewText == first.previewText);
     FUZZ_CHECK(second.backupText == first.backupText);
 }
@@ -132,7 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     static const RegistrationEntry bare = bareEntry();
-    static const RegistrationEntry filled = filledEntry();
+    // Every field filled, as the unit tests' restores start: what a file does not
+    // hold stays as it was and must still preview and load back.
+    static const RegistrationEntry filled = test::sentinelEntry();
     restoreAndPreview(bytes, bare);
     restoreAndPreview(bytes, filled);
     return 0;

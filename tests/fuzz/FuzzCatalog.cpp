@@ -6,6 +6,7 @@
 #include "FuzzCheck.h"
 
 #include "catalog/CategoryCatalog.h"
+#include "format/CatalogFile.h"
 #include "text/Lines.h"
 
 #include <cstddef>
@@ -62,11 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view key = input.substr(0, nul);
     const std::string_view text = nul == std::string_view::npos ? std::string_view() : input.substr(nul + 1);
 
-    const CategoryCatalog catalog = CategoryCatalog::fromText(text);
+    const CategoryCatalog catalog = readCatalog(text);
     for (const auto& line : catalog.lines())
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);
     // The catalogue written back as CR LF lines reads as the same catalogue.
-    FUZZ_CHECK(CategoryCatalog::fromText(joinLines(catalog.lines())).lines() == catalog.lines());
+    FUZZ_CHECK(readCatalog(joinLines(catalog.lines())).lines() == catalog.lines());
     checkTopLevelNames(catalog);
     checkCascade(catalog, key);
     // Choosing a listed name yields that group, as the window's list offers it.

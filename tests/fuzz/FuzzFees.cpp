@@ -5,9 +5,12 @@
 
 #include "FuzzCheck.h"
 
-#include "fees/FeeQuote.h"
-#include "text/Cp932.h"
 #include "errors/RuntimeError.h"
+#include "fees/FeeCalculation.h"
+#include "fees/FeeFilter.h"
+#include "fees/FeeStatements.h"
+#include "fees/FeeTexts.h"
+#include "text/Cp932.h"
 #include "text/StrictInteger.h"
 
 #include <algorithm>
@@ -55,11 +58,12 @@ void checkQuote(const FeeQuote& q)
 
 void checkOutcome(std::string_view text)
 {
-    const FeeOutcome outcome = evaluateFeeText(text);
-    FUZZ_CHECK(outcome.quote.has_value() == (outcome.kind == FeeOutcome::Kind::Quote));
-    FUZZ_CHECK(outcome.message.empty() == (outcome.kind == FeeOutcome::Kind::Quote));
+    const FeeCalculation calculation = calculateFees(text);
+    const Outcome& outcome = calculation.outcome;
+    FUZZ_CHECK(calculation.quote.has_value() == outcome.succeeded());
+    FUZZ_CHECK(outcome.message.empty() == outcome.succeeded());
     if (text.empty()) {
-        FUZZ_CHECK(outcome.kind == FeeOutcome::Kind::Empty);
+        FUZZ_CHECK(outcome.kind == Outcome::Kind::Refused && outcome.message == kEmptyFeeMessage);
         return;
     }
     const auto number = referenceNumber(text);
@@ -71,17 +75,17 @@ void checkOutcome(std::string_view text)
             raised = true;
         }
         FUZZ_CHECK(raised);
-        FUZZ_CHECK(outcome.kind == FeeOutcome::Kind::NotANumber);
-        FUZZ_CHECK(outcome.message == cp932FromUtf8(RuntimeError::notAnInteger(utf8FromCp932(text)).message()));
+        FUZZ_CHECK(outcome.kind == Outcome::Kind::Failed);
+        FUZZ_CHECK(outcome.message == RuntimeError::notAnInteger(utf8FromCp932(text)).message());
         return;
     }
     FUZZ_CHECK(toInt32(text) == *number);
     if (*number < 500 || *number > 15000) {
-        FUZZ_CHECK(outcome.kind == FeeOutcome::Kind::OutOfRange);
+        FUZZ_CHECK(outcome.kind == Outcome::Kind::Refused && outcome.message == kFeeOutOfRangeMessage);
         return;
     }
-    FUZZ_CHECK(outcome.kind == FeeOutcome::Kind::Quote && outcome.quote->price == *number);
-    checkQuote(*outcome.quote);
+    FUZZ_CHECK(outcome.kind == Outcome::Kind::Success && calculation.quote->price == *number);
+    checkQuote(*calculation.quote);
 }
 
 void checkFilter(std::string_view text)
@@ -95,7 +99,7 @@ void checkFilter(std::string_view text)
     // What stays in the field is a number or empty, never a conversion error
     // short of an overlong digit string.
     if (!filtered.text.empty() && filtered.text.size() <= 9)
-        FUZZ_CHECK(evaluateFeeText(filtered.text).kind != FeeOutcome::Kind::NotANumber);
+        FUZZ_CHECK(calculateFees(filtered.text).outcome.kind != Outcome::Kind::Failed);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "FuzzCheck.h"
 
-#include "settings/Settings.h"
+#include "format/SettingsFile.h"
 
 #include <cstddef>
 #include <cstdint>

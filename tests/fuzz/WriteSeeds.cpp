@@ -3,8 +3,11 @@
 // malformed shapes that the unit tests feed the readers.
 // Usage: fuzz_write_seeds <corpus folder> <data folder of the sources>
 
+#include "TestSupport.h"
+
 #include "document/PreviewCommand.h"
 #include "entry/EntryLists.h"
+#include "format/SettingsFile.h"
 #include "settings/Settings.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
@@ -21,11 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace tarvo;
-
-std::string sj(std::string_view utf8)
-{
-    return cp932FromUtf8(utf8);
-}
+using test::sj;
 
 void write(const fs::path& path, std::string_view bytes)
 {
@@ -84,7 +83,7 @@ RegistrationEntry sharewareEntry()
 std::string backupOf(RegistrationEntry entry)
 {
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    if (!outcome.writeBackup)
+    if (!outcome.outcome.succeeded())
         throw std::runtime_error("the seed entry does not preview");
     return outcome.backupText;
 }

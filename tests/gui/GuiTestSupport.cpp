@@ -1,7 +1,11 @@
 #include "GuiTestSupport.h"
 
-#include "text/Cp932.h"
+#include "QtText.h"
+#include "TestSupport.h"
+
 #include "errors/RuntimeError.h"
+#include "text/Cp932.h"
+#include "widgets/RadioGroup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,6 +19,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +48,14 @@ QString failureOf(const std::function<void()>& action)
         return QString::fromStdString(error.message());
     }
     return QStringLiteral("(no failure)");
+}
+
+QString describe(const RegistrationEntry& entry)
+{
+    QStringList fields;
+    for (const std::string& field : tarvo::test::describe(entry))
+        fields.append(fromCp932(field));
+    return fields.join(QLatin1Char('|'));
 }
 
 StartFolder::StartFolder()
@@ -167,7 +180,7 @@ WindowUnderTest::~WindowUnderTest()
 
 void WindowUnderTest::showPage(int page) const
 {
-    control<QTabWidget>("PageControl1")->setCurrentIndex(page);
+    control<QTabWidget>(form::pages)->setCurrentIndex(page);
     QCoreApplication::processEvents();
 }
 
@@ -178,15 +191,15 @@ void WindowUnderTest::click(const char* name) const
 
 void WindowUnderTest::buildFreewarePreview(const QString& softwareName) const
 {
-    const int shown = control<QTabWidget>("PageControl1")->currentIndex();
+    const int shown = control<QTabWidget>(form::pages)->currentIndex();
     showPage(0);
-    auto* name = control<QLineEdit>("Edit21");
+    auto* name = control<QLineEdit>(form::softwareName);
     name->clear();
-    typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+    typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
     typeInto(name, softwareName);
-    typeInto(control<QLineEdit>("Edit23"), QStringLiteral("test.lzh"));
-    chooseItem(control<QComboBox>("ComboBox4"), 0);
-    click("Button2");
+    typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("test.lzh"));
+    chooseItem(control<QComboBox>(form::handling), 0);
+    click(form::previewButton);
     showPage(shown);
     MessageBox::clearShown();
 }
@@ -245,6 +258,20 @@ void chooseItem(QComboBox* combo, int index)
     const QModelIndex item = list->model()->index(index, combo->modelColumn());
     list->scrollTo(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+}
+
+void clickItem(RadioGroup* group, int index)
+{
+    QRadioButton* radio = group->button(index);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+}
+
+QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
 }
 
 namespace {

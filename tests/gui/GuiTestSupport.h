@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormNames.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "WidgetLookup.h"
@@ -19,6 +20,14 @@
 class QComboBox;
 class QMessageBox;
 
+namespace tarvo {
+struct RegistrationEntry;
+}
+
+namespace tarvo::gui {
+class RadioGroup;
+}
+
 namespace tarvo::gui::test {
 
 // CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.
@@ -30,6 +39,9 @@ std::filesystem::path native(const QString& path);
 // Runs `action` and returns the message of the RuntimeError it raises, or
 // "(no failure)".
 QString failureOf(const std::function<void()>& action);
+
+// Every field of an entry as one text, so that a change anywhere shows.
+QString describe(const RegistrationEntry& entry);
 
 // A fresh temporary folder made the process's current directory for the object's
 // lifetime, as the folder the program is started in.
@@ -131,6 +143,12 @@ void pasteInto(QWidget* control, const QString& clipboardText);
 // Picks an item from the drop-down list the way the author does: open the list
 // and click the item.
 void chooseItem(QComboBox* combo, int index);
+// Clicks an item of the group on its indicator: a radio button reacts only to
+// its indicator and caption, not to the empty rest of its cell.
+void clickItem(RadioGroup* group, int index);
+
+// The texts of the list's items, in order.
+QStringList itemsOf(const QComboBox* combo);
 
 // How long each step of a wait for a box may take. Running past a bound fails
 // the test, unless the test checks the outcome itself.

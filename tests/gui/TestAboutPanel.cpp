@@ -1,3 +1,4 @@
+#include "FormNames.h"
 #include "pages/AboutPanel.h"
 #include "QtText.h"
 
@@ -9,7 +10,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using tarvo::LinkId;
 using tarvo::gui::AboutPanel;
+namespace form = tarvo::gui::form;
 
 namespace {
 
@@ -138,9 +141,9 @@ private slots:
     void panelAndHomePageLink()
     {
         AboutPanel panel;
-        QCOMPARE(panel.objectName(), QStringLiteral("Panel2"));
+        QCOMPARE(panel.objectName(), QString::fromLatin1(form::aboutPanel));
         QCOMPARE(panel.size(), QSize(417, 169));
-        auto* link = panel.findChild<QLabel*>(QStringLiteral("Label73"));
+        auto* link = panel.findChild<QLabel*>(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
         QVERIFY(link);
         QCOMPARE(link->text(), QString::fromStdString(tarvo::homePageCaption()));
         QVERIFY(!link->text().contains(QStringLiteral("://")));
@@ -160,7 +163,7 @@ private slots:
         for (const QPoint at : { QPoint(20, 20), QPoint(100, 55), QPoint(120, 82), QPoint(150, 115), QPoint(250, 158) })
             QTest::mouseClick(&panel, Qt::LeftButton, {}, at);
         QCOMPARE(clicked.count(), 0);
-        auto* link = panel.findChild<QLabel*>(QStringLiteral("Label73"));
+        auto* link = panel.findChild<QLabel*>(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
         QTest::mouseClick(link, Qt::RightButton);
         QCOMPARE(clicked.count(), 0);
         QTest::mouseClick(link, Qt::LeftButton);

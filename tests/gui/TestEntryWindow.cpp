@@ -29,14 +29,6 @@ namespace {
 // group and entries above the first top-level line.
 const QByteArray kCatalogue = sj("stray\r\n#A\r\nx\r\ny\r\n#AB\r\nq\r\n#C \r\nr\r\n#E\r\n#A\r\nnever\r\n");
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 std::string cp(const char* utf8)
 {
     return tarvo::cp932FromUtf8(utf8);
@@ -55,13 +47,7 @@ private:
 
     QString handlingKind() const { return QString::fromStdString(m_window->entry().handlingKind().text()); }
 
-    // On the indicator: a radio button reacts only to its indicator and caption,
-    // not to the empty rest of its cell.
-    void clickItem(const char* group, int index)
-    {
-        QRadioButton* radio = control<RadioGroup>(group)->button(index);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
-    }
+    void clickItem(const char* group, int index) { test::clickItem(control<RadioGroup>(group), index); }
 
     QLabel* captionWithText(const QString& text) const
     {
@@ -93,24 +79,27 @@ private slots:
 
     void initialState()
     {
-        for (const char* name : { "Label39", "Edit20", "Label52", "Edit29", "Label2", "Edit1", "Label3", "Edit2" })
+        for (const char* name : { form::originalLibraryNumberCaption, form::originalLibraryNumber,
+                 form::fileLocationOtherCaption, form::fileLocationOther, form::printRefusalCaption,
+                 form::printRefusalReason, form::webRefusalCaption, form::webRefusalReason })
             QVERIFY2(!control<QWidget>(name)->isVisible(), name);
-        for (const char* name : { "RadioGroup6", "RadioGroup8", "RadioGroup9", "RadioGroup10", "RadioGroup1" })
+        for (const char* name :
+            { form::submissionKind, form::fileLocation, form::printPermission, form::webPermission, form::wrapChoice })
             QCOMPARE(control<RadioGroup>(name)->index(), 0);
-        for (const char* name : { "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4" })
+        for (const char* name : { form::machine, form::category, form::subcategory, form::handling })
             QCOMPARE(control<QComboBox>(name)->currentText(), QString());
-        QCOMPARE(itemsOf(control<QComboBox>("ComboBox2")), (QStringList { "A", "AB", "C ", "E", "A" }));
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::category)), (QStringList { "A", "AB", "C ", "E", "A" }));
         QCOMPARE(handlingKind(), QString());
 
-        const QStringList machines = itemsOf(control<QComboBox>("ComboBox1"));
+        const QStringList machines = test::itemsOf(control<QComboBox>(form::machine));
         QCOMPARE(machines.size(), 8);
         for (const QString& machine : machines)
             QCOMPARE(machine.endsWith(' '), machine != QStringLiteral("汎用"));
-        QCOMPARE(itemsOf(control<QComboBox>("ComboBox4")).size(), 10);
-        QCOMPARE(control<RadioGroup>("RadioGroup6")->button(3)->text(), QStringLiteral("4：情報の変更のみ"));
-        QCOMPARE(control<QCheckBox>("CheckBox9")->text(), QStringLiteral("Windows2000"));
-        QVERIFY(!control<QCheckBox>("CheckBox9")->isChecked());
-        QCOMPARE(control<QPushButton>("Button2")->text(), QStringLiteral("プレビューを作成"));
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::handling)).size(), 10);
+        QCOMPARE(control<RadioGroup>(form::submissionKind)->button(3)->text(), QStringLiteral("4：情報の変更のみ"));
+        QCOMPARE(control<QCheckBox>(form::operatingSystems[4])->text(), QStringLiteral("Windows2000"));
+        QVERIFY(!control<QCheckBox>(form::operatingSystems[4])->isChecked());
+        QCOMPARE(control<QPushButton>(form::previewButton)->text(), QStringLiteral("プレビューを作成"));
     }
 
     void hints_data()
@@ -141,18 +130,22 @@ private slots:
         QTest::addColumn<QString>("group");
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("shown");
-        const auto rows = [](const char* group, const char* edit, std::initializer_list<bool> shownPerItem) {
+        using Shown = std::initializer_list<bool>;
+        const auto rows = [](const char* group, const char* edit, const char* caption, Shown shownPerItem) {
             int item = 0;
             for (bool shown : shownPerItem) {
-                QTest::addRow("%s item %d", group, item) << group << item << edit << shown;
+                QTest::addRow("%s item %d", group, item) << group << item << edit << caption << shown;
                 ++item;
             }
         };
-        rows("RadioGroup6", "Edit20", { false, true, true, true });
-        rows("RadioGroup8", "Edit29", { false, false, false, true });
-        rows("RadioGroup9", "Edit1", { false, true });
-        rows("RadioGroup10", "Edit2", { false, true });
+        rows(form::submissionKind, form::originalLibraryNumber, form::originalLibraryNumberCaption,
+            { false, true, true, true });
+        rows(
+            form::fileLocation, form::fileLocationOther, form::fileLocationOtherCaption, { false, false, false, true });
+        rows(form::printPermission, form::printRefusalReason, form::printRefusalCaption, { false, true });
+        rows(form::webPermission, form::webRefusalReason, form::webRefusalCaption, { false, true });
     }
 
     // Each item is chosen after the "other" item of the group, so that both
@@ -170,64 +163,61 @@ private slots:
         QFETCH(bool, shown);
         auto* field = m_window->findChild<QLineEdit*>(edit);
         QCOMPARE(field->isVisible(), shown);
-        const char* captionOf = edit == "Edit20" ? "Label39"
-            : edit == "Edit29"                   ? "Label52"
-            : edit == "Edit1"                    ? "Label2"
-                                                 : "Label3";
-        QCOMPARE(control<QLabel>(captionOf)->isVisible(), shown);
+        QFETCH(QString, caption);
+        QCOMPARE(control<QLabel>(caption.toLatin1().constData())->isVisible(), shown);
     }
 
     void permissionGroupsActIndependently()
     {
-        clickItem("RadioGroup9", 1);
-        QVERIFY(control<QLineEdit>("Edit1")->isVisible());
-        QVERIFY(!control<QLineEdit>("Edit2")->isVisible());
-        clickItem("RadioGroup10", 1);
-        clickItem("RadioGroup9", 0);
-        QVERIFY(!control<QLineEdit>("Edit1")->isVisible());
-        QVERIFY(control<QLineEdit>("Edit2")->isVisible());
+        clickItem(form::printPermission, 1);
+        QVERIFY(control<QLineEdit>(form::printRefusalReason)->isVisible());
+        QVERIFY(!control<QLineEdit>(form::webRefusalReason)->isVisible());
+        clickItem(form::webPermission, 1);
+        clickItem(form::printPermission, 0);
+        QVERIFY(!control<QLineEdit>(form::printRefusalReason)->isVisible());
+        QVERIFY(control<QLineEdit>(form::webRefusalReason)->isVisible());
     }
 
     void hidingNeverClears()
     {
-        clickItem("RadioGroup6", 2);
-        test::typeInto(control<QLineEdit>("Edit20"), QStringLiteral("PS012345"));
-        clickItem("RadioGroup6", 0);
-        QVERIFY(!control<QLineEdit>("Edit20")->isVisible());
+        clickItem(form::submissionKind, 2);
+        test::typeInto(control<QLineEdit>(form::originalLibraryNumber), QStringLiteral("PS012345"));
+        clickItem(form::submissionKind, 0);
+        QVERIFY(!control<QLineEdit>(form::originalLibraryNumber)->isVisible());
         QCOMPARE(m_window->entry().read().originalLibraryNumber.str(), std::string("PS012345"));
-        clickItem("RadioGroup6", 1);
-        QCOMPARE(control<QLineEdit>("Edit20")->text(), QStringLiteral("PS012345"));
+        clickItem(form::submissionKind, 1);
+        QCOMPARE(control<QLineEdit>(form::originalLibraryNumber)->text(), QStringLiteral("PS012345"));
     }
 
     // The cascade runs at every key: the lower list empties and refills when the
     // text equals a top-level name exactly.
     void cascadeTypedLetterByLetter()
     {
-        auto* category = control<QComboBox>("ComboBox2");
-        auto* subcategory = control<QComboBox>("ComboBox3");
+        auto* category = control<QComboBox>(form::category);
+        auto* subcategory = control<QComboBox>(form::subcategory);
         test::typeInto(subcategory, QStringLiteral("old"));
 
         QTest::keyClick(category, 'A');
-        QCOMPARE(itemsOf(subcategory), (QStringList { "x", "y" }));
+        QCOMPARE(test::itemsOf(subcategory), (QStringList { "x", "y" }));
         QCOMPARE(subcategory->currentText(), QString());
         QTest::keyClick(category, 'B');
-        QCOMPARE(itemsOf(subcategory), QStringList { "q" });
+        QCOMPARE(test::itemsOf(subcategory), QStringList { "q" });
         QTest::keyClick(category, 'C');
-        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(test::itemsOf(subcategory), QStringList());
         QTest::keyClick(category, Qt::Key_Backspace);
-        QCOMPARE(itemsOf(subcategory), QStringList { "q" });
+        QCOMPARE(test::itemsOf(subcategory), QStringList { "q" });
 
         category->lineEdit()->selectAll();
         QTest::keyClick(category, Qt::Key_Delete);
         test::typeInto(category, QStringLiteral("C"));
-        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(test::itemsOf(subcategory), QStringList());
         test::typeInto(category, QStringLiteral(" "));
-        QCOMPARE(itemsOf(subcategory), QStringList { "r" });
+        QCOMPARE(test::itemsOf(subcategory), QStringList { "r" });
         QCOMPARE(category->currentText(), QStringLiteral("C "));
 
         category->lineEdit()->selectAll();
         test::typeInto(category, QStringLiteral("a"));
-        QCOMPARE(itemsOf(subcategory), QStringList());
+        QCOMPARE(test::itemsOf(subcategory), QStringList());
         QCOMPARE(category->currentText(), QStringLiteral("a"));
     }
 
@@ -244,32 +234,32 @@ private slots:
 
     void cascadeChosen()
     {
-        auto* subcategory = control<QComboBox>("ComboBox3");
-        test::chooseItem(control<QComboBox>("ComboBox2"), 2);
+        auto* subcategory = control<QComboBox>(form::subcategory);
+        test::chooseItem(control<QComboBox>(form::category), 2);
         test::chooseItem(subcategory, 0);
         QCOMPARE(subcategory->currentText(), QStringLiteral("r"));
         QFETCH(int, item);
-        test::chooseItem(control<QComboBox>("ComboBox2"), item);
-        QTEST(itemsOf(subcategory), "entries");
+        test::chooseItem(control<QComboBox>(form::category), item);
+        QTEST(test::itemsOf(subcategory), "entries");
         QCOMPARE(subcategory->currentText(), QString());
     }
 
     // A program step (the restore) sets both texts and leaves the lower list.
     void writingTheEntryRunsNoCascade()
     {
-        test::chooseItem(control<QComboBox>("ComboBox2"), 0);
+        test::chooseItem(control<QComboBox>(form::category), 0);
         tarvo::RegistrationEntry entry = m_window->entry().read();
         entry.category = "AB";
         entry.subcategory = "zz";
         m_window->entry().write(entry);
-        QCOMPARE(control<QComboBox>("ComboBox2")->currentText(), QStringLiteral("AB"));
-        QCOMPARE(control<QComboBox>("ComboBox3")->currentText(), QStringLiteral("zz"));
-        QCOMPARE(itemsOf(control<QComboBox>("ComboBox3")), (QStringList { "x", "y" }));
+        QCOMPARE(control<QComboBox>(form::category)->currentText(), QStringLiteral("AB"));
+        QCOMPARE(control<QComboBox>(form::subcategory)->currentText(), QStringLiteral("zz"));
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), (QStringList { "x", "y" }));
     }
 
     void handlingKindTypedLetterByLetter()
     {
-        auto* handling = control<QComboBox>("ComboBox4");
+        auto* handling = control<QComboBox>(form::handling);
         const QString item = QStringLiteral("シェアウェア");
         for (qsizetype length = 1; length <= item.size(); ++length) {
             test::typeInto(handling, item.mid(length - 1, 1));
@@ -292,7 +282,7 @@ private slots:
 
     void handlingKindChosen()
     {
-        auto* handling = control<QComboBox>("ComboBox4");
+        auto* handling = control<QComboBox>(form::handling);
         test::typeInto(handling, QStringLiteral("自作"));
         test::chooseItem(handling, 3);
         QCOMPARE(handlingKind(), QStringLiteral("4"));
@@ -312,7 +302,7 @@ private slots:
         tarvo::RegistrationEntry entry = m_window->entry().read();
         entry.handling = cp("シェアウェア");
         m_window->entry().write(entry);
-        QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), QStringLiteral("シェアウェア"));
+        QCOMPARE(control<QComboBox>(form::handling)->currentText(), QStringLiteral("シェアウェア"));
         QCOMPARE(handlingKind(), QString());
         entry.handlingKind.setText("3");
         m_window->entry().write(entry);
@@ -391,8 +381,8 @@ private slots:
         QVERIFY(back.niftyRemittance == entry.niftyRemittance);
         QVERIFY(back.otherRemittance == entry.otherRemittance);
         QVERIFY(back.visibility == entry.visibility);
-        QVERIFY(control<QLabel>("Label39")->isVisible());
-        QVERIFY(!control<QLabel>("Label52")->isVisible());
+        QVERIFY(control<QLabel>(form::originalLibraryNumberCaption)->isVisible());
+        QVERIFY(!control<QLabel>(form::fileLocationOtherCaption)->isVisible());
         QCOMPARE(test::shownTexts(), QStringList());
     }
 
@@ -404,22 +394,16 @@ private slots:
         QTest::addColumn<QString>("refused");
         const QString emoji = QStringLiteral("😀");
         const QString hangul = QStringLiteral("한");
-        QTest::newRow("emoji typed into a one-line edit") << "Edit21"
-                                                          << "key" << emoji << emoji;
-        QTest::newRow("emoji pasted into a one-line edit") << "Edit19"
-                                                           << "paste" << ("ab" + emoji + "c") << emoji;
-        QTest::newRow("hangul typed into a list field") << "ComboBox2"
-                                                        << "key" << hangul << hangul;
-        QTest::newRow("first of several pasted into a list field") << "ComboBox4"
-                                                                   << "paste" << ("x" + hangul + emoji) << hangul;
-        QTest::newRow("emoji typed into a memo") << "Memo3"
-                                                 << "key" << emoji << emoji;
-        QTest::newRow("hangul pasted into a memo") << "Memo4"
-                                                   << "paste" << ("一\n" + hangul) << hangul;
-        QTest::newRow("emoji pasted into the preview") << "Memo1"
-                                                       << "paste" << emoji << emoji;
-        QTest::newRow("emoji typed into a shareware field") << "Edit36"
-                                                            << "key" << emoji << emoji;
+        QTest::newRow("emoji typed into a one-line edit") << form::softwareName << "key" << emoji << emoji;
+        QTest::newRow("emoji pasted into a one-line edit")
+            << form::authorId << "paste" << ("ab" + emoji + "c") << emoji;
+        QTest::newRow("hangul typed into a list field") << form::category << "key" << hangul << hangul;
+        QTest::newRow("first of several pasted into a list field")
+            << form::handling << "paste" << ("x" + hangul + emoji) << hangul;
+        QTest::newRow("emoji typed into a memo") << form::description << "key" << emoji << emoji;
+        QTest::newRow("hangul pasted into a memo") << form::notes << "paste" << ("一\n" + hangul) << hangul;
+        QTest::newRow("emoji pasted into the preview") << form::preview << "paste" << emoji << emoji;
+        QTest::newRow("emoji typed into a shareware field") << form::otherRemittance << "key" << emoji << emoji;
     }
 
     // The control keeps the text it had, and one plain box names the character.
@@ -454,7 +438,7 @@ private slots:
     // The fee field follows its own digit filter, not this rule.
     void feeFieldIsLeftToItsFilter()
     {
-        test::sendCharacter(control<QLineEdit>("Edit30"), QStringLiteral("😀"));
+        test::sendCharacter(control<QLineEdit>(form::sharewareFee), QStringLiteral("😀"));
         QCoreApplication::processEvents();
         for (const QString& text : test::shownTexts())
             QVERIFY(!text.contains(QStringLiteral("Shift-JISで表せない")));
@@ -463,8 +447,8 @@ private slots:
     void acceptsWhatShiftJisHolds()
     {
         const QString text = QStringLiteral("～〜ｱ①Ⅸ髙");
-        test::pasteInto(control<QLineEdit>("Edit21"), text);
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), text);
+        test::pasteInto(control<QLineEdit>(form::softwareName), text);
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), text);
         QCOMPARE(test::shownTexts(), QStringList());
     }
 
@@ -473,9 +457,9 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         const QString words = QStringLiteral("日本語のテキストとASCII text 123、。").repeated(1600);
-        QTest::newRow("edit") << "Edit21" << words;
-        QTest::newRow("list field") << "ComboBox2" << words;
-        QTest::newRow("fee field") << "Edit30" << QStringLiteral("1234567890").repeated(4000);
+        QTest::newRow("edit") << form::softwareName << words;
+        QTest::newRow("list field") << form::category << words;
+        QTest::newRow("fee field") << form::sharewareFee << QStringLiteral("1234567890").repeated(4000);
     }
 
     // One-line fields have no length limit, as the memos have none.
@@ -496,7 +480,7 @@ private slots:
     // edit turns away (here a cut at a length limit) shows none.
     void refusalNamesOnlyItsOwnCharacter()
     {
-        auto* edit = control<QLineEdit>("Edit22");
+        auto* edit = control<QLineEdit>(form::headline);
         const QString emoji = QStringLiteral("😀");
         const QString words = QStringLiteral("長い文章。").repeated(8000);
         test::sendCharacter(edit, emoji);
@@ -512,9 +496,9 @@ private slots:
     void oneLineFieldsDropPastedLineBreaks_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::newRow("edit") << "Edit22";
-        QTest::newRow("follow-up edit") << "Edit1";
-        QTest::newRow("list field") << "ComboBox1";
+        QTest::newRow("edit") << form::headline;
+        QTest::newRow("follow-up edit") << form::printRefusalReason;
+        QTest::newRow("list field") << form::machine;
     }
 
     void oneLineFieldsDropPastedLineBreaks()
@@ -533,7 +517,7 @@ private slots:
 
     void memosKeepPastedLineBreaks()
     {
-        test::pasteInto(control<QPlainTextEdit>("Memo3"), QStringLiteral("一行\r\n二行\n"));
+        test::pasteInto(control<QPlainTextEdit>(form::description), QStringLiteral("一行\r\n二行\n"));
         QCOMPARE(m_window->entry().read().description.text(), cp("一行\r\n二行\r\n"));
     }
 };

@@ -26,16 +26,16 @@ class TestFeeCalculator : public QObject {
 private:
     std::unique_ptr<test::WindowUnderTest> m_ui;
 
-    QLineEdit* fee() const { return m_ui->control<QLineEdit>("Edit30"); }
-    QString userBox() const { return m_ui->control<QPlainTextEdit>("Memo6")->toPlainText(); }
-    QString authorBox() const { return m_ui->control<QPlainTextEdit>("Memo7")->toPlainText(); }
+    QLineEdit* fee() const { return m_ui->control<QLineEdit>(form::sharewareFee); }
+    QString userBox() const { return m_ui->control<QPlainTextEdit>(form::userStatement)->toPlainText(); }
+    QString authorBox() const { return m_ui->control<QPlainTextEdit>(form::authorStatement)->toPlainText(); }
 
     void calculateFor(const QString& text)
     {
         fee()->clear();
         test::typeInto(fee(), text);
         MessageBox::clearShown();
-        m_ui->click("Button3");
+        m_ui->click(form::calculateButton);
     }
 
 private slots:
@@ -48,7 +48,7 @@ private slots:
 
     void boxesStartWithOneEmptyLineInTheFixedPitchFont()
     {
-        for (const char* name : { "Memo6", "Memo7" }) {
+        for (const char* name : { form::userStatement, form::authorStatement }) {
             auto* box = m_ui->control<QPlainTextEdit>(name);
             QCOMPARE(box->toPlainText(), QString());
             QCOMPARE(box->blockCount(), 1);
@@ -60,7 +60,7 @@ private slots:
     // Five full-width characters each: the amounts start in one column.
     void labelsLineUp()
     {
-        const QFontMetrics metrics(m_ui->control<QPlainTextEdit>("Memo6")->font());
+        const QFontMetrics metrics(m_ui->control<QPlainTextEdit>(form::userStatement)->font());
         const int width = metrics.horizontalAdvance(QStringLiteral("本体価格："));
         for (const char* label : { "　消費税：", "　手数料：", "請求金額：", "収益金額：" })
             QCOMPARE(metrics.horizontalAdvance(QString::fromUtf8(label)), width);
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(userBox().split('\n'), user);
         QCOMPARE(authorBox().split('\n'), author);
         // Each statement stands whole in its box, its last line included.
-        for (const char* name : { "Memo6", "Memo7" }) {
+        for (const char* name : { form::userStatement, form::authorStatement }) {
             auto* box = m_ui->control<QPlainTextEdit>(name);
             QCOMPARE(box->verticalScrollBar()->maximum(), 0);
             QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(this->fee()->text(), fee);
 
         // Pressing again replaces: still six lines each.
-        m_ui->click("Button3");
+        m_ui->click(form::calculateButton);
         QCOMPARE(userBox().split('\n'), user);
         QCOMPARE(authorBox().split('\n'), author);
     }

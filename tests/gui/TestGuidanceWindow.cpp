@@ -18,6 +18,8 @@
 #include <memory>
 
 using namespace tarvo::gui;
+using tarvo::HelpTopic;
+using tarvo::LinkId;
 
 namespace {
 
@@ -63,52 +65,48 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Panel11") << 0 << "Panel11"
-                                 << "Edit22"
-                                 << "そのソフトの印象を強く与えるように一行で説明して下さい。";
-        QTest::newRow("Panel12") << 0 << "Panel12"
-                                 << "Edit23"
-                                 << "例えば、「xyz」というソフトだったらネット上で公開した時には圧縮とか普通していま"
-                                    "すので「xyz.lzh」「xyz.zip」とかなってますよね。このファイル名を記入します。";
-        QTest::newRow("Panel13") << 0 << "Panel13"
-                                 << "Edit24"
-                                 << "タルヴォを通して雑誌などから掲載依頼が来た時に雑誌に載せる時のファイル名をあらか"
-                                    "じめ決めておきます。大抵は雑誌の編集部から直接聞いてくるので後で変えることもでき"
-                                    "ますが、一応入力しておきます。一般には全部半角英語の小文字で書くようです。";
-        QTest::newRow("Panel14") << 0 << "Panel14"
-                                 << "ComboBox1"
+        QTest::newRow("headline") << 0 << form::helpPanel(HelpTopic::Headline) << form::headline
+                                  << "そのソフトの印象を強く与えるように一行で説明して下さい。";
+        QTest::newRow("archive file name")
+            << 0 << form::helpPanel(HelpTopic::ArchiveFileName) << form::archiveFileName
+            << "例えば、「xyz」というソフトだったらネット上で公開した時には圧縮とか普通していま"
+               "すので「xyz.lzh」「xyz.zip」とかなってますよね。このファイル名を記入します。";
+        QTest::newRow("publication file name")
+            << 0 << form::helpPanel(HelpTopic::PublicationFileName) << form::publicationFileName
+            << "タルヴォを通して雑誌などから掲載依頼が来た時に雑誌に載せる時のファイル名をあらか"
+               "じめ決めておきます。大抵は雑誌の編集部から直接聞いてくるので後で変えることもでき"
+               "ますが、一応入力しておきます。一般には全部半角英語の小文字で書くようです。";
+        QTest::newRow("machine") << 0 << form::helpPanel(HelpTopic::Machine) << form::machine
                                  << "通常は「汎用」と書きます。詳しくは、「書き方のヘルプ」をどうぞ。";
-        QTest::newRow("Panel15") << 0 << "Panel15"
-                                 << "Memo4"
-                                 << "何かあれば書きます。「正式版完成のときには書籍へも入れていいです。 」などのように"
-                                    "書きます。";
-        QTest::newRow("Panel3") << 1 << "Panel3"
-                                << "Edit30"
-                                << "500円～15000円の範囲内で自分のソフトの価格を設定します。実際に支払われる料金は違う"
-                                   "ので右の「計算」ボタンを押してみましょう。";
-        QTest::newRow("Panel4") << 1 << "Panel4"
-                                << "Memo8"
-                                << "書き方の例としては、「試用期限は2週間までです。それを過ぎると起動時に送金をうなが"
-                                   "すダイアログが表示されます。銀行振込や郵便振替の場合は解除キーを送付するメールアド"
-                                   "レスか住所を一緒に送付してください。」のような感じで書いて下さい。 ";
-        QTest::newRow("Panel5") << 1 << "Panel5"
-                                << "Edit32"
-                                << "お金を振り込む銀行名と口座番号を記入します。「ABC銀行 練馬支店 普通 1234567 山川 "
-                                   "一郎」のような感じで書きます。";
-        QTest::newRow("Panel8") << 1 << "Panel8"
-                                << "Edit33"
-                                << "これも同じです。必須ではありません。「振込口座 230-4-518294 山川 一郎」のように書"
-                                   "きます。";
-        QTest::newRow("Panel7") << 1 << "Panel7"
-                                << "Edit34"
-                                << "Tarvoから正式に受けたルミペイ作品番号を記入して下さい。";
-        QTest::newRow("Panel6") << 1 << "Panel6"
-                                << "Edit35"
-                                << "Nifty Serveの送金代行システムを御利用する方は「○○番」のように記入して下さい。但"
-                                   "し、Nifty Serveに申し込んでないと記入できません！";
-        QTest::newRow("Panel9") << 1 << "Panel9"
-                                << "Edit36"
-                                << "これも同様です。";
+        QTest::newRow("notes") << 0 << form::helpPanel(HelpTopic::Notes) << form::notes
+                               << "何かあれば書きます。「正式版完成のときには書籍へも入れていいです。 」などのように"
+                                  "書きます。";
+        QTest::newRow("shareware fee")
+            << 1 << form::helpPanel(HelpTopic::SharewareFee) << form::sharewareFee
+            << "500円～15000円の範囲内で自分のソフトの価格を設定します。実際に支払われる料金は違う"
+               "ので右の「計算」ボタンを押してみましょう。";
+        QTest::newRow("shareware conditions")
+            << 1 << form::helpPanel(HelpTopic::SharewareConditions) << form::sharewareConditions
+            << "書き方の例としては、「試用期限は2週間までです。それを過ぎると起動時に送金をうなが"
+               "すダイアログが表示されます。銀行振込や郵便振替の場合は解除キーを送付するメールアド"
+               "レスか住所を一緒に送付してください。」のような感じで書いて下さい。 ";
+        QTest::newRow("bank remittance")
+            << 1 << form::helpPanel(HelpTopic::BankRemittance) << form::bankRemittance
+            << "お金を振り込む銀行名と口座番号を記入します。「ABC銀行 練馬支店 普通 1234567 山川 "
+               "一郎」のような感じで書きます。";
+        QTest::newRow("postal remittance")
+            << 1 << form::helpPanel(HelpTopic::PostalRemittance) << form::postalRemittance
+            << "これも同じです。必須ではありません。「振込口座 230-4-518294 山川 一郎」のように書"
+               "きます。";
+        QTest::newRow("registered product number")
+            << 1 << form::helpPanel(HelpTopic::RegisteredProductNumber) << form::registeredProductNumber
+            << "Tarvoから正式に受けたルミペイ作品番号を記入して下さい。";
+        QTest::newRow("nifty remittance")
+            << 1 << form::helpPanel(HelpTopic::NiftyRemittance) << form::niftyRemittance
+            << "Nifty Serveの送金代行システムを御利用する方は「○○番」のように記入して下さい。但"
+               "し、Nifty Serveに申し込んでないと記入できません！";
+        QTest::newRow("other remittance")
+            << 1 << form::helpPanel(HelpTopic::OtherRemittance) << form::otherRemittance << "これも同様です。";
     }
 
     // The text in a plain box; the field beside it is neither focused nor changed.
@@ -157,12 +155,12 @@ private slots:
     void sizePanel()
     {
         QFETCH(QString, description);
-        auto* memo = control<QPlainTextEdit>("Memo3");
+        auto* memo = control<QPlainTextEdit>(form::description);
         memo->setPlainText(description);
         // The long line shows wrapped over several lines of the field.
         if (description.size() > 100)
             QTRY_VERIFY(memo->document()->firstBlock().layout()->lineCount() > 2);
-        auto* size = control<ClickableLabel>("Panel10");
+        auto* size = control<ClickableLabel>(form::sizePanel);
         clickOn(size);
         QFETCH(QString, message);
         QCOMPARE(test::shownTexts(), QStringList { message });
@@ -172,7 +170,7 @@ private slots:
 
     void sizePanelLooksLikeItsDesign()
     {
-        auto* size = control<ClickableLabel>("Panel10");
+        auto* size = control<ClickableLabel>(form::sizePanel);
         QCOMPARE(size->text(), QStringLiteral("size"));
         QCOMPARE(size->size(), QSize(31, 15));
         QCOMPARE(size->toolTip(), QStringLiteral("この「内容説明」の総バイト数を計算します。"));
@@ -186,12 +184,17 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
         QTest::addColumn<Qt::CursorShape>("cursor");
-        QTest::newRow("Label77") << "Label77" << kSite + "/" << Qt::PointingHandCursor;
-        QTest::newRow("Label90") << "Label90" << kSite + "/for_authors/upload/soft_reg.html" << Qt::ArrowCursor;
-        QTest::newRow("Label91") << "Label91" << kSite + "/for_authors/upload/auth_reg.html" << Qt::ArrowCursor;
-        QTest::newRow("Label92") << "Label92" << kSite + "/for_authors/pw/index.html" << Qt::ArrowCursor;
-        QTest::newRow("Label93") << "Label93" << kSite + "/swauth/man/" << Qt::ArrowCursor;
-        QTest::newRow("Label94") << "Label94" << kSecureSite + "/swauth/auth.entry" << Qt::ArrowCursor;
+        QTest::newRow("official site") << form::link(LinkId::OfficialSite) << kSite + "/" << Qt::PointingHandCursor;
+        QTest::newRow("replace a submission")
+            << form::link(LinkId::ReplaceSubmission) << kSite + "/for_authors/upload/soft_reg.html" << Qt::ArrowCursor;
+        QTest::newRow("author registration")
+            << form::link(LinkId::AuthorRegistration) << kSite + "/for_authors/upload/auth_reg.html" << Qt::ArrowCursor;
+        QTest::newRow("author password") << form::link(LinkId::AuthorPassword) << kSite + "/for_authors/pw/index.html"
+                                         << Qt::ArrowCursor;
+        QTest::newRow("shareware registration")
+            << form::link(LinkId::SharewareRegistration) << kSite + "/swauth/man/" << Qt::ArrowCursor;
+        QTest::newRow("shareware author information")
+            << form::link(LinkId::SharewareAuthorInfo) << kSecureSite + "/swauth/auth.entry" << Qt::ArrowCursor;
     }
 
     // The caption is the full address; a click opens exactly it, asking nothing.
@@ -219,11 +222,13 @@ private slots:
         QTest::addColumn<bool>("opens");
         const QString label = QStringLiteral("当HP「Velmo Studio」へ行きますか？");
         const QString banner = QStringLiteral("当ホームページ「Velmo Studio」へ行きますか？");
-        QTest::newRow("Label73, yes") << "Label73" << label << MessageBox::Answer::Yes << true;
-        QTest::newRow("Label73, no") << "Label73" << label << MessageBox::Answer::No << false;
-        QTest::newRow("Label73, closed") << "Label73" << label << MessageBox::Answer::Ok << false;
-        QTest::newRow("Image1, yes") << "Image1" << banner << MessageBox::Answer::Yes << true;
-        QTest::newRow("Image1, no") << "Image1" << banner << MessageBox::Answer::No << false;
+        const char* aboutPanelLink = form::link(LinkId::HomePageInAbout);
+        const char* bannerLink = form::link(LinkId::HomePageBanner);
+        QTest::newRow("about panel, yes") << aboutPanelLink << label << MessageBox::Answer::Yes << true;
+        QTest::newRow("about panel, no") << aboutPanelLink << label << MessageBox::Answer::No << false;
+        QTest::newRow("about panel, closed") << aboutPanelLink << label << MessageBox::Answer::Ok << false;
+        QTest::newRow("banner, yes") << bannerLink << banner << MessageBox::Answer::Yes << true;
+        QTest::newRow("banner, no") << bannerLink << banner << MessageBox::Answer::No << false;
     }
 
     void homePageLinks()
@@ -253,7 +258,7 @@ private slots:
             if (label->text().startsWith(QStringLiteral("★")) || label->text().startsWith(QStringLiteral("***")))
                 clickOn(label);
         }
-        auto* about = control<AboutPanel>("Panel2");
+        auto* about = control<AboutPanel>(form::aboutPanel);
         QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(250, 158));
         QCOMPARE(m_opened, QStringList());
@@ -262,11 +267,12 @@ private slots:
 
     void aboutPanelAndBannerStandOnTheHelpPage()
     {
-        QCOMPARE(m_ui->window().findChildren<QWidget*>(QStringLiteral("Label73")).size(), 1);
-        auto* about = control<AboutPanel>("Panel2");
+        const QString homePageLink = QString::fromLatin1(form::link(LinkId::HomePageInAbout));
+        QCOMPARE(m_ui->window().findChildren<QWidget*>(homePageLink).size(), 1);
+        auto* about = control<AboutPanel>(form::aboutPanel);
         QCOMPARE(about->size(), QSize(417, 169));
-        QCOMPARE(about->homePageLink(), control<QLabel>("Label73"));
-        auto* banner = control<ClickableLabel>("Image1");
+        QCOMPARE(about->homePageLink(), control<QLabel>(form::link(LinkId::HomePageInAbout)));
+        auto* banner = control<ClickableLabel>(form::link(LinkId::HomePageBanner));
         QCOMPARE(banner->pixmap().size(), QSize(88, 31));
         QCOMPARE(banner->contentsRect().size(), QSize(88, 31));
         QCOMPARE(banner->frameShape(), QFrame::Panel);

@@ -1,7 +1,9 @@
+#include "GuiTestSupport.h"
+
+#include "FormNames.h"
 #include "LoadDialog.h"
 #include "QtText.h"
-
-#include "errors/RuntimeError.h"
+#include "WidgetLookup.h"
 
 #include <QGuiApplication>
 #include <QListWidget>
@@ -11,23 +13,20 @@
 #include <QTest>
 
 using tarvo::gui::LoadDialog;
+using tarvo::gui::requireChild;
+namespace form = tarvo::gui::form;
 
 class TestLoadDialog : public QObject {
     Q_OBJECT
 
 private:
     LoadDialog* dialog = nullptr;
-    QPushButton* load() { return dialog->findChild<QPushButton*>(QStringLiteral("Button1")); }
-    QPushButton* cancel() { return dialog->findChild<QPushButton*>(QStringLiteral("Button2")); }
-    QListWidget* list() { return dialog->findChild<QListWidget*>(QStringLiteral("ListBox1")); }
+    QPushButton* load() { return requireChild<QPushButton>(dialog, form::loadButton); }
+    QPushButton* cancel() { return requireChild<QPushButton>(dialog, form::cancelButton); }
+    QListWidget* list() { return requireChild<QListWidget>(dialog, form::backupList); }
     QString indexError()
     {
-        try {
-            dialog->selectedRow();
-        } catch (const tarvo::RuntimeError& error) {
-            return QString::fromStdString(error.message());
-        }
-        return QStringLiteral("(no error)");
+        return tarvo::gui::test::failureOf([this] { dialog->selectedRow(); });
     }
     void openActive(const QStringList& entries)
     {
@@ -41,7 +40,7 @@ private slots:
 
     void formMatchesItsDesign()
     {
-        QCOMPARE(dialog->objectName(), QStringLiteral("TForm2"));
+        QCOMPARE(dialog->objectName(), QString::fromLatin1(form::loadDialog));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("バックアップファイルロード"));
         QCOMPARE(dialog->size(), QSize(233, 168));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());

@@ -13,7 +13,6 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -29,13 +28,11 @@ const QString kNoBackups = QStringLiteral("バックアップデータがあり�
 const QString kIndexError = QStringLiteral("リストのインデックスが範囲を超えています (-1)");
 const QString kDigitsOnly = QStringLiteral("記入欄には半角の数字しか使うことはできません！");
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
+// The entry's one-line edits, in the order of the pages.
+const char* const kOneLineFields[] = { form::authorId, form::originalLibraryNumber, form::softwareName, form::headline,
+    form::archiveFileName, form::publicationFileName, form::version, form::otherOs, form::requiredSoftware,
+    form::fileLocationOther, form::printRefusalReason, form::webRefusalReason, form::sharewareFee, form::bankRemittance,
+    form::postalRemittance, form::registeredProductNumber, form::niftyRemittance, form::otherRemittance };
 
 // A backup file of the given lines, each ended by CR LF.
 QByteArray backupBytes(const QStringList& lines)
@@ -60,7 +57,7 @@ private:
 
     template <typename T> T* control(const char* name) const { return m_ui->control<T>(name); }
     LoadDialog& dialog() const { return m_ui->window().loadDialog(); }
-    QListWidget* dialogList() const { return dialog().findChild<QListWidget*>(QStringLiteral("ListBox1")); }
+    QListWidget* dialogList() const { return requireChild<QListWidget>(&dialog(), form::backupList); }
     QString handlingKind() const { return QString::fromStdString(m_ui->window().entry().handlingKind().text()); }
     const test::StartFolder& folder() const { return m_ui->folder(); }
 
@@ -80,7 +77,7 @@ private:
     void clickLoadPanel() const
     {
         MessageBox::clearShown();
-        m_ui->click("Panel1");
+        m_ui->click(form::loadPanel);
     }
 
     void chooseEntry(int row) const
@@ -92,7 +89,7 @@ private:
     void pressLoad() const
     {
         MessageBox::clearShown();
-        QTest::mouseClick(dialog().findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QPushButton>(&dialog(), form::loadButton), Qt::LeftButton);
     }
 
     // Opens the list and loads the entry in `row`.
@@ -104,11 +101,7 @@ private:
         pressLoad();
     }
 
-    void clickItem(const char* group, int index) const
-    {
-        QRadioButton* radio = control<RadioGroup>(group)->button(index);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
-    }
+    void clickItem(const char* group, int index) const { test::clickItem(control<RadioGroup>(group), index); }
 
     void retype(const char* name, const QString& text) const
     {
@@ -139,19 +132,21 @@ private:
     QMap<QString, QString> snapshot() const
     {
         QMap<QString, QString> shown;
-        for (QLineEdit* edit : m_ui->window().findChildren<QLineEdit*>()) {
-            if (edit->objectName().startsWith(QLatin1String("Edit")))
-                shown.insert(edit->objectName(), edit->text() + (edit->isHidden() ? " (hidden)" : ""));
+        for (const char* name : kOneLineFields) {
+            auto* edit = control<QLineEdit>(name);
+            shown.insert(name, edit->text() + (edit->isHidden() ? " (hidden)" : ""));
         }
-        for (const char* name : { "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4" })
+        for (const char* name : { form::machine, form::category, form::subcategory, form::handling })
             shown.insert(name, control<QComboBox>(name)->currentText());
-        for (const char* name : { "Memo3", "Memo4", "Memo8" })
+        for (const char* name : { form::description, form::notes, form::sharewareConditions })
             shown.insert(name, control<QPlainTextEdit>(name)->toPlainText());
-        for (const char* name : { "RadioGroup6", "RadioGroup8", "RadioGroup9", "RadioGroup10" })
+        for (const char* name :
+            { form::submissionKind, form::fileLocation, form::printPermission, form::webPermission })
             shown.insert(name, QString::number(control<RadioGroup>(name)->index()));
-        for (const char* name : { "CheckBox6", "CheckBox7", "CheckBox8", "CheckBox1", "CheckBox9", "CheckBox2" })
+        for (const char* name : form::operatingSystems)
             shown.insert(name, control<QCheckBox>(name)->isChecked() ? "on" : "off");
-        for (const char* name : { "Label39", "Label52", "Label2", "Label3" })
+        for (const char* name : { form::originalLibraryNumberCaption, form::fileLocationOtherCaption,
+                 form::printRefusalCaption, form::webRefusalCaption })
             shown.insert(name, control<QLabel>(name)->isHidden() ? "hidden" : "shown");
         return shown;
     }
@@ -161,37 +156,37 @@ private:
     void buildFullSharewareEntry() const
     {
         m_ui->showPage(0);
-        retype("Edit19", QStringLiteral("山川 一郎"));
-        clickItem("RadioGroup6", 1);
-        retype("Edit20", QStringLiteral("PS000123"));
-        retype("Edit21", QStringLiteral("テストソフト"));
-        retype("Edit22", QStringLiteral("一行見出し"));
-        retype("Memo3", QStringLiteral("説明一行目\n\n三行目\n"));
-        retype("Edit23", QStringLiteral("test.lzh"));
-        retype("Edit24", QStringLiteral("test2.lzh"));
-        retype("Edit25", QStringLiteral("1.02"));
-        test::chooseItem(control<QComboBox>("ComboBox1"), 6);
-        setChecked("CheckBox7", true);
-        setChecked("CheckBox8", true);
-        retype("Edit27", QStringLiteral("NT3.51"));
-        retype("Edit28", QStringLiteral("VB5"));
-        test::chooseItem(control<QComboBox>("ComboBox4"), 2);
-        test::chooseItem(control<QComboBox>("ComboBox2"), 0);
-        test::chooseItem(control<QComboBox>("ComboBox3"), 1);
-        clickItem("RadioGroup8", 3);
-        retype("Edit29", QStringLiteral("http://x/"));
-        clickItem("RadioGroup9", 1);
-        retype("Edit1", QStringLiteral("β版"));
-        retype("Memo4", QStringLiteral("連絡事項\n"));
-        retype("Edit30", QStringLiteral("1200"));
-        retype("Memo8", QStringLiteral("試用期限\n二行目\n"));
-        retype("Edit32", QStringLiteral("銀行"));
-        retype("Edit33", QStringLiteral("郵便"));
-        retype("Edit34", QStringLiteral("SR01234"));
-        retype("Edit35", QStringLiteral("Nifty"));
-        retype("Edit36", QStringLiteral("現金書留"));
+        retype(form::authorId, QStringLiteral("山川 一郎"));
+        clickItem(form::submissionKind, 1);
+        retype(form::originalLibraryNumber, QStringLiteral("PS000123"));
+        retype(form::softwareName, QStringLiteral("テストソフト"));
+        retype(form::headline, QStringLiteral("一行見出し"));
+        retype(form::description, QStringLiteral("説明一行目\n\n三行目\n"));
+        retype(form::archiveFileName, QStringLiteral("test.lzh"));
+        retype(form::publicationFileName, QStringLiteral("test2.lzh"));
+        retype(form::version, QStringLiteral("1.02"));
+        test::chooseItem(control<QComboBox>(form::machine), 6);
+        setChecked(form::operatingSystems[1], true);
+        setChecked(form::operatingSystems[2], true);
+        retype(form::otherOs, QStringLiteral("NT3.51"));
+        retype(form::requiredSoftware, QStringLiteral("VB5"));
+        test::chooseItem(control<QComboBox>(form::handling), 2);
+        test::chooseItem(control<QComboBox>(form::category), 0);
+        test::chooseItem(control<QComboBox>(form::subcategory), 1);
+        clickItem(form::fileLocation, 3);
+        retype(form::fileLocationOther, QStringLiteral("http://x/"));
+        clickItem(form::printPermission, 1);
+        retype(form::printRefusalReason, QStringLiteral("β版"));
+        retype(form::notes, QStringLiteral("連絡事項\n"));
+        retype(form::sharewareFee, QStringLiteral("1200"));
+        retype(form::sharewareConditions, QStringLiteral("試用期限\n二行目\n"));
+        retype(form::bankRemittance, QStringLiteral("銀行"));
+        retype(form::postalRemittance, QStringLiteral("郵便"));
+        retype(form::registeredProductNumber, QStringLiteral("SR01234"));
+        retype(form::niftyRemittance, QStringLiteral("Nifty"));
+        retype(form::otherRemittance, QStringLiteral("現金書留"));
         MessageBox::clearShown();
-        m_ui->click("Button2");
+        m_ui->click(form::previewButton);
         QCOMPARE(test::shownTexts(),
             QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
     }
@@ -200,25 +195,25 @@ private:
     // changes (so the Category list is rebuilt and HandlingKind follows).
     void changeEverything() const
     {
-        retype("Edit19", QStringLiteral("別人"));
-        clickItem("RadioGroup6", 0);
-        retype("Edit21", QStringLiteral("別ソフト"));
-        retype("Edit22", QString());
-        retype("Memo3", QStringLiteral("別の説明"));
-        retype("Edit25", QStringLiteral("9.9"));
-        setChecked("CheckBox6", true);
-        setChecked("CheckBox7", false);
-        test::chooseItem(control<QComboBox>("ComboBox4"), 0);
-        test::chooseItem(control<QComboBox>("ComboBox2"), 1);
-        test::chooseItem(control<QComboBox>("ComboBox3"), 0);
-        clickItem("RadioGroup8", 1);
-        clickItem("RadioGroup9", 0);
-        clickItem("RadioGroup10", 1);
-        retype("Memo4", QStringLiteral("別の連絡"));
-        retype("Edit30", QStringLiteral("3000"));
-        retype("Memo8", QString());
-        retype("Edit34", QStringLiteral("SR9"));
-        retype("Edit36", QString());
+        retype(form::authorId, QStringLiteral("別人"));
+        clickItem(form::submissionKind, 0);
+        retype(form::softwareName, QStringLiteral("別ソフト"));
+        retype(form::headline, QString());
+        retype(form::description, QStringLiteral("別の説明"));
+        retype(form::version, QStringLiteral("9.9"));
+        setChecked(form::operatingSystems[0], true);
+        setChecked(form::operatingSystems[1], false);
+        test::chooseItem(control<QComboBox>(form::handling), 0);
+        test::chooseItem(control<QComboBox>(form::category), 1);
+        test::chooseItem(control<QComboBox>(form::subcategory), 0);
+        clickItem(form::fileLocation, 1);
+        clickItem(form::printPermission, 0);
+        clickItem(form::webPermission, 1);
+        retype(form::notes, QStringLiteral("別の連絡"));
+        retype(form::sharewareFee, QStringLiteral("3000"));
+        retype(form::sharewareConditions, QString());
+        retype(form::registeredProductNumber, QStringLiteral("SR9"));
+        retype(form::otherRemittance, QString());
     }
 
 private slots:
@@ -227,7 +222,7 @@ private slots:
 
     void dialogIsHiddenAtStart()
     {
-        QCOMPARE(dialog().objectName(), QStringLiteral("TForm2"));
+        QCOMPARE(dialog().objectName(), QString::fromLatin1(form::loadDialog));
         QVERIFY(!dialog().isVisible());
     }
 
@@ -235,28 +230,28 @@ private slots:
     // no preview.
     void noBackupStillEmptiesThePreview()
     {
-        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("前のプレビュー\n"));
-        control<QLineEdit>("Edit21")->setText(QStringLiteral("テストソフト"));
+        control<QPlainTextEdit>(form::preview)->setPlainText(QStringLiteral("前のプレビュー\n"));
+        control<QLineEdit>(form::softwareName)->setText(QStringLiteral("テストソフト"));
         clickLoadPanel();
         QCOMPARE(test::shownTexts(), QStringList { kNoBackups });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Message);
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), QString());
         QVERIFY(!dialog().isVisible());
 
         MessageBox::clearShown();
-        m_ui->click("Button1");
+        m_ui->click(form::saveButton);
         QCOMPARE(test::shownTexts(),
             QStringList { QStringLiteral("「ソフト名称」が記入されていないか、プレビューがありません。") });
     }
 
     void missingBackupFolderIsTheErrorBox()
     {
-        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("前のプレビュー\n"));
+        control<QPlainTextEdit>(form::preview)->setPlainText(QStringLiteral("前のプレビュー\n"));
         QVERIFY(QDir(folder().filePath("data")).removeRecursively());
         clickLoadPanel();
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイルが見つかりません.") });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), QString());
         QVERIFY(!dialog().isVisible());
     }
 
@@ -289,14 +284,14 @@ private slots:
     void loadWithNothingSelectedIsTheIndexError()
     {
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", "シェアウェア")));
-        control<QLineEdit>("Edit21")->setText(QStringLiteral("元の名前"));
+        control<QLineEdit>(form::softwareName)->setText(QStringLiteral("元の名前"));
         clickLoadPanel();
         pressLoad();
         QCOMPARE(test::shownTexts(), QStringList { kIndexError });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
         QVERIFY(dialog().isVisible());
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("元の名前"));
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QString());
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), QStringLiteral("元の名前"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QString());
     }
 
     // X.BAK has no lower-case ".bak": its entry is empty, and loading it only
@@ -304,12 +299,12 @@ private slots:
     void emptyEntryReadsNoFile()
     {
         writeBackupFile(QStringLiteral("X.BAK"), backupBytes(commonRows("作者", "シェアウェア")));
-        control<QLineEdit>("Edit21")->setText(QStringLiteral("元の名前"));
-        control<QLineEdit>("Edit19")->setText(QStringLiteral("元の作者"));
+        control<QLineEdit>(form::softwareName)->setText(QStringLiteral("元の名前"));
+        control<QLineEdit>(form::authorId)->setText(QStringLiteral("元の作者"));
         load(0);
         QCOMPARE(test::shownTexts(), QStringList());
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), QString());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("元の作者"));
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), QString());
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("元の作者"));
         QVERIFY(!dialog().isVisible());
     }
 
@@ -328,7 +323,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, entry);
         writeBackupFile(file, backupBytes(commonRows("作者", "シェアウェア")));
-        control<QLineEdit>("Edit19")->setText(QStringLiteral("元の作者"));
+        control<QLineEdit>(form::authorId)->setText(QStringLiteral("元の作者"));
         clickLoadPanel();
         QCOMPARE(dialogEntries(), QStringList { entry });
         if (file.startsWith(entry + ".bak."))
@@ -342,8 +337,8 @@ private slots:
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
         QVERIFY(dialog().isVisible());
         // The name is set before the file is read.
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), entry);
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("元の作者"));
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), entry);
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("元の作者"));
     }
 
     // Everything comes back through the window: texts, choices, flags, the
@@ -353,19 +348,19 @@ private slots:
     {
         buildFullSharewareEntry();
         const QMap<QString, QString> built = snapshot();
-        QCOMPARE(built.value("Edit20"), QStringLiteral("PS000123"));
-        QCOMPARE(built.value("Label2"), QStringLiteral("shown"));
+        QCOMPARE(built.value(form::originalLibraryNumber), QStringLiteral("PS000123"));
+        QCOMPARE(built.value(form::printRefusalCaption), QStringLiteral("shown"));
         QCOMPARE(handlingKind(), QStringLiteral("3"));
 
         changeEverything();
         QCOMPARE(handlingKind(), QStringLiteral("1"));
-        QCOMPARE(itemsOf(control<QComboBox>("ComboBox3")), QStringList { "パズル" });
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
         QVERIFY(snapshot() != built);
 
         m_ui->showPage(1);
         clickLoadPanel();
         QCOMPARE(dialogEntries(), QStringList { "テストソフト" });
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), QString());
         chooseEntry(0);
         pressLoad();
 
@@ -373,9 +368,9 @@ private slots:
         QVERIFY(!dialog().isVisible());
         QCOMPARE(snapshot(), built);
         QCOMPARE(handlingKind(), QStringLiteral("3"));
-        QCOMPARE(itemsOf(control<QComboBox>("ComboBox3")), QStringList { "パズル" });
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), QString());
-        QCOMPARE(control<QTabWidget>("PageControl1")->currentIndex(), 1);
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), QString());
+        QCOMPARE(control<QTabWidget>(form::pages)->currentIndex(), 1);
     }
 
     // Restoring is no edit of the Handling text: a text that is no item
@@ -393,25 +388,25 @@ private slots:
     void handlingKindFollowsTheRestoredText()
     {
         QFETCH(QString, handling);
-        test::chooseItem(control<QComboBox>("ComboBox4"), 9);
+        test::chooseItem(control<QComboBox>(form::handling), 9);
         QCOMPARE(handlingKind(), QStringLiteral("10"));
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", handling)));
         load(0);
-        QCOMPARE(control<QComboBox>("ComboBox4")->currentText(), handling);
+        QCOMPARE(control<QComboBox>(form::handling)->currentText(), handling);
         QTEST(handlingKind(), "kind");
     }
 
     void commonOnlyBackupLeavesTheSharewareFields()
     {
-        control<QLineEdit>("Edit30")->setText(QStringLiteral("1200"));
-        control<QLineEdit>("Edit34")->setText(QStringLiteral("SR01234"));
-        control<QPlainTextEdit>("Memo8")->setPlainText(QStringLiteral("条件"));
+        control<QLineEdit>(form::sharewareFee)->setText(QStringLiteral("1200"));
+        control<QLineEdit>(form::registeredProductNumber)->setText(QStringLiteral("SR01234"));
+        control<QPlainTextEdit>(form::sharewareConditions)->setPlainText(QStringLiteral("条件"));
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", "フリーウェア")));
         load(0);
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者"));
-        QCOMPARE(control<QLineEdit>("Edit30")->text(), QStringLiteral("1200"));
-        QCOMPARE(control<QLineEdit>("Edit34")->text(), QStringLiteral("SR01234"));
-        QCOMPARE(control<QPlainTextEdit>("Memo8")->toPlainText(), QStringLiteral("条件"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("作者"));
+        QCOMPARE(control<QLineEdit>(form::sharewareFee)->text(), QStringLiteral("1200"));
+        QCOMPARE(control<QLineEdit>(form::registeredProductNumber)->text(), QStringLiteral("SR01234"));
+        QCOMPARE(control<QPlainTextEdit>(form::sharewareConditions)->toPlainText(), QStringLiteral("条件"));
     }
 
     // The fee field's filter runs on the restored fee: one message per
@@ -439,8 +434,8 @@ private slots:
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(rows));
         load(0);
         QCOMPARE(test::shownTexts(), QStringList(messages, kDigitsOnly));
-        QCOMPARE(control<QLineEdit>("Edit30")->text(), messages ? QString() : fee);
-        QCOMPARE(control<QLineEdit>("Edit34")->text(), QStringLiteral("SR1"));
+        QCOMPARE(control<QLineEdit>(form::sharewareFee)->text(), messages ? QString() : fee);
+        QCOMPARE(control<QLineEdit>(form::registeredProductNumber)->text(), QStringLiteral("SR1"));
         QVERIFY(!dialog().isVisible());
     }
 
@@ -451,13 +446,13 @@ private slots:
         QStringList rows = commonRows("新しい作者", "フリーウェア");
         rows[1] = "#x";
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(rows));
-        control<QLineEdit>("Edit22")->setText(QStringLiteral("元の見出し"));
+        control<QLineEdit>(form::headline)->setText(QStringLiteral("元の見出し"));
         load(0);
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("'x' は整数ではありません.") });
         QVERIFY(dialog().isVisible());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("新しい作者"));
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("a"));
-        QCOMPARE(control<QLineEdit>("Edit22")->text(), QStringLiteral("元の見出し"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("新しい作者"));
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), QStringLiteral("a"));
+        QCOMPARE(control<QLineEdit>(form::headline)->text(), QStringLiteral("元の見出し"));
     }
 
     // A click on "load" while the dialog is open rebuilds its list; finding
@@ -486,10 +481,10 @@ private slots:
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(commonRows("作者", "フリーウェア")));
         clickLoadPanel();
         chooseEntry(0);
-        QTest::mouseClick(dialog().findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QPushButton>(&dialog(), form::cancelButton), Qt::LeftButton);
         QVERIFY(!dialog().isVisible());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QString());
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), QString());
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QString());
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), QString());
     }
 
     void closingTheWindowHidesTheDialog()

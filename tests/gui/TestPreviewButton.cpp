@@ -92,21 +92,21 @@ private:
 
     void fillRequired(Handling handling)
     {
-        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
-        test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral("テストソフト"));
-        test::typeInto(control<QLineEdit>("Edit23"), QStringLiteral("test.lzh"));
-        test::chooseItem(control<QComboBox>("ComboBox4"), handling);
+        test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
+        test::typeInto(control<QLineEdit>(form::softwareName), QStringLiteral("テストソフト"));
+        test::typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("test.lzh"));
+        test::chooseItem(control<QComboBox>(form::handling), handling);
     }
 
     void pressPreview()
     {
         MessageBox::clearShown();
-        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::previewButton), Qt::LeftButton);
     }
 
     QStringList previewLines() const
     {
-        QStringList lines = control<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+        QStringList lines = control<QPlainTextEdit>(form::preview)->toPlainText().split('\n');
         // Every line ends in a line break, so the text ends in an empty block.
         if (!lines.isEmpty() && lines.back().isEmpty())
             lines.removeLast();
@@ -125,7 +125,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        control<QPlainTextEdit>("Memo1")->setPlainText(kEarlierPreview);
+        control<QPlainTextEdit>(form::preview)->setPlainText(kEarlierPreview);
     }
 
     void cleanup()
@@ -142,20 +142,20 @@ private slots:
 
         QCOMPARE(test::shownTexts(), QStringList { kSuccess });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Message);
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), freewareDocument().join('\n') + '\n');
-        QCOMPARE(control<QPlainTextEdit>("Memo4")->toPlainText(), QStringLiteral("特になし"));
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), freewareDocument().join('\n') + '\n');
+        QCOMPARE(control<QPlainTextEdit>(form::notes)->toPlainText(), QStringLiteral("特になし"));
         QCOMPARE(m_folder->read(backupName()),
             sj("#山川 一郎\r\n#0\r\n#\r\n#テストソフト\r\n#\r\n#test.lzh\r\n#\r\n#\r\n#\r\n#000000\r\n#\r\n"
                "#フリーウェア\r\n#\r\n#\r\n#0\r\n#0\r\n#0\r\n@特になし\r\n"));
         // The author opens the preview page; the command does not.
-        QCOMPARE(control<QTabWidget>("PageControl1")->currentIndex(), 0);
+        QCOMPARE(control<QTabWidget>(form::pages)->currentIndex(), 0);
     }
 
     void sharewareSucceedsWithItsSection()
     {
         fillRequired(Shareware);
-        test::typeInto(control<QLineEdit>("Edit30"), QStringLiteral("1000"));
-        test::typeInto(control<QLineEdit>("Edit34"), QStringLiteral("SR000001"));
+        test::typeInto(control<QLineEdit>(form::sharewareFee), QStringLiteral("1000"));
+        test::typeInto(control<QLineEdit>(form::registeredProductNumber), QStringLiteral("SR000001"));
         pressPreview();
 
         QCOMPARE(test::shownTexts(), QStringList { kSuccess });
@@ -201,17 +201,17 @@ private slots:
         QFETCH(QString, setup);
         if (setup == "typed-handling") {
             // Pasted whole, the text never equalled an item, so no kind was set.
-            test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
-            test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral("テストソフト"));
-            test::typeInto(control<QLineEdit>("Edit23"), QStringLiteral("test.lzh"));
-            test::pasteInto(control<QComboBox>("ComboBox4")->lineEdit(), QStringLiteral("シェアウェア "));
+            test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
+            test::typeInto(control<QLineEdit>(form::softwareName), QStringLiteral("テストソフト"));
+            test::typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("test.lzh"));
+            test::pasteInto(control<QComboBox>(form::handling)->lineEdit(), QStringLiteral("シェアウェア "));
         } else {
             fillRequired(setup.startsWith("fee") || setup == "shareware" ? Shareware : Freeware);
         }
         if (setup == "no-author")
-            control<QLineEdit>("Edit19")->clear();
+            control<QLineEdit>(form::authorId)->clear();
         if (setup.startsWith("fee-"))
-            test::typeInto(control<QLineEdit>("Edit30"), setup.mid(4));
+            test::typeInto(control<QLineEdit>(form::sharewareFee), setup.mid(4));
         pressPreview();
 
         QFETCH(QString, message);
@@ -219,7 +219,7 @@ private slots:
         QTEST(MessageBox::shown().front().kind, "kind");
         QFETCH(int, previewLines);
         if (previewLines == 0) {
-            QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), kEarlierPreview);
+            QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), kEarlierPreview);
         } else {
             const QStringList lines = this->previewLines();
             QCOMPARE(lines.size(), previewLines);
@@ -248,7 +248,7 @@ private slots:
         pressPreview();
         const QByteArray first = m_folder->read(backupName());
         QVERIFY(!first.isEmpty());
-        test::typeInto(control<QLineEdit>("Edit30"), QStringLiteral("100"));
+        test::typeInto(control<QLineEdit>(form::sharewareFee), QStringLiteral("100"));
         pressPreview();
         QCOMPARE(test::shownTexts(),
             QStringList { QStringLiteral("シェアウェア料金は500円以上15,000円以下でお願いします。") });
@@ -260,17 +260,17 @@ private slots:
     void notesReplacementIsShown()
     {
         fillRequired(Freeware);
-        auto* notes = control<QPlainTextEdit>("Memo4");
+        auto* notes = control<QPlainTextEdit>(form::notes);
         notes->setFocus();
         QTest::keyClick(notes, Qt::Key_Return);
         test::typeInto(notes, QStringLiteral("二行目"));
         QCOMPARE(notes->toPlainText(), QStringLiteral("\n二行目"));
         pressPreview();
         QCOMPARE(notes->toPlainText(), QStringLiteral("特になし\n二行目"));
-        const QString firstText = control<QPlainTextEdit>("Memo1")->toPlainText();
+        const QString firstText = control<QPlainTextEdit>(form::preview)->toPlainText();
         pressPreview();
         QCOMPARE(notes->toPlainText(), QStringLiteral("特になし\n二行目"));
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), firstText);
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), firstText);
         QCOMPARE(test::shownTexts(), QStringList { kSuccess });
     }
 };

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include <cerrno>
@@ -36,8 +35,8 @@ class TestPreviewPage : public QObject {
 private:
     std::unique_ptr<test::WindowUnderTest> m_ui;
 
-    QPlainTextEdit* preview() const { return m_ui->control<QPlainTextEdit>("Memo1"); }
-    QString folderLabel() const { return m_ui->control<QLabel>("Label8")->text(); }
+    QPlainTextEdit* preview() const { return m_ui->control<QPlainTextEdit>(form::preview); }
+    QString folderLabel() const { return m_ui->control<QLabel>(form::folderLabel)->text(); }
     const test::StartFolder& folder() const { return m_ui->folder(); }
 
     // What the memo holds, as the bytes a save must write.
@@ -50,18 +49,14 @@ private:
             MessageBox::setNextAnswer(answer);
         test::answerEveryBoxAfterQueued();
         MessageBox::clearShown();
-        m_ui->click("Button1");
+        m_ui->click(form::saveButton);
     }
 
-    void chooseWrap(int index)
-    {
-        QRadioButton* item = m_ui->control<RadioGroup>("RadioGroup1")->button(index);
-        QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
-    }
+    void chooseWrap(int index) { test::clickItem(m_ui->control<RadioGroup>(form::wrapChoice), index); }
 
     void openFolderEntry(const QString& name)
     {
-        auto* folders = m_ui->control<FolderList>("DirectoryListBox1");
+        auto* folders = m_ui->control<FolderList>(form::folders);
         const QList<QListWidgetItem*> found = folders->findItems(name, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         folders->scrollToItem(found.front());
@@ -97,7 +92,7 @@ private slots:
         QFETCH(QString, memo);
         QFETCH(QString, name);
         preview()->setPlainText(memo);
-        m_ui->control<QLineEdit>("Edit21")->setText(name);
+        m_ui->control<QLineEdit>(form::softwareName)->setText(name);
         save();
         QCOMPARE(test::shownTexts(), QStringList { kNothingToSave });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Message);
@@ -120,7 +115,7 @@ private slots:
 
     void aMemoHoldingOnlyALineBreakHoldsText()
     {
-        m_ui->control<QLineEdit>("Edit21")->setText(QStringLiteral("テストソフト"));
+        m_ui->control<QLineEdit>(form::softwareName)->setText(QStringLiteral("テストソフト"));
         preview()->setPlainText(QStringLiteral("\n"));
         save();
         QCOMPARE(test::shownTexts(), QStringList { kCreated });
@@ -174,7 +169,7 @@ private slots:
     {
         m_ui->buildFreewarePreview();
         const QByteArray text = memoBytes();
-        auto* name = m_ui->control<QLineEdit>("Edit21");
+        auto* name = m_ui->control<QLineEdit>(form::softwareName);
         name->clear();
         test::typeInto(name, QStringLiteral("別名"));
         save();
@@ -194,7 +189,7 @@ private slots:
         QFETCH(QString, name);
         m_ui->buildFreewarePreview();
         folder().makeFolder(QStringLiteral("sub"));
-        m_ui->control<QLineEdit>("Edit21")->setText(name);
+        m_ui->control<QLineEdit>(form::softwareName)->setText(name);
         save();
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル %1.txt を作成できません.").arg(name) });
         QVERIFY(QDir(folder().filePath("sub")).isEmpty());
@@ -222,7 +217,7 @@ private slots:
         preview()->appendPlainText(QString(300, QChar(u'長')));
         const QString text = preview()->toPlainText();
         QCOMPARE(preview()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(m_ui->control<RadioGroup>("RadioGroup1")->index(), 0);
+        QCOMPARE(m_ui->control<RadioGroup>(form::wrapChoice)->index(), 0);
 
         chooseWrap(1);
         QCOMPARE(preview()->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -242,7 +237,7 @@ private slots:
     {
         folder().makeFolder(QStringLiteral("out"));
         QCOMPARE(folderLabel(), folder().path());
-        auto* folders = m_ui->control<FolderList>("DirectoryListBox1");
+        auto* folders = m_ui->control<FolderList>(form::folders);
         folders->refresh();
         openFolderEntry(QStringLiteral("out"));
         QCOMPARE(folderLabel(), folder().filePath("out"));
@@ -258,7 +253,7 @@ private slots:
     void vanishedFolderEntryKeepsTheFolder()
     {
         folder().makeFolder(QStringLiteral("gone"));
-        m_ui->control<FolderList>("DirectoryListBox1")->refresh();
+        m_ui->control<FolderList>(form::folders)->refresh();
         QVERIFY(QDir(folder().filePath("gone")).removeRecursively());
         openFolderEntry(QStringLiteral("gone"));
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイルが見つかりません.") });
@@ -276,7 +271,7 @@ private slots:
         const QString desktop = home + "/Desktop";
 
         // Missing: the error box, and everything stays where it was.
-        m_ui->click("Image2");
+        m_ui->click(form::desktopButton);
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイルが見つかりません.") });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
         QCOMPARE(QDir::currentPath(), folder().path());
@@ -284,15 +279,15 @@ private slots:
 
         QVERIFY(QDir().mkpath(desktop));
         MessageBox::clearShown();
-        m_ui->click("Image2");
+        m_ui->click(form::desktopButton);
         QCOMPARE(test::shownTexts(), QStringList());
         QCOMPARE(QDir::currentPath(), desktop);
         QCOMPARE(folderLabel(), desktop);
-        auto* folders = m_ui->control<FolderList>("DirectoryListBox1");
+        auto* folders = m_ui->control<FolderList>(form::folders);
         QCOMPARE(folders->currentItem()->text(), QStringLiteral("Desktop"));
 
         // Again on the desktop: nothing moves.
-        m_ui->click("Image2");
+        m_ui->click(form::desktopButton);
         QCOMPARE(QDir::currentPath(), desktop);
         QCOMPARE(folderLabel(), desktop);
         QCOMPARE(folders->currentItem()->text(), QStringLiteral("Desktop"));
@@ -308,7 +303,7 @@ private slots:
 
     void choosingTheSelectedDriveChangesNothing()
     {
-        auto* drives = m_ui->control<DriveList>("DriveComboBox1");
+        auto* drives = m_ui->control<DriveList>(form::drives);
         QVERIFY(drives->selectedVolume() >= 0);
         drives->chooseVolume(drives->selectedVolume());
         QCOMPARE(QDir::currentPath(), folder().path());

@@ -1,11 +1,15 @@
 #include "GuiTestSupport.h"
 
 #include "EntryBinding.h"
+#include "FormNames.h"
+#include "LoadDialog.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "WidgetLookup.h"
 
 #include "files/FileIo.h"
+#include "guidance/FieldHelp.h"
+#include "guidance/WebLinks.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,7 +18,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <memory>
 
 using namespace tarvo::gui;
@@ -27,13 +33,113 @@ const QByteArray kCatalogue = sj("#ユーティリティ\r\nファイル管理\r
 const QByteArray kSettings = sj("#山川 一郎\r\n");
 const QByteArray kGuide = sj("書き方ガイド\r\n二行目\r\n");
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
+// The form's names as the design spells them, beside the constant that the
+// code and every other test use: spelled out here, and only here, so that a
+// typo in FormNames.h shows.
+struct FormName {
+    const char* design;
+    const char* declared;
+};
+
+using tarvo::HelpTopic;
+using tarvo::LinkId;
+
+const FormName kMainWindowNames[] = {
+    { "PageControl1", form::pages },
+    // "共通（フリー/シェア）"
+    { "Edit19", form::authorId },
+    { "RadioGroup6", form::submissionKind },
+    { "Label39", form::originalLibraryNumberCaption },
+    { "Edit20", form::originalLibraryNumber },
+    { "Edit21", form::softwareName },
+    { "Panel1", form::loadPanel },
+    { "Edit22", form::headline },
+    { "Panel11", form::helpPanel(HelpTopic::Headline) },
+    { "Memo3", form::description },
+    { "Panel10", form::sizePanel },
+    { "Label5", form::descriptionNote },
+    { "Edit23", form::archiveFileName },
+    { "Panel12", form::helpPanel(HelpTopic::ArchiveFileName) },
+    { "Edit24", form::publicationFileName },
+    { "Panel13", form::helpPanel(HelpTopic::PublicationFileName) },
+    { "Edit25", form::version },
+    { "ComboBox1", form::machine },
+    { "Panel14", form::helpPanel(HelpTopic::Machine) },
+    { "CheckBox6", form::operatingSystems[0] },
+    { "CheckBox7", form::operatingSystems[1] },
+    { "CheckBox8", form::operatingSystems[2] },
+    { "CheckBox1", form::operatingSystems[3] },
+    { "CheckBox9", form::operatingSystems[4] },
+    { "CheckBox2", form::operatingSystems[5] },
+    { "Edit27", form::otherOs },
+    { "Edit28", form::requiredSoftware },
+    { "ComboBox4", form::handling },
+    { "ComboBox2", form::category },
+    { "ComboBox3", form::subcategory },
+    { "RadioGroup8", form::fileLocation },
+    { "Label52", form::fileLocationOtherCaption },
+    { "Edit29", form::fileLocationOther },
+    { "RadioGroup9", form::printPermission },
+    { "Label2", form::printRefusalCaption },
+    { "Edit1", form::printRefusalReason },
+    { "RadioGroup10", form::webPermission },
+    { "Label3", form::webRefusalCaption },
+    { "Edit2", form::webRefusalReason },
+    { "Memo4", form::notes },
+    { "Panel15", form::helpPanel(HelpTopic::Notes) },
+    { "Button2", form::previewButton },
+    { "Label6", form::previewNote },
+    // "シェアウェアの場合"
+    { "Edit30", form::sharewareFee },
+    { "Panel3", form::helpPanel(HelpTopic::SharewareFee) },
+    { "Memo8", form::sharewareConditions },
+    { "Panel4", form::helpPanel(HelpTopic::SharewareConditions) },
+    { "Edit32", form::bankRemittance },
+    { "Panel5", form::helpPanel(HelpTopic::BankRemittance) },
+    { "Edit33", form::postalRemittance },
+    { "Panel8", form::helpPanel(HelpTopic::PostalRemittance) },
+    { "Edit34", form::registeredProductNumber },
+    { "Panel7", form::helpPanel(HelpTopic::RegisteredProductNumber) },
+    { "Edit35", form::niftyRemittance },
+    { "Panel6", form::helpPanel(HelpTopic::NiftyRemittance) },
+    { "Edit36", form::otherRemittance },
+    { "Panel9", form::helpPanel(HelpTopic::OtherRemittance) },
+    { "Button3", form::calculateButton },
+    { "Memo6", form::userStatement },
+    { "Memo7", form::authorStatement },
+    { "FeeNote1", form::feeNotes[0] },
+    { "FeeNote2", form::feeNotes[1] },
+    { "HelpNote1", form::helpNotes[0] },
+    { "HelpNote2", form::helpNotes[1] },
+    { "HelpNote3", form::helpNotes[2] },
+    // "書き方のヘルプ / インターネット"
+    { "Panel2", form::aboutPanel },
+    { "Label73", form::link(LinkId::HomePageInAbout) },
+    { "Image1", form::link(LinkId::HomePageBanner) },
+    { "Label77", form::link(LinkId::OfficialSite) },
+    { "Label90", form::link(LinkId::ReplaceSubmission) },
+    { "Label91", form::link(LinkId::AuthorRegistration) },
+    { "Label92", form::link(LinkId::AuthorPassword) },
+    { "Label93", form::link(LinkId::SharewareRegistration) },
+    { "Label94", form::link(LinkId::SharewareAuthorInfo) },
+    { "Memo9", form::helpText },
+    // "プレビュー"
+    { "Label7", form::previewInstruction },
+    { "Memo1", form::preview },
+    { "Button1", form::saveButton },
+    { "RadioGroup1", form::wrapChoice },
+    { "Label9", form::folderNote },
+    { "DriveComboBox1", form::drives },
+    { "Image2", form::desktopButton },
+    { "DirectoryListBox1", form::folders },
+    { "Label8", form::folderLabel },
+};
+
+const FormName kLoadDialogNames[] = {
+    { "Button1", form::loadButton },
+    { "Button2", form::cancelButton },
+    { "ListBox1", form::backupList },
+};
 
 struct Started {
     QStringList categories;
@@ -51,11 +157,11 @@ Started startIn(const StartFolder& folder, std::unique_ptr<MainWindow>& window)
     MessageBox::clearShown();
     window = std::make_unique<MainWindow>();
     Started seen;
-    seen.categories = itemsOf(requireChild<QComboBox>(window.get(), "ComboBox2"));
-    seen.category = requireChild<QComboBox>(window.get(), "ComboBox2")->currentText();
-    seen.author = requireChild<QLineEdit>(window.get(), "Edit19")->text();
-    seen.folderLabel = requireChild<QLabel>(window.get(), "Label8")->text();
-    seen.guide = requireChild<QPlainTextEdit>(window.get(), "Memo9")->toPlainText();
+    seen.categories = test::itemsOf(requireChild<QComboBox>(window.get(), form::category));
+    seen.category = requireChild<QComboBox>(window.get(), form::category)->currentText();
+    seen.author = requireChild<QLineEdit>(window.get(), form::authorId)->text();
+    seen.folderLabel = requireChild<QLabel>(window.get(), form::folderLabel)->text();
+    seen.guide = requireChild<QPlainTextEdit>(window.get(), form::helpText)->toPlainText();
     seen.boxes = test::shownTexts();
     return seen;
 }
@@ -78,6 +184,7 @@ private slots:
         std::unique_ptr<MainWindow> window;
         startIn(folder, window);
         QCOMPARE(window->objectName(), QStringLiteral("TForm1"));
+        QCOMPARE(QString::fromLatin1(form::mainWindow), QStringLiteral("TForm1"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarvo Registration System"));
         QCOMPARE(window->size(), QSize(781, 442));
         QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -95,25 +202,35 @@ private slots:
 
         // Every control of the form under its form name; the hidden working
         // fields are data, not widgets.
-        QStringList names { "Edit1", "Edit2", "Edit27", "Edit28", "Edit29", "Edit30", "Memo1", "Memo3", "Memo4",
-            "Memo6", "Memo7", "Memo8", "Memo9", "Label2", "Label3", "Label5", "Label6", "Label7", "Label8", "Label9",
-            "Label39", "Label52", "Label73", "Label77", "Image1", "Image2", "Button1", "Button2", "Button3",
-            "RadioGroup1", "RadioGroup6", "RadioGroup8", "RadioGroup9", "RadioGroup10", "DriveComboBox1",
-            "DirectoryListBox1" };
-        for (int n : { 19, 20, 21, 22, 23, 24, 25, 32, 33, 34, 35, 36 })
-            names << QStringLiteral("Edit%1").arg(n);
-        for (int n : { 1, 2, 6, 7, 8, 9 })
-            names << QStringLiteral("CheckBox%1").arg(n);
-        for (int n = 1; n <= 4; ++n)
-            names << QStringLiteral("ComboBox%1").arg(n);
-        for (int n = 1; n <= 15; ++n)
-            names << QStringLiteral("Panel%1").arg(n);
-        for (int n = 90; n <= 94; ++n)
-            names << QStringLiteral("Label%1").arg(n);
-        for (const QString& name : names)
-            QVERIFY2(window->findChildren<QWidget*>(name).size() == 1, qPrintable(name));
+        for (const FormName& name : kMainWindowNames) {
+            QCOMPARE(QString::fromLatin1(name.declared), QString::fromLatin1(name.design));
+            QVERIFY2(window->findChildren<QWidget*>(name.design).size() == 1, name.design);
+        }
         for (const char* name : { "Memo2", "Memo5", "Label4", "FileListBox1" })
             QVERIFY2(!window->findChild<QObject*>(name), name);
+        // The load dialog is a window of its own.
+        QCOMPARE(window->loadDialog().objectName(), QStringLiteral("TForm2"));
+        QCOMPARE(QString::fromLatin1(form::loadDialog), QStringLiteral("TForm2"));
+        for (const FormName& name : kLoadDialogNames) {
+            QCOMPARE(QString::fromLatin1(name.declared), QString::fromLatin1(name.design));
+            QVERIFY2(window->loadDialog().findChildren<QWidget*>(name.design).size() == 1, name.design);
+        }
+
+        // The lists and the names by topic or link hold none beyond the table.
+        const auto inTable = [](const char* declared) {
+            return std::any_of(std::begin(kMainWindowNames), std::end(kMainWindowNames),
+                [declared](const FormName& name) { return qstrcmp(name.declared, declared) == 0; });
+        };
+        for (const tarvo::FieldHelp& help : tarvo::fieldHelpTexts())
+            QVERIFY2(inTable(form::helpPanel(help.topic)), form::helpPanel(help.topic));
+        for (const tarvo::WebLink& link : tarvo::webLinks())
+            QVERIFY2(inTable(form::link(link.id)), form::link(link.id));
+        for (const char* name : form::operatingSystems)
+            QVERIFY2(inTable(name), name);
+        for (const char* name : form::feeNotes)
+            QVERIFY2(inTable(name), name);
+        for (const char* name : form::helpNotes)
+            QVERIFY2(inTable(name), name);
     }
 
     void startsWithEveryDataFile()
@@ -128,11 +245,11 @@ private slots:
         QCOMPARE(seen.boxes, QStringList());
         QCOMPARE(seen.categories, (QStringList { "ユーティリティ", "ゲーム" }));
         QCOMPARE(seen.category, QString());
-        QCOMPARE(requireChild<QComboBox>(window.get(), "ComboBox3")->count(), 0);
+        QCOMPARE(requireChild<QComboBox>(window.get(), form::subcategory)->count(), 0);
         QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
         QCOMPARE(seen.folderLabel, folder.path());
         QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n二行目\n"));
-        QVERIFY(requireChild<QPlainTextEdit>(window.get(), "Memo9")->isReadOnly());
+        QVERIFY(requireChild<QPlainTextEdit>(window.get(), form::helpText)->isReadOnly());
         QCOMPARE(QString::fromStdString(window->startDirectory()), folder.path() + "/");
     }
 
@@ -236,7 +353,7 @@ private slots:
         std::unique_ptr<MainWindow> window;
         startIn(folder, window);
         window->show();
-        auto* field = requireChild<QLineEdit>(window.get(), "Edit19");
+        auto* field = requireChild<QLineEdit>(window.get(), form::authorId);
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
         QFETCH(QString, author);
@@ -272,7 +389,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         // A restored text shows from its start; the author types at its end.
-        auto* author = requireChild<QLineEdit>(window.get(), "Edit19");
+        auto* author = requireChild<QLineEdit>(window.get(), form::authorId);
         QCOMPARE(author->cursorPosition(), 0);
         author->end(false);
         test::typeInto(author, QStringLiteral("後"));

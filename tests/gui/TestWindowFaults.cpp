@@ -54,28 +54,6 @@ QMap<QString, QByteArray> snapshotOf(const QString& root)
     return snapshot;
 }
 
-// Every field of an entry as one text, so that a change anywhere shows.
-QString describe(const RegistrationEntry& e)
-{
-    QStringList parts;
-    for (const std::string* text : { &e.authorId.str(), &e.originalLibraryNumber.str(), &e.softwareName.str(),
-             &e.headline.str(), &e.description.text(), &e.archiveFileName.str(), &e.publicationFileName.str(),
-             &e.version.str(), &e.machine.str(), &e.otherOs.str(), &e.requiredSoftware.str(), &e.handling.str(),
-             &e.category.str(), &e.subcategory.str(), &e.fileLocationOther.str(), &e.printRefusalReason.str(),
-             &e.webRefusalReason.str(), &e.notes.text(), &e.sharewareFee.str(), &e.sharewareConditions.text(),
-             &e.bankRemittance.str(), &e.postalRemittance.str(), &e.registeredProductNumber.str(),
-             &e.niftyRemittance.str(), &e.otherRemittance.str(), &e.handlingKind.text() })
-        parts.append(fromCp932(*text));
-    for (const int choice : { e.submissionKind, e.fileLocation, e.printPermission, e.webPermission })
-        parts.append(QString::number(choice));
-    for (const bool on : e.supportedOs)
-        parts.append(on ? "on" : "off");
-    for (const bool shown : { e.visibility.originalLibraryNumber, e.visibility.fileLocationOther,
-             e.visibility.printRefusalReason, e.visibility.webRefusalReason })
-        parts.append(shown ? "shown" : "hidden");
-    return parts.join(QLatin1Char('|'));
-}
-
 // The backup bytes the preview command writes for a freeware entry.
 QByteArray backupFor(const char* author, const char* description)
 {
@@ -101,7 +79,7 @@ private:
 
     template <typename T> T* control(const char* name) const { return requireChild<T>(m_window.get(), name); }
     LoadDialog& dialog() const { return m_window->loadDialog(); }
-    QListWidget* dialogList() const { return dialog().findChild<QListWidget*>(QStringLiteral("ListBox1")); }
+    QListWidget* dialogList() const { return requireChild<QListWidget>(&dialog(), form::backupList); }
     QString path(const QString& name) const { return m_start + QLatin1Char('/') + name; }
 
     void write(const QString& name, const QByteArray& bytes) const
@@ -136,17 +114,17 @@ private:
     // The author's work in progress, which a failed load must not touch.
     void typeWorkInProgress() const
     {
-        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("作業中の作者"));
-        test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral("作業中"));
-        test::typeInto(control<QLineEdit>("Edit23"), QStringLiteral("work.lzh"));
-        test::chooseItem(requireChild<QComboBox>(m_window.get(), "ComboBox4"), 0);
-        control<QPlainTextEdit>("Memo3")->setPlainText(QStringLiteral("書きかけの説明\n二行目"));
+        test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("作業中の作者"));
+        test::typeInto(control<QLineEdit>(form::softwareName), QStringLiteral("作業中"));
+        test::typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("work.lzh"));
+        test::chooseItem(requireChild<QComboBox>(m_window.get(), form::handling), 0);
+        control<QPlainTextEdit>(form::description)->setPlainText(QStringLiteral("書きかけの説明\n二行目"));
     }
 
     void openListAndChoose(const QString& entry) const
     {
         MessageBox::clearShown();
-        QTest::mouseClick(control<QWidget>("Panel1"), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(form::loadPanel), Qt::LeftButton);
         QVERIFY(dialog().isVisible());
         const QList<QListWidgetItem*> found = dialogList()->findItems(entry, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
@@ -157,13 +135,13 @@ private:
     void pressLoad() const
     {
         MessageBox::clearShown();
-        QTest::mouseClick(dialog().findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QPushButton>(&dialog(), form::loadButton), Qt::LeftButton);
     }
 
     void pressPreview() const
     {
         MessageBox::clearShown();
-        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form::previewButton), Qt::LeftButton);
     }
 
 private slots:
@@ -195,7 +173,7 @@ private slots:
         write(QStringLiteral("data/a.bak"), backupFor("作者A", "説明A\r\n"));
         write(QStringLiteral("data/b.bak"), backupFor("作者B", "説明B\r\n"));
         typeWorkInProgress();
-        const QString before = describe(m_window->entry().read());
+        const QString before = test::describe(m_window->entry().read());
 
         openListAndChoose(QStringLiteral("b"));
         if (removal == "file")
@@ -212,7 +190,7 @@ private slots:
         RegistrationEntry after = m_window->entry().read();
         QCOMPARE(fromCp932(after.softwareName.str()), QStringLiteral("b"));
         after.softwareName = cp932FromUtf8("作業中");
-        QCOMPARE(describe(after), before);
+        QCOMPARE(test::describe(after), before);
         QCOMPARE(snapshotOf(m_start), files);
 
         if (removal == "folder")
@@ -223,7 +201,7 @@ private slots:
         pressLoad();
         QVERIFY(test::shownTexts().isEmpty());
         QVERIFY(!dialog().isVisible());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者A"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("作者A"));
     }
 
     // Reading still works; the next preview cannot replace the backup, says so,
@@ -239,17 +217,17 @@ private slots:
         pressLoad();
         QVERIFY(test::shownTexts().isEmpty());
         QVERIFY(!dialog().isVisible());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者A"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("作者A"));
 
-        control<QLineEdit>("Edit19")->end(false);
-        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("追記"));
+        control<QLineEdit>(form::authorId)->end(false);
+        test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("追記"));
         const auto files = snapshotOf(m_start);
         pressPreview();
         QCOMPARE(test::shownTexts(),
             QStringList { QStringLiteral("ファイル %1/data/a.bak を作成できません.").arg(m_start) });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
         QCOMPARE(snapshotOf(m_start), files);
-        QVERIFY(control<QPlainTextEdit>("Memo1")->toPlainText().contains(QStringLiteral("作者A追記")));
+        QVERIFY(control<QPlainTextEdit>(form::preview)->toPlainText().contains(QStringLiteral("作者A追記")));
 
         QVERIFY(QFile::setPermissions(
             path(QStringLiteral("data")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -268,7 +246,7 @@ private slots:
         QVERIFY(QDir().mkpath(path(QStringLiteral("elsewhere"))));
         write(QStringLiteral("elsewhere/setting.dat"), sj("#以前の作者\r\n"));
         QVERIFY(QFile::link(QStringLiteral("elsewhere/setting.dat"), path(QStringLiteral("setting.dat"))));
-        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+        test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
         QVERIFY(m_window->close());
         QCOMPARE(read(QStringLiteral("elsewhere/setting.dat")), sj("#山川 一郎\r\n"));
         QCOMPARE(QFileInfo(path(QStringLiteral("setting.dat"))).symLinkTarget(), path(QStringLiteral("elsewhere/setting.dat")));
@@ -295,7 +273,7 @@ private slots:
         QVERIFY(!catalogue.wasWaitedOn());
         QVERIFY(m_window->isVisible());
         QCOMPARE(MessageBox::shown().size(), 0);
-        QCOMPARE(requireChild<QComboBox>(m_window.get(), "ComboBox2")->count(), 0);
+        QCOMPARE(requireChild<QComboBox>(m_window.get(), form::category)->count(), 0);
 
         write(QStringLiteral("data/a.bak"), backupFor("作者A", "説明A\r\n"));
         openListAndChoose(QStringLiteral("a"));
@@ -323,29 +301,29 @@ private slots:
             QCOMPARE(file.write(oldBackup), oldBackup.size());
         }
         typeWorkInProgress();
-        QTest::mouseClick(control<QWidget>("Panel1"), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(form::loadPanel), Qt::LeftButton);
         QStringList shown;
         for (int row = 0; row < dialogList()->count(); ++row)
             shown.append(dialogList()->item(row)->text());
         QCOMPARE(shown, (QStringList { "caf?", "café", "旧ソフト" }));
 
         openListAndChoose(QStringLiteral("café"));
-        const QString before = describe(m_window->entry().read());
+        const QString before = test::describe(m_window->entry().read());
         pressLoad();
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("「é」はShift-JISで表せないため使えません。") });
         QVERIFY(dialog().isVisible());
-        QCOMPARE(describe(m_window->entry().read()), before);
+        QCOMPARE(test::describe(m_window->entry().read()), before);
 
         openListAndChoose(QStringLiteral("caf?"));
         pressLoad();
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("作者?"));
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("caf?"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("作者?"));
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), QStringLiteral("caf?"));
 
         openListAndChoose(QStringLiteral("旧ソフト"));
         pressLoad();
         QVERIFY(test::shownTexts().isEmpty());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("旧作者"));
-        QCOMPARE(control<QLineEdit>("Edit21")->text(), QStringLiteral("旧ソフト"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("旧作者"));
+        QCOMPARE(control<QLineEdit>(form::softwareName)->text(), QStringLiteral("旧ソフト"));
         // The next backup takes the name in the file system's encoding; the old
         // file stays as it was.
         pressPreview();
@@ -362,14 +340,14 @@ private slots:
         startIn(QStringLiteral("start"));
         QVERIFY(QDir().mkpath(path(QStringLiteral("setting.dat/inner"))));
         write(QStringLiteral("setting.dat/inner/kept.txt"), "kept");
-        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral("山川 一郎"));
+        test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
         const auto files = snapshotOf(m_start);
 
         MessageBox::clearShown();
         QVERIFY(!m_window->close());
         QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
         QVERIFY(m_window->isVisible());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral("山川 一郎"));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("山川 一郎"));
         QCOMPARE(snapshotOf(m_start), files);
 
         QVERIFY(QDir(path(QStringLiteral("setting.dat"))).removeRecursively());
@@ -390,27 +368,27 @@ private slots:
     {
         QFETCH(QString, folderName);
         startIn(folderName);
-        QCOMPARE(control<QLabel>("Label8")->text(), QDir::currentPath());
-        test::typeInto(control<QLineEdit>("Edit19"), QStringLiteral(" 山川 一郎 "));
-        test::typeInto(control<QLineEdit>("Edit21"), QStringLiteral(" 同期 ツール 表 "));
-        test::typeInto(control<QLineEdit>("Edit23"), QStringLiteral("sync 10.lzh"));
-        test::chooseItem(requireChild<QComboBox>(m_window.get(), "ComboBox4"), 0);
+        QCOMPARE(control<QLabel>(form::folderLabel)->text(), QDir::currentPath());
+        test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral(" 山川 一郎 "));
+        test::typeInto(control<QLineEdit>(form::softwareName), QStringLiteral(" 同期 ツール 表 "));
+        test::typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("sync 10.lzh"));
+        test::chooseItem(requireChild<QComboBox>(m_window.get(), form::handling), 0);
         pressPreview();
         QCOMPARE(test::shownTexts(),
             QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
         const QByteArray backup = read(QStringLiteral("data/ 同期 ツール 表 .bak"));
         QVERIFY(backup.startsWith(sj("# 山川 一郎 \r\n")));
-        const QString document = control<QPlainTextEdit>("Memo1")->toPlainText();
+        const QString document = control<QPlainTextEdit>(form::preview)->toPlainText();
 
-        control<QLineEdit>("Edit19")->clear();
-        control<QLineEdit>("Edit23")->clear();
+        control<QLineEdit>(form::authorId)->clear();
+        control<QLineEdit>(form::archiveFileName)->clear();
         openListAndChoose(QStringLiteral(" 同期 ツール 表 "));
         pressLoad();
         QVERIFY(test::shownTexts().isEmpty());
-        QCOMPARE(control<QLineEdit>("Edit19")->text(), QStringLiteral(" 山川 一郎 "));
+        QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral(" 山川 一郎 "));
         // The restored entry previews to the same text and the same backup.
         pressPreview();
-        QCOMPARE(control<QPlainTextEdit>("Memo1")->toPlainText(), document);
+        QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), document);
         QCOMPARE(read(QStringLiteral("data/ 同期 ツール 表 .bak")), backup);
         QCOMPARE(QDir(path(QStringLiteral("data"))).entryList(QDir::Files | QDir::Hidden),
             QStringList { QStringLiteral(" 同期 ツール 表 .bak") });
