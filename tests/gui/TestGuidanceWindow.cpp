@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(button->cursor().shape(), Qt::WhatsThisCursor);
         QWidget* entry = control<QWidget>(field.toLatin1().constData());
         // A click leaves the focus where it was.
-        QWidget* focused = control<QTabWidget>("PageControl1")->tabBar();
+        QWidget* focused = control<QTabWidget>(form::pages)->tabBar();
         focused->setFocus();
         clickOn(button);
         QVERIFY(focused->hasFocus());
