@@ -127,7 +127,7 @@ int main(int argc, char* argv[])
     pages->setCurrentIndex(0);
     QTest::mouseClick(requireChild<QWidget>(&window, form::loadPanel), Qt::LeftButton);
     LoadDialog& dialog = window.loadDialog();
-    auto* list = requireChild<QListWidget>(&dialog, "ListBox1");
+    auto* list = requireChild<QListWidget>(&dialog, form::backupList);
     if (list->count() > 0)
         list->item(0)->setSelected(true);
     saved = save(dialog, output, "screenshot-load-dialog.png") && saved;
