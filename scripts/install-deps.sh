@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth
+  xvfb xauth x11-utils openbox
   desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 

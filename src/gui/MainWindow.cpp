@@ -11,6 +11,7 @@
 #include "MessageBox.h"
 #include "QtText.h"
 #include "UrlOpener.h"
+#include "WindowPlacement.h"
 #include "pages/CommonPage.h"
 #include "pages/HelpPage.h"
 #include "pages/PreviewPage.h"
@@ -35,6 +36,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -91,6 +93,37 @@ void MainWindow::buildPages()
     m_pages->addTab(m_previewPage, QStringLiteral("プレビュー"));
     m_pages->setCurrentIndex(0);
     layout->addWidget(m_pages);
+}
+
+// The designed position, unless the frame would then reach past the screen's
+// available area (a small screen, a panel).
+void MainWindow::placeOnScreen()
+{
+    const QPoint placed = placedWithin(availableAreaAt(kOpeningPosition), frameGeometry().size(), kOpeningPosition);
+    if (pos() != placed)
+        move(placed);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous() || !m_firstShow)
+        return;
+    m_firstShow = false;
+    placeOnScreen();
+    // A window manager frames the window before it is first exposed; only then
+    // is the whole frame known.
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &MainWindow::placeOnScreen, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::connectPages()

@@ -42,6 +42,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void refillSubcategories();
@@ -56,6 +58,7 @@ private slots:
 
 private:
     void buildPages();
+    void placeOnScreen();
     void connectPages();
     void startUp();
     void showHelpText();
@@ -74,6 +77,7 @@ private:
     CategoryCatalog m_catalog;
     // What the load dialog offers, from the last listing that found a backup.
     std::vector<ListedBackup> m_listedBackups;
+    bool m_firstShow = true;
 };
 
 } // namespace tarvo::gui
