@@ -67,6 +67,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
     buildPages();
+    growToFitLayout();
     m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();
@@ -81,18 +82,29 @@ void MainWindow::buildPages()
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_pages = new QTabWidget;
+    // Made inside the window, the pages measure their controls in its fonts
+    // from the start; layouts keep sizes measured before a font changes.
+    m_pages = new QTabWidget(this);
     m_pages->setObjectName(QString::fromLatin1(form::pages));
-    m_common = new CommonPage;
-    m_shareware = new SharewarePage;
-    m_help = new HelpPage;
-    m_previewPage = new PreviewPage;
+    m_common = new CommonPage(m_pages);
+    m_shareware = new SharewarePage(m_pages);
+    m_help = new HelpPage(m_pages);
+    m_previewPage = new PreviewPage(m_pages);
     m_pages->addTab(m_common, QStringLiteral("共通（フリー/シェア）"));
     m_pages->addTab(m_shareware, QStringLiteral("シェアウェアの場合"));
     m_pages->addTab(m_help, QStringLiteral("書き方のヘルプ / インターネット"));
     m_pages->addTab(m_previewPage, QStringLiteral("プレビュー"));
     m_pages->setCurrentIndex(0);
     layout->addWidget(m_pages);
+}
+
+// Fonts larger than designed (another Japanese font, a style with larger
+// metrics) need more room than the designed size; the window then grows, still
+// fixed, instead of letting its controls overlap.
+void MainWindow::growToFitLayout()
+{
+    ensurePolished();
+    setFixedSize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
 }
 
 // The designed position, unless the frame would then reach past the screen's

@@ -58,6 +58,7 @@ private slots:
 
 private:
     void buildPages();
+    void growToFitLayout();
     void placeOnScreen();
     void connectPages();
     void startUp();

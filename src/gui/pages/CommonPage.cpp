@@ -188,6 +188,9 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
         const auto at = static_cast<size_t>(i);
         auto* box = new QCheckBox(qtItem(captions[at]));
         box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+        // A style sheet fixes the font the box has now, the application's; it
+        // would not follow the window's.
+        box->setFont(windowFont());
         box->setObjectName(QString::fromLatin1(form::operatingSystems[at]));
         m_ui.operatingSystems[at] = box;
         grid->addWidget(box, i / 3, i % 3);
