@@ -38,6 +38,7 @@
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -48,6 +49,8 @@ namespace {
 constexpr int kClientWidth = 781;
 constexpr int kClientHeight = 442;
 const QPoint kOpeningPosition(190, 107);
+constexpr int kFrameChecks = 60;
+constexpr int kFrameCheckMs = 50;
 
 QString qtText(std::string_view utf8)
 {
@@ -109,11 +112,13 @@ void MainWindow::growToFitLayout()
 
 // The designed position, unless the frame would then reach past the screen's
 // available area (a small screen, a panel).
-void MainWindow::placeOnScreen()
+void MainWindow::placeOnScreen(const QMargins& frame)
 {
-    const QPoint placed = placedWithin(availableAreaAt(kOpeningPosition), frameGeometry().size(), kOpeningPosition);
-    if (pos() != placed)
-        move(placed);
+    // Placed by its client area, which every window manager takes as given.
+    const QPoint inside(frame.left(), frame.top());
+    const QPoint placed = placedWithin(availableAreaAt(kOpeningPosition), size().grownBy(frame), kOpeningPosition);
+    if (geometry().topLeft() != placed + inside)
+        setGeometry(QRect(placed + inside, size()));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -122,20 +127,23 @@ void MainWindow::showEvent(QShowEvent* event)
     if (event->spontaneous() || !m_firstShow)
         return;
     m_firstShow = false;
-    placeOnScreen();
-    // A window manager frames the window before it is first exposed; only then
-    // is the whole frame known.
-    if (QWindow* handle = windowHandle())
-        handle->installEventFilter(this);
+    placeOnScreen(m_placedForFrame);
+    followFrame(kFrameChecks);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+// A window manager frames the window a moment after it shows, and may report
+// passing frames before the last; the window follows each new frame for a few
+// seconds. Without any frame, there is none to count.
+void MainWindow::followFrame(int checksLeft)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &MainWindow::placeOnScreen, Qt::QueuedConnection);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame != m_placedForFrame && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0
+        && frame.bottom() >= 0) {
+        m_placedForFrame = frame;
+        placeOnScreen(frame);
     }
-    return QWidget::eventFilter(watched, event);
+    if (checksLeft > 0)
+        QTimer::singleShot(kFrameCheckMs, this, [this, checksLeft] { followFrame(checksLeft - 1); });
 }
 
 void MainWindow::connectPages()

@@ -5,6 +5,7 @@
 #include "guidance/FieldHelp.h"
 #include "guidance/WebLinks.h"
 
+#include <QMargins>
 #include <QWidget>
 
 #include <filesystem>
@@ -43,7 +44,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void refillSubcategories();
@@ -59,7 +59,8 @@ private slots:
 private:
     void buildPages();
     void growToFitLayout();
-    void placeOnScreen();
+    void placeOnScreen(const QMargins& frame);
+    void followFrame(int checksLeft);
     void connectPages();
     void startUp();
     void showHelpText();
@@ -79,6 +80,8 @@ private:
     // What the load dialog offers, from the last listing that found a backup.
     std::vector<ListedBackup> m_listedBackups;
     bool m_firstShow = true;
+    // The window manager's frame the window was last placed for.
+    QMargins m_placedForFrame;
 };
 
 } // namespace tarvo::gui
