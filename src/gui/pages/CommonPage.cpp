@@ -1,5 +1,6 @@
 #include "pages/CommonPage.h"
 
+#include "Colours.h"
 #include "Fonts.h"
 #include "FormNames.h"
 #include "QtText.h"
@@ -244,9 +245,7 @@ QVBoxLayout* CommonPage::buildRightColumn()
     QLabel* instruction = makeInstruction(QString::fromLatin1(form::previewNote),
         QStringLiteral("▼シェアウェアの場合はシェアの設定もして下さい。また、バックアップはこれを押すと同時に自動で取り"
                        "ますので次から「load」できます。"));
-    QPalette navy = instruction->palette();
-    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    instruction->setPalette(navy);
+    showInColour(instruction, kNavy);
     column->addWidget(instruction);
     return column;
 }
