@@ -7,8 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth
+  fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
+  xvfb xauth x11-utils openbox
   desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders the four pages of the window and the load dialog, filled with an
-# example entry, into docs/ on a virtual display. Run it after changing the
-# window's look; the pictures are committed.
+# Renders the four pages of the window, the load dialog and the help page under
+# a dark desktop palette, filled with an example entry, into docs/ on a virtual
+# display. Run it after changing the window's look; the pictures are committed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

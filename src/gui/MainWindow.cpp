@@ -12,6 +12,7 @@
 #include "MessageBox.h"
 #include "QtText.h"
 #include "UrlOpener.h"
+#include "WindowPlacement.h"
 #include "pages/CommonPage.h"
 #include "pages/HelpPage.h"
 #include "pages/PreviewPage.h"
@@ -37,7 +38,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -48,6 +51,8 @@ namespace {
 constexpr int kClientWidth = 781;
 constexpr int kClientHeight = 442;
 const QPoint kOpeningPosition(190, 107);
+constexpr int kFrameChecks = 60;
+constexpr int kFrameCheckMs = 50;
 
 QString qtText(std::string_view utf8)
 {
@@ -68,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
     buildPages();
+    growToFitLayout();
     m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();
@@ -85,12 +91,14 @@ void MainWindow::buildPages()
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_pages = new QTabWidget;
+    // Made inside the window, the pages measure their controls in its fonts
+    // from the start; layouts keep sizes measured before a font changes.
+    m_pages = new QTabWidget(this);
     m_pages->setObjectName(QString::fromLatin1(form::pages));
-    m_common = new CommonPage;
-    m_shareware = new SharewarePage;
-    m_help = new HelpPage;
-    m_previewPage = new PreviewPage;
+    m_common = new CommonPage(m_pages);
+    m_shareware = new SharewarePage(m_pages);
+    m_help = new HelpPage(m_pages);
+    m_previewPage = new PreviewPage(m_pages);
     m_pages->addTab(m_common, QStringLiteral("共通（フリー/シェア）"));
     m_pages->addTab(m_shareware, QStringLiteral("シェアウェアの場合"));
     m_pages->addTab(m_help, QStringLiteral("書き方のヘルプ / インターネット"));
@@ -110,6 +118,51 @@ void MainWindow::addPageKeys()
     connect(next, &QShortcut::activated, this, [turnPage] { turnPage(1); });
     auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
     connect(previous, &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+}
+
+// Fonts larger than designed (another Japanese font, a style with larger
+// metrics) need more room than the designed size; the window then grows, still
+// fixed, instead of letting its controls overlap.
+void MainWindow::growToFitLayout()
+{
+    ensurePolished();
+    setFixedSize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
+}
+
+// The designed position, unless the frame would then reach past the screen's
+// available area (a small screen, a panel).
+void MainWindow::placeOnScreen(const QMargins& frame)
+{
+    // Placed by its client area, which every window manager takes as given.
+    const QPoint inside(frame.left(), frame.top());
+    const QPoint placed = placedWithin(availableAreaAt(kOpeningPosition), size().grownBy(frame), kOpeningPosition);
+    if (geometry().topLeft() != placed + inside)
+        setGeometry(QRect(placed + inside, size()));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous() || !m_firstShow)
+        return;
+    m_firstShow = false;
+    placeOnScreen(m_placedForFrame);
+    followFrame(kFrameChecks);
+}
+
+// A window manager frames the window a moment after it shows, and may report
+// passing frames before the last; the window follows each new frame for a few
+// seconds. Without any frame, there is none to count.
+void MainWindow::followFrame(int checksLeft)
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame != m_placedForFrame && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0
+        && frame.bottom() >= 0) {
+        m_placedForFrame = frame;
+        placeOnScreen(frame);
+    }
+    if (checksLeft > 0)
+        QTimer::singleShot(kFrameCheckMs, this, [this, checksLeft] { followFrame(checksLeft - 1); });
 }
 
 void MainWindow::connectPages()

@@ -5,6 +5,7 @@
 #include "guidance/FieldHelp.h"
 #include "guidance/WebLinks.h"
 
+#include <QMargins>
 #include <QWidget>
 
 #include <filesystem>
@@ -42,6 +43,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void refillSubcategories();
@@ -56,6 +58,9 @@ private slots:
 
 private:
     void buildPages();
+    void growToFitLayout();
+    void placeOnScreen(const QMargins& frame);
+    void followFrame(int checksLeft);
     void connectPages();
     void addPageKeys();
     void startUp();
@@ -75,6 +80,9 @@ private:
     CategoryCatalog m_catalog;
     // What the load dialog offers, from the last listing that found a backup.
     std::vector<ListedBackup> m_listedBackups;
+    bool m_firstShow = true;
+    // The window manager's frame the window was last placed for.
+    QMargins m_placedForFrame;
 };
 
 } // namespace tarvo::gui

@@ -1,6 +1,7 @@
 // Fills the window with an example shareware entry, builds its preview and fee
-// statements, and saves a picture of every page and of the load dialog. Runs on
-// a real display (xvfb-run will do), in a scratch copy of the start folder.
+// statements, and saves a picture of every page, of the load dialog and of the
+// help page under a dark desktop palette. Runs on a real display (xvfb-run will
+// do), in a scratch copy of the start folder.
 
 #include "EntryBinding.h"
 #include "FormNames.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -70,6 +72,22 @@ void settle()
         QCoreApplication::processEvents();
         QTest::qWait(20);
     }
+}
+
+// KDE's Breeze Dark colours, whose link colour is too dark to read on its window.
+QPalette darkDesktopPalette()
+{
+    const QColor face(0x31, 0x36, 0x3B);
+    const QColor text(0xEF, 0xF0, 0xF1);
+    QPalette palette(face, face);
+    for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText })
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+    palette.setColor(QPalette::AlternateBase, face);
+    palette.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+    palette.setColor(QPalette::HighlightedText, text);
+    palette.setColor(QPalette::Link, QColor(0x1D, 0x99, 0xF3));
+    return palette;
 }
 
 bool save(QWidget& widget, const QString& folder, const char* name)
@@ -132,5 +150,9 @@ int main(int argc, char* argv[])
         list->item(0)->setSelected(true);
     saved = save(dialog, output, "screenshot-load-dialog.png") && saved;
     dialog.hide();
+
+    QApplication::setPalette(darkDesktopPalette());
+    pages->setCurrentIndex(2);
+    saved = save(window, output, "screenshot-dark.png") && saved;
     return saved ? 0 : 1;
 }

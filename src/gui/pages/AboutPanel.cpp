@@ -1,5 +1,6 @@
 #include "pages/AboutPanel.h"
 
+#include "Colours.h"
 #include "Fonts.h"
 #include "FormNames.h"
 #include "widgets/ClickableLabel.h"
@@ -9,6 +10,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <qdrawutil.h>
 
 namespace tarvo::gui {
 
@@ -20,10 +22,11 @@ constexpr QSize kPanelSize(417, 169);
 const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kGreen(0x00, 0x80, 0x00);
 const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kBlack(0x00, 0x00, 0x00);
 const QColor kBevelShadow(0x80, 0x80, 0x80);
+// The face the panel was drawn on; it brings it along where the palette is dark.
+const QColor kButtonFace(0xD4, 0xD0, 0xC8);
 
 QFont italic(QFont font)
 {
@@ -59,9 +62,8 @@ AboutPanel::AboutPanel(QWidget* parent)
     m_homePage->setText(QString::fromStdString(homePageCaption()));
     m_homePage->setAccessibleRole(QAccessible::Link);
     m_homePage->setFont(homePageFont());
-    QPalette palette = m_homePage->palette();
-    palette.setColor(QPalette::WindowText, kNavy);
-    m_homePage->setPalette(palette);
+    showFaceBehindLink();
+    showInColour(m_homePage, kNavy);
     m_homePage->setCursor(Qt::PointingHandCursor);
     m_homePage->setContentsMargins(0, 0, 0, 0);
     m_homePage->setGeometry(QRect(kHomePageAt, m_homePage->sizeHint()));
@@ -82,9 +84,37 @@ QList<AboutPanel::DrawnText> AboutPanel::drawnTexts()
     };
 }
 
+bool AboutPanel::drawsOwnFace() const
+{
+    return isDark(palette());
+}
+
+// The link's colour is chosen against what the panel shows behind it.
+void AboutPanel::showFaceBehindLink()
+{
+    const QColor face = drawsOwnFace() ? kButtonFace : palette().color(QPalette::Window);
+    QPalette behind = m_homePage->palette();
+    behind.setColor(QPalette::Window, face);
+    behind.setColor(QPalette::Button, face);
+    m_homePage->setPalette(behind);
+}
+
+void AboutPanel::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showFaceBehindLink();
+}
+
 void AboutPanel::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
+    if (drawsOwnFace()) {
+        const QPalette light(kButtonFace);
+        QPainter face(this);
+        qDrawShadePanel(&face, rect(), light, false, lineWidth(), &light.window());
+    } else {
+        QFrame::paintEvent(event);
+    }
     QPainter painter(this);
     drawBevel(painter);
     for (const DrawnText& drawn : drawnTexts()) {

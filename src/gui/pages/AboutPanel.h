@@ -47,9 +47,14 @@ signals:
     void homePageClicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // On a dark palette the panel paints the light face it was designed on,
+    // so that its coloured texts keep their colours and still read.
+    bool drawsOwnFace() const;
+    void showFaceBehindLink();
     static void drawBevel(QPainter& painter);
     static void drawText(QPainter& painter, const QString& text, const QFont& font, const QColor& colour, QPoint at);
 

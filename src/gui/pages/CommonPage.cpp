@@ -1,5 +1,6 @@
 #include "pages/CommonPage.h"
 
+#include "Colours.h"
 #include "Fonts.h"
 #include "FormNames.h"
 #include "QtText.h"
@@ -222,6 +223,9 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
         const auto at = static_cast<size_t>(i);
         auto* box = new QCheckBox(qtItem(captions[at]));
         box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+        // A style sheet fixes the font the box has now, the application's; it
+        // would not follow the window's.
+        box->setFont(windowFont());
         box->setObjectName(QString::fromLatin1(form::operatingSystems[at]));
         m_ui.operatingSystems[at] = box;
         grid->addWidget(box, i / 3, i % 3);
@@ -275,9 +279,7 @@ QVBoxLayout* CommonPage::buildRightColumn()
     QLabel* instruction = makeInstruction(QString::fromLatin1(form::previewNote),
         QStringLiteral("▼シェアウェアの場合はシェアの設定もして下さい。また、バックアップはこれを押すと同時に自動で取り"
                        "ますので次から「load」できます。"));
-    QPalette navy = instruction->palette();
-    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    instruction->setPalette(navy);
+    showInColour(instruction, kNavy);
     column->addWidget(instruction);
     return column;
 }

@@ -1,5 +1,6 @@
 #include "pages/HelpPage.h"
 
+#include "Colours.h"
 #include "FormNames.h"
 #include "WidgetImages.h"
 #include "pages/AboutPanel.h"
@@ -58,9 +59,7 @@ ClickableLabel* HelpPage::siteLink(const WebLink& link)
     font.setBold(true);
     font.setUnderline(true);
     label->setFont(font);
-    QPalette navy = label->palette();
-    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    label->setPalette(navy);
+    showInColour(label, kNavy);
     if (link.handCursor)
         label->setCursor(Qt::PointingHandCursor);
     label->setAccessibleRole(QAccessible::Link);

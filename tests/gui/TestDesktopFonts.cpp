@@ -1,0 +1,133 @@
+#include "GuiTestSupport.h"
+
+#include "Fonts.h"
+#include "LoadDialog.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QMap>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace tarvo::gui;
+
+namespace {
+
+// A widget's place in the tree under `root`, the same in two windows built alike.
+QString pathOf(const QWidget* widget, const QWidget* root)
+{
+    QStringList steps;
+    for (const QWidget* at = widget; at && at != root; at = at->parentWidget()) {
+        const QObjectList siblings = at->parent()->children();
+        steps.prepend(QStringLiteral("%1#%2").arg(QString::fromLatin1(at->metaObject()->className()),
+            QString::number(siblings.indexOf(const_cast<QWidget*>(at)))));
+    }
+    return steps.join(QLatin1Char('/'));
+}
+
+QString fontOf(const QWidget* widget)
+{
+    const QFont font = widget->font();
+    return QStringLiteral("%1 %2px%3")
+        .arg(font.family(), QString::number(font.pixelSize()), font.bold() ? QStringLiteral(" bold") : QString());
+}
+
+// The font of every widget of the main window and of the load dialog.
+QMap<QString, QString> fontsOfWindow()
+{
+    test::WindowUnderTest under;
+    QMap<QString, QString> fonts;
+    for (const QWidget* root :
+        { static_cast<QWidget*>(&under.window()), static_cast<QWidget*>(&under.window().loadDialog()) })
+        for (const QWidget* widget : root->findChildren<QWidget*>())
+            fonts.insert(root->objectName() + QLatin1Char('/') + pathOf(widget, root), fontOf(widget));
+    return fonts;
+}
+
+bool designedFontsPresent()
+{
+    return QFontInfo(windowFont()).family() == QStringLiteral("IPAPGothic");
+}
+
+} // namespace
+
+class TestDesktopFonts : public QObject {
+    Q_OBJECT
+
+    const QFont m_desktopFont = QApplication::font();
+
+private slots:
+    void cleanup() { QApplication::setFont(m_desktopFont); }
+
+    // A desktop's own font (GNOME's is larger) reaches no control of the window.
+    void controlsKeepTheirFontsUnderALargeDesktopFont()
+    {
+        const QMap<QString, QString> designed = fontsOfWindow();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 15));
+        const QMap<QString, QString> underLargeFont = fontsOfWindow();
+        QCOMPARE(underLargeFont.keys(), designed.keys());
+        for (auto at = designed.cbegin(); at != designed.cend(); ++at)
+            QVERIFY2(underLargeFont.value(at.key()) == at.value(),
+                qPrintable(at.key() + QStringLiteral(": ") + underLargeFont.value(at.key())));
+    }
+
+    void controlsHaveTheirDesignedSizes()
+    {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 15));
+        test::WindowUnderTest under;
+        const std::pair<const char*, const char*> cases[] = {
+            { "CheckBox6", "ＭＳ Ｐゴシック 12px" },
+            { "CheckBox2", "ＭＳ Ｐゴシック 12px" },
+            { "Button2", "ＭＳ Ｐゴシック 12px bold" },
+            { "Label77", "ＭＳ Ｐゴシック 12px bold" },
+            { "Edit21", "ＭＳ Ｐゴシック 13px" },
+            { "Edit27", "ＭＳ Ｐゴシック 12px" },
+            { "Memo6", "ＭＳ ゴシック 13px" },
+            { "DriveComboBox1", "Arial 13px" },
+            { "PageControl1", "ＭＳ Ｐゴシック 12px" },
+        };
+        for (const auto& [name, font] : cases)
+            QCOMPARE(fontOf(under.control<QWidget>(name)), QString::fromUtf8(font));
+        if (designedFontsPresent())
+            QCOMPARE(under.window().size(), QSize(781, 442));
+    }
+
+    // CTest runs this once more where Noto Sans CJK is the only font: its
+    // lines are taller than the designed fonts'.
+    void controlsDoNotOverlap()
+    {
+        test::WindowUnderTest under;
+        MainWindow& window = under.window();
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        if (designedFontsPresent())
+            QCOMPARE(window.size(), QSize(781, 442));
+        else
+            QVERIFY(window.width() >= 781 && window.height() >= 442);
+        if (qEnvironmentVariableIsSet("TARVO_TEST_NOTO_ONLY"))
+            QVERIFY(QFontInfo(windowFont()).family().startsWith(QStringLiteral("Noto Sans CJK")));
+        auto* pages = under.control<QTabWidget>("PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            under.showPage(page);
+            QList<QWidget*> shown;
+            for (QWidget* widget : pages->widget(page)->findChildren<QWidget*>())
+                if (widget->isVisible() && !widget->isWindow())
+                    shown.append(widget);
+            for (int i = 0; i < shown.size(); ++i)
+                for (int j = i + 1; j < shown.size(); ++j) {
+                    const QWidget* a = shown[i];
+                    const QWidget* b = shown[j];
+                    if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                        continue;
+                    const QRect overlap = QRect(a->mapTo(&window, QPoint()), a->size())
+                                              .intersected(QRect(b->mapTo(&window, QPoint()), b->size()));
+                    QVERIFY2(overlap.isEmpty(),
+                        qPrintable(QStringLiteral("page %1: %2 and %3")
+                                       .arg(page)
+                                       .arg(pathOf(a, &window), pathOf(b, &window))));
+                }
+        }
+    }
+};
+
+QTEST_MAIN(TestDesktopFonts)
+#include "TestDesktopFonts.moc"
