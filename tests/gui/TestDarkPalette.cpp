@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "Colours.h"
+#include "FormNames.h"
 
 #include <QApplication>
 #include <QHash>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+using namespace tarvo;
 using namespace tarvo::gui;
 
 namespace {
@@ -21,8 +23,10 @@ struct Shown {
 
 // The navy texts: the instruction under the preview button, the six site
 // links and the home-page link inside the about panel.
-const Shown kNavyTexts[] = { { "Label6", 0 }, { "Label77", 2 }, { "Label90", 2 }, { "Label91", 2 }, { "Label92", 2 },
-    { "Label93", 2 }, { "Label94", 2 }, { "Label73", 2 } };
+const Shown kNavyTexts[] = { { form::previewNote, 0 }, { form::link(LinkId::OfficialSite), 2 },
+    { form::link(LinkId::ReplaceSubmission), 2 }, { form::link(LinkId::AuthorRegistration), 2 },
+    { form::link(LinkId::AuthorPassword), 2 }, { form::link(LinkId::SharewareRegistration), 2 },
+    { form::link(LinkId::SharewareAuthorInfo), 2 }, { form::link(LinkId::HomePageInAbout), 2 } };
 
 const QColor kButtonFace(0xD4, 0xD0, 0xC8);
 
@@ -94,7 +98,7 @@ private slots:
             QCOMPARE(text, kNavy);
         // The about panel lies open on the page.
         const QImage image = under.window().grab().toImage();
-        const QWidget* panel = under.control<QWidget>("Panel2");
+        const QWidget* panel = under.control<QWidget>(form::aboutPanel);
         QCOMPARE(mostCommonColour(image, QRect(panel->mapTo(&under.window(), QPoint(2, 2)), QSize(60, 60))),
             mostCommonColour(
                 image, QRect(panel->mapTo(&under.window(), QPoint(0, panel->height() + 2)), QSize(60, 4))));
@@ -130,9 +134,9 @@ private slots:
         }
         // The about panel brings the face its coloured texts were drawn on.
         const QImage image = under.window().grab().toImage();
-        const QWidget* panel = under.control<QWidget>("Panel2");
+        const QWidget* panel = under.control<QWidget>(form::aboutPanel);
         QCOMPARE(mostCommonColour(image, QRect(panel->mapTo(&under.window(), QPoint()), panel->size())), kButtonFace);
-        QCOMPARE(under.control<QLabel>("Label73")->palette().color(QPalette::WindowText), kNavy);
+        QCOMPARE(under.control<QLabel>(form::link(LinkId::HomePageInAbout))->palette().color(QPalette::WindowText), kNavy);
 
         // And back to the designed colours on a light palette.
         QApplication::setPalette(m_light);

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "Fonts.h"
+#include "FormNames.h"
 #include "LoadDialog.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+using namespace tarvo;
 using namespace tarvo::gui;
 
 namespace {
@@ -76,15 +78,15 @@ private slots:
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 15));
         test::WindowUnderTest under;
         const std::pair<const char*, const char*> cases[] = {
-            { "CheckBox6", "ＭＳ Ｐゴシック 12px" },
-            { "CheckBox2", "ＭＳ Ｐゴシック 12px" },
-            { "Button2", "ＭＳ Ｐゴシック 12px bold" },
-            { "Label77", "ＭＳ Ｐゴシック 12px bold" },
-            { "Edit21", "ＭＳ Ｐゴシック 13px" },
-            { "Edit27", "ＭＳ Ｐゴシック 12px" },
-            { "Memo6", "ＭＳ ゴシック 13px" },
-            { "DriveComboBox1", "Arial 13px" },
-            { "PageControl1", "ＭＳ Ｐゴシック 12px" },
+            { form::operatingSystems[0], "ＭＳ Ｐゴシック 12px" },
+            { form::operatingSystems[5], "ＭＳ Ｐゴシック 12px" },
+            { form::previewButton, "ＭＳ Ｐゴシック 12px bold" },
+            { form::link(LinkId::OfficialSite), "ＭＳ Ｐゴシック 12px bold" },
+            { form::softwareName, "ＭＳ Ｐゴシック 13px" },
+            { form::otherOs, "ＭＳ Ｐゴシック 12px" },
+            { form::userStatement, "ＭＳ ゴシック 13px" },
+            { form::drives, "Arial 13px" },
+            { form::pages, "ＭＳ Ｐゴシック 12px" },
         };
         for (const auto& [name, font] : cases)
             QCOMPARE(fontOf(under.control<QWidget>(name)), QString::fromUtf8(font));
@@ -105,7 +107,7 @@ private slots:
             QVERIFY(window.width() >= 781 && window.height() >= 442);
         if (qEnvironmentVariableIsSet("TARVO_TEST_NOTO_ONLY"))
             QVERIFY(QFontInfo(windowFont()).family().startsWith(QStringLiteral("Noto Sans CJK")));
-        auto* pages = under.control<QTabWidget>("PageControl1");
+        auto* pages = under.control<QTabWidget>(form::pages);
         for (int page = 0; page < pages->count(); ++page) {
             under.showPage(page);
             QList<QWidget*> shown;
