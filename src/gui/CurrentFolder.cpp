@@ -1,10 +1,10 @@
 #include "CurrentFolder.h"
 
-#include "settings/StartDirectory.h"
-#include "files/Folders.h"
-#include "files/NativePath.h"
 #include "errors/IoError.h"
 #include "errors/RuntimeError.h"
+#include "files/Folders.h"
+#include "files/NativePath.h"
+#include "settings/StartDirectory.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -1,8 +1,8 @@
 #include "EntryBinding.h"
 
 #include "MemoText.h"
-#include "widgets/Cp932PlainTextEdit.h"
 #include "QtText.h"
+#include "widgets/Cp932PlainTextEdit.h"
 #include "widgets/RadioGroup.h"
 
 #include <QCheckBox>

@@ -89,18 +89,30 @@ inline constexpr char backupList[] = "ListBox1";
 constexpr const char* helpPanel(HelpTopic topic)
 {
     switch (topic) {
-    case HelpTopic::Headline: return "Panel11";
-    case HelpTopic::ArchiveFileName: return "Panel12";
-    case HelpTopic::PublicationFileName: return "Panel13";
-    case HelpTopic::Machine: return "Panel14";
-    case HelpTopic::Notes: return "Panel15";
-    case HelpTopic::SharewareFee: return "Panel3";
-    case HelpTopic::SharewareConditions: return "Panel4";
-    case HelpTopic::BankRemittance: return "Panel5";
-    case HelpTopic::PostalRemittance: return "Panel8";
-    case HelpTopic::RegisteredProductNumber: return "Panel7";
-    case HelpTopic::NiftyRemittance: return "Panel6";
-    case HelpTopic::OtherRemittance: return "Panel9";
+    case HelpTopic::Headline:
+        return "Panel11";
+    case HelpTopic::ArchiveFileName:
+        return "Panel12";
+    case HelpTopic::PublicationFileName:
+        return "Panel13";
+    case HelpTopic::Machine:
+        return "Panel14";
+    case HelpTopic::Notes:
+        return "Panel15";
+    case HelpTopic::SharewareFee:
+        return "Panel3";
+    case HelpTopic::SharewareConditions:
+        return "Panel4";
+    case HelpTopic::BankRemittance:
+        return "Panel5";
+    case HelpTopic::PostalRemittance:
+        return "Panel8";
+    case HelpTopic::RegisteredProductNumber:
+        return "Panel7";
+    case HelpTopic::NiftyRemittance:
+        return "Panel6";
+    case HelpTopic::OtherRemittance:
+        return "Panel9";
     }
     return "";
 }
@@ -109,14 +121,22 @@ constexpr const char* helpPanel(HelpTopic topic)
 constexpr const char* link(LinkId id)
 {
     switch (id) {
-    case LinkId::OfficialSite: return "Label77";
-    case LinkId::ReplaceSubmission: return "Label90";
-    case LinkId::AuthorRegistration: return "Label91";
-    case LinkId::AuthorPassword: return "Label92";
-    case LinkId::SharewareRegistration: return "Label93";
-    case LinkId::SharewareAuthorInfo: return "Label94";
-    case LinkId::HomePageInAbout: return "Label73";
-    case LinkId::HomePageBanner: return "Image1";
+    case LinkId::OfficialSite:
+        return "Label77";
+    case LinkId::ReplaceSubmission:
+        return "Label90";
+    case LinkId::AuthorRegistration:
+        return "Label91";
+    case LinkId::AuthorPassword:
+        return "Label92";
+    case LinkId::SharewareRegistration:
+        return "Label93";
+    case LinkId::SharewareAuthorInfo:
+        return "Label94";
+    case LinkId::HomePageInAbout:
+        return "Label73";
+    case LinkId::HomePageBanner:
+        return "Image1";
     }
     return "";
 }

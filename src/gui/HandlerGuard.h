@@ -7,7 +7,7 @@ class QWidget;
 namespace tarvo {
 class RuntimeError;
 struct Outcome;
-}
+} // namespace tarvo
 
 namespace tarvo::gui {
 

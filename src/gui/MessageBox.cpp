@@ -3,7 +3,6 @@
 #include "ApplicationTitle.h"
 #include "QtText.h"
 
-
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>

@@ -258,14 +258,16 @@ TEST_P(RegTextPath, OpensAndNamesThePathAsGiven)
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, RegTextPath,
-    testing::Values(
-        PathCase { "QuestionMarkName", "caf?.bak", 0, "caf?", utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
+    testing::Values(PathCase { "QuestionMarkName", "caf?.bak", 0, "caf?",
+                        utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
         PathCase { "ShiftJisBytesName", test::sj("旧ソフト.bak"), 0, "旧ソフト",
             utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
         PathCase { "NameCp932Lacks", "café.bak", 2, "", utf8Line("「é」はShift-JISで表せないため使えません。") },
-        PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 2, "", utf8Line("「\uFFFD」はShift-JISで表せないため使えません。") },
+        PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 2, "",
+            utf8Line("「\uFFFD」はShift-JISで表せないため使えません。") },
         PathCase { "Missing", "nothere.bak", 2, "", utf8Line("ファイル nothere.bak は開けません.") },
-        PathCase { "MissingInAFolderThatIsNotUtf8", "d\xFF/a00.bak", 2, "", utf8Line("ファイル d\uFFFD/a00.bak は開けません.") },
+        PathCase { "MissingInAFolderThatIsNotUtf8", "d\xFF/a00.bak", 2, "",
+            utf8Line("ファイル d\uFFFD/a00.bak は開けません.") },
         PathCase { "NamedPipe", "pipe.bak", 2, "", utf8Line("ファイル pipe.bak は開けません.") },
         PathCase { "Folder", "d\xFF", 2, "", utf8Line("ファイル d\uFFFD は開けません.") }),
     [](const auto& info) { return std::string(info.param.name); });
@@ -332,7 +334,10 @@ INSTANTIATE_TEST_SUITE_P(Messages, RegTextFees,
         FeeMessageCase { "ElevenDigits", "12345678901", 2, utf8Line("'12345678901' は整数ではありません.") },
         FeeMessageCase { "FullWidth", "５００", 2, utf8Line("'５００' は整数ではありません.") },
         // Each byte that is not UTF-8 is one U+FFFD and takes nothing after it.
-        FeeMessageCase { "InvalidByte", "10\xFF" "00", 2, utf8Line("'10\uFFFD00' は整数ではありません.") },
+        FeeMessageCase { "InvalidByte",
+            "10\xFF"
+            "00",
+            2, utf8Line("'10\uFFFD00' は整数ではありません.") },
         FeeMessageCase { "CharacterCp932Lacks", "5é0", 2, utf8Line("'5é0' は整数ではありません.") }),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,9 +1,9 @@
 #include "BackupRecords.h"
 
-#include "settings/StartDirectory.h"
+#include "errors/RuntimeError.h"
 #include "files/FileIo.h"
 #include "files/NativePath.h"
-#include "errors/RuntimeError.h"
+#include "settings/StartDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -185,10 +185,12 @@ TEST_P(ListedBackupName, NamesItsOwnFileAndTheSoftwareName)
 INSTANTIATE_TEST_SUITE_P(Names, ListedBackupName,
     testing::Values(ListedCase { "Plain", "a.bak", "a", "a", "", "a.bak" },
         ListedCase { "Japanese", "表ソフト.bak", sj("表ソフト"), "表ソフト", "", "表ソフト.bak" },
-        ListedCase { "ShiftJisBytesFromAnOldDisk", sj("表ソフト.bak"), sj("表ソフト"), "表ソフト", "", sj("表ソフト.bak") },
+        ListedCase {
+            "ShiftJisBytesFromAnOldDisk", sj("表ソフト.bak"), sj("表ソフト"), "表ソフト", "", sj("表ソフト.bak") },
         ListedCase { "CharacterCp932Lacks", "café.bak", std::nullopt, "café", "é", "café.bak" },
         ListedCase { "QuestionMarkIsItsOwnName", "caf?.bak", "caf?", "caf?", "", "caf?.bak" },
-        ListedCase { "NeitherUtf8NorCp932", "a\xFF\x80z.bak", std::nullopt, "a\uFFFD\uFFFDz", "\uFFFD", "a\xFF\x80z.bak" },
+        ListedCase {
+            "NeitherUtf8NorCp932", "a\xFF\x80z.bak", std::nullopt, "a\uFFFD\uFFFDz", "\uFFFD", "a\xFF\x80z.bak" },
         ListedCase { "UpperCaseExtension", "X.BAK", "", "", "", ".bak" },
         ListedCase { "DoubleExtension", "x.bak.bak", "x", "x", "", "x.bak" },
         ListedCase { "FirstBakEndsTheName", "a.bakery.bak", "a", "a", "", "a.bak" }),

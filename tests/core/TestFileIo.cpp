@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "files/FileIo.h"
 #include "errors/RuntimeError.h"
+#include "files/FileIo.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -174,13 +174,12 @@ TEST_P(FileIoThroughLink, ReplacesTheFileAtTheEndAndKeepsTheLink)
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, FileIoThroughLink,
-    testing::Values(
-        LinkCase { "RelativeLinkToAFile",
-            [](const fs::path& root) {
-                test::writeBytes(root / "elsewhere" / "real.bak", kEarlierBytes);
-                fs::create_symlink("../elsewhere/real.bak", root / "data" / "link.bak");
-                return fs::path("elsewhere/real.bak");
-            } },
+    testing::Values(LinkCase { "RelativeLinkToAFile",
+                        [](const fs::path& root) {
+                            test::writeBytes(root / "elsewhere" / "real.bak", kEarlierBytes);
+                            fs::create_symlink("../elsewhere/real.bak", root / "data" / "link.bak");
+                            return fs::path("elsewhere/real.bak");
+                        } },
         LinkCase { "AbsoluteLinkToAFile",
             [](const fs::path& root) {
                 test::writeBytes(root / "elsewhere" / "real.bak", kEarlierBytes);

@@ -3,8 +3,8 @@
 #include "guidance/AboutTexts.h"
 #include "guidance/DescriptionSize.h"
 #include "guidance/FieldHelp.h"
-#include "guidance/WebLinks.h"
 #include "guidance/LinkSettings.h"
+#include "guidance/WebLinks.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,8 @@ TEST(FieldHelp, LookupByTopicKeepsTheTrailingBlankOfTheConditions)
     ASSERT_FALSE(conditions.empty());
     EXPECT_TRUE(conditions.ends_with("い。 "));
     EXPECT_EQ(fieldHelpFor(HelpTopic::OtherRemittance), "これも同様です。");
-    EXPECT_EQ(fieldHelpFor(HelpTopic::RegisteredProductNumber), "Tarvoから正式に受けたルミペイ作品番号を記入して下さい。");
+    EXPECT_EQ(
+        fieldHelpFor(HelpTopic::RegisteredProductNumber), "Tarvoから正式に受けたルミペイ作品番号を記入して下さい。");
 }
 
 struct SizeCase {

@@ -42,8 +42,7 @@ TEST_P(PreviewOutcomes, EndsWithItsMessageAndExactlyItsPartialText)
     Lines text = test::commonSectionOfRequiredFieldsOnly(c.handling);
     Lines backup = test::commonBackupOfRequiredFieldsOnly(c.handling);
     if (c.written != Written::CommonSection)
-        text = test::concatenated(
-            text, test::sharewareSectionOfFilledFields(c.fee, c.written == Written::Everything));
+        text = test::concatenated(text, test::sharewareSectionOfFilledFields(c.fee, c.written == Written::Everything));
     if (c.written == Written::Everything)
         backup = test::concatenated(backup, test::sharewareBackupOfFilledFields(c.fee));
     EXPECT_EQ(outcome.outcome, (Outcome { c.kind, c.message }));

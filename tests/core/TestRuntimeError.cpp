@@ -26,15 +26,19 @@ TEST_P(RuntimeErrorMessages, CarriesTheSystemsExactMessage)
 
 INSTANTIATE_TEST_SUITE_P(Messages, RuntimeErrorMessages,
     testing::Values(MessageCase { "NotAnIntegerEmpty", RuntimeError::notAnInteger(""), "'' は整数ではありません" },
-        MessageCase { "NotAnIntegerText", RuntimeError::notAnInteger("2147483648"), "'2147483648' は整数ではありません" },
+        MessageCase {
+            "NotAnIntegerText", RuntimeError::notAnInteger("2147483648"), "'2147483648' は整数ではありません" },
         MessageCase { "ArgumentHoldingPercentS", RuntimeError::notAnInteger("%s"), "'%s' は整数ではありません" },
-        MessageCase { "CannotOpen", RuntimeError::cannotOpen("データ/ソフト.bak"), "ファイル データ/ソフト.bak は開けません" },
-        MessageCase { "CannotCreate", RuntimeError::cannotCreate("setting.dat"), "ファイル setting.dat を作成できません" },
+        MessageCase {
+            "CannotOpen", RuntimeError::cannotOpen("データ/ソフト.bak"), "ファイル データ/ソフト.bak は開けません" },
+        MessageCase {
+            "CannotCreate", RuntimeError::cannotCreate("setting.dat"), "ファイル setting.dat を作成できません" },
         // A file name is shown by its real characters, a byte that is not UTF-8
         // as U+FFFD; nothing after it is lost.
         MessageCase { "NameCp932Lacks", RuntimeError::cannotCreate("/tmp/café/data/x.bak"),
             "ファイル /tmp/café/data/x.bak を作成できません" },
-        MessageCase { "NameInShiftJisBytes", RuntimeError::cannotOpen(sj("表.bak")), "ファイル \uFFFD\\.bak は開けません" },
+        MessageCase {
+            "NameInShiftJisBytes", RuntimeError::cannotOpen(sj("表.bak")), "ファイル \uFFFD\\.bak は開けません" },
         MessageCase {
             "IndexOutOfRange", RuntimeError::indexOutOfRange(-1), "リストのインデックスが範囲を超えています (-1)" },
         MessageCase { "Io2", RuntimeError::ioError(2), "ファイルが見つかりません" },

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
+#include "errors/RuntimeError.h"
+#include "files/FileIo.h"
 #include "format/SettingsFile.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
-#include "files/FileIo.h"
-#include "errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -46,7 +46,10 @@ private:
 // Prints a named test case by its name instead of its bytes; a test file brings it
 // in with `using test::PrintTo;` beside its case structs.
 template <typename Case>
-    requires requires(const Case& c) { std::string_view(c.name); }
+requires requires(const Case& c)
+{
+    std::string_view(c.name);
+}
 void PrintTo(const Case& c, std::ostream* out)
 {
     *out << c.name;

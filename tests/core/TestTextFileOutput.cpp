@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "document/TextFileOutput.h"
-#include "files/FileIo.h"
 #include "errors/RuntimeError.h"
+#include "files/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,8 @@ TEST_F(TextFileOutputTest, NewFileHoldsTheMemoBytesUnchanged)
     };
     for (const std::string& memo : memos) {
         std::filesystem::remove(folder / "x.txt");
-        EXPECT_EQ(saveTextFile(memo, "x", confirmation.function()), Outcome::success("テキスト文書の作成に成功しました！"));
+        EXPECT_EQ(
+            saveTextFile(memo, "x", confirmation.function()), Outcome::success("テキスト文書の作成に成功しました！"));
         EXPECT_EQ(test::readBytes(folder / "x.txt"), memo);
     }
     EXPECT_TRUE(confirmation.questions.empty());
@@ -67,7 +68,8 @@ TEST_F(TextFileOutputTest, JapaneseNameWithBackslashTrailByteIsAPlainName)
 {
     // ソ and 表 end in byte 0x5C in CP932.
     const std::string name = sj("ソフト表");
-    EXPECT_EQ(saveTextFile("a\r\n", name, confirmation.function()), Outcome::success("テキスト文書の作成に成功しました！"));
+    EXPECT_EQ(
+        saveTextFile("a\r\n", name, confirmation.function()), Outcome::success("テキスト文書の作成に成功しました！"));
     EXPECT_EQ(test::readBytes(folder / "ソフト表.txt"), "a\r\n");
 }
 
@@ -80,8 +82,8 @@ TEST_F(TextFileOutputTest, ExistingFileIsReplacedOnlyAfterYes)
     EXPECT_EQ(test::readBytes(folder / "tool.txt"), "old\r\n");
 
     confirmation.answer = true;
-    EXPECT_EQ(
-        saveTextFile("new\r\n", sj("tool"), confirmation.function()), Outcome::success("テキスト文書を上書きしました！"));
+    EXPECT_EQ(saveTextFile("new\r\n", sj("tool"), confirmation.function()),
+        Outcome::success("テキスト文書を上書きしました！"));
     EXPECT_EQ(test::readBytes(folder / "tool.txt"), "new\r\n");
 
     const std::string question = "「tool」は存在します。上書きしますか？";
@@ -111,8 +113,7 @@ TEST_F(TextFileOutputTest, NamesWithPathSeparatorsAreRefusedBeforeAnyQuestion)
         EXPECT_EQ(test::failureOf([&] { saveTextFile("t", name, confirmation.function()); }),
             "ファイル " + name + ".txt を作成できません")
             << name;
-        EXPECT_EQ(
-            test::failureOf([&] { writeTextFile(name, "t"); }), "ファイル " + name + ".txt を作成できません");
+        EXPECT_EQ(test::failureOf([&] { writeTextFile(name, "t"); }), "ファイル " + name + ".txt を作成できません");
     }
     EXPECT_TRUE(confirmation.questions.empty());
     EXPECT_EQ(test::readBytes(folder / "sub" / "a.txt"), "keep");
@@ -139,8 +140,8 @@ TEST_F(TextFileOutputTest, ReadOnlyFolderCannotBeWritten)
     std::filesystem::permissions(
         folder / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     test::CurrentDirectory inReadOnly(folder / "ro");
-    EXPECT_EQ(test::failureOf([&] { saveTextFile("t", "x", confirmation.function()); }),
-        "ファイル x.txt を作成できません");
+    EXPECT_EQ(
+        test::failureOf([&] { saveTextFile("t", "x", confirmation.function()); }), "ファイル x.txt を作成できません");
 }
 
 } // namespace

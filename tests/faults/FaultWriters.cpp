@@ -3,10 +3,10 @@
 #include "backup/BackupFolder.h"
 #include "backup/BackupList.h"
 #include "document/TextFileOutput.h"
+#include "errors/RuntimeError.h"
+#include "files/NativePath.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
-#include "files/NativePath.h"
-#include "errors/RuntimeError.h"
 
 namespace tarvo::test {
 
@@ -35,7 +35,8 @@ const std::vector<FaultWriter>& faultWriters()
             },
             "data/同期 ツール 表.bak",
             [](const fs::path& folder) {
-                return "ファイル " + (startDirectoryFrom(folder) / "data/同期 ツール 表.bak").string() + " を作成できません";
+                return "ファイル " + (startDirectoryFrom(folder) / "data/同期 ツール 表.bak").string()
+                    + " を作成できません";
             } },
         { "Settings",
             [](const fs::path&, std::string bytes) {
@@ -44,7 +45,8 @@ const std::vector<FaultWriter>& faultWriters()
             },
             "setting.dat", [](const fs::path&) { return std::string("ファイル setting.dat を作成できません"); } },
         { "TextFile", [](const fs::path&, const std::string& bytes) { writeTextFile(faultSoftwareName(), bytes); },
-            "同期 ツール 表.txt", [](const fs::path&) { return std::string("ファイル 同期 ツール 表.txt を作成できません"); } },
+            "同期 ツール 表.txt",
+            [](const fs::path&) { return std::string("ファイル 同期 ツール 表.txt を作成できません"); } },
     };
     return writers;
 }

@@ -31,5 +31,4 @@ void prepareStartFolder(const std::filesystem::path& startFolder);
 // The name the fault tests save under: CP932 with blanks and a 0x5C trail byte.
 std::string faultSoftwareName();
 
-
 } // namespace tarvo::test

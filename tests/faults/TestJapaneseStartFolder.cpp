@@ -11,13 +11,13 @@
 
 #include "backup/BackupFolder.h"
 #include "backup/BackupList.h"
-#include "format/CatalogFile.h"
 #include "document/PreviewCommand.h"
 #include "document/TextFileOutput.h"
+#include "files/NativePath.h"
+#include "format/CatalogFile.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
-#include "files/NativePath.h"
 
 #include <gtest/gtest.h>
 
@@ -110,8 +110,8 @@ TEST_P(StartFolderName, SettingsCatalogueAndTextFileRoundTrip)
     EXPECT_EQ(test::readBytes(start / "setting.dat"), sj("# 山川 一郎 \r\n"));
 
     test::writeBytes(start / "category.dat", sj("#ビジネス\r\n表計算\r\n"));
-    EXPECT_EQ(loadCatalog(kCategoryFileName).subcategoriesFor(sj("ビジネス")),
-        std::vector<std::string> { sj("表計算") });
+    EXPECT_EQ(
+        loadCatalog(kCategoryFileName).subcategoriesFor(sj("ビジネス")), std::vector<std::string> { sj("表計算") });
 
     const std::string text = sj("登録文書\r\n");
     EXPECT_EQ(saveTextFile(text, sj(" 同期 ツール 表 "), [](const std::string&) { return false; }),
@@ -121,8 +121,7 @@ TEST_P(StartFolderName, SettingsCatalogueAndTextFileRoundTrip)
 
 INSTANTIATE_TEST_SUITE_P(Names, StartFolderName,
     testing::Values(FolderName { "Japanese", " タルヴォ 登録 表ソ 能 " },
-        FolderName { "CharactersCp932Lacks", "café José ü 😀" },
-        FolderName { "ShiftJisBytes", test::sj("表ソフト") }),
+        FolderName { "CharactersCp932Lacks", "café José ü 😀" }, FolderName { "ShiftJisBytes", test::sj("表ソフト") }),
     [](const testing::TestParamInfo<FolderName>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -8,9 +8,9 @@
 
 #include "backup/BackupFolder.h"
 #include "backup/BackupList.h"
+#include "files/FileIo.h"
 #include "format/CatalogFile.h"
 #include "settings/Settings.h"
-#include "files/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -85,8 +85,8 @@ TEST_P(SpecialFileRead, IsRefusedAtOnceLikeAFolder)
             if (got != wanted)
                 report += what + ": " + got + "\n";
         };
-        expect("catalogue", test::failureOf([] { loadCatalog(kCategoryFileName); }),
-            "ファイル category.dat は開けません");
+        expect(
+            "catalogue", test::failureOf([] { loadCatalog(kCategoryFileName); }), "ファイル category.dat は開けません");
         expect("backup", test::failureOf([] {
             RegistrationEntry entry;
             restoreBackupFile("data/soft.bak", entry);

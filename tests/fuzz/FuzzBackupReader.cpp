@@ -11,8 +11,8 @@
 #include "backup/BackupList.h"
 #include "document/PreviewCommand.h"
 #include "entry/EntryLists.h"
-#include "text/Lines.h"
 #include "errors/RuntimeError.h"
+#include "text/Lines.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,11 +5,11 @@
 
 #include "FuzzCheck.h"
 
+#include "files/NativePath.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
 #include "text/Cp932Characters.h"
 #include "text/Lines.h"
-#include "files/NativePath.h"
 #include "text/Utf8.h"
 
 #include <algorithm>

@@ -10,12 +10,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <filesystem>
 #include <atomic>
+#include <filesystem>
 #include <functional>
-#include <thread>
 #include <memory>
 #include <string>
+#include <thread>
 
 class QComboBox;
 class QMessageBox;

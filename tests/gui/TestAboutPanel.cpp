@@ -1,6 +1,6 @@
 #include "FormNames.h"
-#include "pages/AboutPanel.h"
 #include "QtText.h"
+#include "pages/AboutPanel.h"
 
 #include "guidance/AboutTexts.h"
 #include "guidance/WebLinks.h"

@@ -120,7 +120,8 @@ private slots:
             QAccessibleInterface* button = accessible(panel.toLatin1().constData());
             QCOMPARE(button->role(), QAccessible::Button);
             QVERIFY(button->actionInterface());
-            QCOMPARE(button->actionInterface()->actionNames(), QStringList { QAccessibleActionInterface::pressAction() });
+            QCOMPARE(
+                button->actionInterface()->actionNames(), QStringList { QAccessibleActionInterface::pressAction() });
             const QString name = button->text(QAccessible::Name);
             QVERIFY2(name != QStringLiteral("?") && !name.isEmpty(), qPrintable(panel));
             QVERIFY2(names.insert(name).second, qPrintable(name));

@@ -136,7 +136,8 @@ private slots:
         const QImage image = under.window().grab().toImage();
         const QWidget* panel = under.control<QWidget>(form::aboutPanel);
         QCOMPARE(mostCommonColour(image, QRect(panel->mapTo(&under.window(), QPoint()), panel->size())), kButtonFace);
-        QCOMPARE(under.control<QLabel>(form::link(LinkId::HomePageInAbout))->palette().color(QPalette::WindowText), kNavy);
+        QCOMPARE(
+            under.control<QLabel>(form::link(LinkId::HomePageInAbout))->palette().color(QPalette::WindowText), kNavy);
 
         // And back to the designed colours on a light palette.
         QApplication::setPalette(m_light);

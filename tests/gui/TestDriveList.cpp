@@ -1,5 +1,5 @@
-#include "widgets/DriveList.h"
 #include "QtText.h"
+#include "widgets/DriveList.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -28,7 +28,6 @@ private:
             { at(QStringLiteral("c")), QStringLiteral("CD"), DriveList::Kind::CdRom },
             { at(QStringLiteral("a/nested")), QString(), DriveList::Kind::Network } };
     }
-
 
 private slots:
     void initTestCase()

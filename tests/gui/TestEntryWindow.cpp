@@ -3,8 +3,8 @@
 #include "EntryBinding.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
-#include "widgets/RadioGroup.h"
 #include "WidgetLookup.h"
+#include "widgets/RadioGroup.h"
 
 #include "entry/RegistrationEntry.h"
 #include "text/Cp932.h"

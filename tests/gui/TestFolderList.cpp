@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "CurrentFolder.h"
-#include "widgets/FolderList.h"
 #include "QtText.h"
+#include "widgets/FolderList.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +31,6 @@ private:
             result << list.item(row)->text();
         return result;
     }
-
 
     // The folder icons' back leaf is the one colour every icon shares.
     static int leftmostFolderPixel(const QImage& image, const QRect& rect)
@@ -158,7 +157,8 @@ private slots:
         list.setCurrentRow(int(shown.indexOf(replaced)));
         QTest::keyClick(&list, Qt::Key_Return);
         QCOMPARE(std::filesystem::current_path(), current / shiftJis);
-        QCOMPARE(tarvo::gui::currentFolderText(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath() + "/" + replaced);
+        QCOMPARE(
+            tarvo::gui::currentFolderText(), QDir(at(QStringLiteral("top/mid/cur"))).canonicalPath() + "/" + replaced);
         QVERIFY(QDir::setCurrent(at(QStringLiteral("top/mid/cur"))));
         std::filesystem::remove(current / shiftJis);
         std::filesystem::remove(current / "café");

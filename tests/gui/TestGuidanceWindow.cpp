@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
+#include "UrlOpener.h"
 #include "pages/AboutPanel.h"
 #include "widgets/ClickableLabel.h"
-#include "UrlOpener.h"
 
 #include "guidance/LinkSettings.h"
 

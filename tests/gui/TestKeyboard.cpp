@@ -212,7 +212,7 @@ private slots:
         m_ui->showPage(page);
         const QString how = QString::fromLatin1(QTest::currentDataTag());
         const int key = how.endsWith(QLatin1String("Space")) ? Qt::Key_Space
-            : how.endsWith(QLatin1String("Return"))         ? Qt::Key_Return
+            : how.endsWith(QLatin1String("Return"))          ? Qt::Key_Return
                                                              : Qt::Key_Enter;
         pressOn(name.constData(), key);
         QCOMPARE(test::shownTexts(), boxes);

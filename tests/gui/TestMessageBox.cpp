@@ -263,8 +263,8 @@ private slots:
         QTest::addColumn<int>("boxKind");
         const QString success = QStringLiteral("テキスト文書の作成に成功しました！");
         const QString refused = QStringLiteral("処理は中断されました！");
-        QTest::newRow("success says its message") << int(tarvo::Outcome::Kind::Success) << success
-                                                  << QStringList { success } << int(Kind::Message);
+        QTest::newRow("success says its message")
+            << int(tarvo::Outcome::Kind::Success) << success << QStringList { success } << int(Kind::Message);
         QTest::newRow("success with nothing to say shows no box")
             << int(tarvo::Outcome::Kind::Success) << QString() << QStringList {} << int(Kind::Message);
         QTest::newRow("refusal is a plain message")

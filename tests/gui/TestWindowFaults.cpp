@@ -249,8 +249,10 @@ private slots:
         test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
         QVERIFY(m_window->close());
         QCOMPARE(read(QStringLiteral("elsewhere/setting.dat")), sj("#山川 一郎\r\n"));
-        QCOMPARE(QFileInfo(path(QStringLiteral("setting.dat"))).symLinkTarget(), path(QStringLiteral("elsewhere/setting.dat")));
-        QCOMPARE(QDir(path(QStringLiteral("elsewhere"))).entryList(QDir::Files | QDir::Hidden), QStringList { "setting.dat" });
+        QCOMPARE(QFileInfo(path(QStringLiteral("setting.dat"))).symLinkTarget(),
+            path(QStringLiteral("elsewhere/setting.dat")));
+        QCOMPARE(QDir(path(QStringLiteral("elsewhere"))).entryList(QDir::Files | QDir::Hidden),
+            QStringList { "setting.dat" });
 
         m_window->show();
         QVERIFY(QFile::remove(path(QStringLiteral("setting.dat"))));
@@ -281,7 +283,8 @@ private slots:
         const test::NamedPipe backup(path(QStringLiteral("data/a.bak")));
         pressLoad();
         QVERIFY(!backup.wasWaitedOn());
-        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル %1/data/a.bak は開けません.").arg(m_start) });
+        QCOMPARE(
+            test::shownTexts(), QStringList { QStringLiteral("ファイル %1/data/a.bak は開けません.").arg(m_start) });
         QVERIFY(dialog().isVisible());
     }
 

@@ -2,11 +2,11 @@
 
 #include "backup/BackupFolder.h"
 
-#include "text/Cp932.h"
-#include "text/Cp932Characters.h"
-#include "files/Folders.h"
 #include "errors/IoError.h"
 #include "errors/RuntimeError.h"
+#include "files/Folders.h"
+#include "text/Cp932.h"
+#include "text/Cp932Characters.h"
 
 #include <algorithm>
 #include <cerrno>

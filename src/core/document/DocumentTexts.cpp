@@ -6,7 +6,7 @@ namespace tarvo {
 
 const DocumentTexts& documentTexts()
 {
-    static const DocumentTexts texts{
+    static const DocumentTexts texts {
         .formTitle = cp932FromUtf8("ソフト登録フォーム (99.07.21版)"),
         .authorHeader = cp932FromUtf8("[作者名 または ライブラリ作者番号(PA??????)] ←必須"),
         .submissionKindHeader = cp932FromUtf8("[新規ですか? バージョンアップ等の差し替えですか?]"),

@@ -39,12 +39,12 @@ struct DocumentTexts {
     std::string webPermissionHeader;
     std::string notesHeader;
 
-    std::string directoryArrow;        // between Category and Subcategory
-    std::string otherLocationColon;    // between "その他" and its free text
+    std::string directoryArrow; // between Category and Subcategory
+    std::string otherLocationColon; // between "その他" and its free text
     std::string permissionGiven;
-    std::string permissionRefused;     // ends in a full-width blank
+    std::string permissionRefused; // ends in a full-width blank
     std::string operatingSystemSeparator;
-    std::string notesFiller;           // replaces an empty first line of Notes
+    std::string notesFiller; // replaces an empty first line of Notes
 
     std::string sharewareSeparator;
     std::string feeHeader;

@@ -190,7 +190,7 @@ private:
             return succeed(BackupSections::CommonOnly);
         if (fee.empty()) {
             return documentClass == DocumentClass::SharewareRequired ? refuse(kMissingFeeMessage)
-                                                                      : succeed(BackupSections::CommonOnly);
+                                                                     : succeed(BackupSections::CommonOnly);
         }
 
         int value = 0;

@@ -10,7 +10,8 @@
 namespace tarvo {
 
 // What saving the preview text says (UTF-8).
-inline constexpr std::string_view kNothingToSaveMessage = "「ソフト名称」が記入されていないか、プレビューがありません。";
+inline constexpr std::string_view kNothingToSaveMessage
+    = "「ソフト名称」が記入されていないか、プレビューがありません。";
 inline constexpr std::string_view kTextCreatedMessage = "テキスト文書の作成に成功しました！";
 inline constexpr std::string_view kTextOverwrittenMessage = "テキスト文書を上書きしました！";
 inline constexpr std::string_view kSaveCancelledMessage = "処理は中断されました！";

@@ -7,8 +7,7 @@ namespace tarvo {
 SingleLineText::SingleLineText(std::string_view cp932)
 {
     m_text.reserve(cp932.size());
-    std::copy_if(cp932.begin(), cp932.end(), std::back_inserter(m_text),
-                 [](char c) { return c != '\r' && c != '\n'; });
+    std::copy_if(cp932.begin(), cp932.end(), std::back_inserter(m_text), [](char c) { return c != '\r' && c != '\n'; });
 }
 
 bool LinesText::firstLineEmpty() const

@@ -15,8 +15,14 @@ class SingleLineText {
 public:
     SingleLineText() = default;
     SingleLineText(std::string_view cp932); // NOLINT: assigning text is the point
-    SingleLineText(const char* cp932) : SingleLineText(std::string_view(cp932)) {}
-    SingleLineText(const std::string& cp932) : SingleLineText(std::string_view(cp932)) {}
+    SingleLineText(const char* cp932)
+        : SingleLineText(std::string_view(cp932))
+    {
+    }
+    SingleLineText(const std::string& cp932)
+        : SingleLineText(std::string_view(cp932))
+    {
+    }
 
     const std::string& str() const { return m_text; }
     bool empty() const { return m_text.empty(); }
@@ -32,16 +38,24 @@ private:
 class LinesText {
 public:
     LinesText() = default;
-    LinesText(std::string_view cp932) : m_text(cp932) {} // NOLINT
-    LinesText(const char* cp932) : m_text(cp932) {}
-    LinesText(std::string cp932) : m_text(std::move(cp932)) {}
+    LinesText(std::string_view cp932)
+        : m_text(cp932)
+    {
+    } // NOLINT
+    LinesText(const char* cp932)
+        : m_text(cp932)
+    {
+    }
+    LinesText(std::string cp932)
+        : m_text(std::move(cp932))
+    {
+    }
 
     const std::string& text() const { return m_text; }
     bool empty() const { return m_text.empty(); }
     std::vector<std::string> lines() const { return splitLines(m_text); }
 
-    template <typename Visitor>
-    void forEachLine(Visitor&& visit) const
+    template <typename Visitor> void forEachLine(Visitor&& visit) const
     {
         tarvo::forEachLine(m_text, std::forward<Visitor>(visit));
     }

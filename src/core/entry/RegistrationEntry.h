@@ -32,7 +32,7 @@ struct RegistrationEntry {
     SingleLineText publicationFileName;
     SingleLineText version;
     SingleLineText machine;
-    std::array<bool, 6> supportedOs{}; // in the order of EntryLists::operatingSystems
+    std::array<bool, 6> supportedOs {}; // in the order of EntryLists::operatingSystems
     SingleLineText otherOs;
     SingleLineText requiredSoftware;
     SingleLineText handling;

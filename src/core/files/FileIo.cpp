@@ -85,7 +85,7 @@ fs::path folderOf(const fs::path& file)
 bool followLinks(fs::path& file)
 {
     for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
-        struct stat status {};
+        struct stat status { };
         if (::lstat(file.c_str(), &status) != 0)
             return errno == ENOENT;
         if (!S_ISLNK(status.st_mode))
@@ -105,7 +105,7 @@ bool followLinks(fs::path& file)
 // marks itself: a read-only folder or target is never written into.
 bool targetMayBeReplaced(const fs::path& target, mode_t& mode)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(folderOf(target).c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || hasNoWriteBits(status))
         return false;
     mode = defaultFileMode();
@@ -228,7 +228,7 @@ std::string readWholeFile(const fs::path& file)
 {
     // Not blocking: opening a named pipe for reading would wait for a writer.
     FileDescriptor input(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
+    struct stat status { };
     if (!input.valid() || ::fstat(input.get(), &status) != 0 || !S_ISREG(status.st_mode))
         throw RuntimeError::cannotOpen(file);
     std::string content;
@@ -250,7 +250,7 @@ std::string readWholeFile(const fs::path& file)
 
 bool regularFileExists(const fs::path& file)
 {
-    struct stat status {};
+    struct stat status { };
     return ::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 

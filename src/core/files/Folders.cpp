@@ -27,7 +27,7 @@ std::vector<std::string> subFolderNames(const std::filesystem::path& folder)
     while (const dirent* item = ::readdir(directory)) {
         const std::string_view name = item->d_name;
         // A leading "." marks a hidden folder, and "." and ".." themselves.
-        struct stat status {};
+        struct stat status { };
         if (name.front() == '.' || ::stat((folder / name).c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
             continue;
         names.emplace_back(name);

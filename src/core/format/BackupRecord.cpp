@@ -84,7 +84,8 @@ void writeCommonSection(RecordWriter& out, const RegistrationEntry& e)
     const bool listed = hasListingDirectory(e);
     out.value(textIf(listed, e.category));
     out.value(textIf(listed, e.subcategory));
-    out.valueOfTwo(std::to_string(e.fileLocation), textIf(asksForFileLocationOther(e.fileLocation), e.fileLocationOther));
+    out.valueOfTwo(
+        std::to_string(e.fileLocation), textIf(asksForFileLocationOther(e.fileLocation), e.fileLocationOther));
     writePermission(out, e.printPermission, e.printRefusalReason);
     writePermission(out, e.webPermission, e.webRefusalReason);
     out.textLines(e.notes);
@@ -248,8 +249,8 @@ private:
 std::string backupRecordOf(const RegistrationEntry& entry, BackupSections sections)
 {
     std::string record;
-    const size_t fields = entry.description.text().size() + entry.notes.text().size()
-        + entry.sharewareConditions.text().size();
+    const size_t fields
+        = entry.description.text().size() + entry.notes.text().size() + entry.sharewareConditions.text().size();
     record.reserve(fields + fields / 8 + 2048);
     RecordWriter out(record);
     writeCommonSection(out, entry);

@@ -1,8 +1,8 @@
 #include "settings/StartDirectory.h"
 
-#include "files/NativePath.h"
 #include "errors/IoError.h"
 #include "errors/RuntimeError.h"
+#include "files/NativePath.h"
 
 #include <cerrno>
 #include <climits>

@@ -47,8 +47,7 @@ inline size_t lineBreakLength(std::string_view text, size_t at)
 // Calls `visit(std::string_view line)` for every line of `text`. CR LF, a lone CR
 // and a lone LF each end a line; a final line break adds no line, and an empty
 // text has no lines. Lines are never cut, whatever their length.
-template <typename Visitor>
-void forEachLine(std::string_view text, Visitor&& visit)
+template <typename Visitor> void forEachLine(std::string_view text, Visitor&& visit)
 {
     size_t start = 0;
     while (start < text.size()) {

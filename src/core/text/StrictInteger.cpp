@@ -1,7 +1,7 @@
 #include "text/StrictInteger.h"
 
-#include "text/Cp932.h"
 #include "errors/RuntimeError.h"
+#include "text/Cp932.h"
 
 #include <limits>
 

@@ -7,8 +7,6 @@
 #include <QPoint>
 #include <optional>
 
-
-
 namespace tarvo::gui {
 
 class ClickableLabel;

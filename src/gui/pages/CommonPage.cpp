@@ -131,8 +131,8 @@ QVBoxLayout* CommonPage::buildLeftColumn()
     connect(m_ui.submissionKind, &RadioGroup::itemSelected, this, &CommonPage::showOriginalLibraryNumber);
     column->addWidget(m_ui.submissionKind);
 
-    m_ui.originalLibraryNumberCaption
-        = namedCaption(QStringLiteral("●新規以外の場合は元のライブラリ番号（PS～）"), form::originalLibraryNumberCaption);
+    m_ui.originalLibraryNumberCaption = namedCaption(
+        QStringLiteral("●新規以外の場合は元のライブラリ番号（PS～）"), form::originalLibraryNumberCaption);
     m_ui.originalLibraryNumber = makeLineEdit(QString::fromLatin1(form::originalLibraryNumber), kLargerText);
     addField(column, m_ui.originalLibraryNumberCaption, m_ui.originalLibraryNumber);
 
@@ -240,7 +240,8 @@ QVBoxLayout* CommonPage::buildRightColumn()
 
     m_ui.fileLocation = new RadioGroup(
         QString::fromLatin1(form::fileLocation), QStringLiteral("★ファイルの所在"), qtItems(lists.fileLocations), 2);
-    m_ui.fileLocation->setToolTip(QStringLiteral("必須項目です。大抵の場合はソフトをメールに添付する方が多いでしょう。"));
+    m_ui.fileLocation->setToolTip(
+        QStringLiteral("必須項目です。大抵の場合はソフトをメールに添付する方が多いでしょう。"));
     connect(m_ui.fileLocation, &RadioGroup::itemSelected, this, &CommonPage::showFileLocationOther);
     column->addWidget(m_ui.fileLocation);
     m_ui.fileLocationOtherCaption
@@ -264,8 +265,8 @@ QVBoxLayout* CommonPage::buildRightColumn()
         form::webRefusalReason);
 
     m_ui.notes = makeMemo(QString::fromLatin1(form::notes));
-    addField(column, makeCaption(QStringLiteral("●その他、弊社への連絡事項")), m_ui.notes, helpPanel(HelpTopic::Notes),
-        1);
+    addField(
+        column, makeCaption(QStringLiteral("●その他、弊社への連絡事項")), m_ui.notes, helpPanel(HelpTopic::Notes), 1);
 
     m_ui.previewButton = new QPushButton(QStringLiteral("プレビューを作成"));
     m_ui.previewButton->setObjectName(QString::fromLatin1(form::previewButton));
@@ -301,8 +302,8 @@ void CommonPage::addPermission(QBoxLayout* column, RadioGroup* group, QLabel*& c
 
 void CommonPage::showOriginalLibraryNumber(int submissionKind)
 {
-    showFollowUp(m_ui.originalLibraryNumberCaption, m_ui.originalLibraryNumber,
-        asksForOriginalLibraryNumber(submissionKind));
+    showFollowUp(
+        m_ui.originalLibraryNumberCaption, m_ui.originalLibraryNumber, asksForOriginalLibraryNumber(submissionKind));
 }
 
 void CommonPage::showFileLocationOther(int fileLocation)

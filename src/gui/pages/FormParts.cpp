@@ -22,18 +22,30 @@ namespace {
 QString helpFieldName(HelpTopic topic)
 {
     switch (topic) {
-    case HelpTopic::Headline: return QStringLiteral("1行見出し");
-    case HelpTopic::ArchiveFileName: return QStringLiteral("アーカイブファイルの名前");
-    case HelpTopic::PublicationFileName: return QStringLiteral("インターネット・書籍公開用ファイル名");
-    case HelpTopic::Machine: return QStringLiteral("動作可能機種");
-    case HelpTopic::Notes: return QStringLiteral("その他、弊社への連絡事項");
-    case HelpTopic::SharewareFee: return QStringLiteral("シェアウェア料金");
-    case HelpTopic::SharewareConditions: return QStringLiteral("シェアウェア利用条件/制限");
-    case HelpTopic::BankRemittance: return QStringLiteral("銀行送金方法");
-    case HelpTopic::PostalRemittance: return QStringLiteral("郵便振替送金方法");
-    case HelpTopic::RegisteredProductNumber: return QStringLiteral("レジ作品番号");
-    case HelpTopic::NiftyRemittance: return QStringLiteral("Nifty送金方法");
-    case HelpTopic::OtherRemittance: return QStringLiteral("その他の送金方法");
+    case HelpTopic::Headline:
+        return QStringLiteral("1行見出し");
+    case HelpTopic::ArchiveFileName:
+        return QStringLiteral("アーカイブファイルの名前");
+    case HelpTopic::PublicationFileName:
+        return QStringLiteral("インターネット・書籍公開用ファイル名");
+    case HelpTopic::Machine:
+        return QStringLiteral("動作可能機種");
+    case HelpTopic::Notes:
+        return QStringLiteral("その他、弊社への連絡事項");
+    case HelpTopic::SharewareFee:
+        return QStringLiteral("シェアウェア料金");
+    case HelpTopic::SharewareConditions:
+        return QStringLiteral("シェアウェア利用条件/制限");
+    case HelpTopic::BankRemittance:
+        return QStringLiteral("銀行送金方法");
+    case HelpTopic::PostalRemittance:
+        return QStringLiteral("郵便振替送金方法");
+    case HelpTopic::RegisteredProductNumber:
+        return QStringLiteral("レジ作品番号");
+    case HelpTopic::NiftyRemittance:
+        return QStringLiteral("Nifty送金方法");
+    case HelpTopic::OtherRemittance:
+        return QStringLiteral("その他の送金方法");
     }
     return {};
 }

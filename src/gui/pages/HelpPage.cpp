@@ -73,8 +73,8 @@ QVBoxLayout* HelpPage::buildLinkColumn()
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
     m_ui.aboutPanel = new AboutPanel;
-    connect(m_ui.aboutPanel, &AboutPanel::homePageClicked, this,
-        [this] { emit linkActivated(LinkId::HomePageInAbout); });
+    connect(
+        m_ui.aboutPanel, &AboutPanel::homePageClicked, this, [this] { emit linkActivated(LinkId::HomePageInAbout); });
     column->addWidget(m_ui.aboutPanel);
     column->addSpacing(4);
     column->addWidget(new QLabel(QStringLiteral("*** 便利なタルヴォリンクス ***")));

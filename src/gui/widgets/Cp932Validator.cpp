@@ -1,7 +1,7 @@
 #include "widgets/Cp932Validator.h"
 
-#include "widgets/InputRefusal.h"
 #include "QtText.h"
+#include "widgets/InputRefusal.h"
 
 #include <QLineEdit>
 

@@ -2,8 +2,8 @@
 
 #include "Fonts.h"
 
-#include "settings/StartDirectory.h"
 #include "files/Folders.h"
+#include "settings/StartDirectory.h"
 
 #include <QFile>
 #include <QStorageInfo>

@@ -1,11 +1,11 @@
 #include "widgets/FolderList.h"
 
 #include "CurrentFolder.h"
-#include "widgets/IndentedItemDelegate.h"
 #include "WidgetImages.h"
+#include "widgets/IndentedItemDelegate.h"
 
-#include "settings/StartDirectory.h"
 #include "files/Folders.h"
+#include "settings/StartDirectory.h"
 
 #include <QKeyEvent>
 
