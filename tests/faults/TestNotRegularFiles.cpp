@@ -28,7 +28,7 @@ namespace fs = std::filesystem;
 using test::FaultWriter;
 using test::PrintTo;
 
-struct SpecialFile {
+struct NotRegularFile {
     const char* name;
     // Makes `path` a file of its kind; false when the system does not allow it.
     std::function<bool(const fs::path& path)> make;
@@ -47,7 +47,7 @@ bool makeSocket(const fs::path& path)
     return bound;
 }
 
-const SpecialFile kSpecialFiles[] = {
+const NotRegularFile kNotRegularFiles[] = {
     { "NamedPipe", [](const fs::path& path) { return ::mkfifo(path.c_str(), 0644) == 0; } },
     { "Socket", makeSocket },
     // Reading it would never end.
@@ -59,7 +59,7 @@ const SpecialFile kSpecialFiles[] = {
         } },
 };
 
-class SpecialFileRead : public testing::TestWithParam<SpecialFile> {
+class NotRegularFileRead : public testing::TestWithParam<NotRegularFile> {
 protected:
     // Runs `body` in a child that the system stops after a while, so that a
     // read that blocks fails the test instead of hanging it.
@@ -73,7 +73,7 @@ protected:
     test::CurrentDirectory cwd { folder.path() };
 };
 
-TEST_P(SpecialFileRead, IsRefusedAtOnceLikeAFolder)
+TEST_P(NotRegularFileRead, IsRefusedAtOnceLikeAFolder)
 {
     fs::create_directory(folder / "data");
     for (const char* name : { "category.dat", "setting.dat", "tarvo.dat", "data/soft.bak" })
@@ -101,8 +101,8 @@ TEST_P(SpecialFileRead, IsRefusedAtOnceLikeAFolder)
         "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileRead, testing::ValuesIn(kSpecialFiles),
-    [](const testing::TestParamInfo<SpecialFile>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, NotRegularFileRead, testing::ValuesIn(kNotRegularFiles),
+    [](const testing::TestParamInfo<NotRegularFile>& info) { return std::string(info.param.name); });
 
 // Whether the folder can hold a file that has no name until it is complete.
 bool supportsUnnamedFiles(const fs::path& folder)
