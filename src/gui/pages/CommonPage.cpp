@@ -25,6 +25,8 @@ namespace tarvo::gui {
 namespace {
 
 constexpr int kLargerText = 13;
+// Between an OS check box and its caption.
+constexpr int kCheckBoxSpacing = 2;
 
 QVBoxLayout* newColumn()
 {
@@ -217,12 +219,13 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
     const auto& captions = entryLists().operatingSystems;
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(0);
+    // A caption ends as far from the next box as from its own box.
+    grid->setHorizontalSpacing(kCheckBoxSpacing);
     grid->setVerticalSpacing(0);
     for (int i = 0; i < kOperatingSystemCount; ++i) {
         const auto at = static_cast<size_t>(i);
         auto* box = new QCheckBox(qtItem(captions[at]));
-        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }").arg(kCheckBoxSpacing));
         // A style sheet fixes the font the box has now, the application's; it
         // would not follow the window's.
         box->setFont(windowFont());
