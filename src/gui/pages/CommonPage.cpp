@@ -1,5 +1,6 @@
 #include "pages/CommonPage.h"
 
+#include "Accessibility.h"
 #include "Colours.h"
 #include "Fonts.h"
 #include "FormNames.h"
@@ -214,10 +215,14 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
 
 void CommonPage::addOperatingSystems(QBoxLayout* column)
 {
-    column->addWidget(makeCaption(QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
-        QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerText));
+    QLabel* caption = makeCaption(QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
+        QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerText);
+    column->addWidget(caption);
+    auto* group = new QWidget;
+    nameAsGroup(group, QStringLiteral("●動作可能OS"));
+    caption->setBuddy(group);
     const auto& captions = entryLists().operatingSystems;
-    auto* grid = new QGridLayout;
+    auto* grid = new QGridLayout(group);
     grid->setContentsMargins(0, 0, 0, 0);
     // A caption ends as far from the next box as from its own box.
     grid->setHorizontalSpacing(kCheckBoxSpacing);
@@ -233,7 +238,7 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
         m_ui.operatingSystems[at] = box;
         grid->addWidget(box, i / 3, i % 3);
     }
-    column->addLayout(grid);
+    column->addWidget(group);
 }
 
 QVBoxLayout* CommonPage::buildRightColumn()
