@@ -6,8 +6,8 @@ set(TARVO_SECURE_HOST "secure.tarvo.example" CACHE STRING "Host of the site's se
 set(TARVO_HOMEPAGE_URL "http://www.velmo-studio.example/" CACHE STRING "The author's home page, plain HTTP, ending in a slash")
 set(TARVO_AUTHOR_MAIL "studio@velmo-studio.example" CACHE STRING "The author's mail address shown in the about panel")
 set(TARVO_AUTHOR_NAME "Velmo" CACHE STRING "The author's name shown in the about panel")
-set(TARVO_SCREENSHOT_URL "https://www.velmo-studio.example/tarvo-registration/screenshots/" CACHE STRING
-  "Where the README's screenshots (docs/screenshot-*.png) are published, for the AppStream metainfo; HTTPS, ending in a slash")
+set(TARVO_SCREENSHOT_BASE_URL "" CACHE STRING
+  "Where the packager publishes the README's screenshots (docs/screenshot-*.png), for the AppStream metainfo; HTTPS, ending in a slash; empty for no screenshots")
 
 # The desktop entry, the icon and the metainfo are installed under this name; the
 # program tells it to the desktop, so that its windows get the entry's name and icon.

@@ -3,14 +3,21 @@
 #include "MainWindow.h"
 #include "widgets/ClickableLabel.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace tarvo::gui {
 
 namespace {
 
+// Marks a plain container that assistive technology sees as a group.
+constexpr char kGroup[] = "tarvoAccessibleGroup";
+
 // A label that acts as a button or a link: its role and a press action. The
-// name is the widget's accessible name, or its text.
+// name is the widget's accessible name, or its text; a label whose buddy it is
+// (a link's lead-in) is its labelling relation, not its name.
 class AccessibleClickable : public QAccessibleWidget {
 public:
     explicit AccessibleClickable(ClickableLabel* label)
@@ -24,10 +31,10 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty())
-            return label()->text();
-        return text;
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        const QString name = label()->accessibleName();
+        return name.isEmpty() ? label()->text() : name;
     }
 
     QStringList actionNames() const override { return { pressAction() }; }
@@ -42,10 +49,76 @@ private:
     ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
 };
 
+// Qt names a combo box on Linux by its current text, so a reader would call
+// the machine field "汎用". Here it is named as every other field is, by its
+// accessible name or its caption; its text is its value. Its children are Qt's
+// own: the list that drops down, then the edit of an editable one.
+class AccessibleComboBox : public QAccessibleWidget {
+public:
+    explicit AccessibleComboBox(QComboBox* combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return combo()->currentText();
+        const QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty())
+            return combo()->currentText();
+        return text;
+    }
+
+    int childCount() const override { return combo()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(combo()->view());
+        if (index == 1 && combo()->isEditable())
+            return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child->object() == combo()->view())
+            return 0;
+        if (combo()->isEditable() && child->object() == combo()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList { showMenuAction(), pressAction() } + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (combo()->view()->isVisible())
+            combo()->hidePopup();
+        else
+            combo()->showPopup();
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
         return new AccessibleClickable(static_cast<ClickableLabel*>(object));
+    if (className == QLatin1String(QComboBox::staticMetaObject.className()))
+        return new AccessibleComboBox(static_cast<QComboBox*>(object));
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) && object->property(kGroup).toBool())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     // A plain widget at the top would be announced as a pane.
     if (className == QLatin1String(MainWindow::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
@@ -53,6 +126,12 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 }
 
 } // namespace
+
+void nameAsGroup(QWidget* container, const QString& name)
+{
+    container->setProperty(kGroup, true);
+    container->setAccessibleName(name);
+}
 
 void installAccessibleInterfaces()
 {

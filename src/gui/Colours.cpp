@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QList>
 #include <QPalette>
 
 #include <algorithm>
@@ -107,6 +108,23 @@ QColor readableColour(const QColor& designed, const QPalette& palette)
             return candidate;
     }
     return text;
+}
+
+QColor focusFrameColour(const QPalette& palette, const QColor& face)
+{
+    const QColor button = palette.color(QPalette::Button);
+    const QList<QColor> faces = face.isValid()
+        ? QList<QColor> { face }
+        : QList<QColor> { palette.color(QPalette::Window), button, button.lighter(kLightestFace) };
+    const auto standsOut = [&faces](const QColor& colour) {
+        return std::all_of(faces.cbegin(), faces.cend(),
+            [&colour](const QColor& behind) { return contrastRatio(colour, behind) >= kFocusFrameContrast; });
+    };
+    for (const QColor& candidate : { palette.color(QPalette::Highlight), palette.color(QPalette::WindowText) })
+        if (standsOut(candidate))
+            return candidate;
+    const QColor black(Qt::black);
+    return standsOut(black) ? black : QColor(Qt::white);
 }
 
 void showInColour(QLabel* label, const QColor& designed)

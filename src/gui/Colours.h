@@ -18,6 +18,10 @@ inline constexpr double kReadableContrast = 4.5;
 // for black on white.
 double contrastRatio(const QColor& a, const QColor& b);
 
+// What shows the focus must stand out from what surrounds it this much (WCAG's
+// non-text contrast).
+inline constexpr double kFocusFrameContrast = 3.0;
+
 // A palette whose window is darker than its text, as desktops' dark themes are.
 bool isDark(const QPalette& palette);
 
@@ -26,6 +30,11 @@ bool isDark(const QPalette& palette);
 // palette's link colour, moved towards its button text colour just as far as
 // it needs to read.
 QColor readableColour(const QColor& designed, const QPalette& palette);
+
+// The colour of a focus frame drawn on `face`, or, for an invalid `face`, on
+// the palette's faces where a widget lies open: the highlight colour where it
+// stands out enough, else the text colour, else black or white.
+QColor focusFrameColour(const QPalette& palette, const QColor& face = {});
 
 // Shows the label's text in `designed` or, where that does not read on the
 // label's palette, in its readable substitute; follows later palette changes.

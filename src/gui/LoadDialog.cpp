@@ -53,6 +53,7 @@ void LoadDialog::placeControls()
     m_loadButton->setGeometry(32, 144, 75, 17);
     m_cancelButton->setGeometry(120, 144, 75, 17);
     m_list->setObjectName(QString::fromLatin1(form::backupList));
+    m_list->setAccessibleName(QStringLiteral("バックアップ一覧"));
     m_list->setGeometry(8, 8, 217, 129);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,6 +70,9 @@ void LoadDialog::openWith(const QStringList& entries)
     centreOnScreen();
     raise();
     activateWindow();
+    // "Load" holds the focus from the start, and shows it as a button focused by
+    // keyboard does: styles draw the frame only after a keyboard focus change.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     m_list->clear();
     for (const QString& entry : entries) {
         auto* item = new QListWidgetItem(entry, m_list);

@@ -5,10 +5,14 @@
 #include "GuiTestSupport.h"
 
 #include "FormNames.h"
+#include "LoadDialog.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include <memory>
@@ -78,6 +82,7 @@ private slots:
             { form::printPermission, "●弊社出版物への掲載許諾" },
             { form::webPermission, "●弊社インターネットサイトでの公開許諾" },
             { form::wrapChoice, "この編集画面を右端で折り返す？" },
+            { form::drives, "保存するドライブ" },
         };
         for (const auto& [field, name] : fields)
             QTest::newRow(field) << QString::fromLatin1(field) << QString::fromUtf8(name);
@@ -88,17 +93,44 @@ private slots:
         QFETCH(QString, field);
         QAccessibleInterface* control = accessible(field.toLatin1().constData());
         QVERIFY(control);
+        // What a list holds is its value, not its name.
+        if (auto* combo = qobject_cast<QComboBox*>(control->object()); combo && combo->isEditable())
+            combo->setEditText(QStringLiteral("汎用"));
         QTEST(control->text(QAccessible::Name), "name");
     }
 
-    // A list that cannot be typed into is read by its value, the chosen drive,
-    // and labelled by the instruction above it.
+    // A list that cannot be typed into is named for what it is, read by its
+    // value (the chosen drive), and labelled by the instruction above it.
     void driveListIsLabelledByTheInstruction()
     {
         const auto labels = accessible(form::drives)->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.front().first->text(QAccessible::Name),
             QStringLiteral("▼保存するディレクトリを選んで下さい。何もしないとカレントディレクトリに作成されます。"));
+    }
+
+    void groupsListsAndTextsAreNamedForTheReader()
+    {
+        QAccessibleInterface* group = accessible(form::operatingSystems[5])->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QStringLiteral("●動作可能OS"));
+        QWidget* backups = requireChild<QWidget>(&m_ui->window().loadDialog(), form::backupList);
+        QCOMPARE(accessibleOf(backups)->text(QAccessible::Name), QStringLiteral("バックアップ一覧"));
+        // The backslash shows as the yen sign in Japanese fonts; a reader says so.
+        const QList<QLabel*> labels = m_ui->window().findChildren<QLabel*>();
+        const auto range = std::find_if(labels.cbegin(), labels.cend(),
+            [](const QLabel* label) { return label->text() == QStringLiteral("（\\500～\\15000）"); });
+        QVERIFY(range != labels.cend());
+        QCOMPARE(accessibleOf(*range)->text(QAccessible::Name), QStringLiteral("（￥500～￥15000）"));
+    }
+
+    // A list keeps Qt's parts: the edit and the action that opens the list.
+    void listsKeepTheirParts()
+    {
+        auto* combo = m_ui->control<QComboBox>(form::machine);
+        QCOMPARE(accessibleOf(combo)->child(1)->object(), combo->lineEdit());
+        accessibleOf(combo)->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY_WITH_TIMEOUT(combo->view()->isVisible(), 5000);
     }
 
     // The two reasons share their caption; what each belongs to tells them apart.
@@ -149,6 +181,13 @@ private slots:
             QVERIFY2(control->role() == QAccessible::Link, form::link(link.id));
             if (link.id != LinkId::HomePageBanner)
                 QCOMPARE(control->text(QAccessible::Name), qobject_cast<QLabel*>(widget)->text());
+            // A site link is labelled by its lead-in, which says what it is for.
+            const auto labels = control->relations(QAccessible::Label);
+            if (link.endpoint != LinkEndpoint::HomePage)
+                QVERIFY(labels.size() == 1
+                    && labels.front().first->text(QAccessible::Name)
+                        == QString::fromUtf8(link.leadIn.data(), qsizetype(link.leadIn.size()))
+                    && control->text(QAccessible::Description) == labels.front().first->text(QAccessible::Name));
         }
         QCOMPARE(accessible(form::link(LinkId::HomePageBanner))->text(QAccessible::Name),
             QStringLiteral("Velmo Studio のホームページ"));

@@ -69,6 +69,24 @@ QList<std::pair<QColor, QColor>> textsAndBackgrounds(const test::WindowUnderTest
     return seen;
 }
 
+// Along its top edge, where it runs over the face of a panel or of the page
+// around a link, the focus frame stands out from that face at least 3:1.
+void checkFocusFrames(const test::WindowUnderTest& under)
+{
+    for (const Shown shown : { Shown { form::loadPanel, 0 }, Shown { form::helpPanel(HelpTopic::Notes), 0 },
+             Shown { form::link(LinkId::OfficialSite), 2 } }) {
+        under.showPage(shown.page);
+        auto* widget = under.control<QWidget>(shown.name);
+        const QRect edge(widget->mapTo(&under.window(), QPoint(1, 1)), QSize(widget->width() - 2, 1));
+        const QImage before = under.window().grab().toImage().copy(edge);
+        widget->setFocus(Qt::TabFocusReason);
+        const QImage after = under.window().grab().toImage().copy(edge);
+        const QColor face = mostCommonColour(before, before.rect());
+        for (int x = 0; x < edge.width(); ++x)
+            QVERIFY2(QColor(before.pixel(x, 0)) != face || contrastRatio(after.pixel(x, 0), face) >= 3.0, shown.name);
+    }
+}
+
 } // namespace
 
 class TestDarkPalette : public QObject {
@@ -96,6 +114,7 @@ private slots:
         test::WindowUnderTest under;
         for (const auto& [text, background] : textsAndBackgrounds(under))
             QCOMPARE(text, kNavy);
+        checkFocusFrames(under);
         // The about panel lies open on the page.
         const QImage image = under.window().grab().toImage();
         const QWidget* panel = under.control<QWidget>(form::aboutPanel);
@@ -132,6 +151,7 @@ private slots:
                 qPrintable(
                     QString::asprintf("%s: %s on %s", name, qPrintable(text.name()), qPrintable(background.name()))));
         }
+        checkFocusFrames(under);
         // The about panel brings the face its coloured texts were drawn on.
         const QImage image = under.window().grab().toImage();
         const QWidget* panel = under.control<QWidget>(form::aboutPanel);

@@ -3,8 +3,10 @@
 #include "Fonts.h"
 #include "FormNames.h"
 #include "LoadDialog.h"
+#include "widgets/ClickablePanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QMap>
 #include <QTabWidget>
@@ -92,6 +94,27 @@ private slots:
             QCOMPARE(fontOf(under.control<QWidget>(name)), QString::fromUtf8(font));
         if (designedFontsPresent())
             QCOMPARE(under.window().size(), QSize(781, 442));
+    }
+
+    // The "?", "load" and "size" panels hold their captions' bounding
+    // rectangles in the font they are drawn with, and "Windows3.1" and
+    // "Windows2000" end before the next box; CTest runs this once more under
+    // Noto Sans CJK, whose lines are taller.
+    void captionsFitTheirPanelsAndBoxes()
+    {
+        test::WindowUnderTest under;
+        under.showPage(1);
+        under.showPage(0);
+        for (const ClickablePanel* panel : under.window().findChildren<ClickablePanel*>()) {
+            const QSizeF text = QFontMetricsF(panel->font()).boundingRect(panel->text()).size();
+            const QRect room = panel->contentsRect();
+            QVERIFY2(room.width() >= text.width() && room.height() >= text.height(), qPrintable(panel->objectName()));
+        }
+        for (const size_t box : { 0, 4 }) {
+            const auto* shown = under.control<QCheckBox>(form::operatingSystems[box]);
+            QVERIFY(
+                under.control<QWidget>(form::operatingSystems[box + 1])->x() > shown->x() + shown->sizeHint().width());
+        }
     }
 
     // CTest runs this once more where Noto Sans CJK is the only font: its

@@ -105,6 +105,19 @@ private slots:
         QCOMPARE(dialog->selectedRow(), 0);
     }
 
+    // "Load" holds the focus when the dialog opens and shows it at once, as it
+    // does once the focus has come back to it by keyboard.
+    void loadShowsItsFocusFromTheStart()
+    {
+        openActive({ QStringLiteral("a") });
+        const QImage atOpening = load()->grab().toImage();
+        QTest::keyClick(load(), Qt::Key_Tab);
+        const QImage unfocused = load()->grab().toImage();
+        QTest::keyClick(cancel(), Qt::Key_Backtab);
+        QVERIFY(load()->hasFocus() && atOpening != unfocused);
+        QCOMPARE(atOpening, load()->grab().toImage());
+    }
+
     void focusOnTheListTakesNoEntry()
     {
         openActive({ QStringLiteral("a"), QStringLiteral("b") });

@@ -1,6 +1,7 @@
 // Fills the window with an example shareware entry, builds its preview and fee
 // statements, and saves a picture of every page, of the load dialog and of the
-// help page under a dark desktop palette. Runs on a real display (xvfb-run will
+// help page under a dark desktop palette; or, given a file name, of the first
+// page alone. Runs on a real display (xvfb-run will
 // do), in a scratch copy of the start folder.
 
 #include "EntryBinding.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
@@ -105,8 +107,8 @@ bool save(QWidget& widget, const QString& folder, const char* name)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tarvo-screenshots <start folder> <output folder>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tarvo-screenshots <start folder> <output folder> [<first page only>]\n");
         return 2;
     }
     const QString startFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -130,6 +132,11 @@ int main(int argc, char* argv[])
     requireChild<QPushButton>(&window, form::calculateButton)->click();
 
     auto* pages = requireChild<QTabWidget>(&window, form::pages);
+    // The first page alone, as the fonts of the environment draw it.
+    if (argc == 4) {
+        std::printf("drawn in %s\n", qPrintable(QFontInfo(window.font()).family()));
+        return save(window, output, argv[3]) ? 0 : 1;
+    }
     const char* const names[]
         = { "screenshot-common.png", "screenshot-shareware.png", "screenshot-help.png", "screenshot-preview.png" };
     bool saved = true;

@@ -1,5 +1,6 @@
 #include "pages/CommonPage.h"
 
+#include "Accessibility.h"
 #include "Colours.h"
 #include "Fonts.h"
 #include "FormNames.h"
@@ -25,6 +26,8 @@ namespace tarvo::gui {
 namespace {
 
 constexpr int kLargerText = 13;
+// Between an OS check box and its caption.
+constexpr int kCheckBoxSpacing = 2;
 
 QVBoxLayout* newColumn()
 {
@@ -212,17 +215,22 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
 
 void CommonPage::addOperatingSystems(QBoxLayout* column)
 {
-    column->addWidget(makeCaption(QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
-        QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerText));
+    QLabel* caption = makeCaption(QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
+        QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerText);
+    column->addWidget(caption);
+    auto* group = new QWidget;
+    nameAsGroup(group, QStringLiteral("●動作可能OS"));
+    caption->setBuddy(group);
     const auto& captions = entryLists().operatingSystems;
-    auto* grid = new QGridLayout;
+    auto* grid = new QGridLayout(group);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(0);
+    // A caption ends as far from the next box as from its own box.
+    grid->setHorizontalSpacing(kCheckBoxSpacing);
     grid->setVerticalSpacing(0);
     for (int i = 0; i < kOperatingSystemCount; ++i) {
         const auto at = static_cast<size_t>(i);
         auto* box = new QCheckBox(qtItem(captions[at]));
-        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }").arg(kCheckBoxSpacing));
         // A style sheet fixes the font the box has now, the application's; it
         // would not follow the window's.
         box->setFont(windowFont());
@@ -230,7 +238,7 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
         m_ui.operatingSystems[at] = box;
         grid->addWidget(box, i / 3, i % 3);
     }
-    column->addLayout(grid);
+    column->addWidget(group);
 }
 
 QVBoxLayout* CommonPage::buildRightColumn()

@@ -83,6 +83,9 @@ QVBoxLayout* HelpPage::buildLinkColumn()
             continue;
         auto* leadIn = new QLabel(QString::fromUtf8(link.leadIn.data(), qsizetype(link.leadIn.size())));
         ClickableLabel* label = siteLink(link);
+        // Read with the link: what it is for, not only its address.
+        leadIn->setBuddy(label);
+        label->setAccessibleDescription(leadIn->text());
         if (link.placement == LeadIn::OnTheLeft) {
             auto* row = new QHBoxLayout;
             row->setSpacing(6);

@@ -77,8 +77,11 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     // Every change, whatever its source: typing, pasting, or a restored fee.
     connect(m_ui.sharewareFee, &QLineEdit::textChanged, this, &SharewarePage::filterFee);
     row->addWidget(m_ui.sharewareFee);
-    // The backslash is the byte that Japanese fonts draw as the yen sign.
-    row->addWidget(new QLabel(QStringLiteral("（\\500～\\15000）")));
+    // The backslash is the byte that Japanese fonts draw as the yen sign; a
+    // screen reader would say "backslash", so it hears the yen sign instead.
+    auto* range = new QLabel(QStringLiteral("（\\500～\\15000）"));
+    range->setAccessibleName(QStringLiteral("（￥500～￥15000）"));
+    row->addWidget(range);
     row->addStretch(1);
     return row;
 }

@@ -1,9 +1,10 @@
 #include "widgets/ClickableLabel.h"
 
+#include "Colours.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace tarvo::gui {
 
@@ -38,15 +39,12 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    // It takes the focus only from the keyboard, so the frame always shows;
-    // some styles draw it only after a keyboard focus change.
-    focus.state |= QStyle::State_KeyboardFocusChange;
-    focus.rect = rect().adjusted(1, 1, -1, -1);
-    focus.backgroundColor = palette().color(backgroundRole());
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // Its own frame rather than the style's, which may draw a light fill with a
+    // faint outline: a solid line that stands out from the face it lies on.
+    QPainter painter(this);
+    const QColor face = autoFillBackground() ? palette().color(backgroundRole()) : QColor();
+    painter.setPen(focusFrameColour(palette(), face));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 } // namespace tarvo::gui

@@ -8,8 +8,9 @@ namespace tarvo::gui {
 // A label, picture or small panel that acts as a button: a left click released
 // over it, or Space or Enter while it has the focus, emits clicked(). It takes
 // the focus from the keyboard only, so that a click leaves the focus where it
-// was, and shows the focus with the style's focus frame. Assistive technology
-// sees it as what it does (a button or a link), not as a label.
+// was, and shows the focus with a frame that stands out from its face.
+// Assistive technology sees it as what it does (a button or a link), not as a
+// label.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
