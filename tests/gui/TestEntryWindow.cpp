@@ -67,6 +67,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->ensurePagesBuilt();
         MessageBox::clearShown();
     }
 
@@ -267,6 +268,23 @@ private slots:
         }
         test::typeInto(handling, QStringLiteral(" "));
         QCOMPARE(handling->currentText(), QStringLiteral("シェアウェア "));
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+    }
+
+    // Pages 2 to 4 and the binding come after the first paint; Handling typed
+    // before then counts, every edit of it (the kind keeps the last match).
+    void handlingTypedBeforeThePagesAreBuilt()
+    {
+        m_window = std::make_unique<MainWindow>();
+        const auto built = [this] { return m_window->findChild<QWidget*>(form::sharewareFee) != nullptr; };
+        QVERIFY(!built());
+        test::typeInto(control<QComboBox>(form::handling), QStringLiteral("シェアウェア "));
+        QVERIFY(!built());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->repaint();
+        QCoreApplication::processEvents();
+        QVERIFY(built());
         QCOMPARE(handlingKind(), QStringLiteral("3"));
     }
 
