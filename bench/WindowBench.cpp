@@ -40,11 +40,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <string>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -56,8 +56,8 @@ using tarvo::gui::requireChild;
 
 constexpr int kGroups = 1000;
 constexpr int kEntriesPerGroup = 99; // 1000 groups of 100 lines: 100,000 lines
-const qsizetype kDescriptionBytes = qsizetype(std::max(1, std::atoi(qgetenv("TARVO_BENCH_DESCRIPTION_MIB").constData())))
-    << 20;
+const qsizetype kDescriptionBytes
+    = qsizetype(std::max(1, std::atoi(qgetenv("TARVO_BENCH_DESCRIPTION_MIB").constData()))) << 20;
 
 QString groupName(int group)
 {

@@ -55,8 +55,8 @@ const QPoint kOpeningPosition(190, 107);
 constexpr int kFrameChecks = 60;
 constexpr int kFrameCheckMs = 50;
 
-const char* const kPageCaptions[] = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット",
-    "プレビュー" };
+const char* const kPageCaptions[]
+    = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット", "プレビュー" };
 
 QString qtText(std::string_view utf8)
 {

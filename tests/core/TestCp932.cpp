@@ -133,11 +133,10 @@ TEST(Cp932, InvalidUtf8EncodesAsQuestionMarksWithoutLosingTheRest)
     EXPECT_EQ(cp932FromUtf8("a\xE3\x81"), "a??");
 }
 
-
 // The conversion as iconv does it, one converter call per run of good text: what
 // the tables must reproduce, invalid input included.
-std::string throughIconv(const char* to, const char* from, std::string_view input, std::string_view replacement,
-    bool skipWholeUtf8Character)
+std::string throughIconv(
+    const char* to, const char* from, std::string_view input, std::string_view replacement, bool skipWholeUtf8Character)
 {
     const iconv_t handle = iconv_open(to, from);
     std::string output;

@@ -65,7 +65,8 @@ char* putUtf8(char* out, std::uint16_t codePoint)
 // The code point of the well-formed UTF-8 character of `length` bytes at `at`.
 std::uint32_t codePointAt(std::string_view utf8, size_t at, size_t length)
 {
-    const auto byte = [&](size_t offset) { return static_cast<std::uint32_t>(static_cast<unsigned char>(utf8[at + offset])); };
+    const auto byte
+        = [&](size_t offset) { return static_cast<std::uint32_t>(static_cast<unsigned char>(utf8[at + offset])); };
     if (length == 1)
         return byte(0);
     std::uint32_t value = byte(0) & (0x7F >> length);
