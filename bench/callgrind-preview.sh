@@ -17,9 +17,9 @@ valgrind --tool=callgrind --callgrind-out-file="$work/out" "$build/bench/tarvo_b
   >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 # Inclusive counts of the two functions, which run only for the second call.
 callgrind_annotate --inclusive=yes "$work/out" >"$work/annotated"
-count() { grep -E "[:]$1\(" "$work/annotated" | head -1 | awk '{ gsub(",", "", $1); print $1 }'; }
-preview=$(count '\(anonymous namespace\)::previewOnce')
-fill=$(count '\(anonymous namespace\)::setPlainTextOnce')
+count() { grep -E "WindowBench.cpp:(\(anonymous namespace\)::)?$1\(" "$work/annotated" | head -1 | awk '{ gsub(",", "", $1); print $1 }'; }
+preview=$(count previewOnce)
+fill=$(count setPlainTextOnce)
 grep -E "^Description" "$work/log" || true
 awk -v p="$preview" -v f="$fill" -v m="$TARVO_BENCH_DESCRIPTION_MIB" 'BEGIN {
   printf "Instructions, %s MiB Description, second call of each (callgrind):\n", m
