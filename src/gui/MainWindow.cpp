@@ -33,6 +33,7 @@
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -58,6 +59,27 @@ constexpr int kFrameCheckMs = 50;
 const char* const kPageCaptions[]
     = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット", "プレビュー" };
 
+// The form helpers make each control before it is placed in its page, so it
+// first takes the application's font and lays its text out in that, which costs
+// a font search (Qt's default family is seldom installed), then again in the
+// window's font. While the first page is built before the first paint, the
+// application's font is the window's; the controls end up inheriting the
+// window's font as before.
+class WindowFontAsDefault {
+public:
+    WindowFontAsDefault()
+        : m_previous(QApplication::font())
+    {
+        QApplication::setFont(windowFont());
+    }
+    ~WindowFontAsDefault() { QApplication::setFont(m_previous); }
+    WindowFontAsDefault(const WindowFontAsDefault&) = delete;
+    WindowFontAsDefault& operator=(const WindowFontAsDefault&) = delete;
+
+private:
+    const QFont m_previous;
+};
+
 QString qtText(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
@@ -76,7 +98,10 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
-    buildPages();
+    {
+        const WindowFontAsDefault fontWhileBuilding;
+        buildPages();
+    }
     growToFitLayout();
     trackEarlyHandling();
     connectPages();
