@@ -8,6 +8,12 @@
 // - one keystroke in Category with a catalogue of 100,000 lines: the cascade walks
 //   the catalogue and refills the Subcategory list (target: 16 ms or less, a frame).
 // Every measured step ends with the events it posted processed.
+//
+// With --once, it instead runs one preview click and one setPlainText of the
+// preview text, each after a warm-up, and prints their wall times; under
+// callgrind (bench/callgrind-preview.sh) the two functions' instruction counts
+// give the same ratio free of the machine's load. TARVO_BENCH_DESCRIPTION_MIB
+// sets the Description's size (default 1; 50 for the large paste).
 
 #include "BenchReporter.h"
 
@@ -21,6 +27,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -31,10 +38,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -46,7 +56,8 @@ using tarvo::gui::requireChild;
 
 constexpr int kGroups = 1000;
 constexpr int kEntriesPerGroup = 99; // 1000 groups of 100 lines: 100,000 lines
-constexpr qsizetype kDescriptionBytes = 1 << 20;
+const qsizetype kDescriptionBytes
+    = qsizetype(std::max(1, std::atoi(qgetenv("TARVO_BENCH_DESCRIPTION_MIB").constData()))) << 20;
 
 QString groupName(int group)
 {
@@ -110,6 +121,7 @@ struct Fixture {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("the window was never exposed");
+        window->ensurePagesBuilt();
         typeText(control<QLineEdit>(form::authorId), QStringLiteral("PA000001"));
         typeText(control<QLineEdit>(form::softwareName), QStringLiteral("bench"));
         typeText(control<QLineEdit>(form::archiveFileName), QStringLiteral("bench.lzh"));
@@ -211,8 +223,66 @@ BENCHMARK(BM_CategoryKeyMatchingNothing)->Unit(benchmark::kMillisecond)->MinTime
 
 } // namespace
 
+// The two steps --once measures the second time, kept out of line so that
+// callgrind counts them apart from the first time.
+[[gnu::noinline]] void previewOnce()
+{
+    fixture().pressPreview();
+}
+
+[[gnu::noinline]] void setPlainTextOnce(QPlainTextEdit& edit, const QString& text)
+{
+    edit.setPlainText(text);
+    QCoreApplication::processEvents();
+}
+
+double secondsOf(const std::function<void()>& step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return static_cast<double>(timer.nsecsElapsed()) * 1e-9;
+}
+
+int runOnce()
+{
+    Fixture& f = fixture();
+    const double firstPreview = secondsOf([&] { f.pressPreview(); });
+    f.previewText = f.control<QPlainTextEdit>(form::preview)->toPlainText();
+    if (MessageBox::shown().isEmpty() || MessageBox::shown().back().kind != MessageBox::Kind::Message
+        || f.previewText.size() < kDescriptionBytes / 3) {
+        std::fprintf(stderr, "the preview command did not succeed\n");
+        return 1;
+    }
+    const double preview = secondsOf(previewOnce);
+    QTabWidget window;
+    auto* edit = new QPlainTextEdit;
+    window.addTab(new QWidget, QStringLiteral("shown"));
+    window.addTab(edit, QStringLiteral("hidden"));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    const double firstFill = secondsOf([&] {
+        edit->setPlainText(f.previewText);
+        QCoreApplication::processEvents();
+    });
+    const double fill = secondsOf([&] { setPlainTextOnce(*edit, f.previewText); });
+    std::printf("Description %lld MiB: first preview %.1f ms, setPlainText %.1f ms: %.2fx; "
+                "again %.1f ms / %.1f ms: %.2fx\n",
+        static_cast<long long>(kDescriptionBytes >> 20), firstPreview * 1e3, firstFill * 1e3, firstPreview / firstFill,
+        preview * 1e3, fill * 1e3, preview / fill);
+    fixture().window.reset();
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--once") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication application(argc, argv);
+        return runOnce();
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

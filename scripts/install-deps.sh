@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth x11-utils openbox
+  valgrind
   desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 

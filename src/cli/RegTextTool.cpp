@@ -33,16 +33,17 @@ standard output cannot be written), 64 wrong usage.
 render never writes a backup file.
 )";
 
+// CR LF becomes LF in place, without a second copy of the text.
 std::string terminalText(const std::string& cp932Text)
 {
-    std::string utf8 = utf8FromCp932(cp932Text);
-    std::string text;
-    text.reserve(utf8.size());
-    for (size_t at = 0; at < utf8.size(); ++at) {
-        if (utf8[at] == '\r' && at + 1 < utf8.size() && utf8[at + 1] == '\n')
+    std::string text = utf8FromCp932(cp932Text);
+    size_t kept = 0;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
             continue;
-        text += utf8[at];
+        text[kept++] = text[at];
     }
+    text.resize(kept);
     return text;
 }
 
@@ -124,7 +125,7 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
         return report(Outcome::failed(failure));
     }
 
-    const PreviewOutcome preview = runPreviewCommand(entry);
+    const PreviewOutcome preview = runPreviewCommand(entry, BackupRecord::Skipped);
     if (preview.previewRebuilt && !write(utf8 ? terminalText(preview.previewText) : preview.previewText))
         return ApplicationError;
     return report(preview.outcome);

@@ -15,12 +15,21 @@ namespace tarvo::gui {
 
 void applyDesktopIdentity(QApplication& application)
 {
-    registerApplicationIcon();
-    const QString appId = QStringLiteral(TARVO_APP_ID);
+    applyDesktopFileName();
+    applyApplicationIcon(application);
+}
+
+void applyDesktopFileName()
+{
     // Desktops match windows to their entry by this name (on Wayland it is the
     // app id); without it the taskbar shows neither the entry's name nor its icon.
-    QGuiApplication::setDesktopFileName(appId);
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));
+}
 
+void applyApplicationIcon(QApplication& application)
+{
+    registerApplicationIcon();
+    const QString appId = QStringLiteral(TARVO_APP_ID);
     QIcon builtIn;
     const QDir pictures(QStringLiteral(":/appicon"));
     for (const QString& name : pictures.entryList(QDir::Files))

@@ -9,4 +9,9 @@ namespace tarvo::gui {
 // built in when no theme has it.
 void applyDesktopIdentity(QApplication& application);
 
+// Its two halves: the name must be set before a window shows; the icon (found
+// in the icon theme, which costs) may follow once the window has painted.
+void applyDesktopFileName();
+void applyApplicationIcon(QApplication& application);
+
 } // namespace tarvo::gui

@@ -43,6 +43,9 @@ public:
     void writeAuthorId(const SingleLineText& authorId);
 
     const HandlingKind& handlingKind() const { return m_handlingKind; }
+    // The window binds the entry after its first paint; what the author typed
+    // into Handling before then is taken over as if bound from the start.
+    void adoptHandlingKind(const HandlingKind& kind) { m_handlingKind = kind; }
 
 private slots:
     // The author changed the Handling text.

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace tarvo::gui {
@@ -19,10 +21,44 @@ void installFontSubstitutions()
     (void)installed;
 }
 
+// Qt looks a family that is not installed up again, through its substitutes
+// and the system's fallbacks, for every font made from it. It draws the first
+// installed substitute, so that family is asked for directly: the same glyphs,
+// without the search. Where the design family is installed, it is used.
+QString installedFamily(const char* family)
+{
+    static QHash<const char*, QString> installed;
+    const auto known = installed.constFind(family);
+    if (known != installed.cend())
+        return *known;
+    installFontSubstitutions();
+    const QString design = QString::fromUtf8(family);
+    // As the database spells it ("C059 [UKWN]" where two foundries have it),
+    // so that the name is found at once.
+    const QStringList families = QFontDatabase::families();
+    const auto spelled = [&families](const QString& name) {
+        for (const QString& each : families) {
+            if (each.compare(name, Qt::CaseInsensitive) == 0
+                || each.section(QStringLiteral(" ["), 0, 0).compare(name, Qt::CaseInsensitive) == 0)
+                return each;
+        }
+        return QString();
+    };
+    QString chosen = spelled(design);
+    for (const QString& substitute : QFont::substitutes(design)) {
+        if (!chosen.isEmpty())
+            break;
+        chosen = spelled(substitute);
+    }
+    if (chosen.isEmpty())
+        chosen = design;
+    installed.insert(family, chosen);
+    return chosen;
+}
+
 QFont pixelFont(const char* family, int pixelSize, bool bold)
 {
-    installFontSubstitutions();
-    QFont font(QString::fromUtf8(family));
+    QFont font(installedFamily(family));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

@@ -14,6 +14,9 @@ inline constexpr char kArial[] = "Arial";
 // Idempotent; call before the first font of these families is used.
 void installFontSubstitutions();
 
+// The installed family that is drawn for one of the families above.
+QString installedFamily(const char* family);
+
 QFont pixelFont(const char* family, int pixelSize, bool bold = false);
 // The window's own font: "ＭＳ Ｐゴシック", 12 pixels.
 QFont windowFont();

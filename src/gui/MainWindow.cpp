@@ -33,12 +33,14 @@
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -53,6 +55,30 @@ constexpr int kClientHeight = 442;
 const QPoint kOpeningPosition(190, 107);
 constexpr int kFrameChecks = 60;
 constexpr int kFrameCheckMs = 50;
+
+const char* const kPageCaptions[]
+    = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット", "プレビュー" };
+
+// The form helpers make each control before it is placed in its page, so it
+// first takes the application's font and lays its text out in that, which costs
+// a font search (Qt's default family is seldom installed), then again in the
+// window's font. While the first page is built before the first paint, the
+// application's font is the window's; the controls end up inheriting the
+// window's font as before.
+class WindowFontAsDefault {
+public:
+    WindowFontAsDefault()
+        : m_previous(QApplication::font())
+    {
+        QApplication::setFont(windowFont());
+    }
+    ~WindowFontAsDefault() { QApplication::setFont(m_previous); }
+    WindowFontAsDefault(const WindowFontAsDefault&) = delete;
+    WindowFontAsDefault& operator=(const WindowFontAsDefault&) = delete;
+
+private:
+    const QFont m_previous;
+};
 
 QString qtText(std::string_view utf8)
 {
@@ -72,12 +98,12 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
-    buildPages();
+    {
+        const WindowFontAsDefault fontWhileBuilding;
+        buildPages();
+    }
     growToFitLayout();
-    m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
-    // Not a child of this window: the two forms keep their own control names.
-    m_loadDialog = std::make_unique<LoadDialog>();
-    m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
+    trackEarlyHandling();
     connectPages();
     addPageKeys();
     startUp();
@@ -96,15 +122,86 @@ void MainWindow::buildPages()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QString::fromLatin1(form::pages));
     m_common = new CommonPage(m_pages);
+    m_pages->addTab(m_common, QString::fromUtf8(kPageCaptions[0]));
+    // Until ensurePagesBuilt() the other tabs hold empty stand-ins.
+    for (int page = 1; page < 4; ++page)
+        m_pages->addTab(new QWidget, QString::fromUtf8(kPageCaptions[page]));
+    m_pages->setCurrentIndex(0);
+    layout->addWidget(m_pages);
+    // Before a click turns the page, and for every other way to turn it.
+    connect(m_pages->tabBar(), &QTabBar::tabBarClicked, this, &MainWindow::ensurePagesBuilt);
+    connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::ensurePagesBuilt);
+}
+
+// Three quarters of the window's widgets are on pages 2 to 4; building them
+// after the first paint lets the window appear sooner.
+void MainWindow::ensurePagesBuilt()
+{
+    if (m_pagesBuilt)
+        return;
+    m_pagesBuilt = true;
+    const int shown = m_pages->currentIndex();
     m_shareware = new SharewarePage(m_pages);
     m_help = new HelpPage(m_pages);
     m_previewPage = new PreviewPage(m_pages);
-    m_pages->addTab(m_common, QStringLiteral("共通（フリー/シェア）"));
-    m_pages->addTab(m_shareware, QStringLiteral("シェアウェアの場合"));
-    m_pages->addTab(m_help, QStringLiteral("書き方のヘルプ / インターネット"));
-    m_pages->addTab(m_previewPage, QStringLiteral("プレビュー"));
-    m_pages->setCurrentIndex(0);
-    layout->addWidget(m_pages);
+    {
+        const QSignalBlocker quiet(m_pages);
+        QWidget* const built[] = { m_shareware, m_help, m_previewPage };
+        for (int page = 1; page < 4; ++page) {
+            QWidget* standIn = m_pages->widget(page);
+            m_pages->removeTab(page);
+            m_pages->insertTab(page, built[page - 1], QString::fromUtf8(kPageCaptions[page]));
+            delete standIn;
+        }
+        m_pages->setCurrentIndex(shown);
+    }
+    growToFitLayout();
+    m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
+    m_entry->adoptHandlingKind(m_earlyHandlingKind);
+    delete m_earlyHandling;
+    m_earlyHandling = nullptr;
+    // Not a child of this window: the two forms keep their own control names.
+    m_loadDialog = std::make_unique<LoadDialog>();
+    m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(m_shareware, &SharewarePage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
+    connect(m_shareware, &SharewarePage::feesRequested, this, &MainWindow::calculateFees);
+    connect(m_help, &HelpPage::linkActivated, this, &MainWindow::openLink);
+    connect(m_previewPage, &PreviewPage::saveRequested, this, &MainWindow::saveText);
+    connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::restoreChosenBackup);
+    if (m_startFolderText)
+        m_previewPage->controls().folderLabel->setText(*m_startFolderText);
+    if (m_helpText)
+        setMemoTextCp932(*m_help->controls().helpText, *m_helpText);
+    m_helpText.reset();
+}
+
+// The binding recomputes HandlingKind on the author's edits of Handling; until
+// it exists, the same edits are followed here (the kind depends on every edit,
+// not only the last text).
+void MainWindow::trackEarlyHandling()
+{
+    m_earlyHandling = new QObject(this);
+    QComboBox* handling = m_common->controls().handling;
+    const auto recompute = [this, handling] { m_earlyHandlingKind.recompute(toCp932(handling->currentText())); };
+    connect(handling->lineEdit(), &QLineEdit::textEdited, m_earlyHandling, recompute);
+    connect(handling, &QComboBox::textActivated, m_earlyHandling, recompute);
+}
+
+// The first paint has been flushed once the events posted during it come up.
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint && !m_firstPaintSeen) {
+        m_firstPaintSeen = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                ensurePagesBuilt();
+                emit firstPainted();
+            },
+            Qt::QueuedConnection);
+    }
+    return handled;
 }
 
 // Besides Ctrl+Tab, the keys that turn the pages of tabbed windows, from any
@@ -172,11 +269,6 @@ void MainWindow::connectPages()
     connect(m_common, &CommonPage::loadRequested, this, &MainWindow::listBackups);
     connect(m_common, &CommonPage::descriptionSizeRequested, this, &MainWindow::showDescriptionSize);
     connect(m_common, &CommonPage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
-    connect(m_shareware, &SharewarePage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
-    connect(m_shareware, &SharewarePage::feesRequested, this, &MainWindow::calculateFees);
-    connect(m_help, &HelpPage::linkActivated, this, &MainWindow::openLink);
-    connect(m_previewPage, &PreviewPage::saveRequested, this, &MainWindow::saveText);
-    connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::restoreChosenBackup);
 }
 
 // Each step may fail with its box; the steps after a failure do not run.
@@ -190,25 +282,24 @@ void MainWindow::startUp()
             category->addItem(fromCp932(name));
         category->setCurrentIndex(-1);
         category->clearEditText();
-        if (const auto author = readAuthorSetting())
-            m_entry->writeAuthorId(*author);
-        m_previewPage->controls().folderLabel->setText(currentFolderText());
-        showHelpText();
+        if (const auto author = readAuthorSetting()) {
+            // As the binding writes it, which does not exist yet.
+            QLineEdit* authorId = m_common->controls().authorId;
+            const QSignalBlocker quiet(authorId);
+            authorId->setText(fromCp932(SingleLineText(*author).str()));
+            authorId->setCursorPosition(0);
+        }
+        m_startFolderText = currentFolderText();
+        if (regularFileExists(kHelpFileName))
+            m_helpText = readWholeFile(kHelpFileName);
     });
-}
-
-void MainWindow::showHelpText()
-{
-    if (!regularFileExists(kHelpFileName))
-        return;
-    const std::string text = readWholeFile(kHelpFileName);
-    setMemoTextCp932(*m_help->controls().helpText, text);
 }
 
 // The settings file goes into the current directory of this moment. When it
 // cannot be written the window stays open, and the next close tries again.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    ensurePagesBuilt();
     const bool written = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str()); });
     if (!written) {
         event->ignore();
@@ -237,6 +328,7 @@ void MainWindow::refillSubcategories()
 // A backup that cannot be written ends the command before the success message.
 void MainWindow::makePreview()
 {
+    ensurePagesBuilt();
     runGuarded(this, [this] {
         const RegistrationEntry entry = m_entry->read();
         const PreviewOutcome preview = runPreviewCommand(entry);
@@ -254,6 +346,7 @@ void MainWindow::makePreview()
 // software name as typed into the current directory.
 void MainWindow::saveText()
 {
+    ensurePagesBuilt();
     runGuarded(this, [this] {
         const Outcome saved = saveTextFile(memoTextCp932(*m_previewPage->controls().preview),
             toCp932(m_common->controls().softwareName->text()), [this](const std::string& utf8Question) {
@@ -268,6 +361,7 @@ void MainWindow::saveText()
 // into, stays where the author put it.
 void MainWindow::listBackups()
 {
+    ensurePagesBuilt();
     m_previewPage->controls().preview->clear();
     runGuarded(this, [this] {
         std::vector<ListedBackup> listed = tarvo::listBackups(m_startDirectory);
@@ -297,6 +391,7 @@ void MainWindow::keepDialogAboveThisWindow()
 // the dialog open. A file whose name cannot be a SoftwareName restores nothing.
 void MainWindow::restoreChosenBackup()
 {
+    ensurePagesBuilt();
     runGuarded(m_loadDialog.get(), [this] {
         const ListedBackup& chosen = m_listedBackups.at(static_cast<size_t>(m_loadDialog->selectedRow()));
         if (!chosen.softwareName.cp932) {
@@ -337,6 +432,7 @@ void MainWindow::showFieldHelp(HelpTopic topic)
 // A refused fee leaves both statements as they were.
 void MainWindow::calculateFees()
 {
+    ensurePagesBuilt();
     const FeeCalculation calculation = tarvo::calculateFees(toCp932(m_shareware->controls().sharewareFee->text()));
     if (!calculation.quote) {
         showOutcome(this, calculation.outcome);

@@ -2,6 +2,7 @@
 
 #include "backup/BackupList.h"
 #include "catalog/CategoryCatalog.h"
+#include "entry/HandlingKind.h"
 #include "guidance/FieldHelp.h"
 #include "guidance/WebLinks.h"
 
@@ -10,6 +11,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QTabWidget;
@@ -32,18 +35,37 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    EntryBinding& entry() const { return *m_entry; }
+    // Pages 2 to 4 (and the entry binding, which spans two pages) are built
+    // once the window has painted for the first time, or at once when anything
+    // needs them earlier. Code and tests that reach their controls right after
+    // creating the window call this first; it does nothing once they exist.
+    void ensurePagesBuilt();
+
+    EntryBinding& entry() const
+    {
+        const_cast<MainWindow*>(this)->ensurePagesBuilt();
+        return *m_entry;
+    }
     // The current directory when the window was created, with one trailing
     // separator; the backup folder hangs off it.
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
     const CategoryCatalog& catalog() const { return m_catalog; }
     // The backup load dialog TForm2: a window of its own, hidden until "load"
     // finds a backup, kept for the whole run.
-    LoadDialog& loadDialog() const { return *m_loadDialog; }
+    LoadDialog& loadDialog() const
+    {
+        const_cast<MainWindow*>(this)->ensurePagesBuilt();
+        return *m_loadDialog;
+    }
+
+signals:
+    // The window has painted once; what it has then not yet shown may follow.
+    void firstPainted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private slots:
     void refillSubcategories();
@@ -58,13 +80,13 @@ private slots:
 
 private:
     void buildPages();
+    void trackEarlyHandling();
     void growToFitLayout();
     void placeOnScreen(const QMargins& frame);
     void followFrame(int checksLeft);
     void connectPages();
     void addPageKeys();
     void startUp();
-    void showHelpText();
     void keepDialogAboveThisWindow();
 
     QTabWidget* m_pages = nullptr;
@@ -81,6 +103,14 @@ private:
     // What the load dialog offers, from the last listing that found a backup.
     std::vector<ListedBackup> m_listedBackups;
     bool m_firstShow = true;
+    bool m_pagesBuilt = false;
+    bool m_firstPaintSeen = false;
+    // What start-up put on pages not built yet, kept for when they are.
+    std::optional<QString> m_startFolderText;
+    std::optional<std::string> m_helpText;
+    // Handling typed before the binding exists counts as typed into it.
+    HandlingKind m_earlyHandlingKind;
+    QObject* m_earlyHandling = nullptr;
     // The window manager's frame the window was last placed for.
     QMargins m_placedForFrame;
 };

@@ -1,6 +1,7 @@
 #include "MemoText.h"
 
 #include "QtText.h"
+#include "text/Cp932.h"
 
 #include <QPlainTextEdit>
 
@@ -8,9 +9,7 @@ namespace tarvo::gui {
 
 std::string memoTextCp932(const QPlainTextEdit& memo)
 {
-    QString text = memo.toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return toCp932(text);
+    return cp932FromUtf16(utf16View(memo.toPlainText()), LineFeeds::AsCrLf);
 }
 
 void setMemoTextCp932(QPlainTextEdit& memo, std::string_view cp932Text)

@@ -24,14 +24,18 @@ QString firstUnrepresentableInValidText(const QString& text)
 
 } // namespace
 
+// Straight between UTF-16 and CP932: megabyte memos pass through here, and a
+// UTF-8 copy on the way would be a pass of its own.
 QString fromCp932(std::string_view cp932)
 {
-    return QString::fromStdString(utf8FromCp932(cp932));
+    QString text(static_cast<qsizetype>(cp932.size()), Qt::Uninitialized);
+    text.truncate(static_cast<qsizetype>(utf16FromCp932(cp932, reinterpret_cast<char16_t*>(text.data()))));
+    return text;
 }
 
 std::string toCp932(const QString& text)
 {
-    return cp932FromUtf8(text.toStdString());
+    return cp932FromUtf16(utf16View(text));
 }
 
 // A half of a surrogate pair (a key event may deliver one) would reach UTF-8 as

@@ -11,6 +11,11 @@ namespace tarvo::gui {
 QString fromCp932(std::string_view cp932);
 std::string toCp932(const QString& text);
 
+inline std::u16string_view utf16View(const QString& text)
+{
+    return { reinterpret_cast<const char16_t*>(text.constData()), static_cast<size_t>(text.size()) };
+}
+
 // The first character of `text` that CP932 cannot hold (an unpaired surrogate
 // included), or an empty string.
 QString firstUnrepresentable(const QString& text);

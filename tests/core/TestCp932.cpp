@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
 #include "text/Cp932.h"
+#include "text/Utf8.h"
+
+#include <cerrno>
+#include <iconv.h>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +131,98 @@ TEST(Cp932, InvalidUtf8EncodesAsQuestionMarksWithoutLosingTheRest)
 {
     EXPECT_EQ(cp932FromUtf8("a\xFFz"), "a?z");
     EXPECT_EQ(cp932FromUtf8("a\xE3\x81"), "a??");
+}
+
+// The conversion as iconv does it, one converter call per run of good text: what
+// the tables must reproduce, invalid input included.
+std::string throughIconv(
+    const char* to, const char* from, std::string_view input, std::string_view replacement, bool skipWholeUtf8Character)
+{
+    const iconv_t handle = iconv_open(to, from);
+    std::string output;
+    while (!input.empty()) {
+        char buffer[64];
+        char* in = const_cast<char*>(input.data());
+        size_t inLeft = input.size();
+        char* out = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t result = iconv(handle, &in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        output.append(buffer, static_cast<size_t>(out - buffer));
+        input.remove_prefix(input.size() - inLeft);
+        if (result == static_cast<size_t>(-1) && error != E2BIG) {
+            output += replacement;
+            const size_t length = skipWholeUtf8Character ? utf8CharacterLength(input, 0) : 0;
+            input.remove_prefix(length == 0 ? 1 : length);
+        }
+    }
+    iconv_close(handle);
+    return output;
+}
+
+std::string utf16Bytes(std::u16string_view text)
+{
+    std::string bytes;
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+TEST(Cp932Tables, DecodeEveryByteAndBytePairAsIconvDoes)
+{
+    int mismatches = 0;
+    for (int lead = 0; lead < 256; ++lead) {
+        for (int trail = -1; trail < 256; ++trail) {
+            std::string cp932(1, static_cast<char>(lead));
+            if (trail >= 0)
+                cp932 += static_cast<char>(trail);
+            const std::string utf8 = throughIconv("UTF-8", "CP932", cp932, kReplacementCharacter, false);
+            std::u16string utf16(cp932.size(), u'\0');
+            utf16.resize(utf16FromCp932(cp932, utf16.data()));
+            const bool same = utf8FromCp932(cp932) == utf8
+                && utf16Bytes(utf16) == throughIconv("UTF-16LE", "CP932", cp932, "\xFD\xFF", false)
+                && isValidCp932(cp932) == (utf8.find(kReplacementCharacter) == std::string::npos);
+            if (!same && ++mismatches <= 5)
+                ADD_FAILURE() << "bytes " << lead << ' ' << trail;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(Cp932Tables, EncodeEveryBmpCharacterAsIconvDoes)
+{
+    int mismatches = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        const std::u16string utf16(1, static_cast<char16_t>(c));
+        const std::string utf8 = throughIconv("UTF-8", "UTF-16LE", utf16Bytes(utf16), "", false);
+        const std::string cp932 = throughIconv("CP932", "UTF-8", utf8, "?", true);
+        const bool lost = cp932 == "?" && c != U'?';
+        const bool same = cp932FromUtf8(utf8) == cp932 && cp932FromUtf16(utf16) == cp932
+            && firstUnrepresentableCharacter(utf8) == (lost ? std::optional(utf8) : std::nullopt);
+        if (!same && ++mismatches <= 5)
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(Cp932Tables, EncodeMalformedAndMixedTextAsIconvDoes)
+{
+    for (const std::string_view utf8 : { "a\xC1\x81z", "\xED\xA0\x80x", "\xF4\x90\x80\x80", "\xE3\x81", "\x80\xBF",
+             "\xF0\x9F\x98\x80\xE3\x81\x82\xEF\xBD\x9E\xC2\xA5\xE2\x80\xBE", "\xFE\xFF\xE3\x81\x41" }) {
+        EXPECT_EQ(cp932FromUtf8(utf8), throughIconv("CP932", "UTF-8", utf8, "?", true)) << testing::PrintToString(utf8);
+        EXPECT_TRUE(firstUnrepresentableCharacter(utf8).has_value());
+    }
+}
+
+TEST(Cp932Tables, Utf16LineFeedsBecomeCrLfOnlyWhenAsked)
+{
+    EXPECT_EQ(cp932FromUtf16(u"あ\nb\r\n"), "\x82\xA0\nb\r\n");
+    EXPECT_EQ(cp932FromUtf16(u"あ\nb\r\n", LineFeeds::AsCrLf), "\x82\xA0\r\nb\r\r\n");
+    EXPECT_EQ(cp932FromUtf16(u"\xD83D\xDE00|\xD83D|\xDE00|\xD83D"), "?|?|?|?");
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "GuiTestSupport.h"
 
+#include "Fonts.h"
+#include <QFontInfo>
+
 #include "QtText.h"
 #include "TestSupport.h"
 
@@ -167,6 +170,7 @@ WindowUnderTest::WindowUnderTest()
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         qFatal("the main window did not come up");
+    m_window->ensurePagesBuilt();
     MessageBox::clearShown();
 }
 
@@ -264,6 +268,12 @@ void clickItem(RadioGroup* group, int index)
 {
     QRadioButton* radio = group->button(index);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+}
+
+QString drawnFamily(const char* designFamily)
+{
+    installFontSubstitutions();
+    return QFontInfo(QFont(QString::fromUtf8(designFamily))).family();
 }
 
 QStringList itemsOf(const QComboBox* combo)

@@ -147,6 +147,10 @@ void chooseItem(QComboBox* combo, int index);
 // its indicator and caption, not to the empty rest of its cell.
 void clickItem(RadioGroup* group, int index);
 
+// The family Qt draws for a design family name (its first installed
+// substitute): what the window's fonts must name to draw the same glyphs.
+QString drawnFamily(const char* designFamily);
+
 // The texts of the list's items, in order.
 QStringList itemsOf(const QComboBox* combo);
 

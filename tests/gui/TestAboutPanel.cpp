@@ -1,4 +1,6 @@
+#include "Fonts.h"
 #include "FormNames.h"
+#include "GuiTestSupport.h"
 #include "QtText.h"
 #include "pages/AboutPanel.h"
 
@@ -132,7 +134,7 @@ private slots:
             QCOMPARE(drawn[i].font.italic(), row.italic);
             QCOMPARE(drawn[i].font.bold(), row.bold);
             QCOMPARE(drawn[i].font.families().front(),
-                row.italic ? QStringLiteral("Century") : QStringLiteral("ＭＳ Ｐゴシック"));
+                tarvo::gui::test::drawnFamily(row.italic ? tarvo::gui::kCentury : tarvo::gui::kProportionalGothic));
         }
         QCOMPARE(drawn[0].text, QStringLiteral("Tarvo Registration System"));
         QCOMPARE(drawn[4].text, QStringLiteral("Velmo Studio "));

@@ -1,3 +1,5 @@
+#include "Fonts.h"
+#include "GuiTestSupport.h"
 #include "QtText.h"
 #include "widgets/DriveList.h"
 
@@ -44,7 +46,7 @@ private slots:
     {
         DriveList list(volumes());
         QCOMPARE(list.font().pixelSize(), 13);
-        QCOMPARE(list.font().families().front(), QStringLiteral("Arial"));
+        QCOMPARE(list.font().families().front(), tarvo::gui::test::drawnFamily(tarvo::gui::kArial));
         const QStringList expected { at(QStringLiteral("a")), at(QStringLiteral("a/nested")),
             at(QStringLiteral("b")) + QStringLiteral(" [Data]"), at(QStringLiteral("c")) + QStringLiteral(" [CD]") };
         QCOMPARE(list.count(), 4);

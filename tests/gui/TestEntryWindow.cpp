@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -67,6 +68,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->ensurePagesBuilt();
         MessageBox::clearShown();
     }
 
@@ -267,6 +269,41 @@ private slots:
         }
         test::typeInto(handling, QStringLiteral(" "));
         QCOMPARE(handling->currentText(), QStringLiteral("シェアウェア "));
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+    }
+
+    // Pages 2 to 4 and the binding come after the first paint, or with a tab
+    // change before it; Handling typed before then counts, every edit of it
+    // (the kind keeps the last match).
+    void handlingTypedBeforeThePagesAreBuilt_data()
+    {
+        QTest::addColumn<bool>("byTabChange");
+        QTest::newRow("first paint") << false;
+        QTest::newRow("tab change") << true;
+    }
+
+    void handlingTypedBeforeThePagesAreBuilt()
+    {
+        QFETCH(bool, byTabChange);
+        m_window = std::make_unique<MainWindow>();
+        const auto built = [this] { return m_window->findChild<QWidget*>(form::sharewareFee) != nullptr; };
+        QVERIFY(!built());
+        test::typeInto(control<QComboBox>(form::handling), QStringLiteral("シェアウェア "));
+        QVERIFY(!built());
+        auto* pages = control<QTabWidget>(form::pages);
+        if (byTabChange) {
+            pages->setCurrentIndex(3);
+            QVERIFY(built());
+            QCOMPARE(pages->currentIndex(), 3);
+            QVERIFY(pages->currentWidget()->isAncestorOf(control<QWidget>(form::preview)));
+        } else {
+            m_window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+            m_window->repaint();
+            QCoreApplication::processEvents();
+            QVERIFY(built());
+            QCOMPARE(pages->currentIndex(), 0);
+        }
         QCOMPARE(handlingKind(), QStringLiteral("3"));
     }
 

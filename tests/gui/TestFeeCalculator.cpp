@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include "Fonts.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -52,7 +54,7 @@ private slots:
             auto* box = m_ui->control<QPlainTextEdit>(name);
             QCOMPARE(box->toPlainText(), QString());
             QCOMPARE(box->blockCount(), 1);
-            QCOMPARE(box->font().families().front(), QStringLiteral("ＭＳ ゴシック"));
+            QCOMPARE(box->font().families().front(), test::drawnFamily(tarvo::gui::kFixedGothic));
             QCOMPARE(box->font().pixelSize(), 13);
         }
     }

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "Fonts.h"
 #include "FormNames.h"
 #include "LoadDialog.h"
 #include "QtText.h"
@@ -51,7 +52,7 @@ private slots:
             !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
         QVERIFY(!dialog->isModal());
         QCOMPARE(dialog->font().pixelSize(), 12);
-        QCOMPARE(dialog->font().families().front(), QStringLiteral("ＭＳ Ｐゴシック"));
+        QCOMPARE(dialog->font().families().front(), tarvo::gui::test::drawnFamily(tarvo::gui::kProportionalGothic));
         QVERIFY(!dialog->layout());
         QVERIFY(!dialog->isVisible());
     }

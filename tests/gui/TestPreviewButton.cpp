@@ -125,6 +125,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->ensurePagesBuilt();
         control<QPlainTextEdit>(form::preview)->setPlainText(kEarlierPreview);
     }
 

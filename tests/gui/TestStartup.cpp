@@ -156,6 +156,7 @@ Started startIn(const StartFolder& folder, std::unique_ptr<MainWindow>& window)
     test::answerEveryBox();
     MessageBox::clearShown();
     window = std::make_unique<MainWindow>();
+    window->ensurePagesBuilt();
     Started seen;
     seen.categories = test::itemsOf(requireChild<QComboBox>(window.get(), form::category));
     seen.category = requireChild<QComboBox>(window.get(), form::category)->currentText();

@@ -108,6 +108,7 @@ private:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->ensurePagesBuilt();
         MessageBox::clearShown();
     }
 

@@ -93,8 +93,9 @@ std::string_view itemOf(const auto& items, int index)
 
 class PreviewRun {
 public:
-    explicit PreviewRun(const RegistrationEntry& entry)
+    PreviewRun(const RegistrationEntry& entry, BackupRecord backupRecord)
         : m_entry(entry)
+        , m_backupRecord(backupRecord)
         , m_texts(documentTexts())
         , m_out(m_outcome.previewText)
     {
@@ -162,8 +163,11 @@ private:
         writePermission(m_texts.webPermissionHeader, e.webPermission, e.webRefusalReason);
 
         if (e.notes.firstLineEmpty()) {
-            m_outcome.filledNotes = e.notes;
-            m_outcome.filledNotes->replaceEmptyFirstLine(m_texts.notesFiller);
+            std::string filled;
+            filled.reserve(m_texts.notesFiller.size() + e.notes.text().size());
+            filled += m_texts.notesFiller;
+            filled += e.notes.text();
+            m_outcome.filledNotes = LinesText(std::move(filled));
         }
         m_out.linesSection(m_texts.notesHeader, notes());
     }
@@ -232,13 +236,8 @@ private:
     PreviewOutcome succeed(BackupSections sections)
     {
         m_outcome.outcome = Outcome::success(std::string(kPreviewSuccessMessage));
-        if (!m_outcome.filledNotes) {
-            m_outcome.backupText = backupRecordOf(m_entry, sections);
-        } else {
-            RegistrationEntry filled = m_entry;
-            filled.notes = *m_outcome.filledNotes;
-            m_outcome.backupText = backupRecordOf(filled, sections);
-        }
+        if (m_backupRecord == BackupRecord::Made)
+            m_outcome.backupText = backupRecordOf(m_entry, sections, notes());
         return std::move(m_outcome);
     }
 
@@ -255,6 +254,7 @@ private:
     }
 
     const RegistrationEntry& m_entry;
+    const BackupRecord m_backupRecord;
     const DocumentTexts& m_texts;
     PreviewOutcome m_outcome;
     DocumentWriter m_out;
@@ -262,9 +262,9 @@ private:
 
 } // namespace
 
-PreviewOutcome runPreviewCommand(const RegistrationEntry& entry)
+PreviewOutcome runPreviewCommand(const RegistrationEntry& entry, BackupRecord backupRecord)
 {
-    return PreviewRun(entry).run();
+    return PreviewRun(entry, backupRecord).run();
 }
 
 } // namespace tarvo

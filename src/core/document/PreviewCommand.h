@@ -10,6 +10,8 @@ namespace tarvo {
 // as the document saw it. It changes nothing itself: an empty first line of
 // Notes that it fills in comes back in the outcome, and writing the backup is
 // the caller's part.
-PreviewOutcome runPreviewCommand(const RegistrationEntry& entry);
+// The command line shows the text only, and skips making the backup record.
+enum class BackupRecord { Made, Skipped };
+PreviewOutcome runPreviewCommand(const RegistrationEntry& entry, BackupRecord backupRecord = BackupRecord::Made);
 
 } // namespace tarvo

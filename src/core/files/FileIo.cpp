@@ -231,11 +231,14 @@ std::string readWholeFile(const fs::path& file)
     struct stat status { };
     if (!input.valid() || ::fstat(input.get(), &status) != 0 || !S_ISREG(status.st_mode))
         throw RuntimeError::cannotOpen(file);
-    std::string content;
-    content.reserve(static_cast<size_t>(status.st_size));
-    char buffer[65536];
+    // Read straight into the text, sized as the file is now; a file that grows
+    // meanwhile is read to its end all the same.
+    std::string content(static_cast<size_t>(status.st_size) + 1, '\0');
+    size_t filled = 0;
     for (;;) {
-        const ssize_t count = ::read(input.get(), buffer, sizeof buffer);
+        if (filled == content.size())
+            content.resize(2 * content.size());
+        const ssize_t count = ::read(input.get(), content.data() + filled, content.size() - filled);
         if (count == 0)
             break;
         if (count < 0) {
@@ -243,8 +246,9 @@ std::string readWholeFile(const fs::path& file)
                 continue;
             throw RuntimeError::cannotOpen(file);
         }
-        content.append(buffer, static_cast<size_t>(count));
+        filled += static_cast<size_t>(count);
     }
+    content.resize(filled);
     return content;
 }
 

@@ -5,20 +5,28 @@
 namespace tarvo {
 
 BackupLineQueue::BackupLineQueue(std::string_view fileBytes)
+    : m_bytes(fileBytes)
 {
-    forEachLine(fileBytes, [this](std::string_view line) { m_lines.push_back(line); });
+    findLine();
 }
 
-std::string_view BackupLineQueue::peek() const
+// As forEachLine reads them: a final line break adds no line.
+void BackupLineQueue::findLine()
 {
-    return m_next < m_lines.size() ? m_lines[m_next] : std::string_view();
+    if (m_next >= m_bytes.size()) {
+        m_line = {};
+        m_next = m_bytes.size();
+        return;
+    }
+    const size_t end = findLineBreak(m_bytes, m_next);
+    m_line = m_bytes.substr(m_next, end - m_next);
+    m_next = end == m_bytes.size() ? end : end + lineBreakLength(m_bytes, end);
 }
 
 std::string_view BackupLineQueue::take()
 {
-    const std::string_view line = peek();
-    if (m_next < m_lines.size())
-        ++m_next;
+    const std::string_view line = m_line;
+    findLine();
     return line;
 }
 

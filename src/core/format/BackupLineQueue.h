@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 namespace tarvo {
 
@@ -14,12 +13,17 @@ class BackupLineQueue {
 public:
     explicit BackupLineQueue(std::string_view fileBytes);
 
-    std::string_view peek() const;
+    std::string_view peek() const { return m_line; }
     std::string_view take();
 
 private:
-    std::vector<std::string_view> m_lines;
-    std::size_t m_next = 0;
+    // Each line is found when the one before it is taken: one pass over the
+    // bytes, with no list of every line.
+    void findLine();
+
+    std::string_view m_bytes;
+    std::size_t m_next = 0; // where the line after m_line starts
+    std::string_view m_line;
 };
 
 } // namespace tarvo

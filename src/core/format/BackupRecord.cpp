@@ -9,6 +9,7 @@
 #include "text/Lines.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarvo {
 
@@ -66,7 +67,7 @@ void writePermission(RecordWriter& out, int permission, const SingleLineText& re
     out.valueOfTwo(refused ? "1" : "0", textIf(refused, reason));
 }
 
-void writeCommonSection(RecordWriter& out, const RegistrationEntry& e)
+void writeCommonSection(RecordWriter& out, const RegistrationEntry& e, const LinesText& notes)
 {
     out.value(e.authorId.str());
     out.value(std::to_string(e.submissionKind));
@@ -88,7 +89,7 @@ void writeCommonSection(RecordWriter& out, const RegistrationEntry& e)
         std::to_string(e.fileLocation), textIf(asksForFileLocationOther(e.fileLocation), e.fileLocationOther));
     writePermission(out, e.printPermission, e.printRefusalReason);
     writePermission(out, e.webPermission, e.webRefusalReason);
-    out.textLines(e.notes);
+    out.textLines(notes);
 }
 
 void writeSharewareSection(RecordWriter& out, const RegistrationEntry& e)
@@ -229,17 +230,26 @@ private:
     // is empty or lacks the "@" stays in the queue for the next step.
     std::string gatheredLines()
     {
-        std::string text;
+        // Measured first, so that a megabyte field is copied once, not regrown.
+        m_gathered.clear();
+        size_t size = 0;
         for (std::string_view line = m_queue.peek(); !line.empty() && line.front() == kTextPrefix;
              line = m_queue.peek()) {
-            text += line.substr(1);
-            text += kCrLf;
+            m_gathered.push_back(line.substr(1));
+            size += line.size() - 1 + kCrLf.size();
             m_queue.take();
+        }
+        std::string text;
+        text.reserve(size);
+        for (const std::string_view line : m_gathered) {
+            text += line;
+            text += kCrLf;
         }
         return text;
     }
 
     BackupLineQueue m_queue;
+    std::vector<std::string_view> m_gathered;
     RegistrationEntry& m_entry;
     RestoreReport m_report;
 };
@@ -248,12 +258,17 @@ private:
 
 std::string backupRecordOf(const RegistrationEntry& entry, BackupSections sections)
 {
+    return backupRecordOf(entry, sections, entry.notes);
+}
+
+std::string backupRecordOf(const RegistrationEntry& entry, BackupSections sections, const LinesText& notes)
+{
     std::string record;
     const size_t fields
-        = entry.description.text().size() + entry.notes.text().size() + entry.sharewareConditions.text().size();
+        = entry.description.text().size() + notes.text().size() + entry.sharewareConditions.text().size();
     record.reserve(fields + fields / 8 + 2048);
     RecordWriter out(record);
-    writeCommonSection(out, entry);
+    writeCommonSection(out, entry, notes);
     if (sections == BackupSections::CommonAndShareware)
         writeSharewareSection(out, entry);
     return record;

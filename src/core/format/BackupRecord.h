@@ -18,6 +18,9 @@ enum class BackupSections { CommonOnly, CommonAndShareware };
 // The record the preview command saves for the entry, Notes as the document
 // read them.
 std::string backupRecordOf(const RegistrationEntry& entry, BackupSections sections);
+// The same with other Notes than the entry's (those the preview filled in),
+// without a copy of the whole entry.
+std::string backupRecordOf(const RegistrationEntry& entry, BackupSections sections, const LinesText& notes);
 
 struct RestoreReport {
     // How often the fee filter showed its message while the fee was restored.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,15 @@ std::string utf8FromCp932(std::string_view cp932);
 // not valid UTF-8, becomes "?"; callers that must not lose text ask
 // firstUnrepresentableCharacter() first.
 std::string cp932FromUtf8(std::string_view utf8);
+
+// The same conversions for UTF-16 (what the window's widgets hold), in one pass
+// without an intermediate UTF-8 copy. utf16FromCp932 writes at most
+// cp932.size() units to `out` and returns how many it wrote. cp932FromUtf16 makes
+// every character outside the BMP and every unpaired surrogate one "?" and, if
+// asked, writes each line feed as CR LF.
+std::size_t utf16FromCp932(std::string_view cp932, char16_t* out);
+enum class LineFeeds { Keep, AsCrLf };
+std::string cp932FromUtf16(std::u16string_view utf16, LineFeeds lineFeeds = LineFeeds::Keep);
 
 // The first character (as UTF-8) of the text that CP932 cannot represent, if
 // any; U+FFFD when that is a byte that is not valid UTF-8.

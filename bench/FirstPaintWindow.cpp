@@ -1,0 +1,18 @@
+// The program's start as src/app/main.cpp does it, up to the first paint of the
+// main window. Run in a start folder (category.dat, tarvo.dat, ...).
+
+#include "ApplicationTitle.h"
+#include "DesktopIdentity.h"
+#include "FirstPaint.h"
+#include "MainWindow.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QString::fromUtf8(tarvo::gui::kApplicationTitle));
+    tarvo::gui::applyDesktopFileName();
+    tarvo::gui::MainWindow mainWindow;
+    QObject::connect(&mainWindow, &tarvo::gui::MainWindow::firstPainted, &application,
+        [&application] { tarvo::gui::applyApplicationIcon(application); });
+    tarvo::bench::showUntilFirstPaint(application, mainWindow);
+}
