@@ -205,11 +205,13 @@ void MainWindow::showHelpText()
     setMemoTextCp932(*m_help->controls().helpText, text);
 }
 
-// The settings file goes into the current directory of this moment. When it
-// cannot be written the window stays open, and the next close tries again.
+// The settings file goes into the start directory, where the next start reads
+// it, wherever the text was saved. When it cannot be written the window stays
+// open, and the next close tries again.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const bool written = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str()); });
+    const bool written
+        = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str(), m_startDirectory); });
     if (!written) {
         event->ignore();
         return;
