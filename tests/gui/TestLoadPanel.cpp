@@ -4,6 +4,7 @@
 #include "LoadDialog.h"
 #include "widgets/RadioGroup.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,10 +14,12 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace tarvo::gui;
 using test::sj;
@@ -371,6 +374,43 @@ private slots:
         QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), QStringList { "パズル" });
         QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), QString());
         QCOMPARE(control<QTabWidget>(form::pages)->currentIndex(), 1);
+    }
+
+    // Only the author's changes count: the focus passing through every field
+    // of both entry pages and back, with the lists' current items elsewhere,
+    // runs no handler, so the next preview writes the restored file again.
+    void focusPassingThroughChangesNothing()
+    {
+        buildFullSharewareEntry();
+        const QByteArray restored = folder().read(QStringLiteral("data/テストソフト.bak"));
+        changeEverything();
+        load(0);
+        const QMap<QString, QString> shown = snapshot();
+        m_ui->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_ui->window()));
+
+        for (const auto& [page, first] : { std::pair(0, form::authorId), std::pair(1, form::sharewareFee) }) {
+            m_ui->showPage(page);
+            QWidget* start = control<QWidget>(first);
+            start->setFocus(Qt::TabFocusReason);
+            // Up to the tab bar, which follows the page's last control.
+            int steps = 0;
+            for (; steps < 100 && !qobject_cast<QTabBar*>(QApplication::focusWidget()); ++steps)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(steps > 10);
+            for (; steps > 0 && QApplication::focusWidget() != start; --steps)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), start);
+        }
+        QCOMPARE(test::shownTexts(), QStringList());
+        QCOMPARE(snapshot(), shown);
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+
+        m_ui->showPage(0);
+        m_ui->click(form::previewButton);
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
+        QCOMPARE(folder().read(QStringLiteral("data/テストソフト.bak")), restored);
     }
 
     // Restoring is no edit of the Handling text: a text that is no item
