@@ -4,8 +4,12 @@
 #include "files/FileIo.h"
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <thread>
 
 namespace tarvo {
 namespace {
@@ -199,6 +203,67 @@ INSTANTIATE_TEST_SUITE_P(Links, FileIoThroughLink,
                 return fs::path("elsewhere/real.bak");
             } }),
     [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
+
+// The temporary's name must fit where the file's does.
+TEST_F(FileIo, EveryNameTheFileSystemHoldsCanBeReplaced)
+{
+    for (const std::size_t length : { 250, 255 }) {
+        const fs::path file = folder / std::string(length, 'n');
+        writeFileAtomically(file, kEarlierBytes);
+        writeFileAtomically(file, kNewBytes);
+        EXPECT_EQ(test::readBytes(file), kNewBytes);
+        EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { file.filename() });
+        fs::remove(file);
+    }
+}
+
+// A save paused while its temporary holds a name: another save of the same file
+// runs to its end beside it without taking that temporary, and the paused one
+// then ends as well.
+TEST_F(FileIo, RunningSaveKeepsItsTemporaryFromAnotherSave)
+{
+    const fs::path file = folder / "x.bak";
+    test::writeBytes(file, kEarlierBytes);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::thread::id pausedThread;
+    bool paused = false;
+    bool resume = false;
+    setWriteFaultHookForTesting([&](WriteStep step) {
+        std::unique_lock lock(mutex);
+        if (step == WriteStep::TemporaryNamed && std::this_thread::get_id() == pausedThread) {
+            paused = true;
+            changed.notify_all();
+            changed.wait_for(lock, std::chrono::seconds(20), [&] { return resume; });
+        }
+        return 0;
+    });
+    std::string pausedFailure;
+    std::thread first([&] {
+        {
+            const std::lock_guard lock(mutex);
+            pausedThread = std::this_thread::get_id();
+        }
+        pausedFailure = test::failureOf([&] { writeFileAtomically(file, "#first\r\n"); });
+    });
+    {
+        std::unique_lock lock(mutex);
+        EXPECT_TRUE(changed.wait_for(lock, std::chrono::seconds(20), [&] { return paused; }));
+    }
+    const std::string secondFailure = test::failureOf([&] { writeFileAtomically(file, kNewBytes); });
+    const std::string afterSecond = test::readBytes(file);
+    {
+        const std::lock_guard lock(mutex);
+        resume = true;
+    }
+    changed.notify_all();
+    first.join();
+    EXPECT_EQ(secondFailure, "(no failure)");
+    EXPECT_EQ(afterSecond, kNewBytes);
+    EXPECT_EQ(pausedFailure, "(no failure)");
+    EXPECT_EQ(test::readBytes(file), "#first\r\n");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "x.bak" });
+}
 
 TEST_F(FileIo, AsksTheFaultHookAtEveryStepInOrder)
 {
