@@ -84,13 +84,6 @@ TEST_F(BackupFolder, NameThatIsNotOneFileNameIsRefusedAndNothingIsWritten)
     EXPECT_TRUE(std::filesystem::is_empty(data()));
 }
 
-TEST_F(BackupFolder, NameStartingWithADotIsRefusedAndNothingIsWritten)
-{
-    for (const std::string name : { ".hidden", ".", ".." })
-        EXPECT_EQ(test::failureOf([&] { writeBackup(start(), name, "#x\r\n"); }), "不正なファイル名です") << name;
-    EXPECT_TRUE(std::filesystem::is_empty(data()));
-}
-
 TEST_F(BackupFolder, DoubleByteCharactersWithABackslashByteAreFine)
 {
     for (const std::string& name : { sj("表"), sj("ソフト"), sj("能") }) {
@@ -214,22 +207,6 @@ TEST_F(BackupFolder, NamesThatLookAlikeStayApart)
         authors.push_back(entry.authorId.str());
     }
     EXPECT_EQ(authors, (std::vector<std::string> { "cafe-question", "cafe-acute" }));
-}
-
-// Only one-line fields are bounded, each by itself; the first one too large names
-// the refusal.
-TEST(RestoredSize, OneLineFieldsUpToTheBoundAreShown)
-{
-    const std::string most(kMostBytesOfARestoredLine, 'x');
-    RegistrationEntry entry;
-    entry.headline = most;
-    entry.subcategory = most;
-    entry.description = LinesText(most + most + "\r\n");
-    EXPECT_EQ(oversizedFieldMessage(entry), std::nullopt);
-    entry.otherRemittance = most + "x";
-    entry.subcategory = most + "x";
-    EXPECT_EQ(
-        oversizedFieldMessage(entry), "バックアップの「希望掲載ディレクトリ（第2階層）」は大きすぎて読み込めません！");
 }
 
 } // namespace
