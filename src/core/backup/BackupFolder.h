@@ -23,9 +23,10 @@ std::filesystem::path backupPath(const std::filesystem::path& startDirectory, st
 
 // Writes the backup record built by the preview command atomically. The folder
 // is never created. A SoftwareName holding "/" or "\" cannot be one file name
-// and is refused; one starting with "." would be a backup the list never shows
-// and raises "不正なファイル名です" instead. Raises "ファイル %s を作成できません" with the full path; an
-// earlier file then stays as it was.
+// and is refused. Raises "ファイル %s を作成できません" with the full path; an
+// earlier file then stays as it was. A SoftwareName starting with "." would be
+// a backup the list never shows: it raises "不正なファイル名です" before anything
+// is written.
 void writeBackup(
     const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
 
