@@ -295,12 +295,14 @@ void MainWindow::startUp()
     });
 }
 
-// The settings file goes into the current directory of this moment. When it
-// cannot be written the window stays open, and the next close tries again.
+// The settings file goes into the start directory, where the next start reads
+// it, wherever the text was saved. When it cannot be written the window stays
+// open, and the next close tries again.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     ensurePagesBuilt();
-    const bool written = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str()); });
+    const bool written
+        = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str(), m_startDirectory); });
     if (!written) {
         event->ignore();
         return;
@@ -388,11 +390,18 @@ void MainWindow::keepDialogAboveThisWindow()
 // The restore sets the fields as program steps: the Handling and Category
 // change handlers do not run (the restore recomputes HandlingKind itself), the
 // fee field's filter does. A failure keeps the fields restored before it and
-// the dialog open. A file whose name cannot be a SoftwareName restores nothing.
+// the dialog open. A file whose name cannot be a SoftwareName restores nothing,
+// nor does one holding a value too large to show safely.
 void MainWindow::restoreChosenBackup()
 {
     ensurePagesBuilt();
-    runGuarded(m_loadDialog.get(), [this] {
+    const auto refusedAsTooLarge = [this](const RegistrationEntry& restored) {
+        const std::optional<std::string> refusal = oversizedFieldMessage(restored);
+        if (refusal)
+            MessageBox::message(m_loadDialog.get(), QString::fromStdString(*refusal));
+        return refusal.has_value();
+    };
+    runGuarded(m_loadDialog.get(), [this, &refusedAsTooLarge] {
         const ListedBackup& chosen = m_listedBackups.at(static_cast<size_t>(m_loadDialog->selectedRow()));
         if (!chosen.softwareName.cp932) {
             MessageBox::message(m_loadDialog.get(),
@@ -406,9 +415,13 @@ void MainWindow::restoreChosenBackup()
             if (!entry.softwareName.empty())
                 report = restoreBackupFile(chosen.file, entry);
         } catch (const RuntimeError&) {
+            if (refusedAsTooLarge(entry))
+                return;
             m_entry->write(entry);
             throw;
         }
+        if (refusedAsTooLarge(entry))
+            return;
         m_entry->write(entry);
         for (int shown = 0; shown < report.feeFilterMessages; ++shown)
             MessageBox::message(m_loadDialog.get(), qtText(kDigitsOnlyMessage));

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace tarvo {
 namespace {
@@ -199,6 +200,38 @@ INSTANTIATE_TEST_SUITE_P(Links, FileIoThroughLink,
                 return fs::path("elsewhere/real.bak");
             } }),
     [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
+
+// The temporary's name must fit where the file's does.
+TEST_F(FileIo, EveryNameTheFileSystemHoldsCanBeReplaced)
+{
+    for (const std::size_t length : { 250, 255 }) {
+        const fs::path file = folder / std::string(length, 'n');
+        writeFileAtomically(file, kEarlierBytes);
+        writeFileAtomically(file, kNewBytes);
+        EXPECT_EQ(test::readBytes(file), kNewBytes);
+        EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { file.filename() });
+        fs::remove(file);
+    }
+}
+
+// Another save of the same file, run while this one's temporary holds a name,
+// leaves that temporary alone; both end, the later rename last.
+TEST_F(FileIo, RunningSaveKeepsItsTemporaryFromAnotherSave)
+{
+    const fs::path file = folder / "x.bak";
+    test::writeBytes(file, kEarlierBytes);
+    bool nested = false;
+    std::string nestedFailure;
+    setWriteFaultHookForTesting([&](WriteStep step) {
+        if (step == WriteStep::TemporaryNamed && !std::exchange(nested, true))
+            nestedFailure = test::failureOf([&] { writeFileAtomically(file, kNewBytes); });
+        return 0;
+    });
+    writeFileAtomically(file, "#first\r\n");
+    EXPECT_EQ(nestedFailure, "(no failure)");
+    EXPECT_EQ(test::readBytes(file), "#first\r\n");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string> { "x.bak" });
+}
 
 TEST_F(FileIo, AsksTheFaultHookAtEveryStepInOrder)
 {

@@ -120,6 +120,17 @@ TEST_F(TextFileOutputTest, NamesWithPathSeparatorsAreRefusedBeforeAnyQuestion)
     EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "a.txt"));
 }
 
+TEST_F(TextFileOutputTest, NamesStartingWithADotAreRefusedBeforeAnyQuestion)
+{
+    for (const std::string name : { ".hidden", ".", ".." }) {
+        test::writeBytes(folder / (name + ".txt"), "keep");
+        EXPECT_EQ(test::failureOf([&] { saveTextFile("t", name, confirmation.function()); }), "不正なファイル名です");
+        EXPECT_EQ(test::failureOf([&] { writeTextFile(name, "t"); }), "不正なファイル名です");
+        EXPECT_EQ(test::readBytes(folder / (name + ".txt")), "keep");
+    }
+    EXPECT_TRUE(confirmation.questions.empty());
+}
+
 TEST_F(TextFileOutputTest, FailedReplacementKeepsTheEarlierFile)
 {
     test::writeBytes(folder / "tool.txt", "old\r\n");

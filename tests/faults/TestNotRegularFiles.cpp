@@ -145,6 +145,32 @@ TEST_P(KilledSave, LeavesNoTemporaryFile)
     }
 }
 
+// Killed while its temporary holds a name of its own, before that replaces the
+// earlier file: the next save of the same file takes the temporary away.
+TEST_P(KilledSave, TemporaryLeftBehindGoesWithTheNextSave)
+{
+    const FaultWriter& writer = GetParam();
+    test::FolderSnapshot before = test::snapshotOf(folder.path());
+    const test::ChildOutcome outcome = test::runInChild([&] {
+        setWriteFaultHookForTesting([](WriteStep step) {
+            if (step == WriteStep::TemporaryNamed)
+                ::raise(SIGKILL);
+            return 0;
+        });
+        writer.write(folder.path(), "killed");
+        return std::string("the save was not killed");
+    });
+    EXPECT_NE(outcome.report.find("ended abnormally"), std::string::npos) << outcome.report;
+    EXPECT_EQ(test::snapshotOf(folder.path()).size(), before.size() + 1);
+
+    writer.write(folder.path(), "saved");
+    EXPECT_NE(test::readBytes(folder.path() / writer.target).find("saved"), std::string::npos);
+    test::FolderSnapshot after = test::snapshotOf(folder.path());
+    after.erase(writer.target.string());
+    before.erase(writer.target.string());
+    EXPECT_EQ(after, before);
+}
+
 INSTANTIATE_TEST_SUITE_P(Writers, KilledSave, testing::ValuesIn(test::faultWriters()),
     [](const testing::TestParamInfo<FaultWriter>& info) { return std::string(info.param.name); });
 

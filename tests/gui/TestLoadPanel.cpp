@@ -4,6 +4,7 @@
 #include "LoadDialog.h"
 #include "widgets/RadioGroup.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,10 +14,12 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace tarvo::gui;
 using test::sj;
@@ -373,6 +376,43 @@ private slots:
         QCOMPARE(control<QTabWidget>(form::pages)->currentIndex(), 1);
     }
 
+    // Only the author's changes count: the focus passing through every field
+    // of both entry pages and back, with the lists' current items elsewhere,
+    // runs no handler, so the next preview writes the restored file again.
+    void focusPassingThroughChangesNothing()
+    {
+        buildFullSharewareEntry();
+        const QByteArray restored = folder().read(QStringLiteral("data/テストソフト.bak"));
+        changeEverything();
+        load(0);
+        const QMap<QString, QString> shown = snapshot();
+        m_ui->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_ui->window()));
+
+        for (const auto& [page, first] : { std::pair(0, form::authorId), std::pair(1, form::sharewareFee) }) {
+            m_ui->showPage(page);
+            QWidget* start = control<QWidget>(first);
+            start->setFocus(Qt::TabFocusReason);
+            // Up to the tab bar, which follows the page's last control.
+            int steps = 0;
+            for (; steps < 100 && !qobject_cast<QTabBar*>(QApplication::focusWidget()); ++steps)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(steps > 10);
+            for (; steps > 0 && QApplication::focusWidget() != start; --steps)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), start);
+        }
+        QCOMPARE(test::shownTexts(), QStringList());
+        QCOMPARE(snapshot(), shown);
+        QCOMPARE(handlingKind(), QStringLiteral("3"));
+
+        m_ui->showPage(0);
+        m_ui->click(form::previewButton);
+        QCOMPARE(test::shownTexts(),
+            QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
+        QCOMPARE(folder().read(QStringLiteral("data/テストソフト.bak")), restored);
+    }
+
     // Restoring is no edit of the Handling text: a text that is no item
     // leaves HandlingKind as it was, an item's text sets it.
     void handlingKindFollowsTheRestoredText_data()
@@ -437,6 +477,25 @@ private slots:
         QCOMPARE(control<QLineEdit>(form::sharewareFee)->text(), messages ? QString() : fee);
         QCOMPARE(control<QLineEdit>(form::registeredProductNumber)->text(), QStringLiteral("SR1"));
         QVERIFY(!dialog().isVisible());
+    }
+
+    // A value too large to show restores nothing, also ahead of a bad index;
+    // the box names its field, the form and the dialog stay as they were.
+    void valueTooLargeToShowRestoresNothing()
+    {
+        QStringList rows = commonRows("新しい作者", "フリーウェア");
+        rows[4] = "#" + QString(1024 * 1024 + 1, 'x');
+        control<QLineEdit>(form::softwareName)->setText(QStringLiteral("元の名前"));
+        const QMap<QString, QString> before = snapshot();
+        for (const QString& indexRow : { rows[15], QStringLiteral("#x") }) {
+            rows[15] = indexRow;
+            writeBackupFile(QStringLiteral("a.bak"), backupBytes(rows));
+            load(0);
+            QCOMPARE(test::shownTexts(),
+                QStringList { QStringLiteral("バックアップの「1行見出し」は大きすぎて読み込めません！") });
+            QVERIFY(dialog().isVisible());
+            QCOMPARE(snapshot(), before);
+        }
     }
 
     // A bad index byte stops the restore: the rows before it stay restored,

@@ -243,6 +243,23 @@ private slots:
         QCOMPARE(previewLines(), freewareDocument());
     }
 
+    // A backup the load dialog would never list is refused before anything is
+    // written, like a name that cannot be a file name.
+    void nameStartingWithADotIsRefused()
+    {
+        fillRequired(Freeware);
+        auto* name = control<QLineEdit>(form::softwareName);
+        for (const char* dotted : { ".hidden", ".", ".." }) {
+            name->clear();
+            test::typeInto(name, QString::fromLatin1(dotted));
+            pressPreview();
+            QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("不正なファイル名です.") });
+            QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        }
+        QCOMPARE(QDir(m_folder->filePath("data")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+
     void refusalLeavesAnEarlierBackup()
     {
         fillRequired(Other);

@@ -248,6 +248,16 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList { kCreated });
         QVERIFY(folder().exists(QStringLiteral("out/") + kFileName));
         QVERIFY(!folder().exists(kFileName));
+
+        // Closing stores the author where the next start reads it; the save
+        // folder, read-only now, neither gets a copy nor keeps the window open.
+        QVERIFY(QFile::setPermissions(folder().filePath("out"), QFile::ReadOwner | QFile::ExeOwner));
+        MessageBox::clearShown();
+        QVERIFY(m_ui->window().close());
+        QCOMPARE(test::shownTexts(), QStringList());
+        QVERIFY(!folder().exists(QStringLiteral("out/setting.dat")));
+        QVERIFY(folder().exists(QStringLiteral("setting.dat")));
+        QFile::setPermissions(folder().filePath("out"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void vanishedFolderEntryKeepsTheFolder()
@@ -296,9 +306,10 @@ private slots:
         save();
         QVERIFY(QFileInfo::exists(desktop + "/" + kFileName));
 
-        // The settings file follows the current directory at close.
+        // The settings file stays in the start folder, where it is read.
         QVERIFY(m_ui->window().close());
-        QVERIFY(QFileInfo::exists(desktop + "/setting.dat"));
+        QVERIFY(!QFileInfo::exists(desktop + "/setting.dat"));
+        QVERIFY(folder().exists(QStringLiteral("setting.dat")));
     }
 
     void choosingTheSelectedDriveChangesNothing()

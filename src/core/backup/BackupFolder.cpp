@@ -1,5 +1,6 @@
 #include "backup/BackupFolder.h"
 
+#include "errors/IoError.h"
 #include "errors/RuntimeError.h"
 #include "files/FileIo.h"
 #include "files/NativePath.h"
@@ -9,6 +10,39 @@ namespace tarvo {
 namespace {
 
 constexpr std::string_view kBackupFolderName = "data";
+
+using Entry = RegistrationEntry;
+
+// The one-line fields a backup restores, by their captions; SoftwareName comes
+// from the file's name.
+struct NamedLine {
+    SingleLineText Entry::*field;
+    std::string_view name;
+};
+
+constexpr NamedLine kRestoredLines[] = {
+    { &Entry::authorId, "作者名、或いはライブラリ作者番号" },
+    { &Entry::originalLibraryNumber, "元のライブラリ番号" },
+    { &Entry::headline, "1行見出し" },
+    { &Entry::archiveFileName, "アーカイブファイルの名前" },
+    { &Entry::publicationFileName, "インターネット・書籍公開用ファイル名" },
+    { &Entry::version, "バージョン" },
+    { &Entry::machine, "動作可能機種" },
+    { &Entry::otherOs, "動作可能OSのその他" },
+    { &Entry::requiredSoftware, "OS、配布ファイル以外に必要なソフト" },
+    { &Entry::handling, "ソフトウェアの取り扱い" },
+    { &Entry::category, "希望掲載ディレクトリ" },
+    { &Entry::subcategory, "希望掲載ディレクトリ（第2階層）" },
+    { &Entry::fileLocationOther, "ファイルの所在のその他" },
+    { &Entry::printRefusalReason, "弊社出版物への掲載許諾の理由" },
+    { &Entry::webRefusalReason, "弊社インターネットサイトでの公開許諾の理由" },
+    { &Entry::sharewareFee, "シェアウェア料金" },
+    { &Entry::bankRemittance, "銀行送金方法" },
+    { &Entry::postalRemittance, "郵便振替送金方法" },
+    { &Entry::registeredProductNumber, "レジ作品番号" },
+    { &Entry::niftyRemittance, "Nifty送金方法" },
+    { &Entry::otherRemittance, "その他の送金方法" },
+};
 
 } // namespace
 
@@ -34,7 +68,18 @@ void writeBackup(
     const std::filesystem::path path = backupPath(startDirectory, cp932SoftwareName);
     if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(path);
+    if (isHiddenFileName(cp932SoftwareName))
+        throw RuntimeError::ioError(ioCode::invalidName);
     writeFileAtomically(path, backupText);
+}
+
+std::optional<std::string> oversizedFieldMessage(const RegistrationEntry& restored)
+{
+    for (const NamedLine& line : kRestoredLines) {
+        if ((restored.*line.field).str().size() > kMostBytesOfARestoredLine)
+            return "バックアップの「" + std::string(line.name) + "」は大きすぎて読み込めません！";
+    }
+    return std::nullopt;
 }
 
 RestoreReport restoreBackupFile(const std::filesystem::path& file, RegistrationEntry& entry)

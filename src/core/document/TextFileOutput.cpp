@@ -1,5 +1,6 @@
 #include "document/TextFileOutput.h"
 
+#include "errors/IoError.h"
 #include "errors/RuntimeError.h"
 #include "files/FileIo.h"
 #include "files/NativePath.h"
@@ -24,6 +25,8 @@ void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoByte
     const std::filesystem::path name = textFileName(cp932SoftwareName);
     if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(name);
+    if (isHiddenFileName(cp932SoftwareName))
+        throw RuntimeError::ioError(ioCode::invalidName);
     writeFileAtomically(name, memoBytes);
 }
 
@@ -33,9 +36,12 @@ Outcome saveTextFile(
     if (memoBytes.empty() || cp932SoftwareName.empty())
         return Outcome::refused(std::string(kNothingToSaveMessage));
     const std::filesystem::path name = textFileName(cp932SoftwareName);
-    // Refused before the question, so that no answer can lead to a write elsewhere.
+    // Refused before the question, so that no answer can lead to a write elsewhere
+    // or to a file the author does not see.
     if (!isOneFileName(cp932SoftwareName))
         throw RuntimeError::cannotCreate(name);
+    if (isHiddenFileName(cp932SoftwareName))
+        throw RuntimeError::ioError(ioCode::invalidName);
     if (!regularFileExists(name)) {
         writeTextFile(cp932SoftwareName, memoBytes);
         return Outcome::success(std::string(kTextCreatedMessage));

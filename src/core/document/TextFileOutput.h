@@ -26,7 +26,8 @@ std::filesystem::path textFileName(std::string_view cp932SoftwareName);
 // Replaces the file with `memoBytes` exactly as given, or leaves the earlier file
 // intact. A name holding a path separator would write outside the chosen folder,
 // so it is refused like a name the file system rejects: "ファイル %s を作成できません"
-// with the relative file name.
+// with the relative file name. A name starting with "." would be a hidden file:
+// "不正なファイル名です".
 void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoBytes);
 
 // Asked before an existing file is replaced; true only for "はい(&Y)".

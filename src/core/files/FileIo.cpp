@@ -4,10 +4,14 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvo {
 
@@ -51,6 +55,7 @@ public:
 
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
+    int release() { return std::exchange(m_fd, -1); }
     // A failed close may be the first report of a failed write.
     bool close()
     {
@@ -101,17 +106,26 @@ bool followLinks(fs::path& file)
     return false;
 }
 
-// Permission bits do not stop the superuser, so the writer honours read-only
-// marks itself: a read-only folder or target is never written into.
+// Permission bits do not stop the superuser, so for it the writer honours
+// read-only marks itself. Anyone else writes only what the system lets them
+// write: the rename beside a file would otherwise replace another user's file.
+bool mayWrite(const fs::path& path, const struct stat& status, int access)
+{
+    if (::geteuid() == 0)
+        return !hasNoWriteBits(status);
+    return ::faccessat(AT_FDCWD, path.c_str(), access, AT_EACCESS) == 0;
+}
+
 bool targetMayBeReplaced(const fs::path& target, mode_t& mode)
 {
+    const fs::path folder = folderOf(target);
     struct stat status { };
-    if (::stat(folderOf(target).c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || hasNoWriteBits(status))
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || !mayWrite(folder, status, W_OK | X_OK))
         return false;
     mode = defaultFileMode();
     if (::lstat(target.c_str(), &status) != 0)
         return errno == ENOENT;
-    if (!S_ISREG(status.st_mode) || hasNoWriteBits(status))
+    if (!S_ISREG(status.st_mode) || !mayWrite(target, status, W_OK))
         return false;
     mode = status.st_mode & 07777;
     return true;
@@ -138,22 +152,108 @@ bool writeAndFlush(int fd, std::string_view bytes, mode_t mode)
     return writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
 }
 
-// ".NAME.tmp-" beside the target; hidden, so the backup list never shows it.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryUniqueLength = 6; // as mkstemp() makes it
+constexpr std::string_view kTemporaryCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+// ".HASH.tmp-", HASH sixteen hex digits of the target's name: hidden, so the
+// backup list never shows it, and 28 bytes with its unique part whatever the
+// name's length, so any name the file system holds can also be replaced.
+std::string temporaryNamePrefix(const fs::path& target)
+{
+    // FNV-1a, the same in every run, so a later save finds what an earlier left.
+    const fs::path name = target.filename();
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : name.native()) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    std::string prefix = ".";
+    for (int shift = 60; shift >= 0; shift -= 4)
+        prefix += "0123456789abcdef"[(hash >> shift) & 0xf];
+    return prefix += kTemporaryMark;
+}
+
 std::string temporaryPrefix(const fs::path& target)
 {
-    return (target.has_parent_path() ? target.parent_path() / "" : fs::path()).native() + "."
-        + target.filename().native() + ".tmp-";
+    return (target.has_parent_path() ? target.parent_path() / "" : fs::path()).native() + temporaryNamePrefix(target);
+}
+
+bool isTemporaryOf(std::string_view name, std::string_view prefix)
+{
+    return name.size() == prefix.size() + kTemporaryUniqueLength && name.starts_with(prefix)
+        && name.find_first_not_of(kTemporaryCharacters, prefix.size()) == std::string_view::npos;
+}
+
+// A save holds this lock on its temporary from before it has a name until it
+// has taken the target's, so that a temporary nobody holds is known to be left
+// over by a killed save.
+bool holdAsTemporary(int fd, int how = LOCK_EX)
+{
+    while (::flock(fd, how) != 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes the temporaries of this target that killed saves left; one that a
+// running save holds stays, and so does anything that changed meanwhile.
+void removeLeftTemporaries(const fs::path& target)
+{
+    DIR* folder = ::opendir(folderOf(target).c_str());
+    if (!folder)
+        return;
+    const std::string prefix = temporaryNamePrefix(target);
+    while (const dirent* item = ::readdir(folder)) {
+        if (!isTemporaryOf(item->d_name, prefix))
+            continue;
+        FileDescriptor file(::openat(::dirfd(folder), item->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat held { };
+        struct stat named { };
+        if (file.valid() && ::fstat(file.get(), &held) == 0 && S_ISREG(held.st_mode)
+            && holdAsTemporary(file.get(), LOCK_EX | LOCK_NB)
+            && ::fstatat(::dirfd(folder), item->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(held, named))
+            ::unlinkat(::dirfd(folder), item->d_name, 0);
+    }
+    ::closedir(folder);
+}
+
+// A named temporary, locked; a cleanup of another save may take a fresh one
+// before it is locked, and then the next name is tried.
+int createNamedTemporary(std::string& temporary, const fs::path& target)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryPrefix(target) + std::string(kTemporaryUniqueLength, 'X');
+        FileDescriptor file(::mkstemp(temporary.data()));
+        struct stat held { };
+        struct stat named { };
+        if (!file.valid() || !holdAsTemporary(file.get()) || ::fstat(file.get(), &held) != 0)
+            return -1;
+        if (::lstat(temporary.c_str(), &named) == 0 && sameFile(held, named))
+            return file.release();
+    }
+    return -1;
 }
 
 bool writeThroughNamedTemporary(const fs::path& target, std::string_view bytes, mode_t mode)
 {
-    std::string temporary = temporaryPrefix(target) + "XXXXXX";
-    FileDescriptor file(::mkstemp(temporary.data()));
+    std::string temporary;
+    FileDescriptor file(createNamedTemporary(temporary, target));
     if (!file.valid())
         return false;
     const bool written = writeAndFlush(file.get(), bytes, mode);
+    // The lock belongs to the open file, which this copy keeps open past the
+    // close whose result counts, until the temporary has the target's name.
+    const FileDescriptor lockKeeper(::dup(file.get()));
     const bool closed = file.close();
-    if (written && closed && !injectedFault(WriteStep::Rename) && ::rename(temporary.c_str(), target.c_str()) == 0)
+    if (written && closed && lockKeeper.valid() && !injectedFault(WriteStep::Rename)
+        && !injectedFault(WriteStep::TemporaryNamed) && ::rename(temporary.c_str(), target.c_str()) == 0)
         return true;
     ::unlink(temporary.c_str());
     return false;
@@ -172,14 +272,17 @@ Linked linkUnnamedFile(int fd, const fs::path& target)
     if (errno != EEXIST)
         return errno == ENOENT ? Linked::Unsupported : Linked::Failed;
     thread_local std::mt19937 random { std::random_device {}() };
+    std::uniform_int_distribution<std::size_t> pick(0, kTemporaryCharacters.size() - 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string temporary = temporaryPrefix(target) + std::to_string(random());
+        std::string temporary = temporaryPrefix(target);
+        for (std::size_t i = 0; i < kTemporaryUniqueLength; ++i)
+            temporary += kTemporaryCharacters[pick(random)];
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) {
             if (errno == EEXIST)
                 continue;
             return Linked::Failed;
         }
-        if (::rename(temporary.c_str(), target.c_str()) == 0)
+        if (!injectedFault(WriteStep::TemporaryNamed) && ::rename(temporary.c_str(), target.c_str()) == 0)
             return Linked::Done;
         ::unlink(temporary.c_str());
         return Linked::Failed;
@@ -194,7 +297,7 @@ Written writeThroughUnnamedTemporary(const fs::path& target, std::string_view by
     FileDescriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     if (!file.valid())
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Written::Unsupported : Written::Failed;
-    if (!writeAndFlush(file.get(), bytes, mode) || injectedFault(WriteStep::Rename))
+    if (!holdAsTemporary(file.get()) || !writeAndFlush(file.get(), bytes, mode) || injectedFault(WriteStep::Rename))
         return Written::Failed;
     switch (linkUnnamedFile(file.get(), target)) {
     case Linked::Done:
@@ -262,8 +365,10 @@ void writeFileAtomically(const fs::path& file, std::string_view bytes)
 {
     fs::path target = file;
     mode_t mode = 0;
-    if (target.filename().empty() || !followLinks(target) || !targetMayBeReplaced(target, mode)
-        || !writeThroughTemporary(target, bytes, mode))
+    if (target.filename().empty() || !followLinks(target) || !targetMayBeReplaced(target, mode))
+        throw RuntimeError::cannotCreate(file);
+    removeLeftTemporaries(target);
+    if (!writeThroughTemporary(target, bytes, mode))
         throw RuntimeError::cannotCreate(file);
 }
 

@@ -16,6 +16,11 @@ std::filesystem::path fileNameFromCp932(std::string_view cp932Name)
     return std::filesystem::path(utf8FromCp932(cp932Name));
 }
 
+bool isHiddenFileName(std::string_view cp932Name)
+{
+    return cp932Name.starts_with('.');
+}
+
 bool isOneFileName(std::string_view cp932Name)
 {
     for (std::size_t at = 0; at < cp932Name.size(); at += cp932CharacterLength(cp932Name, at)) {

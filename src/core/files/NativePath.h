@@ -24,6 +24,10 @@ std::filesystem::path fileNameFromCp932(std::string_view cp932Name);
 // test walks whole characters, since "ソ" and "表" carry 0x5C as second byte.
 bool isOneFileName(std::string_view cp932Name);
 
+// True for a name that starts with ".": on this platform such a file is hidden
+// (the backup list never shows it), and "." and ".." name folders.
+bool isHiddenFileName(std::string_view cp932Name);
+
 // The CP932 name that a file name stands for, the way back from
 // fileNameFromCp932(): a UTF-8 name converted, or, for a name in Shift-JIS bytes
 // (copied from an old Windows disk), those bytes as they are.

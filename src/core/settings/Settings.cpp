@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "errors/RuntimeError.h"
 #include "files/FileIo.h"
 #include "format/SettingsFile.h"
 
@@ -12,9 +13,13 @@ std::optional<std::string> readAuthorSetting()
     return authorFromSettingsText(readWholeFile(kSettingsFileName));
 }
 
-void writeAuthorSetting(std::string_view cp932Author)
+void writeAuthorSetting(std::string_view cp932Author, const std::filesystem::path& folder)
 {
-    writeFileAtomically(kSettingsFileName, settingsTextFor(cp932Author));
+    try {
+        writeFileAtomically(folder / kSettingsFileName, settingsTextFor(cp932Author));
+    } catch (const RuntimeError&) {
+        throw RuntimeError::cannotCreate(kSettingsFileName);
+    }
 }
 
 } // namespace tarvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +14,9 @@ inline constexpr std::string_view kHelpFileName = "tarvo.dat";
 // regular file; raises "ファイル setting.dat は開けません" when it cannot be read.
 std::optional<std::string> readAuthorSetting();
 
-// Writes "setting.dat" into the current directory atomically; raises
-// "ファイル setting.dat を作成できません".
-void writeAuthorSetting(std::string_view cp932Author);
+// Writes "setting.dat" atomically into `folder`, the start directory where the
+// next start reads it (the current directory when empty); raises "ファイル
+// setting.dat を作成できません" whatever the folder.
+void writeAuthorSetting(std::string_view cp932Author, const std::filesystem::path& folder = {});
 
 } // namespace tarvo

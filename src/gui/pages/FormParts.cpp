@@ -9,14 +9,51 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include <limits>
 
 namespace tarvo::gui {
 
 namespace {
+
+// When the focus leaves an editable list, or Enter is pressed in it, Qt takes
+// the item whose text the field shows as chosen unless it is the current item
+// already: it makes it current and reports it activated, which runs the
+// field's change handlers though nothing changed (a restore sets the text
+// alone). Making that item current quietly just before leaves Qt nothing to
+// report; only the author's choices and edits reach the handlers.
+class ShownItemKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool enter = event->type() == QEvent::KeyPress
+            && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+                || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (event->type() == QEvent::FocusOut || enter)
+            makeShownItemCurrent(static_cast<QComboBox*>(parent()));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void makeShownItemCurrent(QComboBox* combo)
+    {
+        const QString shown = combo->currentText();
+        if (shown.isEmpty() || combo->itemText(combo->currentIndex()) == shown)
+            return;
+        const int item = combo->findText(shown, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (item < 0)
+            return;
+        const QSignalBlocker quiet(combo);
+        combo->setCurrentIndex(item);
+    }
+};
 
 // The field a help panel explains, as a person calls it.
 QString helpFieldName(HelpTopic topic)
@@ -96,6 +133,9 @@ QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& ite
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->clearEditText();
+    auto* keeper = new ShownItemKeeper(combo);
+    combo->installEventFilter(keeper);
+    combo->lineEdit()->installEventFilter(keeper);
     return combo;
 }
 

@@ -31,7 +31,8 @@ QLabel* makeInstruction(const QString& objectName, const QString& text);
 QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = 12);
 // An editable drop-down list whose typed text stays exactly as typed: no inline
 // completion, no case-folding match, nothing added to the list on Enter, and the
-// text starts empty.
+// text starts empty. Its choice signals come from the author's choices alone,
+// never from the focus passing through or Enter.
 QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items);
 // Qt cuts a one-line edit at 32,767 characters without a word; the form's
 // one-line fields take text of any length, as its memos do.
