@@ -14,6 +14,11 @@ inline constexpr char kArial[] = "Arial";
 // Idempotent; call before the first font of these families is used.
 void installFontSubstitutions();
 
+// The text sizes of the form, in pixels: most text, and the captions and
+// fields that stand out.
+inline constexpr int kTextSize = 12;
+inline constexpr int kLargerTextSize = 13;
+
 QFont pixelFont(const char* family, int pixelSize, bool bold = false);
 // The window's own font: "ＭＳ Ｐゴシック", 12 pixels.
 QFont windowFont();

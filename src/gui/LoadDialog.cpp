@@ -4,8 +4,6 @@
 #include "FormNames.h"
 #include "widgets/PlainListBox.h"
 
-#include "errors/RuntimeError.h"
-
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -44,7 +42,7 @@ LoadDialog::LoadDialog(QWidget* parent)
     setFixedSize(kClientSize);
     setSizeGripEnabled(false);
     placeControls();
-    connect(m_loadButton, &QPushButton::clicked, this, &LoadDialog::loadRequested);
+    connect(m_loadButton, &QPushButton::clicked, this, [this] { emit loadRequested(selectedBackup()); });
     connect(m_cancelButton, &QPushButton::clicked, this, &LoadDialog::reject);
 }
 
@@ -62,7 +60,7 @@ void LoadDialog::placeControls()
     setTabOrder(m_cancelButton, m_list);
 }
 
-void LoadDialog::openWith(const QStringList& entries)
+void LoadDialog::openWith(std::vector<ListedBackup> backups)
 {
     // Shown first, so that the frame around the client area is known.
     show();
@@ -70,18 +68,19 @@ void LoadDialog::openWith(const QStringList& entries)
     raise();
     activateWindow();
     m_list->clear();
-    for (const QString& entry : entries) {
-        auto* item = new QListWidgetItem(entry, m_list);
+    m_backups = std::move(backups);
+    for (const ListedBackup& backup : m_backups) {
+        auto* item = new QListWidgetItem(QString::fromStdString(backup.softwareName.shown), m_list);
         item->setSizeHint(QSize(m_list->viewport()->width(), kRowHeight));
     }
 }
 
-int LoadDialog::selectedRow() const
+std::optional<ListedBackup> LoadDialog::selectedBackup() const
 {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty())
-        throw RuntimeError::indexOutOfRange(-1);
-    return m_list->row(selected.front());
+        return std::nullopt;
+    return m_backups.at(static_cast<std::size_t>(m_list->row(selected.front())));
 }
 
 QPoint LoadDialog::centredPosition(const QSize& outerSize, const QRect& screen)

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "backup/BackupList.h"
+
 #include <QDialog>
-#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 class QPushButton;
 
@@ -19,19 +23,19 @@ public:
     explicit LoadDialog(QWidget* parent = nullptr);
 
     // Centres the dialog on the screen, shows it (or brings it forward) and
-    // fills the list with `entries`, in their order, none selected.
-    void openWith(const QStringList& entries);
+    // lists `backups` by their software names, in their order, none selected.
+    void openWith(std::vector<ListedBackup> backups);
 
-    // The row of the selected entry; raises RuntimeError's index error (-1)
-    // when none is selected.
-    int selectedRow() const;
+    // The backup of the selected entry; nothing when none is selected.
+    std::optional<ListedBackup> selectedBackup() const;
 
     // Where a window of `outerSize` stands centred on `screen`, halves truncated.
     static QPoint centredPosition(const QSize& outerSize, const QRect& screen);
 
 signals:
-    // "Load" was pressed; the owner restores and then hides the dialog.
-    void loadRequested();
+    // "Load" was pressed with `chosen` selected (nothing when no entry is); the
+    // owner restores and then hides the dialog.
+    void loadRequested(const std::optional<tarvo::ListedBackup>& chosen);
 
 public slots:
     // "Cancel" and the close box: hide, touching nothing.
@@ -47,6 +51,8 @@ private:
     QPushButton* m_loadButton;
     QPushButton* m_cancelButton;
     PlainListBox* m_list;
+    // What the list shows, row by row.
+    std::vector<ListedBackup> m_backups;
 };
 
 } // namespace tarvo::gui

@@ -124,7 +124,7 @@ TEST_F(RegTextCli, RenderWithUtf8WritesUtf8WithLf)
     const ToolRun result = run({ "render", "--utf8", (folder / "表計算ソフト.bak").string() });
     EXPECT_EQ(result.status, 0);
     std::string utf8;
-    for (const auto& line : expected.previewLines())
+    for (const auto& line : splitLines(expected.previewText))
         utf8 += utf8FromCp932(line) + "\n";
     EXPECT_EQ(result.out, utf8);
     EXPECT_NE(result.out.find("[ソフト名称] ←必須]\n表計算ソフト\n"), std::string::npos);

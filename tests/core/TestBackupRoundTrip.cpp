@@ -1,6 +1,7 @@
 #include "BackupRecords.h"
 
 #include "document/PreviewCommand.h"
+#include "text/Lines.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +77,7 @@ TEST(BackupRoundTrip, SharewareEntryComesBackFieldForField)
     RegistrationEntry original = sharewareEntry();
     const PreviewOutcome first = runPreviewCommand(original);
     ASSERT_EQ(first.outcome.kind, Outcome::Kind::Success);
-    ASSERT_EQ(first.backupLines().size(), 29u);
+    ASSERT_EQ(splitLines(first.backupText).size(), 29u);
 
     RegistrationEntry restored = reloaded(first.backupText, original.softwareName.str());
     // Lines fields come back as hard lines, each ending in a line break.
@@ -117,7 +118,7 @@ TEST(BackupRecordWriting, FreewareWithSharewareFieldsEndsWithTheNotes)
     entry.changeHandling(sj("フリーウェア"));
     const PreviewOutcome outcome = runPreviewCommand(entry);
     ASSERT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
-    const Lines lines = outcome.backupLines();
+    const Lines lines = splitLines(outcome.backupText);
     EXPECT_EQ(lines.back(), sj("@よろしくお願いします。"));
 
     RegistrationEntry loaded = test::sentinelEntry();
@@ -131,9 +132,9 @@ TEST(BackupRecordWriting, OptionalSharewareSectionFollowsTheFee)
     RegistrationEntry entry = sharewareEntry();
     entry.changeHandling(sj("その他"));
     entry.sharewareFee = "";
-    EXPECT_EQ(runPreviewCommand(entry).backupLines().back(), sj("@よろしくお願いします。"));
+    EXPECT_EQ(splitLines(runPreviewCommand(entry).backupText).back(), sj("@よろしくお願いします。"));
     entry.sharewareFee = "1000";
-    const Lines lines = runPreviewCommand(entry).backupLines();
+    const Lines lines = splitLines(runPreviewCommand(entry).backupText);
     EXPECT_EQ(lines[lines.size() - 8], "#1000");
     EXPECT_EQ(lines.back(), sj("#現金書留"));
 }
@@ -155,7 +156,7 @@ TEST_P(RowForm, IsWrittenAndReadBack)
     c.change(entry);
     const PreviewOutcome outcome = runPreviewCommand(entry);
     ASSERT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
-    EXPECT_EQ(outcome.backupLines().at(c.fileLine - 1), c.line);
+    EXPECT_EQ(splitLines(outcome.backupText).at(c.fileLine - 1), c.line);
     const auto fields = describe(restoredFrom(outcome.backupText, test::sentinelEntry()));
     for (const auto& expected : c.restored)
         EXPECT_NE(std::find(fields.begin(), fields.end(), expected), fields.end()) << expected;

@@ -27,6 +27,11 @@ std::string failureOf(const std::function<void()>& action)
     return "(no failure)";
 }
 
+std::string failureOf(const Outcome& outcome)
+{
+    return outcome.kind == Outcome::Kind::Failed ? outcome.message : "(no failure)";
+}
+
 TemporaryFolder::TemporaryFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-test-XXXXXX").string();

@@ -3,8 +3,6 @@
 #include "QtText.h"
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "text/Cp932.h"
 #include "widgets/RadioGroup.h"
 
 #include <QAbstractItemView>
@@ -32,7 +30,7 @@ namespace tarvo::gui::test {
 
 QByteArray sj(const char* utf8)
 {
-    return QByteArray::fromStdString(cp932FromUtf8(utf8));
+    return QByteArray::fromStdString(tarvo::test::sj(utf8));
 }
 
 std::filesystem::path native(const QString& path)
@@ -42,12 +40,7 @@ std::filesystem::path native(const QString& path)
 
 QString failureOf(const std::function<void()>& action)
 {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return QString::fromStdString(error.message());
-    }
-    return QStringLiteral("(no failure)");
+    return QString::fromStdString(tarvo::test::failureOf(action));
 }
 
 QString describe(const RegistrationEntry& entry)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outcome.h"
 #include "format/BackupRecord.h"
 
 #include <filesystem>
@@ -23,6 +24,11 @@ std::filesystem::path backupPath(const std::filesystem::path& startDirectory, st
 // and is refused. Raises "ファイル %s を作成できません" with the full path; an
 // earlier file then stays as it was.
 void writeBackup(
+    const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
+
+// The preview command's backup written as writeBackup() does: success with
+// nothing to say, or failed with its failure.
+Outcome saveBackup(
     const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
 
 // Reads the backup file and restores it. Raises "ファイル %s は開けません" with the

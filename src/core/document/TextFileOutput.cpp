@@ -35,14 +35,18 @@ Outcome saveTextFile(
     const std::filesystem::path name = textFileName(cp932SoftwareName);
     // Refused before the question, so that no answer can lead to a write elsewhere.
     if (!isOneFileName(cp932SoftwareName))
-        throw RuntimeError::cannotCreate(name);
-    if (!regularFileExists(name)) {
+        return Outcome::failed(RuntimeError::cannotCreate(name));
+    try {
+        if (!regularFileExists(name)) {
+            writeTextFile(cp932SoftwareName, memoBytes);
+            return Outcome::success(std::string(kTextCreatedMessage));
+        }
+        if (!confirmOverwrite(overwriteQuestion(cp932SoftwareName)))
+            return Outcome::refused(std::string(kSaveCancelledMessage));
         writeTextFile(cp932SoftwareName, memoBytes);
-        return Outcome::success(std::string(kTextCreatedMessage));
+    } catch (const RuntimeError& failure) {
+        return Outcome::failed(failure);
     }
-    if (!confirmOverwrite(overwriteQuestion(cp932SoftwareName)))
-        return Outcome::refused(std::string(kSaveCancelledMessage));
-    writeTextFile(cp932SoftwareName, memoBytes);
     return Outcome::success(std::string(kTextOverwrittenMessage));
 }
 

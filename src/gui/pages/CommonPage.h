@@ -6,6 +6,8 @@
 
 #include <array>
 #include <map>
+#include <string>
+#include <vector>
 
 class QBoxLayout;
 class QCheckBox;
@@ -65,6 +67,13 @@ public:
     explicit CommonPage(QWidget* parent = nullptr);
 
     const Controls& controls() const { return m_ui; }
+
+    // The form starts with its first field, not with the tab bar.
+    void focusFirstField();
+    // Fills the Category list (CP932 names) and leaves its text empty.
+    void setCategories(const std::vector<std::string>& cp932Names);
+    // Refills the Subcategory list (CP932 entries) and leaves its text empty.
+    void setSubcategories(const std::vector<std::string>& cp932Entries);
 
 signals:
     void previewRequested();
