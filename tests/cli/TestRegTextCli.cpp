@@ -266,6 +266,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, RegTextPath,
         PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 2, "",
             utf8Line("「\uFFFD」はShift-JISで表せないため使えません。") },
         PathCase { "Missing", "nothere.bak", 2, "", utf8Line("ファイル nothere.bak は開けません.") },
+        // Unlike the dialog's entry, a path that names no backup is still opened.
+        PathCase { "MissingWithoutBak", "nothere.txt", 2, "", utf8Line("ファイル nothere.txt は開けません.") },
         PathCase { "MissingInAFolderThatIsNotUtf8", "d\xFF/a00.bak", 2, "",
             utf8Line("ファイル d\uFFFD/a00.bak は開けません.") },
         PathCase { "NamedPipe", "pipe.bak", 2, "", utf8Line("ファイル pipe.bak は開けません.") },
