@@ -1,5 +1,6 @@
 #include "LoadDialog.h"
 
+#include "BackupListModel.h"
 #include "Fonts.h"
 #include "FormNames.h"
 #include "widgets/PlainListBox.h"
@@ -33,6 +34,7 @@ LoadDialog::LoadDialog(QWidget* parent)
             | Qt::MSWindowsFixedSizeDialogHint)
     , m_loadButton(plainButton(QStringLiteral("Load"), QString::fromLatin1(form::loadButton), this))
     , m_cancelButton(plainButton(QStringLiteral("Cancel"), QString::fromLatin1(form::cancelButton), this))
+    , m_backups(new BackupListModel(this))
     , m_list(new PlainListBox(this))
 {
     setObjectName(QString::fromLatin1(form::loadDialog));
@@ -52,9 +54,9 @@ void LoadDialog::placeControls()
     m_cancelButton->setGeometry(120, 144, 75, 17);
     m_list->setObjectName(QString::fromLatin1(form::backupList));
     m_list->setGeometry(8, 8, 217, 129);
+    m_list->setModel(m_backups);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSortingEnabled(false);
     m_list->setUniformItemSizes(true);
     setTabOrder(m_loadButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_list);
@@ -67,20 +69,15 @@ void LoadDialog::openWith(std::vector<ListedBackup> backups)
     centreOnScreen();
     raise();
     activateWindow();
-    m_list->clear();
-    m_backups = std::move(backups);
-    for (const ListedBackup& backup : m_backups) {
-        auto* item = new QListWidgetItem(QString::fromStdString(backup.softwareName.shown), m_list);
-        item->setSizeHint(QSize(m_list->viewport()->width(), kRowHeight));
-    }
+    m_backups->reset(std::move(backups), QSize(m_list->viewport()->width(), kRowHeight));
 }
 
 std::optional<ListedBackup> LoadDialog::selectedBackup() const
 {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return std::nullopt;
-    return m_backups.at(static_cast<std::size_t>(m_list->row(selected.front())));
+    return m_backups->backupAt(selected.front().row());
 }
 
 QPoint LoadDialog::centredPosition(const QSize& outerSize, const QRect& screen)

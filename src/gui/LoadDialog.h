@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace tarvo::gui {
 
+class BackupListModel;
 class PlainListBox;
 
 // The backup load dialog TForm2: a modeless tool window with a list of backups,
@@ -50,9 +51,8 @@ private:
 
     QPushButton* m_loadButton;
     QPushButton* m_cancelButton;
+    BackupListModel* m_backups;
     PlainListBox* m_list;
-    // What the list shows, row by row.
-    std::vector<ListedBackup> m_backups;
 };
 
 } // namespace tarvo::gui

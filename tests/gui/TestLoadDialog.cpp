@@ -6,7 +6,7 @@
 #include "WidgetLookup.h"
 
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -23,7 +23,10 @@ private:
     LoadDialog* dialog = nullptr;
     QPushButton* load() { return requireChild<QPushButton>(dialog, form::loadButton); }
     QPushButton* cancel() { return requireChild<QPushButton>(dialog, form::cancelButton); }
-    QListWidget* list() { return requireChild<QListWidget>(dialog, form::backupList); }
+    QListView* list() { return requireChild<QListView>(dialog, form::backupList); }
+    QModelIndex entry(int row) { return list()->model()->index(row, 0); }
+    void select(int row) { list()->selectionModel()->select(entry(row), QItemSelectionModel::Select); }
+    bool noneSelected() { return list()->selectionModel()->selectedIndexes().isEmpty(); }
     // The dialog lists backups by their software names.
     static std::vector<tarvo::ListedBackup> backups(const QStringList& names)
     {
@@ -73,7 +76,6 @@ private slots:
         QCOMPARE(cancel()->text(), QStringLiteral("Cancel"));
         QCOMPARE(list()->geometry(), QRect(8, 8, 217, 129));
         QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(!list()->isSortingEnabled());
         for (QPushButton* button : { load(), cancel() }) {
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
@@ -86,19 +88,19 @@ private slots:
     {
         openActive({ QStringLiteral("b"), QStringLiteral("A"), QString(), QStringLiteral("ソフト") });
         QVERIFY(dialog->isVisible());
-        QCOMPARE(list()->count(), 4);
-        const QStringList shown { list()->item(0)->text(), list()->item(1)->text(), list()->item(2)->text(),
-            list()->item(3)->text() };
+        QCOMPARE(list()->model()->rowCount(), 4);
+        const QStringList shown { entry(0).data().toString(), entry(1).data().toString(), entry(2).data().toString(),
+            entry(3).data().toString() };
         QCOMPARE(
             shown, (QStringList { QStringLiteral("b"), QStringLiteral("A"), QString(), QStringLiteral("ソフト") }));
-        QCOMPARE(list()->visualItemRect(list()->item(1)).height(), 12);
-        QVERIFY(list()->selectedItems().isEmpty());
+        QCOMPARE(list()->visualRect(entry(1)).height(), 12);
+        QVERIFY(noneSelected());
 
         // Reopening rebuilds the list and forgets the earlier choice.
-        list()->item(1)->setSelected(true);
+        select(1);
         dialog->openWith(backups({ QStringLiteral("x") }));
-        QCOMPARE(list()->count(), 1);
-        QVERIFY(list()->selectedItems().isEmpty());
+        QCOMPARE(list()->model()->rowCount(), 1);
+        QVERIFY(noneSelected());
     }
 
     void loadSignalsTheSelectedBackupOrNone()
@@ -110,7 +112,7 @@ private slots:
         });
         QTest::mouseClick(load(), Qt::LeftButton);
         QVERIFY(dialog->isVisible());
-        list()->item(1)->setSelected(true);
+        select(1);
         QTest::mouseClick(load(), Qt::LeftButton);
         QCOMPARE(requested, (QStringList { QStringLiteral("(none)"), QStringLiteral("b") }));
     }
@@ -121,7 +123,7 @@ private slots:
         list()->setFocus(Qt::TabFocusReason);
         QVERIFY(list()->hasFocus());
         QVERIFY(!list()->currentIndex().isValid());
-        QVERIFY(list()->selectedItems().isEmpty());
+        QVERIFY(noneSelected());
         QCOMPARE(chosenName(), QStringLiteral("(none)"));
     }
 
@@ -143,7 +145,7 @@ private slots:
         openActive({ QStringLiteral("a") });
         QSignalSpy requested(dialog, &LoadDialog::loadRequested);
         list()->setFocus();
-        list()->item(0)->setSelected(true);
+        select(0);
         QTest::keyClick(list(), Qt::Key_Return);
         QTest::keyClick(list(), Qt::Key_Enter);
         QCOMPARE(requested.count(), 0);
@@ -163,15 +165,15 @@ private slots:
     {
         openActive({ QStringLiteral("a"), QStringLiteral("b") });
         QSignalSpy requested(dialog, &LoadDialog::loadRequested);
-        const QRect second = list()->visualItemRect(list()->item(1));
-        QSignalSpy doubleClicked(list(), &QListWidget::itemDoubleClicked);
+        const QRect second = list()->visualRect(entry(1));
+        QSignalSpy doubleClicked(list(), &QListView::doubleClicked);
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, second.center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(doubleClicked.count(), 1);
         QCOMPARE(requested.count(), 0);
         QVERIFY(dialog->isVisible());
         QCOMPARE(chosenName(), QStringLiteral("b"));
-        QVERIFY(!list()->isPersistentEditorOpen(list()->item(1)));
+        QVERIFY(!list()->isPersistentEditorOpen(entry(1)));
     }
 
     void cancelAndCloseBoxOnlyHide()
