@@ -14,42 +14,6 @@ using test::restoredFrom;
 using test::sj;
 using Lines = std::vector<std::string>;
 
-RegistrationEntry sharewareEntry()
-{
-    RegistrationEntry e;
-    e.authorId = sj("山川 一郎");
-    e.submissionKind = 1;
-    e.originalLibraryNumber = "PS012345";
-    e.softwareName = sj("表計算ソフト");
-    e.headline = sj("軽くて速い表計算");
-    e.description = sj("一行目\r\n\r\n三行目、最後に改行\r\n");
-    e.archiveFileName = "calc10.lzh";
-    e.publicationFileName = "calc10.lzh";
-    e.version = "1.0";
-    e.machine = sj("汎用");
-    e.supportedOs = { false, true, true, true, false, false };
-    e.otherOs = "NT3.51";
-    e.requiredSoftware = "VB5";
-    e.changeHandling(sj("シェアウェア"));
-    e.category = sj("ビジネス");
-    e.subcategory = sj("表計算");
-    e.fileLocation = 3;
-    e.fileLocationOther = "http://example.invalid/calc10.lzh";
-    e.printPermission = 1;
-    e.printRefusalReason = sj("β版のため");
-    e.webPermission = 0;
-    e.notes = sj("よろしくお願いします。\r\n");
-    e.sharewareFee = "1500";
-    e.sharewareConditions = sj("試用期間は30日です。\r\n以後は保存できません。");
-    e.bankRemittance = sj("ABC銀行 練馬支店 普通 1234567");
-    e.postalRemittance = "230-4-518294";
-    e.registeredProductNumber = "SR012345";
-    e.niftyRemittance = "";
-    e.otherRemittance = sj("現金書留");
-    e.visibility = { true, true, true, false };
-    return e;
-}
-
 RegistrationEntry freewareEntry()
 {
     RegistrationEntry e;
@@ -74,7 +38,7 @@ RegistrationEntry reloaded(const std::string& backupText, const std::string& sof
 
 TEST(BackupRoundTrip, SharewareEntryComesBackFieldForField)
 {
-    RegistrationEntry original = sharewareEntry();
+    RegistrationEntry original = test::sampleSharewareEntry();
     const PreviewOutcome first = runPreviewCommand(original);
     ASSERT_EQ(first.outcome.kind, Outcome::Kind::Success);
     ASSERT_EQ(splitLines(first.backupText).size(), 29u);
@@ -114,7 +78,7 @@ TEST(BackupRoundTrip, FreewareEntryComesBackWithTheFillerNote)
 
 TEST(BackupRecordWriting, FreewareWithSharewareFieldsEndsWithTheNotes)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = test::sampleSharewareEntry();
     entry.changeHandling(sj("フリーウェア"));
     const PreviewOutcome outcome = runPreviewCommand(entry);
     ASSERT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
@@ -129,7 +93,7 @@ TEST(BackupRecordWriting, FreewareWithSharewareFieldsEndsWithTheNotes)
 
 TEST(BackupRecordWriting, OptionalSharewareSectionFollowsTheFee)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = test::sampleSharewareEntry();
     entry.changeHandling(sj("その他"));
     entry.sharewareFee = "";
     EXPECT_EQ(splitLines(runPreviewCommand(entry).backupText).back(), sj("@よろしくお願いします。"));
