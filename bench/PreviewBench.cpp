@@ -6,6 +6,7 @@
 
 #include "document/PreviewCommand.h"
 #include "text/Cp932.h"
+#include "text/Lines.h"
 
 #include "BenchReporter.h"
 
@@ -83,7 +84,8 @@ void BM_BuildDocumentAndBackup(benchmark::State& state)
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * outputBytes()));
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    state.counters["lines"] = static_cast<double>(outcome.previewLines().size() + outcome.backupLines().size());
+    state.counters["lines"]
+        = static_cast<double>(splitLines(outcome.previewText).size() + splitLines(outcome.backupText).size());
     state.counters["output_bytes"] = static_cast<double>(outputBytes());
 }
 

@@ -4,11 +4,9 @@
 #include "document/PreviewCommand.h"
 #include "errors/RuntimeError.h"
 #include "fees/FeeCalculation.h"
-#include "fees/FeeFilter.h"
 #include "fees/FeeStatements.h"
 #include "fees/FeeTexts.h"
 #include "files/FileIo.h"
-#include "format/BackupRecord.h"
 #include "text/Cp932.h"
 #include "text/Utf8.h"
 
@@ -103,28 +101,28 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
         return wrongUsage("render takes one backup file");
 
     // The path exactly as given; the SoftwareName is what the load dialog makes
-    // of its file name.
+    // of its file name. The window's form at start, with an empty author.
     const std::filesystem::path file = files.front();
-    const Cp932NameOfFile name = softwareNameOfBackupFile(file.filename().native());
-    if (!name.cp932) {
-        reportLine(unrepresentableMessage(name.unrepresentable));
+    const ListedBackup backup { file.filename(), softwareNameOfBackupFile(file.filename().native()), file };
+    const ListedRestore restored = restoreListedBackup(backup, RegistrationEntry());
+    if (restored.outcome.kind == Outcome::Kind::Refused) {
+        reportLine(restored.outcome.message);
         return ApplicationError;
     }
-    // The window's form at start, with an empty author.
-    RegistrationEntry entry;
-    entry.softwareName = *name.cp932;
-    try {
-        const std::string bytes = readWholeFile(file);
-        // Like the dialog, a file whose name gives no software name is not restored.
-        if (!entry.softwareName.empty()) {
-            const RestoreReport restored = restoreBackup(bytes, entry);
-            for (int i = 0; i < restored.feeFilterMessages; ++i)
-                reportLine(std::string(kDigitsOnlyMessage));
+    for (int i = 0; i < restored.feeFilterMessages; ++i)
+        reportLine(std::string(kDigitsOnlyMessage));
+    if (!restored.outcome.succeeded())
+        return report(restored.outcome);
+    // Unlike the dialog's entry, a path given here that names no backup is still
+    // opened, so that a mistyped one is reported.
+    if (backup.softwareName.cp932->empty()) {
+        try {
+            readWholeFile(file);
+        } catch (const RuntimeError& failure) {
+            return report(Outcome::failed(failure));
         }
-    } catch (const RuntimeError& failure) {
-        return report(Outcome::failed(failure));
     }
-
+    const RegistrationEntry& entry = *restored.entry;
     const PreviewOutcome preview = runPreviewCommand(entry, BackupRecord::Skipped);
     if (preview.previewRebuilt && !write(utf8 ? terminalText(preview.previewText) : preview.previewText))
         return ApplicationError;

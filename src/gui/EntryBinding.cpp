@@ -125,10 +125,8 @@ void EntryBinding::write(const RegistrationEntry& entry)
     for (const FollowUp& each : m_followUps)
         showFollowUp(each.caption, each.edit, entry.visibility.*each.shown);
     m_handlingKind = entry.handlingKind;
-    // Not silenced: the fee field's digit filter hangs on its change signal and
-    // runs for a program step too, as for a restored fee.
-    m_fee->setText(fromCp932(entry.sharewareFee.str()));
-    m_fee->setCursorPosition(0);
+    // The restore has run the fee field's digit filter already.
+    setLineText(m_fee, entry.sharewareFee);
 }
 
 void EntryBinding::writeNotes(const LinesText& notes)

@@ -66,7 +66,7 @@ QFont pixelFont(const char* family, int pixelSize, bool bold)
 
 QFont windowFont()
 {
-    return pixelFont(kProportionalGothic, 12);
+    return pixelFont(kProportionalGothic, kTextSize);
 }
 
 } // namespace tarvo::gui

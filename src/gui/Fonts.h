@@ -16,6 +16,10 @@ void installFontSubstitutions();
 
 // The installed family that is drawn for one of the families above.
 QString installedFamily(const char* family);
+// The text sizes of the form, in pixels: most text, and the captions and
+// fields that stand out.
+inline constexpr int kTextSize = 12;
+inline constexpr int kLargerTextSize = 13;
 
 QFont pixelFont(const char* family, int pixelSize, bool bold = false);
 // The window's own font: "ＭＳ Ｐゴシック", 12 pixels.

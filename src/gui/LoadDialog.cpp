@@ -1,10 +1,9 @@
 #include "LoadDialog.h"
 
+#include "BackupListModel.h"
 #include "Fonts.h"
 #include "FormNames.h"
 #include "widgets/PlainListBox.h"
-
-#include "errors/RuntimeError.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,6 +34,7 @@ LoadDialog::LoadDialog(QWidget* parent)
             | Qt::MSWindowsFixedSizeDialogHint)
     , m_loadButton(plainButton(QStringLiteral("Load"), QString::fromLatin1(form::loadButton), this))
     , m_cancelButton(plainButton(QStringLiteral("Cancel"), QString::fromLatin1(form::cancelButton), this))
+    , m_backups(new BackupListModel(this))
     , m_list(new PlainListBox(this))
 {
     setObjectName(QString::fromLatin1(form::loadDialog));
@@ -44,7 +44,7 @@ LoadDialog::LoadDialog(QWidget* parent)
     setFixedSize(kClientSize);
     setSizeGripEnabled(false);
     placeControls();
-    connect(m_loadButton, &QPushButton::clicked, this, &LoadDialog::loadRequested);
+    connect(m_loadButton, &QPushButton::clicked, this, [this] { emit loadRequested(selectedBackup()); });
     connect(m_cancelButton, &QPushButton::clicked, this, &LoadDialog::reject);
 }
 
@@ -55,15 +55,15 @@ void LoadDialog::placeControls()
     m_list->setObjectName(QString::fromLatin1(form::backupList));
     m_list->setAccessibleName(QStringLiteral("バックアップ一覧"));
     m_list->setGeometry(8, 8, 217, 129);
+    m_list->setModel(m_backups);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSortingEnabled(false);
     m_list->setUniformItemSizes(true);
     setTabOrder(m_loadButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_list);
 }
 
-void LoadDialog::openWith(const QStringList& entries)
+void LoadDialog::openWith(std::vector<ListedBackup> backups)
 {
     // Shown first, so that the frame around the client area is known.
     show();
@@ -73,19 +73,15 @@ void LoadDialog::openWith(const QStringList& entries)
     // "Load" holds the focus from the start, and shows it as a button focused by
     // keyboard does: styles draw the frame only after a keyboard focus change.
     setAttribute(Qt::WA_KeyboardFocusChange);
-    m_list->clear();
-    for (const QString& entry : entries) {
-        auto* item = new QListWidgetItem(entry, m_list);
-        item->setSizeHint(QSize(m_list->viewport()->width(), kRowHeight));
-    }
+    m_backups->reset(std::move(backups), QSize(m_list->viewport()->width(), kRowHeight));
 }
 
-int LoadDialog::selectedRow() const
+std::optional<ListedBackup> LoadDialog::selectedBackup() const
 {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
-        throw RuntimeError::indexOutOfRange(-1);
-    return m_list->row(selected.front());
+        return std::nullopt;
+    return m_backups->backupAt(selected.front().row());
 }
 
 QPoint LoadDialog::centredPosition(const QSize& outerSize, const QRect& screen)

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "backup/BackupList.h"
+
 #include <QDialog>
-#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 class QPushButton;
 
 namespace tarvo::gui {
 
+class BackupListModel;
 class PlainListBox;
 
 // The backup load dialog TForm2: a modeless tool window with a list of backups,
@@ -19,19 +24,19 @@ public:
     explicit LoadDialog(QWidget* parent = nullptr);
 
     // Centres the dialog on the screen, shows it (or brings it forward) and
-    // fills the list with `entries`, in their order, none selected.
-    void openWith(const QStringList& entries);
+    // lists `backups` by their software names, in their order, none selected.
+    void openWith(std::vector<ListedBackup> backups);
 
-    // The row of the selected entry; raises RuntimeError's index error (-1)
-    // when none is selected.
-    int selectedRow() const;
+    // The backup of the selected entry; nothing when none is selected.
+    std::optional<ListedBackup> selectedBackup() const;
 
     // Where a window of `outerSize` stands centred on `screen`, halves truncated.
     static QPoint centredPosition(const QSize& outerSize, const QRect& screen);
 
 signals:
-    // "Load" was pressed; the owner restores and then hides the dialog.
-    void loadRequested();
+    // "Load" was pressed with `chosen` selected (nothing when no entry is); the
+    // owner restores and then hides the dialog.
+    void loadRequested(const std::optional<tarvo::ListedBackup>& chosen);
 
 public slots:
     // "Cancel" and the close box: hide, touching nothing.
@@ -46,6 +51,7 @@ private:
 
     QPushButton* m_loadButton;
     QPushButton* m_cancelButton;
+    BackupListModel* m_backups;
     PlainListBox* m_list;
 };
 

@@ -26,9 +26,9 @@
 #include "fees/FeeCalculation.h"
 #include "fees/FeeStatements.h"
 #include "fees/FeeTexts.h"
-#include "files/FileIo.h"
 #include "format/CatalogFile.h"
 #include "guidance/DescriptionSize.h"
+#include "guidance/HelpText.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
@@ -42,7 +42,6 @@
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -53,8 +52,6 @@ namespace {
 constexpr int kClientWidth = 781;
 constexpr int kClientHeight = 442;
 const QPoint kOpeningPosition(190, 107);
-constexpr int kFrameChecks = 60;
-constexpr int kFrameCheckMs = 50;
 
 const char* const kPageCaptions[]
     = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット", "プレビュー" };
@@ -98,6 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
+    m_placement = new FramePlacement(this, kOpeningPosition);
     {
         const WindowFontAsDefault fontWhileBuilding;
         buildPages();
@@ -107,8 +105,7 @@ MainWindow::MainWindow(QWidget* parent)
     connectPages();
     addPageKeys();
     startUp();
-    // The form starts with its first field, not with the tab bar.
-    m_common->controls().authorId->setFocus(Qt::OtherFocusReason);
+    m_common->focusFirstField();
 }
 
 MainWindow::~MainWindow() = default;
@@ -164,14 +161,18 @@ void MainWindow::ensurePagesBuilt()
     m_loadDialog = std::make_unique<LoadDialog>();
     m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
     connect(m_shareware, &SharewarePage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
-    connect(m_shareware, &SharewarePage::feesRequested, this, &MainWindow::calculateFees);
+    connect(m_shareware, &SharewarePage::feesRequested, this, &MainWindow::showFeeStatements);
+    connect(m_shareware, &SharewarePage::digitsOnlyRefused, this,
+        [this] { MessageBox::message(this, qtText(kDigitsOnlyMessage)); });
     connect(m_help, &HelpPage::linkActivated, this, &MainWindow::openLink);
     connect(m_previewPage, &PreviewPage::saveRequested, this, &MainWindow::saveText);
+    connect(m_previewPage, &PreviewPage::failed, this,
+        [this](const RuntimeError& failure) { showRuntimeError(this, failure); });
     connect(m_loadDialog.get(), &LoadDialog::loadRequested, this, &MainWindow::restoreChosenBackup);
     if (m_startFolderText)
-        m_previewPage->controls().folderLabel->setText(*m_startFolderText);
+        m_previewPage->showFolder(*m_startFolderText);
     if (m_helpText)
-        setMemoTextCp932(*m_help->controls().helpText, *m_helpText);
+        m_help->showHelpText(*m_helpText);
     m_helpText.reset();
 }
 
@@ -226,47 +227,20 @@ void MainWindow::growToFitLayout()
     setFixedSize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
 }
 
-// The designed position, unless the frame would then reach past the screen's
-// available area (a small screen, a panel).
-void MainWindow::placeOnScreen(const QMargins& frame)
-{
-    // Placed by its client area, which every window manager takes as given.
-    const QPoint inside(frame.left(), frame.top());
-    const QPoint placed = placedWithin(availableAreaAt(kOpeningPosition), size().grownBy(frame), kOpeningPosition);
-    if (geometry().topLeft() != placed + inside)
-        setGeometry(QRect(placed + inside, size()));
-}
-
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (event->spontaneous() || !m_firstShow)
         return;
     m_firstShow = false;
-    placeOnScreen(m_placedForFrame);
-    followFrame(kFrameChecks);
-}
-
-// A window manager frames the window a moment after it shows, and may report
-// passing frames before the last; the window follows each new frame for a few
-// seconds. Without any frame, there is none to count.
-void MainWindow::followFrame(int checksLeft)
-{
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (frame != m_placedForFrame && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0
-        && frame.bottom() >= 0) {
-        m_placedForFrame = frame;
-        placeOnScreen(frame);
-    }
-    if (checksLeft > 0)
-        QTimer::singleShot(kFrameCheckMs, this, [this, checksLeft] { followFrame(checksLeft - 1); });
+    m_placement->start();
 }
 
 void MainWindow::connectPages()
 {
     connect(m_common, &CommonPage::categoryEdited, this, &MainWindow::refillSubcategories);
     connect(m_common, &CommonPage::previewRequested, this, &MainWindow::makePreview);
-    connect(m_common, &CommonPage::loadRequested, this, &MainWindow::listBackups);
+    connect(m_common, &CommonPage::loadRequested, this, &MainWindow::offerBackups);
     connect(m_common, &CommonPage::descriptionSizeRequested, this, &MainWindow::showDescriptionSize);
     connect(m_common, &CommonPage::fieldHelpRequested, this, &MainWindow::showFieldHelp);
 }
@@ -277,21 +251,12 @@ void MainWindow::startUp()
     runGuarded(this, [this] {
         m_startDirectory = startDirectoryFrom(currentDirectory());
         m_catalog = loadCatalog(kCategoryFileName);
-        QComboBox* category = m_common->controls().category;
-        for (const std::string& name : m_catalog.topLevelNames())
-            category->addItem(fromCp932(name));
-        category->setCurrentIndex(-1);
-        category->clearEditText();
-        if (const auto author = readAuthorSetting()) {
-            // As the binding writes it, which does not exist yet.
-            QLineEdit* authorId = m_common->controls().authorId;
-            const QSignalBlocker quiet(authorId);
-            authorId->setText(fromCp932(SingleLineText(*author).str()));
-            authorId->setCursorPosition(0);
-        }
+        m_common->setCategories(m_catalog.topLevelNames());
+        if (const auto author = readAuthorSetting())
+            m_common->showAuthorId(*author);
+        // Shown by pages 2 to 4 once they exist.
         m_startFolderText = currentFolderText();
-        if (regularFileExists(kHelpFileName))
-            m_helpText = readWholeFile(kHelpFileName);
+        m_helpText = readHelpText();
     });
 }
 
@@ -316,32 +281,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // leaves the Subcategory list as it was.
 void MainWindow::refillSubcategories()
 {
-    const CommonPage::Controls& ui = m_common->controls();
-    ui.subcategory->clearEditText();
-    ui.subcategory->clear();
-    for (const std::string& entry : m_catalog.subcategoriesFor(toCp932(ui.category->currentText())))
-        ui.subcategory->addItem(fromCp932(entry));
-    // Filling a list selects its first item; the text stays empty until the
-    // author picks or types one.
-    ui.subcategory->setCurrentIndex(-1);
-    ui.subcategory->clearEditText();
+    m_common->setSubcategories(m_catalog.subcategoriesFor(m_entry->read().category.str()));
 }
 
 // A backup that cannot be written ends the command before the success message.
 void MainWindow::makePreview()
 {
     ensurePagesBuilt();
-    runGuarded(this, [this] {
-        const RegistrationEntry entry = m_entry->read();
-        const PreviewOutcome preview = runPreviewCommand(entry);
-        if (preview.filledNotes)
-            m_entry->writeNotes(*preview.filledNotes);
-        if (preview.previewRebuilt)
-            setMemoTextCp932(*m_previewPage->controls().preview, preview.previewText);
-        if (preview.outcome.succeeded())
-            writeBackup(m_startDirectory, entry.softwareName.str(), preview.backupText);
-        showOutcome(this, preview.outcome);
-    });
+    const RegistrationEntry entry = m_entry->read();
+    const PreviewOutcome preview = runPreviewCommand(entry);
+    if (preview.filledNotes)
+        m_entry->writeNotes(*preview.filledNotes);
+    if (preview.previewRebuilt)
+        m_previewPage->showPreview(preview.previewText);
+    const Outcome backup = preview.outcome.succeeded()
+        ? saveBackup(m_startDirectory, entry.softwareName.str(), preview.backupText)
+        : Outcome::success();
+    showOutcome(this, backup.succeeded() ? preview.outcome : backup);
 }
 
 // The memo's text exactly as it stands, every line break CR LF, under the
@@ -349,34 +305,28 @@ void MainWindow::makePreview()
 void MainWindow::saveText()
 {
     ensurePagesBuilt();
-    runGuarded(this, [this] {
-        const Outcome saved = saveTextFile(memoTextCp932(*m_previewPage->controls().preview),
-            toCp932(m_common->controls().softwareName->text()), [this](const std::string& utf8Question) {
-                return MessageBox::confirm(this, QString::fromStdString(utf8Question)) == MessageBox::Answer::Yes;
-            });
-        showOutcome(this, saved);
-    });
+    const Outcome saved = saveTextFile(
+        m_previewPage->previewText(), m_entry->read().softwareName.str(), [this](const std::string& utf8Question) {
+            return MessageBox::confirm(this, QString::fromStdString(utf8Question)) == MessageBox::Answer::Yes;
+        });
+    showOutcome(this, saved);
 }
 
 // The preview text goes first, whatever the listing finds. The backup folder is
 // named from the start directory, so the current directory, the folder to save
 // into, stays where the author put it.
-void MainWindow::listBackups()
+void MainWindow::offerBackups()
 {
     ensurePagesBuilt();
-    m_previewPage->controls().preview->clear();
+    m_previewPage->clearPreview();
     runGuarded(this, [this] {
-        std::vector<ListedBackup> listed = tarvo::listBackups(m_startDirectory);
+        std::vector<ListedBackup> listed = listBackups(m_startDirectory);
         if (listed.empty()) {
             MessageBox::message(this, qtText(kNoBackupsMessage));
             return;
         }
-        m_listedBackups = std::move(listed);
-        QStringList entries;
-        for (const ListedBackup& backup : m_listedBackups)
-            entries.append(QString::fromStdString(backup.softwareName.shown));
         keepDialogAboveThisWindow();
-        m_loadDialog->openWith(entries);
+        m_loadDialog->openWith(std::move(listed));
     });
 }
 
@@ -387,52 +337,27 @@ void MainWindow::keepDialogAboveThisWindow()
         dialog->setTransientParent(windowHandle());
 }
 
-// The restore sets the fields as program steps: the Handling and Category
-// change handlers do not run (the restore recomputes HandlingKind itself), the
-// fee field's filter does. A failure keeps the fields restored before it and
-// the dialog open. A file whose name cannot be a SoftwareName restores nothing,
-// nor does one holding a value too large to show safely.
-void MainWindow::restoreChosenBackup()
+// The restore sets the fields as program steps: no change handler runs (the
+// restore recomputes HandlingKind and filters the fee itself). A failure keeps
+// the fields restored before it and the dialog open; a value too large to show
+// safely restores nothing.
+void MainWindow::restoreChosenBackup(const std::optional<ListedBackup>& chosen)
 {
     ensurePagesBuilt();
-    const auto refusedAsTooLarge = [this](const RegistrationEntry& restored) {
-        const std::optional<std::string> refusal = oversizedFieldMessage(restored);
-        if (refusal)
-            MessageBox::message(m_loadDialog.get(), QString::fromStdString(*refusal));
-        return refusal.has_value();
-    };
-    runGuarded(m_loadDialog.get(), [this, &refusedAsTooLarge] {
-        const ListedBackup& chosen = m_listedBackups.at(static_cast<size_t>(m_loadDialog->selectedRow()));
-        if (!chosen.softwareName.cp932) {
-            MessageBox::message(m_loadDialog.get(),
-                QString::fromStdString(unrepresentableMessage(chosen.softwareName.unrepresentable)));
-            return;
-        }
-        RegistrationEntry entry = m_entry->read();
-        entry.softwareName = *chosen.softwareName.cp932;
-        RestoreReport report;
-        try {
-            if (!entry.softwareName.empty())
-                report = restoreBackupFile(chosen.file, entry);
-        } catch (const RuntimeError&) {
-            if (refusedAsTooLarge(entry))
-                return;
-            m_entry->write(entry);
-            throw;
-        }
-        if (refusedAsTooLarge(entry))
-            return;
-        m_entry->write(entry);
-        for (int shown = 0; shown < report.feeFilterMessages; ++shown)
-            MessageBox::message(m_loadDialog.get(), qtText(kDigitsOnlyMessage));
+    const ListedRestore restored = restoreListedBackup(chosen, m_entry->read());
+    if (restored.entry)
+        m_entry->write(*restored.entry);
+    for (int shown = 0; shown < restored.feeFilterMessages; ++shown)
+        MessageBox::message(m_loadDialog.get(), qtText(kDigitsOnlyMessage));
+    showOutcome(m_loadDialog.get(), restored.outcome);
+    if (restored.outcome.succeeded())
         m_loadDialog->hide();
-    });
 }
 
 // The description's bytes without its line breaks; wrapping adds none.
 void MainWindow::showDescriptionSize()
 {
-    const std::string description = memoTextCp932(*m_common->controls().description);
+    const std::string description = m_entry->read().description.text();
     MessageBox::message(this, QString::fromStdString(descriptionSizeMessage(description)));
 }
 
@@ -443,10 +368,10 @@ void MainWindow::showFieldHelp(HelpTopic topic)
 }
 
 // A refused fee leaves both statements as they were.
-void MainWindow::calculateFees()
+void MainWindow::showFeeStatements()
 {
     ensurePagesBuilt();
-    const FeeCalculation calculation = tarvo::calculateFees(toCp932(m_shareware->controls().sharewareFee->text()));
+    const FeeCalculation calculation = calculateFees(m_entry->read().sharewareFee.str());
     if (!calculation.quote) {
         showOutcome(this, calculation.outcome);
         return;

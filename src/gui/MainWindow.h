@@ -6,14 +6,12 @@
 #include "guidance/FieldHelp.h"
 #include "guidance/WebLinks.h"
 
-#include <QMargins>
 #include <QWidget>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QTabWidget;
 
@@ -21,6 +19,7 @@ namespace tarvo::gui {
 
 class CommonPage;
 class EntryBinding;
+class FramePlacement;
 class HelpPage;
 class LoadDialog;
 class PreviewPage;
@@ -49,7 +48,6 @@ public:
     // The current directory when the window was created, with one trailing
     // separator; the backup folder hangs off it.
     const std::filesystem::path& startDirectory() const { return m_startDirectory; }
-    const CategoryCatalog& catalog() const { return m_catalog; }
     // The backup load dialog TForm2: a window of its own, hidden until "load"
     // finds a backup, kept for the whole run.
     LoadDialog& loadDialog() const
@@ -71,19 +69,17 @@ private slots:
     void refillSubcategories();
     void makePreview();
     void saveText();
-    void listBackups();
-    void restoreChosenBackup();
+    void offerBackups();
+    void restoreChosenBackup(const std::optional<tarvo::ListedBackup>& chosen);
     void showDescriptionSize();
     void showFieldHelp(tarvo::HelpTopic topic);
-    void calculateFees();
+    void showFeeStatements();
     void openLink(tarvo::LinkId id);
 
 private:
     void buildPages();
     void trackEarlyHandling();
     void growToFitLayout();
-    void placeOnScreen(const QMargins& frame);
-    void followFrame(int checksLeft);
     void connectPages();
     void addPageKeys();
     void startUp();
@@ -100,8 +96,7 @@ private:
     std::filesystem::path m_startDirectory;
     // The lines of "category.dat", read once at start.
     CategoryCatalog m_catalog;
-    // What the load dialog offers, from the last listing that found a backup.
-    std::vector<ListedBackup> m_listedBackups;
+    FramePlacement* m_placement = nullptr;
     bool m_firstShow = true;
     bool m_pagesBuilt = false;
     bool m_firstPaintSeen = false;
@@ -111,8 +106,6 @@ private:
     // Handling typed before the binding exists counts as typed into it.
     HandlingKind m_earlyHandlingKind;
     QObject* m_earlyHandling = nullptr;
-    // The window manager's frame the window was last placed for.
-    QMargins m_placedForFrame;
 };
 
 } // namespace tarvo::gui

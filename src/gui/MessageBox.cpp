@@ -1,7 +1,6 @@
 #include "MessageBox.h"
 
 #include "ApplicationTitle.h"
-#include "QtText.h"
 
 #include <QPushButton>
 #include <QScreen>

@@ -2,12 +2,18 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace tarvo::gui {
 
 namespace {
+
+constexpr int kFrameChecks = 60;
+constexpr int kFrameCheckMs = 50;
 
 int placedAlong(int areaStart, int areaLength, int frameLength, int designed)
 {
@@ -29,6 +35,43 @@ QRect availableAreaAt(const QPoint& point)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+FramePlacement::FramePlacement(QWidget* window, const QPoint& designed)
+    : QObject(window)
+    , m_window(window)
+    , m_designed(designed)
+{
+}
+
+void FramePlacement::start()
+{
+    placeFor(m_placedForFrame);
+    follow(kFrameChecks);
+}
+
+// The designed position, unless the frame would then reach past the screen's
+// available area (a small screen, a panel).
+void FramePlacement::placeFor(const QMargins& frame)
+{
+    const QPoint inside(frame.left(), frame.top());
+    const QPoint placed = placedWithin(availableAreaAt(m_designed), m_window->size().grownBy(frame), m_designed);
+    if (m_window->geometry().topLeft() != placed + inside)
+        m_window->setGeometry(QRect(placed + inside, m_window->size()));
+}
+
+// Without any frame, there is none to count.
+void FramePlacement::follow(int checksLeft)
+{
+    const QWindow* handle = m_window->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    if (frame != m_placedForFrame && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0
+        && frame.bottom() >= 0) {
+        m_placedForFrame = frame;
+        placeFor(frame);
+    }
+    if (checksLeft > 0)
+        QTimer::singleShot(kFrameCheckMs, this, [this, checksLeft] { follow(checksLeft - 1); });
 }
 
 } // namespace tarvo::gui

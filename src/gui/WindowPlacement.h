@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QMargins>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+
+class QWidget;
 
 namespace tarvo::gui {
 
@@ -14,5 +18,26 @@ QPoint placedWithin(const QRect& availableArea, const QSize& frame, const QPoint
 // The available area (without panels and docks) of the screen that holds
 // `point`, or of the primary screen; empty without any screen.
 QRect availableAreaAt(const QPoint& point);
+
+// Keeps a window at its designed position, or within the available area, by
+// its client area, which every window manager takes as given. A window manager
+// frames the window a moment after it shows, and may report passing frames
+// before the last; the window follows each new frame for a few seconds.
+class FramePlacement : public QObject {
+public:
+    FramePlacement(QWidget* window, const QPoint& designed);
+
+    // At the window's first show.
+    void start();
+
+private:
+    void placeFor(const QMargins& frame);
+    void follow(int checksLeft);
+
+    QWidget* m_window;
+    QPoint m_designed;
+    // The window manager's frame the window was last placed for.
+    QMargins m_placedForFrame;
+};
 
 } // namespace tarvo::gui

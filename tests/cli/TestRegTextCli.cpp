@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -64,25 +66,7 @@ std::string utf8Line(std::string_view utf8)
     return std::string(utf8) + "\n";
 }
 
-RegistrationEntry sharewareEntry()
-{
-    RegistrationEntry e;
-    e.authorId = sj("山川 一郎");
-    e.softwareName = sj("表計算ソフト");
-    e.headline = sj("軽くて速い表計算");
-    e.description = sj("一行目\r\n\r\n三行目");
-    e.archiveFileName = "calc10.lzh";
-    e.supportedOs = { false, true, true, false, false, false };
-    e.changeHandling(sj("シェアウェア"));
-    e.category = sj("ビジネス");
-    e.subcategory = sj("表計算");
-    e.printPermission = 1;
-    e.printRefusalReason = sj("β版のため");
-    e.sharewareFee = "1500";
-    e.sharewareConditions = sj("試用期間は30日です。");
-    e.registeredProductNumber = "SR012345";
-    return e;
-}
+using test::sampleSharewareEntry;
 
 class RegTextCli : public testing::Test {
 protected:
@@ -102,7 +86,7 @@ protected:
 
 TEST_F(RegTextCli, RenderWritesThePreviewTextAsSavingWouldAndNoBackup)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = sampleSharewareEntry();
     const PreviewOutcome expected = runPreviewCommand(entry);
     std::filesystem::create_directory(folder / "data");
     write("表計算ソフト.bak", expected.backupText);
@@ -117,14 +101,14 @@ TEST_F(RegTextCli, RenderWritesThePreviewTextAsSavingWouldAndNoBackup)
 
 TEST_F(RegTextCli, RenderWithUtf8WritesUtf8WithLf)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = sampleSharewareEntry();
     const PreviewOutcome expected = runPreviewCommand(entry);
     write("表計算ソフト.bak", expected.backupText);
 
     const ToolRun result = run({ "render", "--utf8", (folder / "表計算ソフト.bak").string() });
     EXPECT_EQ(result.status, 0);
     std::string utf8;
-    for (const auto& line : expected.previewLines())
+    for (const auto& line : splitLines(expected.previewText))
         utf8 += utf8FromCp932(line) + "\n";
     EXPECT_EQ(result.out, utf8);
     EXPECT_NE(result.out.find("[ソフト名称] ←必須]\n表計算ソフト\n"), std::string::npos);
@@ -134,7 +118,7 @@ TEST_F(RegTextCli, RenderWithUtf8WritesUtf8WithLf)
 // relative and absolute, names the file and gives the software name.
 TEST_F(RegTextCli, RenderReadsABackupInAFolderOfJapaneseNamesWithBlanks)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = sampleSharewareEntry();
     entry.softwareName = sj(" 表 ソフト ");
     const PreviewOutcome expected = runPreviewCommand(entry);
     std::filesystem::create_directories(folder / "登録 表ソ" / "data");
@@ -150,7 +134,7 @@ TEST_F(RegTextCli, RenderReadsABackupInAFolderOfJapaneseNamesWithBlanks)
 
 TEST_F(RegTextCli, SoftwareNameComesFromTheFileNameNotFromTheRecord)
 {
-    write("x.bak.bak", backupOf(sharewareEntry()));
+    write("x.bak.bak", backupOf(sampleSharewareEntry()));
     const ToolRun result = run({ "render", "x.bak.bak", "--utf8" });
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.out.find("]\nx\n"), std::string::npos);
@@ -159,10 +143,10 @@ TEST_F(RegTextCli, SoftwareNameComesFromTheFileNameNotFromTheRecord)
 
 TEST_F(RegTextCli, RefusalWritesThePartialTextAndStatusOne)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = sampleSharewareEntry();
     entry.sharewareFee = "99";
-    auto lines = splitLines(backupOf(sharewareEntry()));
-    lines[lines.size() - 7] = "#99";
+    auto lines = splitLines(backupOf(sampleSharewareEntry()));
+    *std::find(lines.begin(), lines.end(), "#1500") = "#99";
     write("calc.bak", joinLines(lines));
     entry.softwareName = "calc";
     const PreviewOutcome expected = runPreviewCommand(entry);
@@ -176,8 +160,8 @@ TEST_F(RegTextCli, RefusalWritesThePartialTextAndStatusOne)
 
 TEST_F(RegTextCli, RestoredFeeWithALetterShowsTheFilterMessageBeforeTheOutcome)
 {
-    auto lines = splitLines(backupOf(sharewareEntry()));
-    lines[lines.size() - 7] = "#12a";
+    auto lines = splitLines(backupOf(sampleSharewareEntry()));
+    *std::find(lines.begin(), lines.end(), "#1500") = "#12a";
     write("calc.bak", joinLines(lines));
     const ToolRun result = run({ "render", "calc.bak" });
     EXPECT_EQ(result.status, 1);
@@ -189,7 +173,7 @@ TEST_F(RegTextCli, RestoredFeeWithALetterShowsTheFilterMessageBeforeTheOutcome)
 
 TEST_F(RegTextCli, NonDigitIndexIsAnApplicationErrorWithAFullStopAndNoText)
 {
-    auto lines = splitLines(backupOf(sharewareEntry()));
+    auto lines = splitLines(backupOf(sampleSharewareEntry()));
     lines[1] = "#x";
     write("calc.bak", joinLines(lines));
     const ToolRun result = run({ "render", "calc.bak" });
@@ -200,7 +184,7 @@ TEST_F(RegTextCli, NonDigitIndexIsAnApplicationErrorWithAFullStopAndNoText)
 
 TEST_F(RegTextCli, HandlingThatNeverMatchedStopsBeforeThePreviewIsEmptied)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = sampleSharewareEntry();
     entry.changeHandling(sj("フリーウェア"));
     auto lines = splitLines(backupOf(entry));
     lines[14] = sj("#フリー");
@@ -213,7 +197,7 @@ TEST_F(RegTextCli, HandlingThatNeverMatchedStopsBeforeThePreviewIsEmptied)
 
 TEST_F(RegTextCli, FileWithoutLowerCaseBakIsNotRestored)
 {
-    write("CALC.BAK", backupOf(sharewareEntry()));
+    write("CALC.BAK", backupOf(sampleSharewareEntry()));
     const ToolRun result = run({ "render", "CALC.BAK" });
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
@@ -236,8 +220,8 @@ protected:
         // Names that CP932 would fold into one, a name in Shift-JIS bytes, a
         // named pipe and a folder whose name is not UTF-8.
         for (const std::string name : { "café", "caf?", "表ソフト" })
-            write(name + ".bak", backupOf(sharewareEntry()));
-        write(sj("旧ソフト") + ".bak", backupOf(sharewareEntry()));
+            write(name + ".bak", backupOf(sampleSharewareEntry()));
+        write(sj("旧ソフト") + ".bak", backupOf(sampleSharewareEntry()));
         ASSERT_EQ(::mkfifo((folder / "pipe.bak").c_str(), 0644), 0);
         std::filesystem::create_directory(folder / "d\xFF");
     }
@@ -266,6 +250,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, RegTextPath,
         PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 2, "",
             utf8Line("「\uFFFD」はShift-JISで表せないため使えません。") },
         PathCase { "Missing", "nothere.bak", 2, "", utf8Line("ファイル nothere.bak は開けません.") },
+        // Unlike the dialog's entry, a path that names no backup is still opened.
+        PathCase { "MissingWithoutBak", "nothere.txt", 2, "", utf8Line("ファイル nothere.txt は開けません.") },
         PathCase { "MissingInAFolderThatIsNotUtf8", "d\xFF/a00.bak", 2, "",
             utf8Line("ファイル d\uFFFD/a00.bak は開けません.") },
         PathCase { "NamedPipe", "pipe.bak", 2, "", utf8Line("ファイル pipe.bak は開けません.") },
@@ -282,7 +268,7 @@ class RegTextFullOutput : public RegTextCli, public testing::WithParamInterface<
 // A write that fails is reported in place of the outcome, never as success.
 TEST_P(RegTextFullOutput, ReportsThatTheOutputCannotBeWritten)
 {
-    write("calc.bak", backupOf(sharewareEntry()));
+    write("calc.bak", backupOf(sampleSharewareEntry()));
     const ToolRun result = runTool(folder.path(), GetParam().arguments, "/dev/full");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, utf8Line("tarvo-regtext: cannot write the output: No space left on device"));

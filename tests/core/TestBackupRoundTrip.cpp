@@ -1,6 +1,7 @@
 #include "BackupRecords.h"
 
 #include "document/PreviewCommand.h"
+#include "text/Lines.h"
 
 #include <gtest/gtest.h>
 
@@ -12,42 +13,6 @@ using test::PrintTo;
 using test::restoredFrom;
 using test::sj;
 using Lines = std::vector<std::string>;
-
-RegistrationEntry sharewareEntry()
-{
-    RegistrationEntry e;
-    e.authorId = sj("山川 一郎");
-    e.submissionKind = 1;
-    e.originalLibraryNumber = "PS012345";
-    e.softwareName = sj("表計算ソフト");
-    e.headline = sj("軽くて速い表計算");
-    e.description = sj("一行目\r\n\r\n三行目、最後に改行\r\n");
-    e.archiveFileName = "calc10.lzh";
-    e.publicationFileName = "calc10.lzh";
-    e.version = "1.0";
-    e.machine = sj("汎用");
-    e.supportedOs = { false, true, true, true, false, false };
-    e.otherOs = "NT3.51";
-    e.requiredSoftware = "VB5";
-    e.changeHandling(sj("シェアウェア"));
-    e.category = sj("ビジネス");
-    e.subcategory = sj("表計算");
-    e.fileLocation = 3;
-    e.fileLocationOther = "http://example.invalid/calc10.lzh";
-    e.printPermission = 1;
-    e.printRefusalReason = sj("β版のため");
-    e.webPermission = 0;
-    e.notes = sj("よろしくお願いします。\r\n");
-    e.sharewareFee = "1500";
-    e.sharewareConditions = sj("試用期間は30日です。\r\n以後は保存できません。");
-    e.bankRemittance = sj("ABC銀行 練馬支店 普通 1234567");
-    e.postalRemittance = "230-4-518294";
-    e.registeredProductNumber = "SR012345";
-    e.niftyRemittance = "";
-    e.otherRemittance = sj("現金書留");
-    e.visibility = { true, true, true, false };
-    return e;
-}
 
 RegistrationEntry freewareEntry()
 {
@@ -73,10 +38,10 @@ RegistrationEntry reloaded(const std::string& backupText, const std::string& sof
 
 TEST(BackupRoundTrip, SharewareEntryComesBackFieldForField)
 {
-    RegistrationEntry original = sharewareEntry();
+    RegistrationEntry original = test::sampleSharewareEntry();
     const PreviewOutcome first = runPreviewCommand(original);
     ASSERT_EQ(first.outcome.kind, Outcome::Kind::Success);
-    ASSERT_EQ(first.backupLines().size(), 29u);
+    ASSERT_EQ(splitLines(first.backupText).size(), 29u);
 
     RegistrationEntry restored = reloaded(first.backupText, original.softwareName.str());
     // Lines fields come back as hard lines, each ending in a line break.
@@ -113,11 +78,11 @@ TEST(BackupRoundTrip, FreewareEntryComesBackWithTheFillerNote)
 
 TEST(BackupRecordWriting, FreewareWithSharewareFieldsEndsWithTheNotes)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = test::sampleSharewareEntry();
     entry.changeHandling(sj("フリーウェア"));
     const PreviewOutcome outcome = runPreviewCommand(entry);
     ASSERT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
-    const Lines lines = outcome.backupLines();
+    const Lines lines = splitLines(outcome.backupText);
     EXPECT_EQ(lines.back(), sj("@よろしくお願いします。"));
 
     RegistrationEntry loaded = test::sentinelEntry();
@@ -128,12 +93,12 @@ TEST(BackupRecordWriting, FreewareWithSharewareFieldsEndsWithTheNotes)
 
 TEST(BackupRecordWriting, OptionalSharewareSectionFollowsTheFee)
 {
-    RegistrationEntry entry = sharewareEntry();
+    RegistrationEntry entry = test::sampleSharewareEntry();
     entry.changeHandling(sj("その他"));
     entry.sharewareFee = "";
-    EXPECT_EQ(runPreviewCommand(entry).backupLines().back(), sj("@よろしくお願いします。"));
+    EXPECT_EQ(splitLines(runPreviewCommand(entry).backupText).back(), sj("@よろしくお願いします。"));
     entry.sharewareFee = "1000";
-    const Lines lines = runPreviewCommand(entry).backupLines();
+    const Lines lines = splitLines(runPreviewCommand(entry).backupText);
     EXPECT_EQ(lines[lines.size() - 8], "#1000");
     EXPECT_EQ(lines.back(), sj("#現金書留"));
 }
@@ -155,7 +120,7 @@ TEST_P(RowForm, IsWrittenAndReadBack)
     c.change(entry);
     const PreviewOutcome outcome = runPreviewCommand(entry);
     ASSERT_EQ(outcome.outcome.kind, Outcome::Kind::Success);
-    EXPECT_EQ(outcome.backupLines().at(c.fileLine - 1), c.line);
+    EXPECT_EQ(splitLines(outcome.backupText).at(c.fileLine - 1), c.line);
     const auto fields = describe(restoredFrom(outcome.backupText, test::sentinelEntry()));
     for (const auto& expected : c.restored)
         EXPECT_NE(std::find(fields.begin(), fields.end(), expected), fields.end()) << expected;

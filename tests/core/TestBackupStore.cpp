@@ -209,5 +209,40 @@ TEST_F(BackupFolder, NamesThatLookAlikeStayApart)
     EXPECT_EQ(authors, (std::vector<std::string> { "cafe-question", "cafe-acute" }));
 }
 
+// "Load" as the window and the command line share it: what it refuses changes no
+// field, and only a non-empty name reads a file.
+TEST_F(BackupFolder, RestoreOfAListedBackupSaysWhatHappened)
+{
+    const auto restore = [this](const char* fileName) {
+        test::writeBytes(data() / "a.bak", "#author\r\n");
+        test::writeBytes(data() / "X.BAK", "#other\r\n");
+        test::writeBytes(data() / "café.bak", "#other\r\n");
+        for (const ListedBackup& listed : listBackups(start())) {
+            if (listed.fileName == fileName)
+                return restoreListedBackup(listed, test::sentinelEntry());
+        }
+        return restoreListedBackup(std::nullopt, test::sentinelEntry());
+    };
+    const ListedRestore nothing = restore("none");
+    EXPECT_EQ(nothing.outcome, (Outcome { Outcome::Kind::Failed, "リストのインデックスが範囲を超えています (-1)" }));
+    EXPECT_FALSE(nothing.entry);
+    const ListedRestore lacking = restore("café.bak");
+    EXPECT_EQ(lacking.outcome, Outcome::refused("「é」はShift-JISで表せないため使えません。"));
+    EXPECT_FALSE(lacking.entry);
+
+    RegistrationEntry emptied = test::sentinelEntry();
+    emptied.softwareName = "";
+    const ListedRestore empty = restore("X.BAK");
+    EXPECT_EQ(empty.outcome, Outcome::success());
+    ASSERT_TRUE(empty.entry);
+    EXPECT_EQ(test::describe(*empty.entry), test::describe(emptied));
+
+    const ListedRestore restored = restore("a.bak");
+    EXPECT_EQ(restored.outcome, Outcome::success());
+    ASSERT_TRUE(restored.entry);
+    EXPECT_EQ(restored.entry->softwareName.str(), "a");
+    EXPECT_EQ(restored.entry->authorId.str(), "author");
+}
+
 } // namespace
 } // namespace tarvo

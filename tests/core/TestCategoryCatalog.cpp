@@ -65,10 +65,10 @@ TEST(CategoryCatalog, TopLevelNamesKeepDuplicatesHashAloneAndBlanks)
     EXPECT_EQ(catalog.topLevelNames(), (Lines { "A", "", "A", "B " }));
 }
 
-TEST(CategoryCatalog, EmptyTextHasNoLinesAndNoNames)
+TEST(CategoryCatalog, EmptyTextHasNoGroupsAndNoNames)
 {
     const auto catalog = readCatalog("");
-    EXPECT_TRUE(catalog.lines().empty());
+    EXPECT_TRUE(catalog.groups().empty());
     EXPECT_TRUE(catalog.topLevelNames().empty());
     EXPECT_TRUE(catalog.subcategoriesFor("").empty());
 }
@@ -78,7 +78,7 @@ TEST(CategoryCatalog, LoadReadsTheFileRelativeToTheCurrentDirectory)
     test::TemporaryFolder folder;
     test::CurrentDirectory cwd(folder.path());
     test::writeBytes(folder / "category.dat", "#A\r\nx\r\n");
-    EXPECT_EQ(loadCatalog(kCategoryFileName).lines(), (Lines { "#A", "x" }));
+    EXPECT_EQ(loadCatalog(kCategoryFileName).groups(), (std::vector<CategoryGroup> { { "A", { "x" } } }));
 
     test::writeBytes(folder / "category.dat", "");
     EXPECT_TRUE(loadCatalog(kCategoryFileName).topLevelNames().empty());

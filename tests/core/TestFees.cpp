@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 
+#include "document/DocumentTexts.h"
 #include "fees/FeeCalculation.h"
 #include "fees/FeeFilter.h"
+#include "fees/FeeRange.h"
 #include "fees/FeeStatements.h"
+#include "fees/FeeTexts.h"
+#include "guidance/FieldHelp.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +120,21 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, FeeFilter,
                           "2"),
             1, "" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The texts write the range in words; they must say what the rule does.
+TEST(FeeTexts, NameTheRangeOfTheRule)
+{
+    const std::string lowest = std::to_string(kLowestFee);
+    const std::string highest = std::to_string(kHighestFee);
+    const std::string grouped = highest.substr(0, highest.size() - 3) + "," + highest.substr(highest.size() - 3);
+    const std::pair<std::string_view, std::string> texts[] = {
+        { kFeeOutOfRangeMessage, lowest + "円以上" + highest + "円以下" },
+        { kFeeOutOfRangeInPreviewMessage, lowest + "円以上" + grouped + "円以下" },
+        { fieldHelpFor(HelpTopic::SharewareFee), lowest + "円～" + highest + "円" },
+    };
+    for (const auto& [text, range] : texts)
+        EXPECT_NE(text.find(range), std::string_view::npos) << text;
+}
 
 } // namespace
 } // namespace tarvo

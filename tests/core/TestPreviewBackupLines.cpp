@@ -1,5 +1,6 @@
 #include "PreviewExpectations.h"
 #include "TestSupport.h"
+#include "text/Lines.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -19,8 +20,8 @@ TEST(PreviewBackupLines, MinimalEntryGivesTheEighteenLineBackup)
                                     "#test.lzh\r\n#\r\n#\r\n#\r\n#000000\r\n#\r\n#フリーウェア\r\n"
                                     "#\r\n#\r\n#0\r\n#0\r\n#0\r\n@特になし\r\n");
     EXPECT_EQ(outcome.backupText, expected);
-    EXPECT_EQ(outcome.backupLines().size(), 18u);
-    EXPECT_EQ(outcome.backupLines(), test::commonBackupOfRequiredFieldsOnly());
+    EXPECT_EQ(splitLines(outcome.backupText).size(), 18u);
+    EXPECT_EQ(splitLines(outcome.backupText), test::commonBackupOfRequiredFieldsOnly());
 }
 
 // Backup row numbers of the common section, as positions in the 18-line backup of
@@ -52,7 +53,7 @@ TEST_P(PreviewBackupRows, WritesTheFieldAsItsRowSays)
     const auto replaced = std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(rows.size()), expected.end() - at);
     expected.insert(expected.erase(at, at + replaced), rows.begin(), rows.end());
     EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Success) << outcome.outcome.message;
-    EXPECT_EQ(outcome.backupLines(), expected);
+    EXPECT_EQ(splitLines(outcome.backupText), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PreviewBackupRows,
@@ -134,7 +135,7 @@ TEST(PreviewBackupLines, DescriptionLinesComeBetweenHeadlineAndArchiveName)
     RegistrationEntry entry = test::requiredFieldsOnly();
     entry.headline = "h";
     entry.description = "a\r\n\r\nb\r\n";
-    const Lines lines = runPreviewCommand(entry).backupLines();
+    const Lines lines = splitLines(runPreviewCommand(entry).backupText);
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 9), (Lines { "#h", "@a", "@", "@b", "#test.lzh" }));
 }
@@ -143,7 +144,7 @@ TEST(PreviewBackupLines, DescriptionWithMixedBreaksGivesOneTextLinePerLine)
 {
     RegistrationEntry entry = test::requiredFieldsOnly();
     entry.description = "a\r\nb\rc\r\n\nd\r";
-    const Lines lines = runPreviewCommand(entry).backupLines();
+    const Lines lines = splitLines(runPreviewCommand(entry).backupText);
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 11), (Lines { "#", "@a", "@b", "@c", "@", "@d", "#test.lzh" }));
 }
@@ -152,14 +153,14 @@ TEST(PreviewBackupLines, ClassZeroSavesNoSharewareFieldEvenWhenFilledIn)
 {
     RegistrationEntry entry = test::withSharewareFields("フリーウェア");
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    EXPECT_EQ(outcome.backupLines(), test::commonBackupOfRequiredFieldsOnly());
+    EXPECT_EQ(splitLines(outcome.backupText), test::commonBackupOfRequiredFieldsOnly());
 }
 
 TEST(PreviewBackupLines, SharewareSectionFollowsTheNotes)
 {
     RegistrationEntry entry = test::withSharewareFields("シェアウェア");
     entry.notes = "n1\r\nn2";
-    const Lines lines = runPreviewCommand(entry).backupLines();
+    const Lines lines = splitLines(runPreviewCommand(entry).backupText);
     ASSERT_EQ(lines.size(), 28u);
     EXPECT_EQ(Lines(lines.begin() + 17, lines.end()),
         sjLines({ "@n1", "@n2", "#1000", "@30日間試用可", "@", "@登録後は制限なし", "#さくら銀行 本店 普通 1234567",

@@ -1,5 +1,6 @@
 #include "PreviewExpectations.h"
 #include "TestSupport.h"
+#include "text/Lines.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ TEST(PreviewCommon, MinimalFreewareEntryGivesTheFortySevenLineDocument)
     EXPECT_TRUE(outcome.previewRebuilt);
     EXPECT_FALSE(outcome.backupText.empty());
     ASSERT_EQ(expected.size(), 47u);
-    EXPECT_EQ(outcome.previewLines(), expected);
+    EXPECT_EQ(splitLines(outcome.previewText), expected);
     EXPECT_EQ(outcome.previewText, joinLines(expected));
     ASSERT_TRUE(outcome.filledNotes);
     EXPECT_EQ(outcome.filledNotes->text(), sj("特になし"));
@@ -275,7 +276,7 @@ TEST(PreviewCommon, TrailingBlankAfterAnEarlierMatchFollowsThatMatch)
     const PreviewOutcome outcome = runPreviewCommand(entry);
     EXPECT_EQ(outcome.outcome.kind, Outcome::Kind::Refused);
     EXPECT_EQ(outcome.outcome.message, std::string("「シェアウェア料金」の部分が記入されていません！"));
-    EXPECT_EQ(test::sectionAfter(outcome.previewLines(), sj(kHandling)), sjLines({ "シェアウェア ", "" }));
+    EXPECT_EQ(test::sectionAfter(splitLines(outcome.previewText), sj(kHandling)), sjLines({ "シェアウェア ", "" }));
 }
 
 } // namespace

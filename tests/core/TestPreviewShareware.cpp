@@ -1,5 +1,6 @@
 #include "PreviewExpectations.h"
 #include "TestSupport.h"
+#include "text/Lines.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,7 @@ TEST(PreviewShareware, WithoutProductNumberTheTextEndsWithTheEmptyRowAfterPostal
 {
     RegistrationEntry entry = test::withSharewareFields(kOther);
     entry.registeredProductNumber = "";
-    const Lines lines = runPreviewCommand(entry).previewLines();
+    const Lines lines = splitLines(runPreviewCommand(entry).previewText);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(Lines(lines.end() - 3, lines.end()), sjLines({ "[郵便振替送金方法]", "00100-1-23456 山川", "" }));
 }
@@ -150,7 +151,7 @@ TEST(PreviewShareware, ConditionsAreReadAsHardLines)
     std::string longLine(6000, 'c');
     entry.sharewareConditions = "\r\n" + longLine + "\rlast";
     const PreviewOutcome outcome = runPreviewCommand(entry);
-    EXPECT_EQ(test::sectionAfter(outcome.previewLines(), sj("[シェアウェア利用条件/制限]")),
+    EXPECT_EQ(test::sectionAfter(splitLines(outcome.previewText), sj("[シェアウェア利用条件/制限]")),
         (Lines { "", longLine, "last", "" }));
     EXPECT_NE(outcome.backupText.find("\r\n@\r\n@" + longLine + "\r\n@last\r\n"), std::string::npos);
 }

@@ -27,6 +27,11 @@ std::string failureOf(const std::function<void()>& action)
     return "(no failure)";
 }
 
+std::string failureOf(const Outcome& outcome)
+{
+    return outcome.kind == Outcome::Kind::Failed ? outcome.message : "(no failure)";
+}
+
 TemporaryFolder::TemporaryFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-test-XXXXXX").string();
@@ -99,6 +104,42 @@ std::vector<std::string> describe(const RegistrationEntry& e)
             + flags(std::array<bool, 4> {
                 v.originalLibraryNumber, v.fileLocationOther, v.printRefusalReason, v.webRefusalReason }),
     };
+}
+
+RegistrationEntry sampleSharewareEntry()
+{
+    RegistrationEntry e;
+    e.authorId = sj("山川 一郎");
+    e.submissionKind = 1;
+    e.originalLibraryNumber = "PS012345";
+    e.softwareName = sj("表計算ソフト");
+    e.headline = sj("軽くて速い表計算");
+    e.description = sj("一行目\r\n\r\n三行目、最後に改行\r\n");
+    e.archiveFileName = "calc10.lzh";
+    e.publicationFileName = "calc10.lzh";
+    e.version = "1.0";
+    e.machine = sj("汎用");
+    e.supportedOs = { false, true, true, true, false, false };
+    e.otherOs = "NT3.51";
+    e.requiredSoftware = "VB5";
+    e.changeHandling(sj("シェアウェア"));
+    e.category = sj("ビジネス");
+    e.subcategory = sj("表計算");
+    e.fileLocation = 3;
+    e.fileLocationOther = "http://example.invalid/calc10.lzh";
+    e.printPermission = 1;
+    e.printRefusalReason = sj("β版のため");
+    e.webPermission = 0;
+    e.notes = sj("よろしくお願いします。\r\n");
+    e.sharewareFee = "1500";
+    e.sharewareConditions = sj("試用期間は30日です。\r\n以後は保存できません。");
+    e.bankRemittance = sj("ABC銀行 練馬支店 普通 1234567");
+    e.postalRemittance = "230-4-518294";
+    e.registeredProductNumber = "SR012345";
+    e.niftyRemittance = "";
+    e.otherRemittance = sj("現金書留");
+    e.visibility = { true, true, true, false };
+    return e;
 }
 
 std::string readBytes(const std::filesystem::path& path)

@@ -58,6 +58,12 @@ void PrintTo(const Case& c, std::ostream* out)
 // Runs `action` and returns the message of the RuntimeError it raises (UTF-8, as
 // the box shows it before the full stop), or "(no failure)".
 std::string failureOf(const std::function<void()>& action);
+// The message of a failed outcome, or "(no failure)".
+std::string failureOf(const Outcome& outcome);
+
+// A shareware entry with every field filled in and every follow-up field shown
+// but the web refusal reason; the core, command-line and fuzz tests share it.
+RegistrationEntry sampleSharewareEntry();
 
 // Every field of the entry as one labelled text each, so that two entries compare
 // with a readable difference.

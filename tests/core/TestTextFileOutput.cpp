@@ -98,8 +98,7 @@ TEST_F(TextFileOutputTest, QuestionShowsTheJapaneseNameWithoutExtension)
 TEST_F(TextFileOutputTest, FolderOfTheSameNameIsNoFileAndCannotBeReplaced)
 {
     std::filesystem::create_directory(folder / "dir.txt");
-    EXPECT_EQ(test::failureOf([&] { saveTextFile("t", "dir", confirmation.function()); }),
-        "ファイル dir.txt を作成できません");
+    EXPECT_EQ(test::failureOf(saveTextFile("t", "dir", confirmation.function())), "ファイル dir.txt を作成できません");
     EXPECT_TRUE(confirmation.questions.empty());
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir.txt"));
 }
@@ -110,7 +109,7 @@ TEST_F(TextFileOutputTest, NamesWithPathSeparatorsAreRefusedBeforeAnyQuestion)
     test::writeBytes(folder / "sub" / "a.txt", "keep");
     for (const std::string& name :
         std::vector<std::string> { "sub/a", "sub\\a", "../a", "/tmp/a", std::string("a\0b", 3) }) {
-        EXPECT_EQ(test::failureOf([&] { saveTextFile("t", name, confirmation.function()); }),
+        EXPECT_EQ(test::failureOf(saveTextFile("t", name, confirmation.function())),
             "ファイル " + name + ".txt を作成できません")
             << name;
         EXPECT_EQ(test::failureOf([&] { writeTextFile(name, "t"); }), "ファイル " + name + ".txt を作成できません");
@@ -124,7 +123,7 @@ TEST_F(TextFileOutputTest, NamesStartingWithADotAreRefusedBeforeAnyQuestion)
 {
     for (const std::string name : { ".hidden", ".", ".." }) {
         test::writeBytes(folder / (name + ".txt"), "keep");
-        EXPECT_EQ(test::failureOf([&] { saveTextFile("t", name, confirmation.function()); }), "不正なファイル名です");
+        EXPECT_EQ(test::failureOf(saveTextFile("t", name, confirmation.function())), "不正なファイル名です");
         EXPECT_EQ(test::failureOf([&] { writeTextFile(name, "t"); }), "不正なファイル名です");
         EXPECT_EQ(test::readBytes(folder / (name + ".txt")), "keep");
     }
@@ -137,7 +136,7 @@ TEST_F(TextFileOutputTest, FailedReplacementKeepsTheEarlierFile)
     for (const WriteStep failing :
         { WriteStep::CreateTemporary, WriteStep::Write, WriteStep::Flush, WriteStep::Rename }) {
         setWriteFaultHookForTesting([failing](WriteStep step) { return step == failing ? ENOSPC : 0; });
-        EXPECT_EQ(test::failureOf([&] { saveTextFile("new contents\r\n", "tool", confirmation.function()); }),
+        EXPECT_EQ(test::failureOf(saveTextFile("new contents\r\n", "tool", confirmation.function())),
             "ファイル tool.txt を作成できません");
         EXPECT_EQ(test::readBytes(folder / "tool.txt"), "old\r\n");
     }
@@ -151,8 +150,7 @@ TEST_F(TextFileOutputTest, ReadOnlyFolderCannotBeWritten)
     std::filesystem::permissions(
         folder / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     test::CurrentDirectory inReadOnly(folder / "ro");
-    EXPECT_EQ(
-        test::failureOf([&] { saveTextFile("t", "x", confirmation.function()); }), "ファイル x.txt を作成できません");
+    EXPECT_EQ(test::failureOf(saveTextFile("t", "x", confirmation.function())), "ファイル x.txt を作成できません");
 }
 
 } // namespace

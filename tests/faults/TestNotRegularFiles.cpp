@@ -10,6 +10,7 @@
 #include "backup/BackupList.h"
 #include "files/FileIo.h"
 #include "format/CatalogFile.h"
+#include "guidance/HelpText.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -94,7 +95,7 @@ TEST_P(NotRegularFileRead, IsRefusedAtOnceLikeAFolder)
             "ファイル data/soft.bak は開けません");
         expect("help text", test::failureOf([] { readWholeFile(kHelpFileName); }), "ファイル tarvo.dat は開けません");
         // As a folder of that name does, it counts as no settings file at all.
-        if (readAuthorSetting() || regularFileExists(kHelpFileName))
+        if (readAuthorSetting() || readHelpText())
             report += "taken for a regular file\n";
         return report;
     }),

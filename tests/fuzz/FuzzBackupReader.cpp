@@ -69,7 +69,7 @@ void checkOutcome(const PreviewOutcome& outcome)
     // Every backup line is one row: a prefix and a value without a line break.
     forEachLine(outcome.backupText,
         [](std::string_view line) { FUZZ_CHECK(!line.empty() && (line.front() == '#' || line.front() == '@')); });
-    FUZZ_CHECK(joinLines(outcome.backupLines()) == outcome.backupText);
+    FUZZ_CHECK(joinLines(splitLines(outcome.backupText)) == outcome.backupText);
 }
 
 // The restore never sets the name (the dialog takes it from the file name).

@@ -23,11 +23,11 @@ bool isTopLevel(const std::string& line)
     return !line.empty() && line.front() == '#';
 }
 
-void checkTopLevelNames(const CategoryCatalog& catalog)
+void checkTopLevelNames(const CategoryCatalog& catalog, const std::vector<std::string>& lines)
 {
     const auto names = catalog.topLevelNames();
     size_t next = 0;
-    for (const auto& line : catalog.lines()) {
+    for (const auto& line : lines) {
         if (!isTopLevel(line))
             continue;
         FUZZ_CHECK(next < names.size() && "#" + names[next] == line);
@@ -36,9 +36,8 @@ void checkTopLevelNames(const CategoryCatalog& catalog)
     FUZZ_CHECK(next == names.size());
 }
 
-void checkCascade(const CategoryCatalog& catalog, std::string_view key)
+void checkCascade(const CategoryCatalog& catalog, const std::vector<std::string>& lines, std::string_view key)
 {
-    const auto& lines = catalog.lines();
     const auto entries = catalog.subcategoriesFor(key);
     const std::string wanted = "#" + std::string(key);
     size_t at = 0;
@@ -63,16 +62,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view key = input.substr(0, nul);
     const std::string_view text = nul == std::string_view::npos ? std::string_view() : input.substr(nul + 1);
 
+    // The file's lines are the model the catalogue is checked against.
+    const std::vector<std::string> lines = splitLines(text);
     const CategoryCatalog catalog = readCatalog(text);
-    for (const auto& line : catalog.lines())
-        FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);
+    std::string written;
+    for (const auto& group : catalog.groups()) {
+        FUZZ_CHECK(group.name.find_first_of("\r\n") == std::string::npos);
+        written += "#" + group.name + "\r\n";
+        for (const auto& entry : group.entries) {
+            FUZZ_CHECK(entry.find_first_of("\r\n") == std::string::npos);
+            written += entry + "\r\n";
+        }
+    }
     // The catalogue written back as CR LF lines reads as the same catalogue.
-    FUZZ_CHECK(readCatalog(joinLines(catalog.lines())).lines() == catalog.lines());
-    checkTopLevelNames(catalog);
-    checkCascade(catalog, key);
+    FUZZ_CHECK(readCatalog(written).groups() == catalog.groups());
+    checkTopLevelNames(catalog, lines);
+    checkCascade(catalog, lines, key);
     // Choosing a listed name yields that group, as the window's list offers it.
     const auto names = catalog.topLevelNames();
     if (!names.empty())
-        checkCascade(catalog, names[key.size() % names.size()]);
+        checkCascade(catalog, lines, names[key.size() % names.size()]);
     return 0;
 }

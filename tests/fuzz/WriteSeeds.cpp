@@ -57,29 +57,6 @@ RegistrationEntry freewareEntry()
     return e;
 }
 
-RegistrationEntry sharewareEntry()
-{
-    RegistrationEntry e = freewareEntry();
-    e.submissionKind = 1;
-    e.originalLibraryNumber = "PS000123";
-    e.otherOs = "NT3.51";
-    e.requiredSoftware = "VB5";
-    e.changeHandling(entryLists().handlings.at(2));
-    e.fileLocation = 3;
-    e.fileLocationOther = "http://example.invalid/sync.lzh";
-    e.webPermission = 1;
-    e.webRefusalReason = sj("体験版のため");
-    e.notes = sj("注意\r\n");
-    e.sharewareFee = "1000";
-    e.sharewareConditions = sj("30日間試用可\r\n登録後は制限なし\r\n");
-    e.bankRemittance = sj("銀行");
-    e.postalRemittance = sj("郵便");
-    e.registeredProductNumber = "SR01234";
-    e.niftyRemittance = "nifty";
-    e.otherRemittance = "other";
-    return e;
-}
-
 std::string backupOf(RegistrationEntry entry)
 {
     const PreviewOutcome outcome = runPreviewCommand(entry);
@@ -91,7 +68,7 @@ std::string backupOf(RegistrationEntry entry)
 void writeBackupSeeds(const fs::path& folder)
 {
     const std::string freeware = backupOf(freewareEntry());
-    const std::string shareware = backupOf(sharewareEntry());
+    const std::string shareware = backupOf(test::sampleSharewareEntry());
     write(folder / "freeware.bak", freeware);
     write(folder / "shareware.bak", shareware);
     write(folder / "empty.bak", "");

@@ -6,8 +6,6 @@
 #include "QtText.h"
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "text/Cp932.h"
 #include "widgets/RadioGroup.h"
 
 #include <QAbstractItemView>
@@ -35,7 +33,7 @@ namespace tarvo::gui::test {
 
 QByteArray sj(const char* utf8)
 {
-    return QByteArray::fromStdString(cp932FromUtf8(utf8));
+    return QByteArray::fromStdString(tarvo::test::sj(utf8));
 }
 
 std::filesystem::path native(const QString& path)
@@ -45,12 +43,7 @@ std::filesystem::path native(const QString& path)
 
 QString failureOf(const std::function<void()>& action)
 {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return QString::fromStdString(error.message());
-    }
-    return QStringLiteral("(no failure)");
+    return QString::fromStdString(tarvo::test::failureOf(action));
 }
 
 QString describe(const RegistrationEntry& entry)

@@ -30,17 +30,14 @@ class RadioGroup;
 
 namespace tarvo::gui::test {
 
-// CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.
+// The core's test helpers of the same names, in Qt's types.
 QByteArray sj(const char* utf8);
 
 // The native bytes of a path that Qt holds as text.
 std::filesystem::path native(const QString& path);
 
-// Runs `action` and returns the message of the RuntimeError it raises, or
-// "(no failure)".
 QString failureOf(const std::function<void()>& action);
 
-// Every field of an entry as one text, so that a change anywhere shows.
 QString describe(const RegistrationEntry& entry);
 
 // A fresh temporary folder made the process's current directory for the object's

@@ -7,7 +7,7 @@
 #include "WidgetLookup.h"
 
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -24,14 +24,26 @@ private:
     LoadDialog* dialog = nullptr;
     QPushButton* load() { return requireChild<QPushButton>(dialog, form::loadButton); }
     QPushButton* cancel() { return requireChild<QPushButton>(dialog, form::cancelButton); }
-    QListWidget* list() { return requireChild<QListWidget>(dialog, form::backupList); }
-    QString indexError()
+    QListView* list() { return requireChild<QListView>(dialog, form::backupList); }
+    QModelIndex entry(int row) { return list()->model()->index(row, 0); }
+    void select(int row) { list()->selectionModel()->select(entry(row), QItemSelectionModel::Select); }
+    bool noneSelected() { return list()->selectionModel()->selectedIndexes().isEmpty(); }
+    // The dialog lists backups by their software names.
+    static std::vector<tarvo::ListedBackup> backups(const QStringList& names)
     {
-        return tarvo::gui::test::failureOf([this] { dialog->selectedRow(); });
+        std::vector<tarvo::ListedBackup> listed;
+        for (const QString& name : names)
+            listed.push_back({ {}, { std::nullopt, name.toStdString(), {} }, {} });
+        return listed;
     }
-    void openActive(const QStringList& entries)
+    QString chosenName() const
     {
-        dialog->openWith(entries);
+        const std::optional<tarvo::ListedBackup> chosen = dialog->selectedBackup();
+        return chosen ? QString::fromStdString(chosen->softwareName.shown) : QStringLiteral("(none)");
+    }
+    void openActive(const QStringList& names)
+    {
+        dialog->openWith(backups(names));
         QVERIFY(QTest::qWaitForWindowActive(dialog));
     }
 
@@ -65,7 +77,6 @@ private slots:
         QCOMPARE(cancel()->text(), QStringLiteral("Cancel"));
         QCOMPARE(list()->geometry(), QRect(8, 8, 217, 129));
         QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(!list()->isSortingEnabled());
         for (QPushButton* button : { load(), cancel() }) {
             QVERIFY(!button->isDefault());
             QVERIFY(!button->autoDefault());
@@ -78,32 +89,33 @@ private slots:
     {
         openActive({ QStringLiteral("b"), QStringLiteral("A"), QString(), QStringLiteral("ソフト") });
         QVERIFY(dialog->isVisible());
-        QCOMPARE(list()->count(), 4);
-        const QStringList shown { list()->item(0)->text(), list()->item(1)->text(), list()->item(2)->text(),
-            list()->item(3)->text() };
+        QCOMPARE(list()->model()->rowCount(), 4);
+        const QStringList shown { entry(0).data().toString(), entry(1).data().toString(), entry(2).data().toString(),
+            entry(3).data().toString() };
         QCOMPARE(
             shown, (QStringList { QStringLiteral("b"), QStringLiteral("A"), QString(), QStringLiteral("ソフト") }));
-        QCOMPARE(list()->visualItemRect(list()->item(1)).height(), 12);
-        QVERIFY(list()->selectedItems().isEmpty());
+        QCOMPARE(list()->visualRect(entry(1)).height(), 12);
+        QVERIFY(noneSelected());
 
         // Reopening rebuilds the list and forgets the earlier choice.
-        list()->item(1)->setSelected(true);
-        dialog->openWith({ QStringLiteral("x") });
-        QCOMPARE(list()->count(), 1);
-        QVERIFY(list()->selectedItems().isEmpty());
+        select(1);
+        dialog->openWith(backups({ QStringLiteral("x") }));
+        QCOMPARE(list()->model()->rowCount(), 1);
+        QVERIFY(noneSelected());
     }
 
-    void loadWithNothingSelectedIsTheIndexError()
+    void loadSignalsTheSelectedBackupOrNone()
     {
-        openActive({ QStringLiteral("a") });
-        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
+        openActive({ QStringLiteral("a"), QStringLiteral("b") });
+        QStringList requested;
+        connect(dialog, &LoadDialog::loadRequested, this, [&requested](const auto& chosen) {
+            requested.append(chosen ? QString::fromStdString(chosen->softwareName.shown) : QStringLiteral("(none)"));
+        });
         QTest::mouseClick(load(), Qt::LeftButton);
-        QCOMPARE(requested.count(), 1);
-        QCOMPARE(indexError(), QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
         QVERIFY(dialog->isVisible());
-
-        list()->item(0)->setSelected(true);
-        QCOMPARE(dialog->selectedRow(), 0);
+        select(1);
+        QTest::mouseClick(load(), Qt::LeftButton);
+        QCOMPARE(requested, (QStringList { QStringLiteral("(none)"), QStringLiteral("b") }));
     }
 
     // "Load" holds the focus when the dialog opens and shows it at once, as it
@@ -125,8 +137,8 @@ private slots:
         list()->setFocus(Qt::TabFocusReason);
         QVERIFY(list()->hasFocus());
         QVERIFY(!list()->currentIndex().isValid());
-        QVERIFY(list()->selectedItems().isEmpty());
-        QCOMPARE(indexError(), QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+        QVERIFY(noneSelected());
+        QCOMPARE(chosenName(), QStringLiteral("(none)"));
     }
 
     void escapeDoesNothing()
@@ -147,7 +159,7 @@ private slots:
         openActive({ QStringLiteral("a") });
         QSignalSpy requested(dialog, &LoadDialog::loadRequested);
         list()->setFocus();
-        list()->item(0)->setSelected(true);
+        select(0);
         QTest::keyClick(list(), Qt::Key_Return);
         QTest::keyClick(list(), Qt::Key_Enter);
         QCOMPARE(requested.count(), 0);
@@ -167,15 +179,15 @@ private slots:
     {
         openActive({ QStringLiteral("a"), QStringLiteral("b") });
         QSignalSpy requested(dialog, &LoadDialog::loadRequested);
-        const QRect second = list()->visualItemRect(list()->item(1));
-        QSignalSpy doubleClicked(list(), &QListWidget::itemDoubleClicked);
+        const QRect second = list()->visualRect(entry(1));
+        QSignalSpy doubleClicked(list(), &QListView::doubleClicked);
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, second.center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(doubleClicked.count(), 1);
         QCOMPARE(requested.count(), 0);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->selectedRow(), 1);
-        QVERIFY(!list()->isPersistentEditorOpen(list()->item(1)));
+        QCOMPARE(chosenName(), QStringLiteral("b"));
+        QVERIFY(!list()->isPersistentEditorOpen(entry(1)));
     }
 
     void cancelAndCloseBoxOnlyHide()
@@ -204,7 +216,7 @@ private slots:
         QCOMPARE(dialog->frameGeometry().topLeft(), screen.topLeft() + expected);
 
         dialog->move(3, 4);
-        dialog->openWith({ QStringLiteral("b") });
+        dialog->openWith(backups({ QStringLiteral("b") }));
         QCOMPARE(dialog->frameGeometry().topLeft(), screen.topLeft() + expected);
     }
 

@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,7 +60,7 @@ private:
 
     template <typename T> T* control(const char* name) const { return m_ui->control<T>(name); }
     LoadDialog& dialog() const { return m_ui->window().loadDialog(); }
-    QListWidget* dialogList() const { return requireChild<QListWidget>(&dialog(), form::backupList); }
+    QListView* dialogList() const { return requireChild<QListView>(&dialog(), form::backupList); }
     QString handlingKind() const { return QString::fromStdString(m_ui->window().entry().handlingKind().text()); }
     const test::StartFolder& folder() const { return m_ui->folder(); }
 
@@ -72,8 +72,8 @@ private:
     QStringList dialogEntries() const
     {
         QStringList entries;
-        for (int row = 0; row < dialogList()->count(); ++row)
-            entries.append(dialogList()->item(row)->text());
+        for (int row = 0; row < dialogList()->model()->rowCount(); ++row)
+            entries.append(dialogList()->model()->index(row, 0).data().toString());
         return entries;
     }
 
@@ -85,7 +85,7 @@ private:
 
     void chooseEntry(int row) const
     {
-        const QPoint at = dialogList()->visualItemRect(dialogList()->item(row)).center();
+        const QPoint at = dialogList()->visualRect(dialogList()->model()->index(row, 0)).center();
         QTest::mouseClick(dialogList()->viewport(), Qt::LeftButton, {}, at);
     }
 
@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList());
         QVERIFY(dialog().isVisible());
         QCOMPARE(dialogEntries(), (QStringList { "a", "B", "", "x" }));
-        QVERIFY(dialogList()->selectedItems().isEmpty());
+        QVERIFY(dialogList()->selectionModel()->selectedIndexes().isEmpty());
     }
 
     // The backup folder is named from the start directory; the folder chosen
@@ -525,7 +525,7 @@ private slots:
         clickLoadPanel();
         QVERIFY(dialog().isVisible());
         QCOMPARE(dialogEntries(), (QStringList { "a", "b" }));
-        QVERIFY(dialogList()->selectedItems().isEmpty());
+        QVERIFY(dialogList()->selectionModel()->selectedIndexes().isEmpty());
 
         for (const char* name : { "data/a.bak", "data/b.bak" })
             QVERIFY(QFile::remove(folder().filePath(name)));

@@ -23,7 +23,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -79,7 +79,12 @@ private:
 
     template <typename T> T* control(const char* name) const { return requireChild<T>(m_window.get(), name); }
     LoadDialog& dialog() const { return m_window->loadDialog(); }
-    QListWidget* dialogList() const { return requireChild<QListWidget>(&dialog(), form::backupList); }
+    QListView* dialogList() const { return requireChild<QListView>(&dialog(), form::backupList); }
+    QModelIndexList entriesNamed(const QString& name) const
+    {
+        const QAbstractItemModel* model = dialogList()->model();
+        return model->match(model->index(0, 0), Qt::DisplayRole, name, -1, Qt::MatchExactly);
+    }
     QString path(const QString& name) const { return m_start + QLatin1Char('/') + name; }
 
     void write(const QString& name, const QByteArray& bytes) const
@@ -127,10 +132,10 @@ private:
         MessageBox::clearShown();
         QTest::mouseClick(control<QWidget>(form::loadPanel), Qt::LeftButton);
         QVERIFY(dialog().isVisible());
-        const QList<QListWidgetItem*> found = dialogList()->findItems(entry, Qt::MatchExactly);
+        const QModelIndexList found = entriesNamed(entry);
         QCOMPARE(found.size(), 1);
         QTest::mouseClick(
-            dialogList()->viewport(), Qt::LeftButton, {}, dialogList()->visualItemRect(found.front()).center());
+            dialogList()->viewport(), Qt::LeftButton, {}, dialogList()->visualRect(found.front()).center());
     }
 
     void pressLoad() const
@@ -197,8 +202,8 @@ private slots:
         if (removal == "folder")
             return;
         // The other backup of the same list still loads.
-        QTest::mouseClick(dialogList()->viewport(), Qt::LeftButton, {},
-            dialogList()->visualItemRect(dialogList()->findItems("a", Qt::MatchExactly).front()).center());
+        QTest::mouseClick(
+            dialogList()->viewport(), Qt::LeftButton, {}, dialogList()->visualRect(entriesNamed("a").front()).center());
         pressLoad();
         QVERIFY(test::shownTexts().isEmpty());
         QVERIFY(!dialog().isVisible());
@@ -307,8 +312,8 @@ private slots:
         typeWorkInProgress();
         QTest::mouseClick(control<QWidget>(form::loadPanel), Qt::LeftButton);
         QStringList shown;
-        for (int row = 0; row < dialogList()->count(); ++row)
-            shown.append(dialogList()->item(row)->text());
+        for (int row = 0; row < dialogList()->model()->rowCount(); ++row)
+            shown.append(dialogList()->model()->index(row, 0).data().toString());
         QCOMPARE(shown, (QStringList { "caf?", "café", "旧ソフト" }));
 
         openListAndChoose(QStringLiteral("café"));

@@ -17,7 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
@@ -152,9 +152,9 @@ int main(int argc, char* argv[])
     pages->setCurrentIndex(0);
     QTest::mouseClick(requireChild<QWidget>(&window, form::loadPanel), Qt::LeftButton);
     LoadDialog& dialog = window.loadDialog();
-    auto* list = requireChild<QListWidget>(&dialog, form::backupList);
-    if (list->count() > 0)
-        list->item(0)->setSelected(true);
+    auto* list = requireChild<QListView>(&dialog, form::backupList);
+    if (list->model()->rowCount() > 0)
+        list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
     saved = save(dialog, output, "screenshot-load-dialog.png") && saved;
     dialog.hide();
 

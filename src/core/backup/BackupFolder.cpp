@@ -82,6 +82,17 @@ std::optional<std::string> oversizedFieldMessage(const RegistrationEntry& restor
     return std::nullopt;
 }
 
+Outcome saveBackup(
+    const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText)
+{
+    try {
+        writeBackup(startDirectory, cp932SoftwareName, backupText);
+    } catch (const RuntimeError& failure) {
+        return Outcome::failed(failure);
+    }
+    return Outcome::success();
+}
+
 RestoreReport restoreBackupFile(const std::filesystem::path& file, RegistrationEntry& entry)
 {
     const std::string bytes = readWholeFile(file);

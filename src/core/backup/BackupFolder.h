@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outcome.h"
 #include "format/BackupRecord.h"
 
 #include <cstddef>
@@ -39,6 +40,11 @@ inline constexpr std::size_t kMostBytesOfARestoredLine = std::size_t(1) << 20;
 // field of the restored entry that holds more than kMostBytesOfARestoredLine
 // bytes; nothing when every one fits.
 std::optional<std::string> oversizedFieldMessage(const RegistrationEntry& restored);
+
+// The preview command's backup written as writeBackup() does: success with
+// nothing to say, or failed with its failure.
+Outcome saveBackup(
+    const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText);
 
 // Reads the backup file and restores it. Raises "ファイル %s は開けません" with the
 // full path when the file cannot be read.

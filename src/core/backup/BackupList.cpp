@@ -116,4 +116,29 @@ std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirector
     return listed;
 }
 
+ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form)
+{
+    ListedRestore restored;
+    if (!chosen) {
+        restored.outcome = Outcome::failed(RuntimeError::indexOutOfRange(-1));
+        return restored;
+    }
+    if (!chosen->softwareName.cp932) {
+        restored.outcome = Outcome::refused(unrepresentableMessage(chosen->softwareName.unrepresentable));
+        return restored;
+    }
+    form.softwareName = *chosen->softwareName.cp932;
+    try {
+        if (!form.softwareName.empty())
+            restored.feeFilterMessages = restoreBackupFile(chosen->file, form).feeFilterMessages;
+    } catch (const RuntimeError& failure) {
+        restored.outcome = Outcome::failed(failure);
+    }
+    // Checked on what was read before a failure too: such a value is never shown.
+    if (std::optional<std::string> tooLarge = oversizedFieldMessage(form))
+        return { std::nullopt, 0, Outcome::refused(std::move(*tooLarge)) };
+    restored.entry = std::move(form);
+    return restored;
+}
+
 } // namespace tarvo

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Outcome.h"
+#include "entry/RegistrationEntry.h"
 #include "files/NativePath.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -29,5 +32,24 @@ struct ListedBackup {
 // (any letter case), sorted by name ignoring case. Raises the I/O error for the
 // system's code (2 "ファイルが見つかりません" for a missing folder).
 std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirectory);
+
+// What "Load" did with the form, for the window and the command line to show.
+struct ListedRestore {
+    // The form to show, when "Load" changed it: SoftwareName set from the file
+    // name and the backup's fields restored (after a failure inside the file,
+    // those before it). Nothing for a refusal or when nothing was chosen.
+    std::optional<RegistrationEntry> entry;
+    // How often the fee field's digit filter shows its message, once per byte.
+    int feeFilterMessages = 0;
+    // Success with nothing to say; refused with the message for a file name
+    // CP932 cannot hold or for a value too large to show; failed with the list's index error when nothing was
+    // chosen, or with the failure of reading the file.
+    Outcome outcome;
+};
+
+// "Load" of the dialog: the file name gives SoftwareName, a name CP932 cannot
+// hold is refused, an empty one reads no file, and the backup is restored into
+// `form`. Throws nothing.
+ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form);
 
 } // namespace tarvo

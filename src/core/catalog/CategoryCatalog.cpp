@@ -1,46 +1,28 @@
 #include "catalog/CategoryCatalog.h"
 
+#include <algorithm>
+
 namespace tarvo {
 
-namespace {
-
-bool isTopLevelLine(std::string_view line)
-{
-    return !line.empty() && line.front() == '#';
-}
-
-} // namespace
-
-CategoryCatalog::CategoryCatalog(std::vector<std::string> cp932Lines)
-    : m_lines(std::move(cp932Lines))
+CategoryCatalog::CategoryCatalog(std::vector<CategoryGroup> groups)
+    : m_groups(std::move(groups))
 {
 }
 
 std::vector<std::string> CategoryCatalog::topLevelNames() const
 {
     std::vector<std::string> names;
-    for (const auto& line : m_lines) {
-        if (isTopLevelLine(line))
-            names.push_back(line.substr(1));
-    }
+    names.reserve(m_groups.size());
+    for (const CategoryGroup& group : m_groups)
+        names.push_back(group.name);
     return names;
 }
 
 std::vector<std::string> CategoryCatalog::subcategoriesFor(std::string_view cp932CategoryText) const
 {
-    const std::string key = "#" + std::string(cp932CategoryText);
-    std::vector<std::string> entries;
-    bool collecting = false;
-    for (const auto& line : m_lines) {
-        if (!collecting) {
-            collecting = line == key;
-            continue;
-        }
-        if (isTopLevelLine(line))
-            break;
-        entries.push_back(line);
-    }
-    return entries;
+    const auto found = std::find_if(m_groups.begin(), m_groups.end(),
+        [cp932CategoryText](const CategoryGroup& group) { return group.name == cp932CategoryText; });
+    return found == m_groups.end() ? std::vector<std::string>() : found->entries;
 }
 
 } // namespace tarvo

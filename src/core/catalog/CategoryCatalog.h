@@ -6,25 +6,32 @@
 
 namespace tarvo {
 
-// The two-level list of listing directories, the lines of "category.dat" exactly
-// as read. A line whose first byte is "#" names a top-level directory (the rest
-// of the line); every other line is an entry of the nearest top-level line above.
+// One top-level listing directory and the entries under it (CP932), in file order.
+struct CategoryGroup {
+    std::string name;
+    std::vector<std::string> entries;
+
+    friend bool operator==(const CategoryGroup&, const CategoryGroup&) = default;
+};
+
+// The two-level list of listing directories, as format/CatalogFile reads it from
+// "category.dat".
 class CategoryCatalog {
 public:
     CategoryCatalog() = default;
-    explicit CategoryCatalog(std::vector<std::string> cp932Lines);
+    explicit CategoryCatalog(std::vector<CategoryGroup> groups);
 
-    const std::vector<std::string>& lines() const { return m_lines; }
+    const std::vector<CategoryGroup>& groups() const { return m_groups; }
 
-    // The names of all top-level lines in file order, duplicates kept.
+    // The names of all groups in file order, duplicates kept.
     std::vector<std::string> topLevelNames() const;
 
-    // The entry lines of the first group whose top-level line equals "#" + the
-    // Category text byte for byte; empty when none does.
+    // The entries of the first group named exactly the Category text, byte for
+    // byte; empty when none is.
     std::vector<std::string> subcategoriesFor(std::string_view cp932CategoryText) const;
 
 private:
-    std::vector<std::string> m_lines;
+    std::vector<CategoryGroup> m_groups;
 };
 
 } // namespace tarvo

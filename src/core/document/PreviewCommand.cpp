@@ -6,7 +6,6 @@
 #include "errors/RuntimeError.h"
 #include "fees/FeeRange.h"
 #include "format/BackupRecord.h"
-#include "text/StrictInteger.h"
 
 namespace tarvo {
 
@@ -192,19 +191,11 @@ private:
         const auto& fee = m_entry.sharewareFee;
         if (documentClass == DocumentClass::NoSharewareSection)
             return succeed(BackupSections::CommonOnly);
-        if (fee.empty()) {
-            return documentClass == DocumentClass::SharewareRequired ? refuse(kMissingFeeMessage)
-                                                                     : succeed(BackupSections::CommonOnly);
-        }
-
-        int value = 0;
-        try {
-            value = toInt32(fee.str());
-        } catch (const RuntimeError& failure) {
-            return fail(failure);
-        }
-        if (!isAcceptedFee(value))
-            return refuse(kFeeOutOfRangeInPreviewMessage);
+        if (fee.empty() && documentClass != DocumentClass::SharewareRequired)
+            return succeed(BackupSections::CommonOnly);
+        const ParsedFee parsed = parseFee(fee.str(), kMissingFeeMessage, kFeeOutOfRangeInPreviewMessage);
+        if (!parsed.fee)
+            return end(parsed.outcome);
 
         writeSharewareSectionUpToPostal();
         if (m_entry.registeredProductNumber.empty())
@@ -241,15 +232,13 @@ private:
         return std::move(m_outcome);
     }
 
-    PreviewOutcome refuse(std::string_view message)
-    {
-        m_outcome.outcome = Outcome::refused(std::string(message));
-        return std::move(m_outcome);
-    }
+    PreviewOutcome refuse(std::string_view message) { return end(Outcome::refused(std::string(message))); }
 
-    PreviewOutcome fail(const RuntimeError& failure)
+    PreviewOutcome fail(const RuntimeError& failure) { return end(Outcome::failed(failure)); }
+
+    PreviewOutcome end(Outcome outcome)
     {
-        m_outcome.outcome = Outcome::failed(failure);
+        m_outcome.outcome = std::move(outcome);
         return std::move(m_outcome);
     }
 

@@ -2,11 +2,9 @@
 
 #include "Outcome.h"
 #include "entry/FieldText.h"
-#include "text/Lines.h"
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tarvo {
 
@@ -29,9 +27,6 @@ struct PreviewOutcome {
     // Notes with "特になし" in its empty first line, when the command filled it
     // in; the entry holds it from then on.
     std::optional<LinesText> filledNotes;
-
-    std::vector<std::string> previewLines() const { return splitLines(previewText); }
-    std::vector<std::string> backupLines() const { return splitLines(backupText); }
 };
 
 } // namespace tarvo

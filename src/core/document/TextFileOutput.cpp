@@ -39,16 +39,20 @@ Outcome saveTextFile(
     // Refused before the question, so that no answer can lead to a write elsewhere
     // or to a file the author does not see.
     if (!isOneFileName(cp932SoftwareName))
-        throw RuntimeError::cannotCreate(name);
+        return Outcome::failed(RuntimeError::cannotCreate(name));
     if (isHiddenFileName(cp932SoftwareName))
-        throw RuntimeError::ioError(ioCode::invalidName);
-    if (!regularFileExists(name)) {
+        return Outcome::failed(RuntimeError::ioError(ioCode::invalidName));
+    try {
+        if (!regularFileExists(name)) {
+            writeTextFile(cp932SoftwareName, memoBytes);
+            return Outcome::success(std::string(kTextCreatedMessage));
+        }
+        if (!confirmOverwrite(overwriteQuestion(cp932SoftwareName)))
+            return Outcome::refused(std::string(kSaveCancelledMessage));
         writeTextFile(cp932SoftwareName, memoBytes);
-        return Outcome::success(std::string(kTextCreatedMessage));
+    } catch (const RuntimeError& failure) {
+        return Outcome::failed(failure);
     }
-    if (!confirmOverwrite(overwriteQuestion(cp932SoftwareName)))
-        return Outcome::refused(std::string(kSaveCancelledMessage));
-    writeTextFile(cp932SoftwareName, memoBytes);
     return Outcome::success(std::string(kTextOverwrittenMessage));
 }
 

@@ -33,8 +33,8 @@ void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoByte
 // Asked before an existing file is replaced; true only for "はい(&Y)".
 using OverwriteConfirmation = std::function<bool(const std::string& utf8Question)>;
 
-// The whole save: created or overwritten, or refused (nothing to save, or the
-// author said no). A file that cannot be written raises RuntimeError.
+// The whole save: created or overwritten, refused (nothing to save, or the
+// author said no), or failed when the file cannot be written.
 Outcome saveTextFile(
     std::string_view memoBytes, std::string_view cp932SoftwareName, const OverwriteConfirmation& confirmOverwrite);
 

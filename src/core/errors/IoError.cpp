@@ -1,24 +1,26 @@
 #include "errors/IoError.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 namespace tarvo {
 
 namespace {
 
-bool hasOwnMessage(int code)
+// A code of the run time's list, with a meaning of its own.
+bool isListedCode(int code)
 {
     switch (code) {
     case ioCode::fileNotFound:
     case ioCode::invalidName:
     case ioCode::tooManyOpenFiles:
     case ioCode::accessDenied:
-    case ioCode::readPastEnd:
     case ioCode::diskFull:
-    case ioCode::notANumber:
         return true;
     default:
-        return false;
+        return std::find(std::begin(ioCode::reservedCodes), std::end(ioCode::reservedCodes), code)
+            != std::end(ioCode::reservedCodes);
     }
 }
 
@@ -51,7 +53,7 @@ int ioErrorCodeFromErrno(int error)
 #endif
         return ioCode::notReady;
     default:
-        return hasOwnMessage(error) ? ioCode::notReady : error;
+        return isListedCode(error) ? ioCode::notReady : error;
     }
 }
 

@@ -9,11 +9,12 @@ inline constexpr int fileNotFound = 2;
 inline constexpr int invalidName = 3;
 inline constexpr int tooManyOpenFiles = 4;
 inline constexpr int accessDenied = 5;
-inline constexpr int readPastEnd = 100;
 inline constexpr int diskFull = 101;
-inline constexpr int notANumber = 106;
 // Device not ready: a medium that cannot be read. No message of its own.
 inline constexpr int notReady = 21;
+// Codes the run time gives to causes no failure here has (reading past the end
+// of a file, a number that does not convert).
+inline constexpr int reservedCodes[] = { 100, 106 };
 } // namespace ioCode
 
 // The code of the run time's error list for an errno value: the codes with a

@@ -53,12 +53,8 @@ RuntimeError RuntimeError::ioError(int code)
         return RuntimeError("オープンしたファイルが多すぎます");
     case ioCode::accessDenied:
         return RuntimeError("ファイルへのアクセスが拒否されました");
-    case ioCode::readPastEnd:
-        return RuntimeError("ファイルの末尾以降を読み込みました");
     case ioCode::diskFull:
         return RuntimeError("ディスクがいっぱいです");
-    case ioCode::notANumber:
-        return RuntimeError("入力値が数値ではありません");
     default:
         return RuntimeError(formatted("I/O エラー (%s)", std::to_string(code)));
     }

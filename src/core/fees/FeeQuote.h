@@ -2,7 +2,11 @@
 
 namespace tarvo {
 
-inline constexpr int kUserHandlingFee = 105;
+// What the collection service charges a user on top of the price: its fee and
+// the tax on it.
+inline constexpr int kHandlingFeeBeforeTax = 100;
+inline constexpr int kHandlingFeeTax = 5;
+inline constexpr int kUserHandlingFee = kHandlingFeeBeforeTax + kHandlingFeeTax;
 
 // What a user pays and what the author receives for a fee, in whole yen.
 struct FeeQuote {

@@ -1,5 +1,7 @@
 #include "fees/FeeTexts.h"
 
+#include "fees/FeeQuote.h"
+
 #include "text/Cp932.h"
 
 namespace tarvo {
@@ -11,7 +13,7 @@ const FeeTexts& feeTexts()
         .authorHeading = cp932FromUtf8("●作者の方に支払われる金額"),
         .priceLabel = cp932FromUtf8("本体価格："),
         .taxLabel = cp932FromUtf8("　消費税："),
-        .userHandlingFeeLine = cp932FromUtf8("　手数料：105円"),
+        .userHandlingFeeLine = cp932FromUtf8("　手数料：" + std::to_string(kUserHandlingFee) + "円"),
         .commissionLabel = cp932FromUtf8("　手数料："),
         .rule = std::string(26, '-'),
         .chargedLabel = cp932FromUtf8("請求金額："),

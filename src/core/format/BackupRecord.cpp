@@ -148,8 +148,7 @@ private:
         e.machine = value();
         restoreOperatingSystems();
         e.requiredSoftware = value();
-        e.handling = value();
-        e.handlingKind.recompute(e.handling.str());
+        e.changeHandling(value());
         e.category = value();
         e.subcategory = value();
         restoreFileLocation();

@@ -7,8 +7,9 @@
 
 namespace tarvo {
 
+// "setting.dat" in the current directory: read at start-up, written at every
+// close of the window; its format is format/SettingsFile.
 inline constexpr std::string_view kSettingsFileName = "setting.dat";
-inline constexpr std::string_view kHelpFileName = "tarvo.dat";
 
 // Reads "setting.dat" from the current directory. Nothing when there is no such
 // regular file; raises "ファイル setting.dat は開けません" when it cannot be read.

@@ -42,7 +42,7 @@ QFont bold(QFont font)
 
 QFont homePageFont()
 {
-    QFont font = bold(pixelFont(kProportionalGothic, 13));
+    QFont font = bold(pixelFont(kProportionalGothic, kLargerTextSize));
     font.setUnderline(true);
     return font;
 }
@@ -77,14 +77,14 @@ QList<AboutPanel::DrawnText> AboutPanel::drawnTexts()
         { QString::fromStdString(texts.title), italic(pixelFont(kCentury, 32)), kYellow, { 5, 5 }, kBlack, { 5, 8 } },
         { QString::fromStdString(texts.subtitle), pixelFont(kProportionalGothic, 15), kGreen, { 65, 48 }, kBlack,
             { 64, 48 } },
-        { QString::fromStdString(texts.mailLine), bold(pixelFont(kProportionalGothic, 13)), kMaroon, { 104, 78 },
-            std::nullopt, {} },
-        { QString::fromStdString(texts.newestVersion), pixelFont(kProportionalGothic, 13), kNavy, { 128, 110 },
-            std::nullopt, {} },
+        { QString::fromStdString(texts.mailLine), bold(pixelFont(kProportionalGothic, kLargerTextSize)), kMaroon,
+            { 104, 78 }, std::nullopt, {} },
+        { QString::fromStdString(texts.newestVersion), pixelFont(kProportionalGothic, kLargerTextSize), kNavy,
+            { 128, 110 }, std::nullopt, {} },
         { QString::fromStdString(texts.studio), italic(pixelFont(kCentury, 19)), kNavy, { 142, 128 }, kWhite,
             { 144, 128 } },
-        { QString::fromStdString(texts.presentedBy), pixelFont(kProportionalGothic, 12), kGreen, { 231, 152 }, kBlack,
-            { 232, 152 } },
+        { QString::fromStdString(texts.presentedBy), pixelFont(kProportionalGothic, kTextSize), kGreen, { 231, 152 },
+            kBlack, { 232, 152 } },
     };
 }
 

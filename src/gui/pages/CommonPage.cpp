@@ -25,7 +25,6 @@ namespace tarvo::gui {
 
 namespace {
 
-constexpr int kLargerText = 13;
 // Between an OS check box and its caption.
 constexpr int kCheckBoxSpacing = 2;
 
@@ -86,10 +85,7 @@ CommonPage::CommonPage(QWidget* parent)
 
 ClickablePanel* CommonPage::helpPanel(HelpTopic topic)
 {
-    ClickablePanel* panel = makeHelpPanel(topic);
-    connect(panel, &ClickablePanel::clicked, this, [this, topic] { emit fieldHelpRequested(topic); });
-    m_ui.helpPanels[topic] = panel;
-    return panel;
+    return makeHelpPanel(topic, m_ui.helpPanels, this, [this](HelpTopic asked) { emit fieldHelpRequested(asked); });
 }
 
 // The fields whose caption does not name them by itself.
@@ -104,11 +100,9 @@ void CommonPage::nameForAssistiveTechnology()
     m_ui.webRefusalReason->setAccessibleDescription(m_ui.webPermission->title());
 }
 
-// A panel on a caption line stands beside its field: in the Tab order it comes
-// right after the field, not before it.
 void CommonPage::putPanelsAfterTheirFields()
 {
-    const std::pair<QWidget*, QWidget*> besides[] = {
+    gui::putPanelsAfterTheirFields({
         { m_ui.softwareName, m_ui.loadPanel },
         { m_ui.headline, m_ui.helpPanels.at(HelpTopic::Headline) },
         { m_ui.description, m_ui.sizePanel },
@@ -116,37 +110,35 @@ void CommonPage::putPanelsAfterTheirFields()
         { m_ui.publicationFileName, m_ui.helpPanels.at(HelpTopic::PublicationFileName) },
         { m_ui.machine, m_ui.helpPanels.at(HelpTopic::Machine) },
         { m_ui.notes, m_ui.helpPanels.at(HelpTopic::Notes) },
-    };
-    for (const auto& [field, panel] : besides)
-        setTabOrder(field, panel);
+    });
 }
 
 QVBoxLayout* CommonPage::buildLeftColumn()
 {
     const auto& lists = entryLists();
     QVBoxLayout* column = newColumn();
-    m_ui.authorId = makeLineEdit(QString::fromLatin1(form::authorId), kLargerText);
+    m_ui.authorId = makeLineEdit(QString::fromLatin1(form::authorId), kLargerTextSize);
     addField(column, makeCaption(QStringLiteral("★作者名、或いはライブラリ作者番号（PA～）")), m_ui.authorId);
 
     m_ui.submissionKind = new RadioGroup(QString::fromLatin1(form::submissionKind),
         QStringLiteral("★新規ですか？それ以外ですか？"), qtItems(lists.submissionKinds), 1);
-    m_ui.submissionKind->setFont(pixelFont(kProportionalGothic, kLargerText));
+    m_ui.submissionKind->setFont(pixelFont(kProportionalGothic, kLargerTextSize));
     connect(m_ui.submissionKind, &RadioGroup::itemSelected, this, &CommonPage::showOriginalLibraryNumber);
     column->addWidget(m_ui.submissionKind);
 
     m_ui.originalLibraryNumberCaption = namedCaption(
         QStringLiteral("●新規以外の場合は元のライブラリ番号（PS～）"), form::originalLibraryNumberCaption);
-    m_ui.originalLibraryNumber = makeLineEdit(QString::fromLatin1(form::originalLibraryNumber), kLargerText);
+    m_ui.originalLibraryNumber = makeLineEdit(QString::fromLatin1(form::originalLibraryNumber), kLargerTextSize);
     addField(column, m_ui.originalLibraryNumberCaption, m_ui.originalLibraryNumber);
 
     m_ui.loadPanel
         = new ClickablePanel(QString::fromLatin1(form::loadPanel), QStringLiteral("load"), ClickablePanel::Style::Teal);
     m_ui.loadPanel->setToolTip(
         QStringLiteral("一度バックアップを取ったデータは「Data」ファイルに格納されます。それを呼び出します。"));
-    m_ui.softwareName = makeLineEdit(QString::fromLatin1(form::softwareName), kLargerText);
+    m_ui.softwareName = makeLineEdit(QString::fromLatin1(form::softwareName), kLargerTextSize);
     addField(column, makeCaption(QStringLiteral("★ソフト名称")), m_ui.softwareName, m_ui.loadPanel);
 
-    m_ui.headline = makeLineEdit(QString::fromLatin1(form::headline), kLargerText);
+    m_ui.headline = makeLineEdit(QString::fromLatin1(form::headline), kLargerTextSize);
     addField(column,
         makeCaption(QStringLiteral("●1行見出し(ソフトの簡単な説明1行だけ)"),
             QStringLiteral("ソフトの説明を一行で書いて下さい。")),
@@ -172,17 +164,17 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
 {
     const auto& lists = entryLists();
     QVBoxLayout* column = newColumn();
-    m_ui.archiveFileName = makeLineEdit(QString::fromLatin1(form::archiveFileName), kLargerText);
+    m_ui.archiveFileName = makeLineEdit(QString::fromLatin1(form::archiveFileName), kLargerTextSize);
     addField(column,
         makeCaption(QStringLiteral("★アーカイブファイルの名前"),
             QStringLiteral("ネット上でＤＬする時のファイル名を記入します。")),
         m_ui.archiveFileName, helpPanel(HelpTopic::ArchiveFileName));
-    m_ui.publicationFileName = makeLineEdit(QString::fromLatin1(form::publicationFileName), kLargerText);
+    m_ui.publicationFileName = makeLineEdit(QString::fromLatin1(form::publicationFileName), kLargerTextSize);
     addField(column,
         makeCaption(QStringLiteral("●インターネット・書籍公開用ファイル名"),
             QStringLiteral("雑誌などから掲載依頼が来た時に載せてもら時のファイル名を記入します。")),
         m_ui.publicationFileName, helpPanel(HelpTopic::PublicationFileName));
-    m_ui.version = makeLineEdit(QString::fromLatin1(form::version), kLargerText);
+    m_ui.version = makeLineEdit(QString::fromLatin1(form::version), kLargerTextSize);
     addField(column,
         makeCaption(QStringLiteral("●バージョン"),
             QStringLiteral("バージョンを添えておくと、後でバージョンアップした時に分かりやすくなります。")),
@@ -194,7 +186,8 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
         m_ui.machine, helpPanel(HelpTopic::Machine));
     addOperatingSystems(column);
     m_ui.otherOs = makeLineEdit(QString::fromLatin1(form::otherOs));
-    addField(column, makeCaption(QStringLiteral("※その他（WindowsNT3.51以上なども）"), {}, kLargerText), m_ui.otherOs);
+    addField(
+        column, makeCaption(QStringLiteral("※その他（WindowsNT3.51以上なども）"), {}, kLargerTextSize), m_ui.otherOs);
     m_ui.requiredSoftware = makeLineEdit(QString::fromLatin1(form::requiredSoftware));
     addField(column,
         makeCaption(QStringLiteral("●OS、配布ファイル以外に必要なソフト"),
@@ -216,7 +209,7 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
 void CommonPage::addOperatingSystems(QBoxLayout* column)
 {
     QLabel* caption = makeCaption(QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
-        QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerText);
+        QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerTextSize);
     column->addWidget(caption);
     auto* group = new QWidget;
     nameAsGroup(group, QStringLiteral("●動作可能OS"));
@@ -327,6 +320,38 @@ void CommonPage::showPrintRefusalReason(int permission)
 void CommonPage::showWebRefusalReason(int permission)
 {
     showFollowUp(m_ui.webRefusalCaption, m_ui.webRefusalReason, asksForRefusalReason(permission));
+}
+
+void CommonPage::focusFirstField()
+{
+    m_ui.authorId->setFocus(Qt::OtherFocusReason);
+}
+
+void CommonPage::setCategories(const std::vector<std::string>& cp932Names)
+{
+    for (const std::string& name : cp932Names)
+        m_ui.category->addItem(fromCp932(name));
+    m_ui.category->setCurrentIndex(-1);
+    m_ui.category->clearEditText();
+}
+
+void CommonPage::showAuthorId(const SingleLineText& authorId)
+{
+    const QSignalBlocker quiet(m_ui.authorId);
+    m_ui.authorId->setText(fromCp932(authorId.str()));
+    m_ui.authorId->setCursorPosition(0);
+}
+
+void CommonPage::setSubcategories(const std::vector<std::string>& cp932Entries)
+{
+    m_ui.subcategory->clearEditText();
+    m_ui.subcategory->clear();
+    for (const std::string& entry : cp932Entries)
+        m_ui.subcategory->addItem(fromCp932(entry));
+    // Filling a list selects its first item; the text stays empty until the
+    // author picks or types one.
+    m_ui.subcategory->setCurrentIndex(-1);
+    m_ui.subcategory->clearEditText();
 }
 
 } // namespace tarvo::gui

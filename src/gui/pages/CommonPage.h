@@ -1,11 +1,14 @@
 #pragma once
 
+#include "entry/FieldText.h"
 #include "guidance/FieldHelp.h"
 
 #include <QWidget>
 
 #include <array>
 #include <map>
+#include <string>
+#include <vector>
 
 class QBoxLayout;
 class QCheckBox;
@@ -65,6 +68,15 @@ public:
     explicit CommonPage(QWidget* parent = nullptr);
 
     const Controls& controls() const { return m_ui; }
+
+    // The form starts with its first field, not with the tab bar.
+    void focusFirstField();
+    // Fills the Category list (CP932 names) and leaves its text empty.
+    void setCategories(const std::vector<std::string>& cp932Names);
+    // The remembered author, shown as the entry binding writes a field.
+    void showAuthorId(const SingleLineText& authorId);
+    // Refills the Subcategory list (CP932 entries) and leaves its text empty.
+    void setSubcategories(const std::vector<std::string>& cp932Entries);
 
 signals:
     void previewRequested();

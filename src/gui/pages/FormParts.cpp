@@ -93,7 +93,7 @@ QLabel* makeCaption(const QString& text, const QString& hint, int pixelSize)
 {
     auto* caption = new QLabel(text);
     caption->setToolTip(hint);
-    if (pixelSize != 12)
+    if (pixelSize != kTextSize)
         caption->setFont(pixelFont(kProportionalGothic, pixelSize));
     return caption;
 }
@@ -110,7 +110,7 @@ QLineEdit* makeLineEdit(const QString& objectName, int pixelSize)
 {
     auto* edit = new QLineEdit;
     edit->setObjectName(objectName);
-    if (pixelSize != 12)
+    if (pixelSize != kTextSize)
         edit->setFont(pixelFont(kProportionalGothic, pixelSize));
     removeLengthLimit(edit);
     Cp932Validator::installOn(edit);
@@ -182,6 +182,21 @@ ClickablePanel* makeHelpPanel(HelpTopic topic)
         QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"), ClickablePanel::Style::Help);
     panel->setAccessibleName(QStringLiteral("「%1」の説明").arg(helpFieldName(topic)));
     return panel;
+}
+
+ClickablePanel* makeHelpPanel(HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels, QObject* context,
+    const std::function<void(HelpTopic)>& requested)
+{
+    ClickablePanel* panel = makeHelpPanel(topic);
+    QObject::connect(panel, &ClickablePanel::clicked, context, [requested, topic] { requested(topic); });
+    panels[topic] = panel;
+    return panel;
+}
+
+void putPanelsAfterTheirFields(std::initializer_list<std::pair<QWidget*, QWidget*>> fieldsAndPanels)
+{
+    for (const auto& [field, panel] : fieldsAndPanels)
+        QWidget::setTabOrder(field, panel);
 }
 
 void addField(QBoxLayout* column, QLabel* caption, QWidget* control, QWidget* extra, int stretch)

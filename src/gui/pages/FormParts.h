@@ -1,18 +1,25 @@
 #pragma once
 
+#include "Fonts.h"
+
 #include "guidance/FieldHelp.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <initializer_list>
+#include <map>
 #include <string>
+#include <utility>
 
 class QBoxLayout;
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace tarvo::gui {
@@ -24,11 +31,11 @@ class Cp932PlainTextEdit;
 // objectName and the input rules of the system.
 
 // A field caption; its hint is the tooltip shown while the pointer rests on it.
-QLabel* makeCaption(const QString& text, const QString& hint = {}, int pixelSize = 12);
+QLabel* makeCaption(const QString& text, const QString& hint = {}, int pixelSize = kTextSize);
 // An instruction text that wraps at the column's width.
 QLabel* makeInstruction(const QString& objectName, const QString& text);
 // A one-line edit that drops line breaks and refuses what CP932 cannot hold.
-QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = 12);
+QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = kTextSize);
 // An editable drop-down list whose typed text stays exactly as typed: no inline
 // completion, no case-folding match, nothing added to the list on Enter, and the
 // text starts empty. Its choice signals come from the author's choices alone,
@@ -47,6 +54,13 @@ void nameAfterCaption(QLabel* caption, QWidget* control);
 // The "?" panel of a field: a small button that asks for the field's help,
 // named after the field for assistive technology.
 ClickablePanel* makeHelpPanel(HelpTopic topic);
+// The same, kept in `panels`; a click calls `requested` with the topic.
+ClickablePanel* makeHelpPanel(HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels, QObject* context,
+    const std::function<void(HelpTopic)>& requested);
+
+// A panel on a caption line stands beside its field: in the Tab order it comes
+// right after the field, not before it. Pairs of field and panel.
+void putPanelsAfterTheirFields(std::initializer_list<std::pair<QWidget*, QWidget*>> fieldsAndPanels);
 
 // The caption with `extra` (a small panel) right after it, the rest of the line
 // empty. `extra` may be null.

@@ -2,6 +2,7 @@
 
 #include "Colours.h"
 #include "FormNames.h"
+#include "MemoText.h"
 #include "WidgetImages.h"
 #include "pages/AboutPanel.h"
 #include "pages/FormParts.h"
@@ -117,6 +118,11 @@ QVBoxLayout* HelpPage::buildHelpColumn()
     m_ui.helpText->setReadOnly(true);
     column->addWidget(m_ui.helpText, 1);
     return column;
+}
+
+void HelpPage::showHelpText(std::string_view cp932Text)
+{
+    setMemoTextCp932(*m_ui.helpText, cp932Text);
 }
 
 } // namespace tarvo::gui

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <map>
+#include <string_view>
 
 class QVBoxLayout;
 
@@ -31,6 +32,9 @@ public:
     explicit HelpPage(QWidget* parent = nullptr);
 
     const Controls& controls() const { return m_ui; }
+
+    // The guide of "tarvo.dat" (CP932).
+    void showHelpText(std::string_view cp932Text);
 
 signals:
     // A link was clicked; the owner asks its question, if it has one, and opens it.

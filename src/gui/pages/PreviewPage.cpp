@@ -3,7 +3,7 @@
 #include "CurrentFolder.h"
 #include "Fonts.h"
 #include "FormNames.h"
-#include "HandlerGuard.h"
+#include "MemoText.h"
 #include "WidgetImages.h"
 #include "pages/FormParts.h"
 #include "widgets/ClickableLabel.h"
@@ -11,6 +11,8 @@
 #include "widgets/DriveList.h"
 #include "widgets/FolderList.h"
 #include "widgets/RadioGroup.h"
+
+#include "errors/RuntimeError.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -90,7 +92,7 @@ QVBoxLayout* PreviewPage::buildFolderColumn()
     driveRow->addWidget(m_ui.desktopButton);
     column->addLayout(driveRow);
     connect(m_ui.drives, &DriveList::directoryChanged, this, &PreviewPage::followChosenDrive);
-    connect(m_ui.drives, &DriveList::failed, this, &PreviewPage::showFailure);
+    connect(m_ui.drives, &DriveList::failed, this, &PreviewPage::failed);
     connect(m_ui.desktopButton, &ClickableLabel::clicked, this, &PreviewPage::goToDesktop);
 
     m_ui.folders = new FolderList;
@@ -99,7 +101,7 @@ QVBoxLayout* PreviewPage::buildFolderColumn()
     m_ui.folders->setFixedWidth(kFolderColumnWidth);
     column->addWidget(m_ui.folders, 1);
     connect(m_ui.folders, &FolderList::directoryChanged, this, &PreviewPage::followChosenFolder);
-    connect(m_ui.folders, &FolderList::failed, this, &PreviewPage::showFailure);
+    connect(m_ui.folders, &FolderList::failed, this, &PreviewPage::failed);
 
     // Two lines high; a long path wraps.
     m_ui.folderLabel = makeInstruction(QString::fromLatin1(form::folderLabel), {});
@@ -132,17 +134,40 @@ void PreviewPage::followChosenFolder()
 // A missing one leaves the current directory where it was.
 void PreviewPage::goToDesktop()
 {
-    runGuarded(window(), [this] { m_ui.folders->openFolder(desktopFolderPath()); });
-}
-
-void PreviewPage::showFailure(const RuntimeError& failure)
-{
-    showRuntimeError(window(), failure);
+    try {
+        m_ui.folders->openFolder(desktopFolderPath());
+    } catch (const RuntimeError& failure) {
+        emit failed(failure);
+    }
 }
 
 void PreviewPage::showCurrentFolder()
 {
-    runGuarded(window(), [this] { m_ui.folderLabel->setText(currentFolderText()); });
+    try {
+        showFolder(currentFolderText());
+    } catch (const RuntimeError& failure) {
+        emit failed(failure);
+    }
+}
+
+void PreviewPage::showPreview(std::string_view cp932Text)
+{
+    setMemoTextCp932(*m_ui.preview, cp932Text);
+}
+
+std::string PreviewPage::previewText() const
+{
+    return memoTextCp932(*m_ui.preview);
+}
+
+void PreviewPage::clearPreview()
+{
+    m_ui.preview->clear();
+}
+
+void PreviewPage::showFolder(const QString& folder)
+{
+    m_ui.folderLabel->setText(folder);
 }
 
 } // namespace tarvo::gui

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <string>
+#include <string_view>
+
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -40,15 +43,24 @@ public:
 
     const Controls& controls() const { return m_ui; }
 
+    // The registration text (CP932), shown from its start.
+    void showPreview(std::string_view cp932Text);
+    // The text as it stands, touched up or not, every line break CR LF.
+    std::string previewText() const;
+    void clearPreview();
+    // The folder to save into, as the label shows it.
+    void showFolder(const QString& folder);
+
 signals:
     void saveRequested();
+    // Moving to another folder failed; the folder stays where it was.
+    void failed(const tarvo::RuntimeError& failure);
 
 private slots:
     void setWrap(int choice);
     void followChosenDrive();
     void followChosenFolder();
     void goToDesktop();
-    void showFailure(const tarvo::RuntimeError& failure);
 
 private:
     QVBoxLayout* buildFolderColumn();

@@ -2,14 +2,14 @@
 
 #include "Fonts.h"
 #include "FormNames.h"
-#include "MessageBox.h"
 #include "QtText.h"
 #include "pages/FormParts.h"
 #include "widgets/ClickablePanel.h"
 #include "widgets/Cp932PlainTextEdit.h"
 
 #include "fees/FeeFilter.h"
-#include "fees/FeeTexts.h"
+#include "fees/FeeQuote.h"
+#include "fees/FeeRange.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +23,6 @@ namespace tarvo::gui {
 
 namespace {
 
-constexpr int kLargerText = 13;
 constexpr int kFeeEditWidth = 80;
 constexpr int kStatementLines = 6;
 // The widest statement line: 26 half-width hyphens, or 13 full-width characters.
@@ -35,7 +34,7 @@ constexpr int kStatementColumns = 26;
 Cp932PlainTextEdit* statementMemo(const char* objectName)
 {
     Cp932PlainTextEdit* memo = makeMemo(QString::fromLatin1(objectName));
-    memo->setFont(pixelFont(kFixedGothic, 13));
+    memo->setFont(pixelFont(kFixedGothic, kLargerTextSize));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -79,8 +78,8 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     row->addWidget(m_ui.sharewareFee);
     // The backslash is the byte that Japanese fonts draw as the yen sign; a
     // screen reader would say "backslash", so it hears the yen sign instead.
-    auto* range = new QLabel(QStringLiteral("（\\500～\\15000）"));
-    range->setAccessibleName(QStringLiteral("（￥500～￥15000）"));
+    auto* range = new QLabel(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee));
+    range->setAccessibleName(QStringLiteral("（￥%1～￥%2）").arg(kLowestFee).arg(kHighestFee));
     row->addWidget(range);
     row->addStretch(1);
     return row;
@@ -99,39 +98,33 @@ SharewarePage::SharewarePage(QWidget* parent)
 
 ClickablePanel* SharewarePage::helpPanel(HelpTopic topic)
 {
-    ClickablePanel* panel = makeHelpPanel(topic);
-    connect(panel, &ClickablePanel::clicked, this, [this, topic] { emit fieldHelpRequested(topic); });
-    m_ui.helpPanels[topic] = panel;
-    return panel;
+    return makeHelpPanel(topic, m_ui.helpPanels, this, [this](HelpTopic asked) { emit fieldHelpRequested(asked); });
 }
 
-// A "?" panel stands beside its field's caption: in the Tab order it comes right
-// after the field, not before it.
 void SharewarePage::putPanelsAfterTheirFields()
 {
-    const std::pair<QWidget*, HelpTopic> besides[] = {
-        { m_ui.sharewareFee, HelpTopic::SharewareFee },
-        { m_ui.sharewareConditions, HelpTopic::SharewareConditions },
-        { m_ui.bankRemittance, HelpTopic::BankRemittance },
-        { m_ui.postalRemittance, HelpTopic::PostalRemittance },
-        { m_ui.registeredProductNumber, HelpTopic::RegisteredProductNumber },
-        { m_ui.niftyRemittance, HelpTopic::NiftyRemittance },
-        { m_ui.otherRemittance, HelpTopic::OtherRemittance },
-    };
-    for (const auto& [field, topic] : besides)
-        setTabOrder(field, m_ui.helpPanels.at(topic));
+    const auto& panels = m_ui.helpPanels;
+    gui::putPanelsAfterTheirFields({
+        { m_ui.sharewareFee, panels.at(HelpTopic::SharewareFee) },
+        { m_ui.sharewareConditions, panels.at(HelpTopic::SharewareConditions) },
+        { m_ui.bankRemittance, panels.at(HelpTopic::BankRemittance) },
+        { m_ui.postalRemittance, panels.at(HelpTopic::PostalRemittance) },
+        { m_ui.registeredProductNumber, panels.at(HelpTopic::RegisteredProductNumber) },
+        { m_ui.niftyRemittance, panels.at(HelpTopic::NiftyRemittance) },
+        { m_ui.otherRemittance, panels.at(HelpTopic::OtherRemittance) },
+    });
 }
 
 QVBoxLayout* SharewarePage::buildFieldColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    QLabel* feeCaption = makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerText);
+    QLabel* feeCaption = makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerTextSize);
     column->addLayout(makeCaptionRow(feeCaption, helpPanel(HelpTopic::SharewareFee)));
     column->addLayout(buildFeeRow());
     nameAfterCaption(feeCaption, m_ui.sharewareFee);
     m_ui.sharewareConditions = makeMemo(QString::fromLatin1(form::sharewareConditions));
-    addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerText),
+    addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerTextSize),
         m_ui.sharewareConditions, helpPanel(HelpTopic::SharewareConditions), 1);
     m_ui.bankRemittance = makeLineEdit(QString::fromLatin1(form::bankRemittance));
     addField(column, makeCaption(QStringLiteral("●銀行送金方法（空欄でも可）")), m_ui.bankRemittance,
@@ -140,7 +133,7 @@ QVBoxLayout* SharewarePage::buildFieldColumn()
     addField(column, makeCaption(QStringLiteral("●郵便振替送金方法（空欄でも可）")), m_ui.postalRemittance,
         helpPanel(HelpTopic::PostalRemittance));
     m_ui.registeredProductNumber = makeLineEdit(QString::fromLatin1(form::registeredProductNumber));
-    addField(column, makeCaption(QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerText),
+    addField(column, makeCaption(QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerTextSize),
         m_ui.registeredProductNumber, helpPanel(HelpTopic::RegisteredProductNumber));
     m_ui.niftyRemittance = makeLineEdit(QString::fromLatin1(form::niftyRemittance));
     addField(column, makeCaption(QStringLiteral("●Nifty送金方法（シェアウェア番号：空欄可）")), m_ui.niftyRemittance,
@@ -156,7 +149,9 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[0]),
-        QStringLiteral("※実際に作者に入ってくる料金は、ルミペイ手数料（利用者）手数料100円＋5円（消費税）")));
+        QStringLiteral("※実際に作者に入ってくる料金は、ルミペイ手数料（利用者）手数料%1円＋%2円（消費税）")
+            .arg(kHandlingFeeBeforeTax)
+            .arg(kHandlingFeeTax)));
     column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[1]),
         QStringLiteral("同時にルミペイ（作者）手数料10%を引いて支払われます。計算はこちらから。")));
 
@@ -205,7 +200,7 @@ void SharewarePage::filterFee(const QString& text)
 {
     const FeeFilterResult filtered = filterFeeText(toCp932(text));
     for (int shown = 0; shown < filtered.messageCount; ++shown) {
-        MessageBox::message(window(), QString::fromUtf8(kDigitsOnlyMessage));
+        emit digitsOnlyRefused();
         if (shown == 0)
             m_ui.sharewareFee->clear();
     }

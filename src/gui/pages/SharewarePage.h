@@ -48,6 +48,9 @@ public:
 
 signals:
     void feesRequested();
+    // A byte of the fee field that is no half-width digit, one signal each; the
+    // field is emptied after the first.
+    void digitsOnlyRefused();
     void fieldHelpRequested(tarvo::HelpTopic topic);
 
 private slots:

@@ -60,7 +60,7 @@ DriveList::DriveList(QList<Volume> volumes, QWidget* parent)
     : QComboBox(parent)
     , m_volumes(std::move(volumes))
 {
-    setFont(pixelFont(kArial, 13));
+    setFont(pixelFont(kArial, kLargerTextSize));
     setEditable(false);
     std::sort(
         m_volumes.begin(), m_volumes.end(), [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });

@@ -3,7 +3,7 @@
 namespace tarvo::gui {
 
 PlainListBox::PlainListBox(QWidget* parent)
-    : QListWidget(parent)
+    : QListView(parent)
 {
 }
 
@@ -11,7 +11,7 @@ void PlainListBox::focusInEvent(QFocusEvent* event)
 {
     // The item view moves its cursor to the first entry on keyboard focus.
     const bool hadCurrent = currentIndex().isValid();
-    QListWidget::focusInEvent(event);
+    QListView::focusInEvent(event);
     if (!hadCurrent && currentIndex().isValid())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
 namespace tarvo::gui {
 
 // A list box that, like the system's own, gains focus without taking a current
 // entry: an untouched list shows no selection until the user chooses one.
-class PlainListBox : public QListWidget {
+class PlainListBox : public QListView {
     Q_OBJECT
 
 public:

@@ -1,0 +1,23 @@
+#include "fees/FeeRange.h"
+
+#include "errors/RuntimeError.h"
+#include "text/StrictInteger.h"
+
+namespace tarvo {
+
+ParsedFee parseFee(std::string_view cp932Text, std::string_view emptyMessage, std::string_view outOfRangeMessage)
+{
+    if (cp932Text.empty())
+        return { std::nullopt, Outcome::refused(std::string(emptyMessage)) };
+    int fee = 0;
+    try {
+        fee = toInt32(cp932Text);
+    } catch (const RuntimeError& failure) {
+        return { std::nullopt, Outcome::failed(failure) };
+    }
+    if (!isAcceptedFee(fee))
+        return { std::nullopt, Outcome::refused(std::string(outOfRangeMessage)) };
+    return { fee, Outcome::success() };
+}
+
+} // namespace tarvo
