@@ -1,0 +1,16 @@
+#pragma once
+
+#include "entry/RegistrationEntry.h"
+#include "format/JsonWriter.h"
+
+namespace tarvo {
+
+// The entry as one JSON object ("format": "tarvo-entry", "formatVersion": 1),
+// keys in field order, lines fields as arrays of their lines; docs/FORMATS.md
+// describes it. `sharewareSection` says whether the shareware fields are part
+// of the entry ("shareware" is null otherwise). Every field is decoded from
+// CP932 strictly: raises "項目 %s の %d バイト目は Shift-JIS の文字ではありません"
+// instead of writing a replacement character.
+void writeEntryJson(JsonWriter& out, const RegistrationEntry& entry, bool sharewareSection);
+
+} // namespace tarvo
