@@ -790,8 +790,13 @@ private:
         const std::string& kind = e.handlingKind.text();
         const DocumentClass documentClass
             = kind.empty() ? DocumentClass::SharewareOptional : documentClassOf(std::stoi(kind));
+        // As the preview decides: an optional section goes with its fee.
         const bool withShareware = documentClass == DocumentClass::SharewareRequired
-            || (documentClass == DocumentClass::SharewareOptional && anyShareware);
+            || (documentClass == DocumentClass::SharewareOptional
+                && (kind.empty() ? anyShareware : !e.sharewareFee.empty()));
+        if (!withShareware && anyShareware)
+            add(Level::Warning, "sharewareFee", "",
+                "この取扱いでは送金額がないとシェアウェアの項目は書かれません。");
         m_result.sections = withShareware ? BackupSections::CommonAndShareware : BackupSections::CommonOnly;
     }
 
