@@ -313,8 +313,11 @@ private:
         }
         if (m_names.size() == 2 && m_names[1] == kDescriptions)
             m_document.descriptionLanguages.emplace_back(name);
+        if (!m_children.empty())
+            m_children.back() = true;
         m_names.emplace_back(name);
         m_texts.emplace_back();
+        m_children.push_back(false);
     }
 
     void end()
@@ -325,6 +328,8 @@ private:
             std::string path;
             for (std::size_t i = 1; i < m_names.size(); ++i)
                 path += (i > 1 ? "/" : "") + m_names[i];
+            if (m_children.back() && m_texts.back().find_first_not_of(" \t\r\n") != std::string::npos)
+                m_document.mixedPaths.push_back(path);
             if (m_seen.insert(path).second)
                 m_document.values.emplace_back(path, std::move(m_texts.back()));
             else if (std::find(m_document.repeatedPaths.begin(), m_document.repeatedPaths.end(), path)
@@ -333,6 +338,7 @@ private:
         }
         m_names.pop_back();
         m_texts.pop_back();
+        m_children.pop_back();
     }
 
     void characters(std::string_view text)
@@ -355,6 +361,7 @@ private:
     PadDocument m_document;
     std::vector<std::string> m_names;
     std::vector<std::string> m_texts;
+    std::vector<bool> m_children; // whether each open element has a child yet
     std::unordered_set<std::string> m_seen;
     std::string m_stopReason;
 };

@@ -34,6 +34,9 @@ struct PadDocument {
     std::vector<std::pair<std::string, std::string>> values;
     // Paths that occurred more than once, each named once.
     std::vector<std::string> repeatedPaths;
+    // Paths whose element holds text and elements side by side (HTML written
+    // as markup); the text inside the inner elements is not part of the value.
+    std::vector<std::string> mixedPaths;
     // The element names below Program_Descriptions, in file order.
     std::vector<std::string> descriptionLanguages;
 

@@ -219,6 +219,8 @@ public:
         m_result.padVersion = std::string(trimmed(m_doc.value("MASTER_PAD_VERSION_INFO/MASTER_PAD_VERSION")));
         for (const std::string& path : m_doc.repeatedPaths)
             add(Level::Warning, "-", path, "この項目が何度も出てきます。最初のものだけを使いました。");
+        for (const std::string& path : m_doc.mixedPaths)
+            add(Level::Warning, "-", path, "値の中に要素（HTML のタグなど）があります。その中の文字は取り込みません。");
         mapProgram();
         mapDescriptions();
         mapDownload();
