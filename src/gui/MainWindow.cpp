@@ -29,12 +29,18 @@
 #include "files/FileIo.h"
 #include "format/CatalogFile.h"
 #include "guidance/DescriptionSize.h"
+#include "pad/BackupLoad.h"
+#include "pad/PadImportRun.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
+#include "format/SettingsFile.h"
 #include "text/Cp932.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -68,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     installAccessibleInterfaces();
     setObjectName(QString::fromLatin1(form::mainWindow));
+    setAcceptDrops(true);
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
@@ -318,6 +325,74 @@ void MainWindow::restoreChosenBackup()
         for (int shown = 0; shown < report.feeFilterMessages; ++shown)
             MessageBox::message(m_loadDialog.get(), qtText(kDigitsOnlyMessage));
         m_loadDialog->hide();
+    });
+}
+
+// A PAD file dropped on the window: one local file.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    importDroppedPad(QFile::encodeName(urls.front().toLocalFile()).toStdString());
+}
+
+// Imported with the defaults into this window's backup folder, then loaded as
+// "load" loads that backup. Warnings and refusals go into one box, one a line.
+void MainWindow::importDroppedPad(const std::filesystem::path& file)
+{
+    runGuarded(this, [this, &file] {
+        const std::string bytes = readWholeFile(file);
+        PadImportRequest request;
+        request.fileBytes = bytes;
+        request.dataFolder = backupFolder(m_startDirectory);
+        const std::filesystem::path settings = m_startDirectory / kSettingsFileName;
+        if (regularFileExists(settings))
+            request.options.rememberedAuthor = authorFromSettingsText(readWholeFile(settings));
+        PadImportRun run = runPadImport(request);
+        if (run.backupExists) {
+            const QString question = QStringLiteral("バックアップ「%1」はもうあります。置き換えますか？")
+                                         .arg(QString::fromStdString(displayText(run.target.filename())));
+            if (MessageBox::question(this, question) == MessageBox::Answer::Yes) {
+                request.replace = true;
+                run = runPadImport(request);
+            } else
+                run.diagnostics.pop_back();
+        }
+        QStringList findings;
+        for (const PadDiagnostic& finding : run.diagnostics) {
+            if (finding.level != PadDiagnostic::Level::Info)
+                findings.append((finding.level == PadDiagnostic::Level::Error ? QStringLiteral("エラー：")
+                                                                              : QStringLiteral("警告："))
+                    + QString::fromStdString(finding.message));
+        }
+        if (!findings.isEmpty())
+            MessageBox::message(this, findings.join(QLatin1Char('\n')));
+        if (!run.written)
+            return;
+        RegistrationEntry entry = m_entry->read();
+        LoadedBackup loaded;
+        try {
+            loaded = loadBackupFile(run.target, entry);
+        } catch (const RuntimeError&) {
+            m_entry->write(entry);
+            throw;
+        }
+        if (loaded.refusal) {
+            MessageBox::message(this, QString::fromStdString(*loaded.refusal));
+            return;
+        }
+        m_entry->write(entry);
+        for (int shown = 0; shown < loaded.report.feeFilterMessages; ++shown)
+            MessageBox::message(this, qtText(kDigitsOnlyMessage));
     });
 }
 

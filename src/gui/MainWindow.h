@@ -44,6 +44,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void refillSubcategories();
@@ -66,6 +68,7 @@ private:
     void startUp();
     void showHelpText();
     void keepDialogAboveThisWindow();
+    void importDroppedPad(const std::filesystem::path& file);
 
     QTabWidget* m_pages = nullptr;
     CommonPage* m_common = nullptr;
