@@ -233,7 +233,8 @@ int RegTextTool::show(const std::vector<std::string>& arguments)
             return Refused;
         }
         if (entry.softwareName.empty()) {
-            reportLine("ファイル名 " + displayText(file.filename()) + " からはソフト名が決まりません（.bak がありません）。");
+            reportLine(
+                "ファイル名 " + displayText(file.filename()) + " からはソフト名が決まりません（.bak がありません）。");
             return Refused;
         }
         for (int i = 0; i < loaded.report.feeFilterMessages; ++i)

@@ -28,21 +28,21 @@
 #include "fees/FeeTexts.h"
 #include "files/FileIo.h"
 #include "format/CatalogFile.h"
+#include "format/SettingsFile.h"
 #include "guidance/DescriptionSize.h"
 #include "pad/BackupLoad.h"
 #include "pad/PadImportRun.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
-#include "format/SettingsFile.h"
 #include "text/Cp932.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFile>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>

@@ -465,8 +465,8 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             "Cafe Menu.bak", "warning headline" },
         ImportCase { "CutMidCharacter", padFixture("cut-mid-character.xml"), {}, 2, "", "途中で切れて" },
         ImportCase { "ExistingKeptWithoutForce", padFixture("fusen-freeware-ja.xml"), {}, 1, "", "--force", true },
-        ImportCase { "ForceReplaces", padFixture("fusen-freeware-ja.xml"), { "--force" }, 0, "ふせんボード.bak", "",
-            true },
+        ImportCase {
+            "ForceReplaces", padFixture("fusen-freeware-ja.xml"), { "--force" }, 0, "ふせんボード.bak", "", true },
         ImportCase { "DryRunWritesNothing", padFixture("fusen-freeware-ja.xml"), { "--dry-run" }, 0, "", "" },
         ImportCase { "DryRunChecksTheExistingBackup", padFixture("fusen-freeware-ja.xml"), { "--dry-run" }, 1, "",
             "--force", true },
@@ -480,27 +480,30 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/hostname\">]><XML_DIZ_INFO>&e;</XML_DIZ_INFO>", {}, 2, "",
             "DOCTYPE" },
         ImportCase { "DeepNesting",
-            "<XML_DIZ_INFO>" + [] {
-                std::string open, close;
-                for (int i = 0; i < 10000; ++i) {
-                    open += "<a>";
-                    close += "</a>";
-                }
-                return open + close;
-            }() + "</XML_DIZ_INFO>",
+            "<XML_DIZ_INFO>" +
+                [] {
+                    std::string open, close;
+                    for (int i = 0; i < 10000; ++i) {
+                        open += "<a>";
+                        close += "</a>";
+                    }
+                    return open + close;
+                }()
+                + "</XML_DIZ_INFO>",
             {}, 2, "", "入れ子が深すぎます" },
-        ImportCase { "FiveMegabytes", "<XML_DIZ_INFO><!--" + std::string(5'000'000, 'x') + "--></XML_DIZ_INFO>", {},
-            2, "", "大きすぎます" },
-        ImportCase { "InvalidUtf8", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<XML_DIZ_INFO>\xE9t\xE9</XML_DIZ_INFO>",
-            {}, 2, "", "0xE9 があります（2 行 15 桁）" },
+        ImportCase { "FiveMegabytes", "<XML_DIZ_INFO><!--" + std::string(5'000'000, 'x') + "--></XML_DIZ_INFO>", {}, 2,
+            "", "大きすぎます" },
+        ImportCase { "InvalidUtf8",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<XML_DIZ_INFO>\xE9t\xE9</XML_DIZ_INFO>", {}, 2, "",
+            "0xE9 があります（2 行 15 桁）" },
         ImportCase { "Utf16WithoutBom", utf16Le(kSmallPad), {}, 2, "", "UTF-16" },
         ImportCase { "Utf16WithBomCutShort", "\xFF\xFE" + utf16Le(kSmallPad) + "<", {}, 2, "", "途中で切れて" },
         ImportCase { "C1Control",
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><XML_DIZ_INFO><Program_Info><Program_Name>\x93Q\x94"
             "</Program_Name></Program_Info></XML_DIZ_INFO>",
             {}, 2, "", "--input-encoding windows-1252" },
-        ImportCase { "UndeclaredLatin1", "<XML_DIZ_INFO>Caf\xE9</XML_DIZ_INFO>", {}, 2, "",
-            "--input-encoding windows-1252" },
+        ImportCase {
+            "UndeclaredLatin1", "<XML_DIZ_INFO>Caf\xE9</XML_DIZ_INFO>", {}, 2, "", "--input-encoding windows-1252" },
         ImportCase { "NotAPadFile", "<html/>", {}, 2, "", "XML_DIZ_INFO" }));
 
 bool pythonAgrees(const std::filesystem::path& folder, const std::string& script)
@@ -520,8 +523,7 @@ TEST_F(RegTextCli, ImportReportEntryEqualsShowOfTheWrittenBackup)
         { "import-pad", "in.xml", "--data", "data", "--json", "--set", "headline=say \"hi\" \\ \x01 ok" },
         folder / "report.json");
     ASSERT_EQ(imported.status, 0) << imported.err;
-    const ToolRun shown
-        = runTool(folder.path(), { "show", "data/かんたん家計簿.bak", "--json" }, folder / "show.json");
+    const ToolRun shown = runTool(folder.path(), { "show", "data/かんたん家計簿.bak", "--json" }, folder / "show.json");
     ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_TRUE(pythonAgrees(folder.path(), R"(import json, sys
 report = json.load(open("report.json", encoding="utf-8"))

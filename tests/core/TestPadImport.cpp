@@ -36,8 +36,8 @@ std::string field(const RegistrationEntry& e, std::string_view key)
 {
     const std::map<std::string_view, std::string> fields { { "softwareName", e.softwareName.str() },
         { "authorId", e.authorId.str() }, { "headline", e.headline.str() }, { "description", e.description.text() },
-        { "archiveFileName", e.archiveFileName.str() }, { "machine", e.machine.str() },
-        { "otherOs", e.otherOs.str() }, { "handling", e.handling.str() }, { "sharewareFee", e.sharewareFee.str() },
+        { "archiveFileName", e.archiveFileName.str() }, { "machine", e.machine.str() }, { "otherOs", e.otherOs.str() },
+        { "handling", e.handling.str() }, { "sharewareFee", e.sharewareFee.str() },
         { "sharewareConditions", e.sharewareConditions.text() }, { "fileLocationOther", e.fileLocationOther.str() } };
     std::string text = utf8FromCp932(fields.at(key));
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
@@ -87,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, PadMapping,
             "machine", "", Level::Warning, true },
         MappingCase { "CommercialBecomesOther", program("<Program_Type>Commercial</Program_Type>"), "handling",
             "その他", Level::Warning, true },
-        MappingCase { "UnknownTypeLeavesHandlingEmpty", program("<Program_Type>Open Source</Program_Type>"),
-            "handling", "", Level::Warning, true },
+        MappingCase { "UnknownTypeLeavesHandlingEmpty", program("<Program_Type>Open Source</Program_Type>"), "handling",
+            "", Level::Warning, true },
         MappingCase { "WholeYenTaken",
             program("<Program_Type>Shareware</Program_Type><Program_Cost_Other_Code>jpy</Program_Cost_Other_Code>"
                     "<Program_Cost_Other>01500.00</Program_Cost_Other>"),
@@ -115,18 +115,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, PadMapping,
                     "<Expire_Other_Info> Saving is off.  \n\n</Expire_Other_Info></Expire_Info>"),
             "sharewareConditions", "試用は14日間または14回までです。\n試用期限は2027年4月1日です。\nSaving is off.",
             Level::Info, true },
-        MappingCase { "JapaneseNamesFamilyFirst", program("", kJapaneseAuthor), "authorId", "山川 一郎", Level::Info,
-            true },
+        MappingCase {
+            "JapaneseNamesFamilyFirst", program("", kJapaneseAuthor), "authorId", "山川 一郎", Level::Info, true },
         MappingCase { "RememberedAuthorBeatsPadNames", program("", kJapaneseAuthor), "authorId", "作者番号PA000001",
             Level::Info, true },
         MappingCase { "JapaneseBlockBeatsALongerEnglishOne",
-            program("", "<Program_Descriptions><English><Char_Desc_2000>Long</Char_Desc_2000></English><Japanese>"
-                        "<Char_Desc_250>短い\r\n  二行目\t </Char_Desc_250></Japanese></Program_Descriptions>"),
+            program("",
+                "<Program_Descriptions><English><Char_Desc_2000>Long</Char_Desc_2000></English><Japanese>"
+                "<Char_Desc_250>短い\r\n  二行目\t </Char_Desc_250></Japanese></Program_Descriptions>"),
             "description", "短い\n  二行目", Level::Info, false },
         MappingCase { "FileFromTheFirstUrlThatNamesOne",
-            program("", "<Web_Info><Download_URLs><Primary_Download_URL>https://example.com/download?id=4"
-                        "</Primary_Download_URL><Secondary_Download_URL>HTTP://example.com/f/%E3%81%B5.lzh?x=1"
-                        "</Secondary_Download_URL></Download_URLs></Web_Info>"),
+            program("",
+                "<Web_Info><Download_URLs><Primary_Download_URL>https://example.com/download?id=4"
+                "</Primary_Download_URL><Secondary_Download_URL>HTTP://example.com/f/%E3%81%B5.lzh?x=1"
+                "</Secondary_Download_URL></Download_URLs></Web_Info>"),
             "archiveFileName", "ふ.lzh", Level::Info, true },
         MappingCase { "YenSignRefusedInTheName", pad("<Program_Info><Program_Name>A¥B</Program_Name></Program_Info>"),
             "softwareName", "A\\B", Level::Error, true },
@@ -191,8 +193,9 @@ TEST(PadBackupRows, EqualThePreviewsBackup)
                 "<Expire_Count>30</Expire_Count><Expire_Based_On>Uses</Expire_Based_On></Expire_Info>",
             "<Web_Info><Download_URLs><Primary_Download_URL>ftp://example.jp/b.lzh</Primary_Download_URL>"
             "</Download_URLs></Web_Info>"),
-        program("<Program_Type>Demo</Program_Type>", "<Web_Info><Download_URLs><Primary_Download_URL>"
-                                                     "http://example.jp/c.exe</Primary_Download_URL></Download_URLs></Web_Info>"),
+        program("<Program_Type>Demo</Program_Type>",
+            "<Web_Info><Download_URLs><Primary_Download_URL>"
+            "http://example.jp/c.exe</Primary_Download_URL></Download_URLs></Web_Info>"),
     };
     for (const std::string& body : bodies) {
         PadImportOptions options;

@@ -127,8 +127,8 @@ std::string checkedUtf8(std::string_view bytes)
     const std::size_t bad = firstInvalidUtf8(bytes);
     if (bad == std::string_view::npos)
         return std::string(bytes);
-    std::string message = "UTF-8 として正しくないバイト " + hexByte(static_cast<unsigned char>(bytes[bad])) + " があります（"
-        + place(bytes, bad) + "）。";
+    std::string message = "UTF-8 として正しくないバイト " + hexByte(static_cast<unsigned char>(bytes[bad]))
+        + " があります（" + place(bytes, bad) + "）。";
     // A character whose bytes run to the very end was cut off, not mistyped.
     if (bytes.size() - bad < 4)
         message += kCutShort;
@@ -250,10 +250,11 @@ public:
         XML_SetHashSalt(m_parser.get(), salt);
         XML_SetParamEntityParsing(m_parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);
         XML_SetUserData(m_parser.get(), this);
-        XML_SetStartDoctypeDeclHandler(m_parser.get(), [](void* self, const XML_Char*, const XML_Char*,
-                                                           const XML_Char*, int) {
-            static_cast<PadParse*>(self)->stop("文書型宣言（DOCTYPE）があるため読みません。PAD ファイルには要りません。");
-        });
+        XML_SetStartDoctypeDeclHandler(
+            m_parser.get(), [](void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+                static_cast<PadParse*>(self)->stop(
+                    "文書型宣言（DOCTYPE）があるため読みません。PAD ファイルには要りません。");
+            });
         XML_SetElementHandler(
             m_parser.get(),
             [](void* self, const XML_Char* name, const XML_Char**) { static_cast<PadParse*>(self)->start(name); },
@@ -266,8 +267,7 @@ public:
     PadDocument run(std::string encoding)
     {
         m_document.encoding = std::move(encoding);
-        const XML_Status status
-            = XML_Parse(m_parser.get(), m_text.data(), static_cast<int>(m_text.size()), XML_TRUE);
+        const XML_Status status = XML_Parse(m_parser.get(), m_text.data(), static_cast<int>(m_text.size()), XML_TRUE);
         if (!m_stopReason.empty())
             throw PadReadError(m_stopReason);
         if (status != XML_STATUS_OK) {
@@ -332,8 +332,7 @@ private:
                 m_document.mixedPaths.push_back(path);
             if (m_seen.insert(path).second)
                 m_document.values.emplace_back(path, std::move(m_texts.back()));
-            else if (std::find(m_document.repeatedPaths.begin(), m_document.repeatedPaths.end(), path)
-                == m_document.repeatedPaths.end())
+            else if (m_repeated.insert(path).second)
                 m_document.repeatedPaths.push_back(path);
         }
         m_names.pop_back();
@@ -363,6 +362,7 @@ private:
     std::vector<std::string> m_texts;
     std::vector<bool> m_children; // whether each open element has a child yet
     std::unordered_set<std::string> m_seen;
+    std::unordered_set<std::string> m_repeated;
     std::string m_stopReason;
 };
 

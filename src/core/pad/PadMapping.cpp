@@ -67,8 +67,8 @@ struct NumberedSetting {
     std::string_view key;
     int items;
 };
-constexpr std::array<NumberedSetting, 4> kNumberedSettings { {
-    { "submissionKind", 4 }, { "fileLocation", 4 }, { "printPermission", 2 }, { "webPermission", 2 } } };
+constexpr std::array<NumberedSetting, 4> kNumberedSettings { { { "submissionKind", 4 }, { "fileLocation", 4 },
+    { "printPermission", 2 }, { "webPermission", 2 } } };
 
 const TextField* textField(std::string_view key)
 {
@@ -136,10 +136,9 @@ constexpr std::string_view kLatinBases = "AAAAAA?CEEEEIIII?NOOOOO??UUUUY??aaaaaa
 
 std::optional<std::string> transliteration(char32_t code)
 {
-    static const std::map<char32_t, std::string> others {
-        { 0x00DF, "ss" }, { 0x00E6, "ae" }, { 0x00C6, "AE" }, { 0x0153, "oe" }, { 0x0152, "OE" }, { 0x00F8, "o" },
-        { 0x00D8, "O" }, { 0x00A9, "(C)" }, { 0x00AE, "(R)" }, { 0x2122, "(TM)" }, { 0x2022, "・" },
-        { 0x00B7, "・" }, { 0x2013, "-" }, { 0x00A0, " " }, { 0x20AC, "EUR" } };
+    static const std::map<char32_t, std::string> others { { 0x00DF, "ss" }, { 0x00E6, "ae" }, { 0x00C6, "AE" },
+        { 0x0153, "oe" }, { 0x0152, "OE" }, { 0x00F8, "o" }, { 0x00D8, "O" }, { 0x00A9, "(C)" }, { 0x00AE, "(R)" },
+        { 0x2122, "(TM)" }, { 0x2022, "・" }, { 0x00B7, "・" }, { 0x2013, "-" }, { 0x00A0, " " }, { 0x20AC, "EUR" } };
     if (const auto found = others.find(code); found != others.end())
         return found->second;
     if (code >= 0xC0 && code <= 0x17F && kLatinBases[code - 0xC0] != '?')
@@ -179,32 +178,73 @@ struct OsAlias {
 };
 
 const std::vector<OsAlias> kOsAliases {
-    { "win3.1x", 0, "" }, { "win3.x", 0, "" }, { "win31", 0, "" }, { "win 3.1", 0, "" }, { "windows3.1", 0, "" },
-    { "windows 3.1", 0, "" }, { "win95", 1, "" }, { "windows95", 1, "" }, { "windows 95", 1, "" },
-    { "win98", 2, "" }, { "windows98", 2, "" }, { "windows 98", 2, "" }, { "winnt 3.x", 3, "" },
-    { "winnt 4.x", 3, "" }, { "winnt", 3, "" }, { "windowsnt", 3, "" }, { "windows nt", 3, "" },
-    { "win2000", 4, "" }, { "windows2000", 4, "" }, { "windows 2000", 4, "" }, { "win2k", 4, "" },
-    { "ms-dos", 5, "" }, { "msdos", 5, "" }, { "dos", 5, "" }, { "winme", -1, "WindowsMe" },
-    { "winxp", -1, "WindowsXP" }, { "windowsxp", -1, "WindowsXP" }, { "win2003", -1, "WindowsServer2003" },
-    { "windows2003", -1, "WindowsServer2003" }, { "winserver", -1, "WindowsServer" },
-    { "winvista", -1, "WindowsVista" }, { "winvista x64", -1, "WindowsVista" }, { "win7 x32", -1, "Windows7" },
-    { "win7 x64", -1, "Windows7" }, { "windows 8", -1, "Windows8" }, { "win 8", -1, "Windows8" },
-    { "win8 x32", -1, "Windows8" }, { "win8 x64", -1, "Windows8" }, { "windows rt", -1, "WindowsRT" },
-    { "winmobile", -1, "WindowsMobile" }, { "windows phone 7", -1, "WindowsPhone7" },
-    { "windows phone 8", -1, "WindowsPhone8" }, { "wince", -1, "WindowsCE" }, { "windows ce", -1, "WindowsCE" },
-    { "winother", -1, "その他のWindows" }, { "android", -1, "Android" }, { "blackberry", -1, "BlackBerry" },
-    { "handheld/mobile other", -1, "Handheld/Mobile Other" }, { "iphone", -1, "iPhone" }, { "ipad", -1, "iPad" },
-    { "ipod", -1, "iPod" }, { "itouch", -1, "iTouch" }, { "java", -1, "Java" }, { "linux", -1, "Linux" },
-    { "mac os x", -1, "Mac OS X" }, { "mac other", -1, "Mac Other" }, { "palm", -1, "Palm" },
-    { "pocket pc", -1, "Pocket PC" }, { "unix", -1, "Unix" },
+    { "win3.1x", 0, "" },
+    { "win3.x", 0, "" },
+    { "win31", 0, "" },
+    { "win 3.1", 0, "" },
+    { "windows3.1", 0, "" },
+    { "windows 3.1", 0, "" },
+    { "win95", 1, "" },
+    { "windows95", 1, "" },
+    { "windows 95", 1, "" },
+    { "win98", 2, "" },
+    { "windows98", 2, "" },
+    { "windows 98", 2, "" },
+    { "winnt 3.x", 3, "" },
+    { "winnt 4.x", 3, "" },
+    { "winnt", 3, "" },
+    { "windowsnt", 3, "" },
+    { "windows nt", 3, "" },
+    { "win2000", 4, "" },
+    { "windows2000", 4, "" },
+    { "windows 2000", 4, "" },
+    { "win2k", 4, "" },
+    { "ms-dos", 5, "" },
+    { "msdos", 5, "" },
+    { "dos", 5, "" },
+    { "winme", -1, "WindowsMe" },
+    { "winxp", -1, "WindowsXP" },
+    { "windowsxp", -1, "WindowsXP" },
+    { "win2003", -1, "WindowsServer2003" },
+    { "windows2003", -1, "WindowsServer2003" },
+    { "winserver", -1, "WindowsServer" },
+    { "winvista", -1, "WindowsVista" },
+    { "winvista x64", -1, "WindowsVista" },
+    { "win7 x32", -1, "Windows7" },
+    { "win7 x64", -1, "Windows7" },
+    { "windows 8", -1, "Windows8" },
+    { "win 8", -1, "Windows8" },
+    { "win8 x32", -1, "Windows8" },
+    { "win8 x64", -1, "Windows8" },
+    { "windows rt", -1, "WindowsRT" },
+    { "winmobile", -1, "WindowsMobile" },
+    { "windows phone 7", -1, "WindowsPhone7" },
+    { "windows phone 8", -1, "WindowsPhone8" },
+    { "wince", -1, "WindowsCE" },
+    { "windows ce", -1, "WindowsCE" },
+    { "winother", -1, "その他のWindows" },
+    { "android", -1, "Android" },
+    { "blackberry", -1, "BlackBerry" },
+    { "handheld/mobile other", -1, "Handheld/Mobile Other" },
+    { "iphone", -1, "iPhone" },
+    { "ipad", -1, "iPad" },
+    { "ipod", -1, "iPod" },
+    { "itouch", -1, "iTouch" },
+    { "java", -1, "Java" },
+    { "linux", -1, "Linux" },
+    { "mac os x", -1, "Mac OS X" },
+    { "mac other", -1, "Mac Other" },
+    { "palm", -1, "Palm" },
+    { "pocket pc", -1, "Pocket PC" },
+    { "unix", -1, "Unix" },
 };
 
 constexpr std::array<std::string_view, 8> kVerbatimOs { "Linux Console", "Linux Gnome", "Linux GPL",
     "Linux Open Source", "Netware", "OpenVMS", "Symbian", "Java" };
 
-constexpr std::array<std::string_view, 31> kArchiveExtensions { "zip", "lzh", "lha", "7z", "rar", "cab", "exe",
-    "msi", "com", "bin", "gz", "gzip", "tgz", "tar", "taz", "tgx", "bz2", "xz", "z", "uu", "dmg", "sit", "sitx", "hqx",
-    "sea", "jar", "apk", "app", "air", "sh", "sis" };
+constexpr std::array<std::string_view, 31> kArchiveExtensions { "zip", "lzh", "lha", "7z", "rar", "cab", "exe", "msi",
+    "com", "bin", "gz", "gzip", "tgz", "tar", "taz", "tgx", "bz2", "xz", "z", "uu", "dmg", "sit", "sitx", "hqx", "sea",
+    "jar", "apk", "app", "air", "sh", "sis" };
 
 class Mapper {
 public:
@@ -286,15 +326,13 @@ private:
             add(Level::Warning, "submissionKind", "Program_Info/Program_Release_Status",
                 "更新版です。すでに登録済みなら --set submissionKind=2 --set originalLibraryNumber=PS…… "
                 "を付けて下さい。");
-        if (const std::string requirements
-            = single("requiredSoftware", "Program_Info/Program_System_Requirements");
+        if (const std::string requirements = single("requiredSoftware", "Program_Info/Program_System_Requirements");
             !requirements.empty()) {
             set("requiredSoftware", requirements, "Program_Info/Program_System_Requirements");
             add(Level::Info, "requiredSoftware", "Program_Info/Program_System_Requirements",
                 "PAD の動作環境を入れました。OS と配布ファイル以外に必要なソフトか確かめて下さい。");
         }
-        if (const std::string_view category = trimmed(take("Program_Info/Program_Category_Class"));
-            !category.empty())
+        if (const std::string_view category = trimmed(take("Program_Info/Program_Category_Class")); !category.empty())
             add(Level::Info, "category", "Program_Info/Program_Category_Class",
                 "PAD の分類「" + std::string(category)
                     + "」は登録先の分類に対応しません。--set category= --set subcategory= で指定して下さい。");
@@ -518,7 +556,8 @@ private:
                 if (language != "Japanese")
                     add(Level::Info, field, path, language + " の説明から取りました。");
                 if (looksLikeHtml(m_text[std::string(field)]))
-                    add(Level::Warning, field, path, "HTML のタグのような文字列があります。登録の本文にはそのまま出ます。");
+                    add(Level::Warning, field, path,
+                        "HTML のタグのような文字列があります。登録の本文にはそのまま出ます。");
                 return true;
             }
         }
@@ -569,9 +608,8 @@ private:
             } else
                 decoded += segment[i];
         }
-        const std::string name = isValidUtf8(decoded) && decoded.find('\0') == std::string::npos
-            ? decoded
-            : std::string(segment);
+        const std::string name
+            = isValidUtf8(decoded) && decoded.find('\0') == std::string::npos ? decoded : std::string(segment);
         const std::size_t dot = name.rfind('.');
         if (dot == std::string::npos || dot == 0)
             return {};
@@ -721,8 +759,8 @@ private:
             if (!isRepresentableInCp932(character)) {
                 if (const auto replacement = mayReplace ? transliteration(code) : std::nullopt) {
                     add(Level::Warning, key, source,
-                        "「" + character + "」(" + codePointName(code) + ") を「" + *replacement + "」に置き換えました（"
-                            + where + "）。"
+                        "「" + character + "」(" + codePointName(code) + ") を「" + *replacement
+                            + "」に置き換えました（" + where + "）。"
                             + (key == "softwareName" ? "バックアップのファイル名も変わります。" : ""));
                     result += *replacement;
                     continue;
@@ -797,8 +835,7 @@ private:
             || (documentClass == DocumentClass::SharewareOptional
                 && (kind.empty() ? anyShareware : !e.sharewareFee.empty()));
         if (!withShareware && anyShareware)
-            add(Level::Warning, "sharewareFee", "",
-                "この取扱いでは送金額がないとシェアウェアの項目は書かれません。");
+            add(Level::Warning, "sharewareFee", "", "この取扱いでは送金額がないとシェアウェアの項目は書かれません。");
         m_result.sections = withShareware ? BackupSections::CommonAndShareware : BackupSections::CommonOnly;
     }
 
