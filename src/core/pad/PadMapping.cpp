@@ -256,7 +256,7 @@ public:
 
     PadImport run()
     {
-        m_result.padVersion = std::string(trimmed(m_doc.value("MASTER_PAD_VERSION_INFO/MASTER_PAD_VERSION")));
+        m_result.padVersion = std::string(trimmed(take("MASTER_PAD_VERSION_INFO/MASTER_PAD_VERSION")));
         for (const std::string& path : m_doc.repeatedPaths)
             add(Level::Warning, "-", path, "この項目が何度も出てきます。最初のものだけを使いました。");
         for (const std::string& path : m_doc.mixedPaths)
