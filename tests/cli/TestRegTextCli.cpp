@@ -497,6 +497,8 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<XML_DIZ_INFO>\xE9t\xE9</XML_DIZ_INFO>", {}, 2, "",
             "0xE9 があります（2 行 15 桁）" },
         ImportCase { "Utf16WithoutBom", utf16Le(kSmallPad), {}, 2, "", "UTF-16" },
+        ImportCase { "Utf16DeclaredInAsciiBytes", "<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + kSmallPad, {}, 2, "",
+            "UTF-16 と宣言" },
         ImportCase { "Utf16WithBomCutShort", "\xFF\xFE" + utf16Le(kSmallPad) + "<", {}, 2, "", "途中で切れて" },
         ImportCase { "C1Control",
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><XML_DIZ_INFO><Program_Info><Program_Name>\x93Q\x94"

@@ -207,6 +207,10 @@ Decoded decode(std::string_view bytes, std::string_view inputEncoding)
     const std::optional<KnownEncoding> encoding = knownEncoding(name);
     if (!encoding)
         throw PadReadError("文字コード " + utf8ForDisplay(name) + " は扱えません。");
+    // A declaration read as ASCII cannot be true of a UTF-16 file.
+    if (inputEncoding.empty() && !utf16Bom && encoding->shown.starts_with("utf-16"))
+        throw PadReadError("UTF-16 と宣言されていますが、ASCII と同じバイトで書かれています。"
+                           "--input-encoding で本当の文字コードを指定して下さい。");
     Decoded decoded { std::string(encoding->shown), {} };
     decoded.utf8 = encoding->iconvName.empty() ? checkedUtf8(bytes) : convertedToUtf8(bytes, *encoding);
     if (decoded.utf8.starts_with(kUtf8Bom))

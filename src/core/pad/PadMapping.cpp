@@ -269,6 +269,7 @@ public:
             "掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
             "ウィンドウで確かめて下さい。");
         applySettings();
+        warnOfMissingSharewareFields();
         listNotImported();
         buildEntry();
         return std::move(m_result);
@@ -385,6 +386,13 @@ private:
         else if (!code.empty() && !other.empty())
             add(Level::Warning, "sharewareFee", "Program_Info/Program_Cost_Other",
                 "価格の通貨 " + code + " は円ではないため使いません。");
+    }
+
+    // What the preview will ask of a shareware, once the settings are in.
+    void warnOfMissingSharewareFields()
+    {
+        if (m_text["handling"] != utf8FromCp932(entryLists().handlings[2]))
+            return;
         if (m_text["sharewareFee"].empty())
             add(Level::Warning, "sharewareFee", "", "シェアウェアには送金額が必要です（プレビューで求められます）。");
         if (m_text["registeredProductNumber"].empty())
