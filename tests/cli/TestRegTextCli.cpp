@@ -539,6 +539,21 @@ sys.exit(0 if ok else 1)
 )"));
 }
 
+// A refused import still shows what it would have written, characters and all.
+TEST_F(RegTextCli, RefusedImportReportShowsTheEntryAsRead)
+{
+    std::filesystem::create_directory(folder / "data");
+    write("in.xml", padFixture("menu-windows-1252.xml"));
+    const ToolRun result
+        = runTool(folder.path(), { "import-pad", "in.xml", "--data", "data", "--json" }, folder / "report.json");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "data"));
+    EXPECT_TRUE(pythonAgrees(folder.path(), R"(import json, sys
+report = json.load(open("report.json", encoding="utf-8"))
+sys.exit(0 if report["written"] is None and report["entry"]["softwareName"] == "Café Menu" else 1)
+)"));
+}
+
 // As an ordinary user, in a folder of another user's.
 TEST_F(RegTextCli, ImportIntoAReadOnlyFolderAsAnOrdinaryUserWritesNothing)
 {

@@ -32,24 +32,30 @@ std::string strictUtf8(std::string_view field, std::string_view cp932)
 
 class EntryJsonRun {
 public:
-    EntryJsonRun(JsonWriter& out, const RegistrationEntry& entry)
+    EntryJsonRun(JsonWriter& out, const RegistrationEntry& entry, EntryTexts texts)
         : m_out(out)
         , m_entry(entry)
+        , m_texts(texts)
     {
+    }
+
+    std::string utf8(std::string_view key, std::string_view text) const
+    {
+        return m_texts == EntryTexts::Utf8 ? std::string(text) : strictUtf8(key, text);
     }
 
     void text(std::string_view key, const SingleLineText& value)
     {
         m_out.key(key);
-        m_out.string(strictUtf8(key, value.str()));
+        m_out.string(utf8(key, value.str()));
     }
 
     void lines(std::string_view key, const LinesText& value)
     {
         m_out.key(key);
-        const std::string utf8 = strictUtf8(key, value.text());
+        const std::string text = utf8(key, value.text());
         m_out.beginArray();
-        forEachLine(utf8, [this](std::string_view line) { m_out.string(line); });
+        forEachLine(text, [this](std::string_view line) { m_out.string(line); });
         m_out.endArray();
     }
 
@@ -149,13 +155,14 @@ public:
 private:
     JsonWriter& m_out;
     const RegistrationEntry& m_entry;
+    EntryTexts m_texts;
 };
 
 } // namespace
 
-void writeEntryJson(JsonWriter& out, const RegistrationEntry& entry, bool sharewareSection)
+void writeEntryJson(JsonWriter& out, const RegistrationEntry& entry, bool sharewareSection, EntryTexts texts)
 {
-    EntryJsonRun(out, entry).run(sharewareSection);
+    EntryJsonRun(out, entry, texts).run(sharewareSection);
 }
 
 } // namespace tarvo

@@ -52,6 +52,9 @@ PadImportRun runPadImport(const PadImportRequest& request)
     run.diagnostics = std::move(mapped.diagnostics);
     run.notImported = std::move(mapped.notImported);
     if (refused) {
+        run.entry = std::move(mapped.shownEntry);
+        run.entryInUtf8 = true;
+        run.sharewareSection = mapped.sections == BackupSections::CommonAndShareware;
         run.status = PadImportRun::Status::Refused;
         return run;
     }
@@ -107,7 +110,7 @@ std::string padImportReportJson(const PadImportRun& run, std::string_view file)
     optionalText("written", run.written ? displayText(run.target) : std::string());
     out.key("entry");
     if (run.entry)
-        writeEntryJson(out, *run.entry, run.sharewareSection);
+        writeEntryJson(out, *run.entry, run.sharewareSection, run.entryInUtf8 ? EntryTexts::Utf8 : EntryTexts::Cp932);
     else
         out.null();
     out.key("diagnostics");

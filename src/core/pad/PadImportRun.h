@@ -33,6 +33,8 @@ struct PadImportRun {
     // The entry as loading the backup gives it; only when it can be written.
     std::optional<RegistrationEntry> entry;
     bool sharewareSection = false;
+    // The entry's texts are UTF-8: a refused import shows what it would write.
+    bool entryInUtf8 = false;
 };
 
 // Reads, maps and checks the PAD file and writes the backup

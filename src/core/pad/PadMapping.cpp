@@ -807,9 +807,15 @@ private:
     void buildEntry()
     {
         RegistrationEntry& e = m_result.entry;
+        RegistrationEntry& shown = m_result.shownEntry;
         bool anyShareware = false;
         for (const TextField& field : kTextFields) {
-            const std::string cp932 = cp932FromUtf8(checkedCp932(field, m_text[std::string(field.key)]));
+            const std::string utf8 = checkedCp932(field, m_text[std::string(field.key)]);
+            const std::string cp932 = cp932FromUtf8(utf8);
+            if (field.lines)
+                shown.*field.lines = LinesText(utf8ForDisplay(utf8));
+            else
+                shown.*field.single = utf8ForDisplay(utf8);
             if (field.lines) {
                 std::string text;
                 forEachLine(cp932, [&](std::string_view line) {
@@ -830,6 +836,13 @@ private:
         e.printPermission = m_printPermission;
         e.webPermission = m_webPermission;
         e.changeHandling(e.handling.str());
+        shown.supportedOs = m_os;
+        shown.submissionKind = m_submissionKind;
+        shown.fileLocation = m_fileLocation;
+        shown.printPermission = m_printPermission;
+        shown.webPermission = m_webPermission;
+        shown.handlingKind = e.handlingKind;
+        shown.visibility.fileLocationOther = m_fileLocation == 3 && !shown.fileLocationOther.empty();
         std::size_t bytes = 0;
         e.description.forEachLine([&](std::string_view line) { bytes += line.size(); });
         if (bytes > kDescriptionGuideBytes)

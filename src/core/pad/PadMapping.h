@@ -46,6 +46,9 @@ struct PadImport {
     std::string padVersion;
     // The entry as the backup is to hold it (CP932). Meaningless when refused().
     RegistrationEntry entry;
+    // The same entry with UTF-8 texts, characters CP932 cannot hold included,
+    // to show what a refused import would have written.
+    RegistrationEntry shownEntry;
     BackupSections sections = BackupSections::CommonOnly;
     std::vector<PadDiagnostic> diagnostics;
     // Every non-empty PAD value the entry does not use, by path.
