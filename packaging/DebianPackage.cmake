@@ -27,8 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps adds the Qt 6 and C++ runtime libraries the binaries link to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's Japanese text needs a Japanese font; opening the site's pages
-# goes through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils")
+# goes through xdg-open. PAD files are read with expat (dpkg-shlibdeps finds it
+# too; named here so that the package says so whatever the link does).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils, libexpat1")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -17,7 +17,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 (($# > 0)) && shift
-all_targets=(fuzz_backup_reader fuzz_catalog fuzz_settings fuzz_lines_cp932 fuzz_fees)
+all_targets=(fuzz_backup_reader fuzz_catalog fuzz_settings fuzz_lines_cp932 fuzz_fees fuzz_pad_import)
 targets=("$@")
 ((${#targets[@]} > 0)) || targets=("${all_targets[@]}")
 

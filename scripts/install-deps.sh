@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth x11-utils openbox

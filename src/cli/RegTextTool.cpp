@@ -22,13 +22,25 @@ constexpr const char* kUsage = R"(Usage: tarvo-regtext COMMAND ...
                             name taken from the file name) and write the registration
                             text, CP932 with CR LF; with --utf8, UTF-8 with LF.
   fees FEE                  Write what a user pays and what the author receives.
+  import-pad FILE.xml [--data DIR] [--force] [--dry-run] [--json]
+             [--language NAME] [--input-encoding NAME] [--transliterate]
+             [--set FIELD=VALUE]...
+                            Read a PAD file (- for standard input) and write its
+                            entry as the backup DIR/<software name>.bak, CP932 with
+                            CR LF, for the window's "load". DIR is the window's data
+                            folder unless given. An existing backup is kept unless
+                            --force. --json writes a report instead of the path.
+  show FILE.bak --json      Restore the backup FILE.bak into a new form (the software
+                            name taken from the file name) and write its fields as
+                            JSON, UTF-8.
   --help                    Show this text.
   --version                 Show the version.
 
-Standard error gets the message the window would show, one line each.
+Standard error gets the message the window would show, one line each;
+import-pad writes one line per finding: LEVEL FIELD (SOURCE): message.
 Exit status: 0 success, 1 refused by a check, 2 application error (also when
 standard output cannot be written), 64 wrong usage.
-render never writes a backup file.
+Only import-pad writes a file: one backup in the data folder.
 )";
 
 // CR LF becomes LF in place, without a second copy of the text.
@@ -82,6 +94,10 @@ int RegTextTool::run(const std::vector<std::string>& arguments)
         return render(rest);
     if (command == "fees")
         return fees(rest);
+    if (command == "import-pad")
+        return importPad(rest);
+    if (command == "show")
+        return show(rest);
     return wrongUsage("unknown command '" + command + "'");
 }
 
@@ -103,7 +119,7 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
     // The path exactly as given; the SoftwareName is what the load dialog makes
     // of its file name. The window's form at start, with an empty author.
     const std::filesystem::path file = files.front();
-    const ListedBackup backup { file.filename(), softwareNameOfBackupFile(file.filename().native()), file };
+    const ListedBackup backup = listedBackupOf(file);
     const ListedRestore restored = restoreListedBackup(backup, RegistrationEntry());
     if (restored.outcome.kind == Outcome::Kind::Refused) {
         reportLine(restored.outcome.message);

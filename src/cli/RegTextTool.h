@@ -13,7 +13,7 @@ namespace tarvo {
 
 // The command-line companion: the registration text of a backup, and the fee
 // statements, for scripts. Writes data to `out` and one-line diagnostics (UTF-8)
-// to `err`; never writes a file.
+// to `err`. Only import-pad writes a file: one backup in the data folder.
 class RegTextTool {
 public:
     enum ExitStatus {
@@ -38,6 +38,8 @@ public:
 private:
     int render(const std::vector<std::string>& arguments);
     int fees(const std::vector<std::string>& arguments);
+    int importPad(const std::vector<std::string>& arguments);
+    int show(const std::vector<std::string>& arguments);
     int wrongUsage(const std::string& reason);
 
     // False after reporting "cannot write the output" on the error stream.

@@ -29,6 +29,7 @@
 #include "format/CatalogFile.h"
 #include "guidance/DescriptionSize.h"
 #include "guidance/HelpText.h"
+#include "pad/PadImportRun.h"
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
@@ -36,8 +37,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabBar>
@@ -91,6 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     installAccessibleInterfaces();
     setObjectName(QString::fromLatin1(form::mainWindow));
+    setAcceptDrops(true);
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
@@ -344,14 +349,71 @@ void MainWindow::keepDialogAboveThisWindow()
 void MainWindow::restoreChosenBackup(const std::optional<ListedBackup>& chosen)
 {
     ensurePagesBuilt();
-    const ListedRestore restored = restoreListedBackup(chosen, m_entry->read());
+    if (showRestore(restoreListedBackup(chosen, m_entry->read()), m_loadDialog.get()))
+        m_loadDialog->hide();
+}
+
+bool MainWindow::showRestore(const ListedRestore& restored, QWidget* boxParent)
+{
     if (restored.entry)
         m_entry->write(*restored.entry);
     for (int shown = 0; shown < restored.feeFilterMessages; ++shown)
-        MessageBox::message(m_loadDialog.get(), qtText(kDigitsOnlyMessage));
-    showOutcome(m_loadDialog.get(), restored.outcome);
-    if (restored.outcome.succeeded())
-        m_loadDialog->hide();
+        MessageBox::message(boxParent, qtText(kDigitsOnlyMessage));
+    showOutcome(boxParent, restored.outcome);
+    return restored.outcome.succeeded();
+}
+
+// A PAD file dropped on the window: one local file.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    importDroppedPad(QFile::encodeName(urls.front().toLocalFile()).toStdString());
+}
+
+// Imported with the defaults into this window's backup folder, then loaded as
+// "load" loads that backup. Warnings and refusals go into one box, one a line.
+void MainWindow::importDroppedPad(const std::filesystem::path& file)
+{
+    ensurePagesBuilt();
+    runGuarded(this, [this, &file] {
+        const std::string bytes = readPadFile(file);
+        PadImportRequest request;
+        request.fileBytes = bytes;
+        request.dataFolder = backupFolder(m_startDirectory);
+        addStartFolderDefaults(request.options, m_startDirectory);
+        PadImportRun run = runPadImport(request);
+        if (run.backupExists) {
+            const QString question = QStringLiteral("バックアップ「%1」はもうあります。置き換えますか？")
+                                         .arg(QString::fromStdString(displayText(run.target.filename())));
+            if (MessageBox::question(this, question) == MessageBox::Answer::Yes) {
+                request.replace = true;
+                run = runPadImport(request);
+            } else
+                run.diagnostics.pop_back();
+        }
+        QStringList findings;
+        for (const PadDiagnostic& finding : run.diagnostics) {
+            if (finding.level != PadDiagnostic::Level::Info)
+                findings.append((finding.level == PadDiagnostic::Level::Error ? QStringLiteral("エラー：")
+                                                                              : QStringLiteral("警告："))
+                    + QString::fromStdString(finding.message));
+        }
+        if (!findings.isEmpty())
+            MessageBox::message(this, findings.join(QLatin1Char('\n')));
+        if (!run.written)
+            return;
+        showRestore(restoreListedBackup(listedBackupOf(run.target), m_entry->read()), this);
+    });
 }
 
 // The description's bytes without its line breaks; wrapping adds none.

@@ -64,6 +64,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void refillSubcategories();
@@ -84,6 +86,9 @@ private:
     void addPageKeys();
     void startUp();
     void keepDialogAboveThisWindow();
+    void importDroppedPad(const std::filesystem::path& file);
+    // Shows what a restore did, its boxes above boxParent; true when it succeeded.
+    bool showRestore(const tarvo::ListedRestore& restored, QWidget* boxParent);
 
     QTabWidget* m_pages = nullptr;
     CommonPage* m_common = nullptr;

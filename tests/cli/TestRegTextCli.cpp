@@ -1,3 +1,4 @@
+#include "FaultSupport.h"
 #include "TestSupport.h"
 
 #include "document/PreviewCommand.h"
@@ -28,12 +29,15 @@ struct ToolRun {
 // (standard output in `output` when given). A tool that hangs is killed after a
 // while and counts as failed.
 ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
-    const std::filesystem::path& output = {})
+    const std::filesystem::path& output = {}, const std::vector<std::string>& runner = {})
 {
     constexpr unsigned kSecondsAllowed = 30;
     const auto outFile = output.empty() ? folder / ".stdout" : output;
     const auto errFile = folder / ".stderr";
-    std::vector<char*> argv { const_cast<char*>(TARVO_REGTEXT_PATH) };
+    std::vector<char*> argv;
+    for (const auto& part : runner)
+        argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(const_cast<char*>(TARVO_REGTEXT_PATH));
     for (const auto& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -360,6 +364,205 @@ TEST_F(RegTextCli, HelpAndVersionGoToStandardOutput)
     const ToolRun version = run({ "--version" });
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "tarvo-regtext " TARVO_TEST_VERSION "\n");
+}
+
+// PAD import: what a script sees, and what the data folder holds afterwards.
+std::string padFixture(std::string_view name)
+{
+    return test::readBytes(std::filesystem::path(TARVO_PAD_FIXTURES) / name);
+}
+
+std::string utf16Le(std::string_view ascii)
+{
+    std::string bytes;
+    for (const char c : ascii)
+        bytes += std::string { c, '\0' };
+    return bytes;
+}
+
+std::string billionLaughs()
+{
+    std::string entities = "<!ENTITY l0 \"lol\">";
+    for (int i = 1; i < 10; ++i)
+        entities += "<!ENTITY l" + std::to_string(i) + " \"" + [&] {
+            std::string refs;
+            for (int j = 0; j < 10; ++j)
+                refs += "&l" + std::to_string(i - 1) + ";";
+            return refs;
+        }() + "\">";
+    return "<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [" + entities + "]><XML_DIZ_INFO>&l9;</XML_DIZ_INFO>";
+}
+
+const std::string kSmallPad = "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name></Program_Info>"
+                              "</XML_DIZ_INFO>";
+
+struct ImportCase {
+    const char* name;
+    std::string pad; // the file's bytes
+    std::vector<std::string> options;
+    int status;
+    std::string_view written; // the backup's name; empty when nothing may change
+    std::string_view err; // part of standard error
+    bool existing = false; // a backup of that name is there before
+    bool readOnly = false; // the data folder has no write bits
+};
+
+class PadImportCli : public testing::TestWithParam<ImportCase> { };
+
+TEST_P(PadImportCli, ExitsAndWritesAsItSays)
+{
+    const ImportCase& c = GetParam();
+    const test::TemporaryFolder folder;
+    const auto data = folder / "data";
+    std::filesystem::create_directory(data);
+    test::writeBytes(folder / "in.xml", c.pad);
+    if (c.existing)
+        test::writeBytes(data / (c.written.empty() ? "ふせんボード.bak" : c.written), "old");
+    if (c.readOnly)
+        std::filesystem::permissions(data, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    const auto before = test::snapshotOf(data);
+    std::vector<std::string> arguments { "import-pad", "in.xml", "--data", "data" };
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+
+    const ToolRun result = runTool(folder.path(), arguments);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    std::filesystem::permissions(data, std::filesystem::perms::owner_all);
+    if (c.written.empty()) {
+        EXPECT_EQ(test::snapshotOf(data), before);
+        return;
+    }
+    EXPECT_EQ(result.out, std::string("data/") + std::string(c.written) + "\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(data / c.written));
+    EXPECT_NE(test::readBytes(data / c.written), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
+    testing::Values(ImportCase { "JapaneseFreeware", padFixture("fusen-freeware-ja.xml"), {}, 0, "ふせんボード.bak",
+                        "info description (Program_Descriptions/Japanese/Char_Desc_2000)" },
+        ImportCase { "DollarShareware", padFixture("tidytabs-shareware-usd.xml"), {}, 0, "TidyTabs Organizer.bak",
+            "warning sharewareFee (Program_Info/Program_Cost_Dollars)" },
+        ImportCase { "YenSharewareWithTrial", padFixture("kakeibo-shareware-yen.xml"), {}, 0, "かんたん家計簿.bak",
+            "info sharewareConditions" },
+        ImportCase { "Pad40", padFixture("notepad-pad40.xml"), {}, 0, "Quiet Notepad.bak", "warning headline" },
+        ImportCase { "Windows1252Refused", padFixture("menu-windows-1252.xml"), {}, 1, "", "error softwareName" },
+        ImportCase { "Windows1252Transliterated", padFixture("menu-windows-1252.xml"), { "--transliterate" }, 0,
+            "Cafe Menu.bak", "warning headline" },
+        ImportCase { "CutMidCharacter", padFixture("cut-mid-character.xml"), {}, 2, "", "途中で切れて" },
+        ImportCase { "ExistingKeptWithoutForce", padFixture("fusen-freeware-ja.xml"), {}, 1, "", "--force", true },
+        ImportCase {
+            "ForceReplaces", padFixture("fusen-freeware-ja.xml"), { "--force" }, 0, "ふせんボード.bak", "", true },
+        ImportCase { "DryRunWritesNothing", padFixture("fusen-freeware-ja.xml"), { "--dry-run" }, 0, "", "" },
+        ImportCase { "DryRunChecksTheExistingBackup", padFixture("fusen-freeware-ja.xml"), { "--dry-run" }, 1, "",
+            "--force", true },
+        ImportCase { "ReadOnlyDataFolder", kSmallPad, {}, 2, "", "を作成できません", false, true },
+        ImportCase { "MissingDataFolder", kSmallPad, { "--data", "none" }, 2, "", "フォルダ none がありません" },
+        ImportCase { "UnknownSetField", kSmallPad, { "--set", "colour=red" }, 64, "", "unknown field" },
+        ImportCase { "SetNumberOutOfRange", kSmallPad, { "--set", "fileLocation=5" }, 64, "", "1 to 4" },
+        ImportCase { "OptionWithoutValue", kSmallPad, { "--language" }, 64, "", "needs a value" },
+        ImportCase { "BillionLaughs", billionLaughs(), {}, 2, "", "DOCTYPE" },
+        ImportCase { "ExternalEntity",
+            "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/hostname\">]><XML_DIZ_INFO>&e;</XML_DIZ_INFO>", {}, 2, "",
+            "DOCTYPE" },
+        ImportCase { "DeepNesting",
+            "<XML_DIZ_INFO>" +
+                [] {
+                    std::string open, close;
+                    for (int i = 0; i < 10000; ++i) {
+                        open += "<a>";
+                        close += "</a>";
+                    }
+                    return open + close;
+                }()
+                + "</XML_DIZ_INFO>",
+            {}, 2, "", "入れ子が深すぎます" },
+        ImportCase { "FiveMegabytes", "<XML_DIZ_INFO><!--" + std::string(5'000'000, 'x') + "--></XML_DIZ_INFO>", {}, 2,
+            "", "大きすぎます" },
+        ImportCase { "InvalidUtf8",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<XML_DIZ_INFO>\xE9t\xE9</XML_DIZ_INFO>", {}, 2, "",
+            "0xE9 があります（2 行 15 桁）" },
+        ImportCase { "Utf16WithoutBom", utf16Le(kSmallPad), {}, 2, "", "UTF-16" },
+        ImportCase { "Utf16DeclaredInAsciiBytes", "<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + kSmallPad, {}, 2, "",
+            "UTF-16 と宣言" },
+        ImportCase { "Utf16WithBomCutShort", "\xFF\xFE" + utf16Le(kSmallPad) + "<", {}, 2, "", "途中で切れて" },
+        ImportCase { "C1Control",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><XML_DIZ_INFO><Program_Info><Program_Name>\x93Q\x94"
+            "</Program_Name></Program_Info></XML_DIZ_INFO>",
+            {}, 2, "", "--input-encoding windows-1252" },
+        ImportCase {
+            "UndeclaredLatin1", "<XML_DIZ_INFO>Caf\xE9</XML_DIZ_INFO>", {}, 2, "", "--input-encoding windows-1252" },
+        ImportCase { "NotAPadFile", "<html/>", {}, 2, "", "XML_DIZ_INFO" }));
+
+bool pythonAgrees(const std::filesystem::path& folder, const std::string& script)
+{
+    test::writeBytes(folder / "check.py", script);
+    const std::string command = "cd '" + folder.string() + "' && timeout 30 python3 check.py";
+    return std::system(command.c_str()) == 0;
+}
+
+// The report's entry is what show prints for the written file, and both are
+// JSON a real parser reads to the texts meant, quotes and backslashes included.
+TEST_F(RegTextCli, ImportReportEntryEqualsShowOfTheWrittenBackup)
+{
+    std::filesystem::create_directory(folder / "data");
+    write("in.xml", padFixture("kakeibo-shareware-yen.xml"));
+    const ToolRun imported = runTool(folder.path(),
+        { "import-pad", "in.xml", "--data", "data", "--json", "--set", "headline=say \"hi\" \\ \x01 ok" },
+        folder / "report.json");
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    const ToolRun shown = runTool(folder.path(), { "show", "data/かんたん家計簿.bak", "--json" }, folder / "show.json");
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_TRUE(pythonAgrees(folder.path(), R"(import json, sys
+report = json.load(open("report.json", encoding="utf-8"))
+entry = json.load(open("show.json", encoding="utf-8"))
+ok = (report["entry"] == entry and report["written"] == "data/かんたん家計簿.bak"
+      and entry["headline"] == 'say "hi" \\ \x01 ok' and entry["shareware"]["fee"] == "1500"
+      and entry["shareware"]["conditions"] == ["試用期間は30日間です。", "試用中は印刷に透かしが入ります。"]
+      and entry["handling"] == {"text": "シェアウェア", "kind": 3}
+      and all(d["level"] != "error" for d in report["diagnostics"]))
+sys.exit(0 if ok else 1)
+)"));
+}
+
+// A refused import still shows what it would have written, characters and all.
+TEST_F(RegTextCli, RefusedImportReportShowsTheEntryAsRead)
+{
+    std::filesystem::create_directory(folder / "data");
+    write("in.xml", padFixture("menu-windows-1252.xml"));
+    const ToolRun result
+        = runTool(folder.path(), { "import-pad", "in.xml", "--data", "data", "--json" }, folder / "report.json");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "data"));
+    EXPECT_TRUE(pythonAgrees(folder.path(), R"(import json, sys
+report = json.load(open("report.json", encoding="utf-8"))
+sys.exit(0 if report["written"] is None and report["entry"]["softwareName"] == "Café Menu" else 1)
+)"));
+}
+
+// As an ordinary user, in a folder of another user's.
+TEST_F(RegTextCli, ImportIntoAReadOnlyFolderAsAnOrdinaryUserWritesNothing)
+{
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
+    std::filesystem::create_directory(folder / "data");
+    // Write bits for its owner only: the system, not the tool, says no.
+    std::filesystem::permissions(folder / "data", std::filesystem::perms(0755));
+    write("in.xml", kSmallPad);
+    std::filesystem::permissions(folder / "in.xml", std::filesystem::perms(0644));
+    const ToolRun result = runTool(folder.path(), { "import-pad", "in.xml", "--data", "data" }, {},
+        { "/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups" });
+    EXPECT_EQ(result.status, 2) << result.err;
+    EXPECT_NE(result.err.find("を作成できません"), std::string::npos) << result.err;
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "data"));
+}
+
+TEST_F(RegTextCli, ShowRefusesBytesThatAreNotCp932)
+{
+    write("x.bak", "#a\r\n#0\r\n#\r\n#x\r\n#ok\x85\r\n");
+    const ToolRun result = run({ "show", "x.bak", "--json" });
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("項目 headline の 3 バイト目"), std::string::npos) << result.err;
 }
 
 } // namespace

@@ -36,7 +36,7 @@ check_contains "description has a synopsis" "$(field Description)" "registration
 check_contains "description explains the per-user folder" "$(field Description)" \
     ".local/share/tarvo-registration"
 depends=$(field Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-gothic xdg-utils; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-gothic xdg-utils libexpat1; do
     check_contains "depends on $package" "$depends" "$package"
 done
 

@@ -116,6 +116,11 @@ std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirector
     return listed;
 }
 
+ListedBackup listedBackupOf(const std::filesystem::path& file)
+{
+    return { file.filename(), softwareNameOfBackupFile(file.filename().native()), file };
+}
+
 ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form)
 {
     ListedRestore restored;
@@ -129,14 +134,17 @@ ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, Reg
     }
     form.softwareName = *chosen->softwareName.cp932;
     try {
-        if (!form.softwareName.empty())
-            restored.feeFilterMessages = restoreBackupFile(chosen->file, form).feeFilterMessages;
+        if (!form.softwareName.empty()) {
+            const RestoreReport report = restoreBackupFile(chosen->file, form);
+            restored.feeFilterMessages = report.feeFilterMessages;
+            restored.sharewareSectionRead = report.sharewareSectionRead;
+        }
     } catch (const RuntimeError& failure) {
         restored.outcome = Outcome::failed(failure);
     }
     // Checked on what was read before a failure too: such a value is never shown.
     if (std::optional<std::string> tooLarge = oversizedFieldMessage(form))
-        return { std::nullopt, 0, Outcome::refused(std::move(*tooLarge)) };
+        return { std::nullopt, 0, false, Outcome::refused(std::move(*tooLarge)) };
     restored.entry = std::move(form);
     return restored;
 }

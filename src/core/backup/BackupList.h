@@ -41,11 +41,19 @@ struct ListedRestore {
     std::optional<RegistrationEntry> entry;
     // How often the fee field's digit filter shows its message, once per byte.
     int feeFilterMessages = 0;
+    // Whether the file held the shareware section.
+    bool sharewareSectionRead = false;
     // Success with nothing to say; refused with the message for a file name
-    // CP932 cannot hold or for a value too large to show; failed with the list's index error when nothing was
-    // chosen, or with the failure of reading the file.
+    // CP932 cannot hold or for a value too large to show; failed with the
+    // list's index error when nothing was chosen, or with the failure of
+    // reading the file.
     Outcome outcome;
 };
+
+// A backup named by its path, as the command line and an import name one: the
+// file read is the path itself, the SoftwareName what the dialog makes of its
+// file name.
+ListedBackup listedBackupOf(const std::filesystem::path& file);
 
 // "Load" of the dialog: the file name gives SoftwareName, a name CP932 cannot
 // hold is refused, an empty one reads no file, and the backup is restored into

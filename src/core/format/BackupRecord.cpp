@@ -126,8 +126,10 @@ public:
         restoreCommonSection();
         // An empty line after the Notes: the file holds no shareware section, and
         // the shareware fields keep what they held.
-        if (!m_queue.peek().empty())
+        if (!m_queue.peek().empty()) {
+            m_report.sharewareSectionRead = true;
             restoreSharewareSection();
+        }
         return m_report;
     }
 

@@ -25,6 +25,8 @@ std::string backupRecordOf(const RegistrationEntry& entry, BackupSections sectio
 struct RestoreReport {
     // How often the fee filter showed its message while the fee was restored.
     int feeFilterMessages = 0;
+    // Whether the record held a shareware section.
+    bool sharewareSectionRead = false;
 };
 
 // Reads a record back into the entry by the fixed row order, setting the four

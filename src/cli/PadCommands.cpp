@@ -1,0 +1,244 @@
+// The two commands around PAD files and backups as JSON.
+
+#include "RegTextTool.h"
+
+#include "backup/BackupList.h"
+#include "errors/RuntimeError.h"
+#include "fees/FeeTexts.h"
+#include "files/FileIo.h"
+#include "files/NativePath.h"
+#include "format/CatalogFile.h"
+#include "format/EntryJson.h"
+#include "format/SettingsFile.h"
+#include "pad/PadImportRun.h"
+#include "settings/Settings.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvo {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ImportArguments {
+    std::vector<std::string> files;
+    std::optional<std::string> data;
+    bool force = false;
+    bool dryRun = false;
+    bool json = false;
+    std::string language;
+    std::string inputEncoding;
+    bool transliterate = false;
+    std::vector<std::pair<std::string, std::string>> settings;
+};
+
+// The reason the arguments are wrong usage, or nothing.
+std::optional<std::string> parseImportArguments(const std::vector<std::string>& arguments, ImportArguments& parsed)
+{
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto valueOf = [&](std::string& into) {
+            if (i + 1 >= arguments.size())
+                return false;
+            into = arguments[++i];
+            return true;
+        };
+        std::string value;
+        if (argument == "--force")
+            parsed.force = true;
+        else if (argument == "--dry-run")
+            parsed.dryRun = true;
+        else if (argument == "--json")
+            parsed.json = true;
+        else if (argument == "--transliterate")
+            parsed.transliterate = true;
+        else if (argument == "--data" || argument == "--language" || argument == "--input-encoding"
+            || argument == "--set") {
+            if (!valueOf(value))
+                return "option '" + argument + "' needs a value";
+            if (argument == "--data")
+                parsed.data = value;
+            else if (argument == "--language")
+                parsed.language = value;
+            else if (argument == "--input-encoding")
+                parsed.inputEncoding = value;
+            else {
+                const std::size_t equals = value.find('=');
+                if (equals == std::string::npos)
+                    return "--set takes FIELD=VALUE";
+                std::string field = value.substr(0, equals);
+                std::string text = value.substr(equals + 1);
+                if (const auto problem = settingProblem(field, text))
+                    return "--set: " + *problem;
+                parsed.settings.emplace_back(std::move(field), std::move(text));
+            }
+        } else if (argument.starts_with("-") && argument != "-")
+            return "unknown option '" + argument + "'";
+        else
+            parsed.files.push_back(argument);
+    }
+    if (parsed.files.size() != 1)
+        return std::string("import-pad takes one PAD file");
+    return std::nullopt;
+}
+
+// The folder the launcher gives the window: as packaging/tarvo-registration.in
+// decides it.
+std::optional<fs::path> defaultDataFolder()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && fs::path(xdg).is_absolute())
+        return fs::path(xdg) / "tarvo-registration" / "data";
+    const char* home = std::getenv("HOME");
+    if (home && fs::path(home).is_absolute())
+        return fs::path(home) / ".local" / "share" / "tarvo-registration" / "data";
+    return std::nullopt;
+}
+
+bool isFolder(const fs::path& path)
+{
+    struct stat status { };
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// The PAD file's bytes, at most one byte beyond the limit so that a larger file
+// is known as such without reading it all.
+std::string readPadBytes(const std::string& file)
+{
+    if (file != "-")
+        return readPadFile(file);
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() <= kLargestPadFile) {
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count == 0)
+            break;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            throw RuntimeError::cannotOpen("-");
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    return bytes;
+}
+
+fs::path startFolderOf(const fs::path& dataFolder)
+{
+    fs::path folder = dataFolder.lexically_normal();
+    if (folder.filename().empty())
+        folder = folder.parent_path();
+    const fs::path start = folder.parent_path();
+    return start.empty() ? fs::path(".") : start;
+}
+
+std::string errorLine(std::string message)
+{
+    return PadDiagnostic { PadDiagnostic::Level::Error, "-", {}, std::move(message) }.line();
+}
+
+} // namespace
+
+int RegTextTool::importPad(const std::vector<std::string>& arguments)
+{
+    ImportArguments parsed;
+    if (const auto problem = parseImportArguments(arguments, parsed))
+        return wrongUsage(*problem);
+
+    const std::optional<fs::path> data = parsed.data ? std::optional<fs::path>(*parsed.data) : defaultDataFolder();
+    if (!data) {
+        reportLine(errorLine("データフォルダが決まりません。XDG_DATA_HOME も HOME も絶対パスではありません。"
+                             "--data で指定して下さい"));
+        return ApplicationError;
+    }
+    if (!isFolder(*data)) {
+        reportLine(errorLine(
+            "フォルダ " + displayText(*data) + " がありません。ウィンドウを一度起動するか --data で指定して下さい"));
+        return ApplicationError;
+    }
+
+    PadImportRequest request;
+    request.inputEncoding = parsed.inputEncoding;
+    request.options.language = parsed.language;
+    request.options.transliterate = parsed.transliterate;
+    request.options.settings = parsed.settings;
+    request.dataFolder = *data;
+    request.replace = parsed.force;
+    request.dryRun = parsed.dryRun;
+    std::string bytes;
+    try {
+        bytes = readPadBytes(parsed.files.front());
+        addStartFolderDefaults(request.options, startFolderOf(*data));
+    } catch (const RuntimeError& failure) {
+        reportLine(errorLine(errorBoxText(failure.message())));
+        return ApplicationError;
+    }
+    request.fileBytes = bytes;
+
+    const PadImportRun run = runPadImport(request);
+    for (const PadDiagnostic& diagnostic : run.diagnostics)
+        reportLine(diagnostic.line());
+    const bool shown = parsed.json ? write(padImportReportJson(run, parsed.files.front()))
+                                   : !run.written || write(displayText(run.target) + '\n');
+    if (!shown)
+        return ApplicationError;
+    switch (run.status) {
+    case PadImportRun::Status::Done:
+        return Success;
+    case PadImportRun::Status::Refused:
+        return Refused;
+    case PadImportRun::Status::Failed:
+        break;
+    }
+    return ApplicationError;
+}
+
+int RegTextTool::show(const std::vector<std::string>& arguments)
+{
+    bool json = false;
+    std::vector<std::string> files;
+    for (const auto& argument : arguments) {
+        if (argument == "--json")
+            json = true;
+        else if (argument.starts_with("-"))
+            return wrongUsage("unknown option '" + argument + "'");
+        else
+            files.push_back(argument);
+    }
+    if (files.size() != 1)
+        return wrongUsage("show takes one backup file");
+    if (!json)
+        return wrongUsage("show needs --json");
+
+    const fs::path file = files.front();
+    const ListedRestore restored = restoreListedBackup(listedBackupOf(file), RegistrationEntry());
+    if (restored.outcome.kind == Outcome::Kind::Refused) {
+        reportLine(restored.outcome.message);
+        return Refused;
+    }
+    if (!restored.outcome.succeeded())
+        return report(restored.outcome);
+    const RegistrationEntry& entry = *restored.entry;
+    if (entry.softwareName.empty()) {
+        reportLine(
+            "ファイル名 " + displayText(file.filename()) + " からはソフト名が決まりません（.bak がありません）。");
+        return Refused;
+    }
+    for (int i = 0; i < restored.feeFilterMessages; ++i)
+        reportLine(std::string(kDigitsOnlyMessage));
+    std::string text;
+    try {
+        JsonWriter out;
+        writeEntryJson(out, entry, restored.sharewareSectionRead);
+        text = out.text();
+    } catch (const RuntimeError& failure) {
+        return report(Outcome::failed(failure));
+    }
+    return write(text) ? Success : ApplicationError;
+}
+
+} // namespace tarvo

@@ -1,0 +1,394 @@
+#include "format/PadReader.h"
+
+#include "text/Utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <expat.h>
+#include <iconv.h>
+#include <memory>
+#include <optional>
+#include <sys/random.h>
+#include <unordered_set>
+
+namespace tarvo {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::size_t kDeclarationSniff = 256;
+constexpr std::string_view kRoot = "XML_DIZ_INFO";
+constexpr std::string_view kDescriptions = "Program_Descriptions";
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+        [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+struct KnownEncoding {
+    std::string_view shown; // what the report says
+    std::string_view iconvName; // empty: UTF-8 itself, no conversion
+};
+
+// Every Shift_JIS name is read as CP932, the superset that also holds the NEC
+// and IBM characters Japanese files carry.
+std::optional<KnownEncoding> knownEncoding(std::string_view name)
+{
+    static const std::array<std::pair<std::string_view, KnownEncoding>, 19> table { {
+        { "utf-8", { "utf-8", "" } },
+        { "utf8", { "utf-8", "" } },
+        { "us-ascii", { "us-ascii", "US-ASCII" } },
+        { "ascii", { "us-ascii", "US-ASCII" } },
+        { "iso-8859-1", { "iso-8859-1", "ISO-8859-1" } },
+        { "iso_8859-1", { "iso-8859-1", "ISO-8859-1" } },
+        { "latin1", { "iso-8859-1", "ISO-8859-1" } },
+        { "windows-1252", { "windows-1252", "CP1252" } },
+        { "cp1252", { "windows-1252", "CP1252" } },
+        { "shift_jis", { "shift_jis", "CP932" } },
+        { "sjis", { "shift_jis", "CP932" } },
+        { "x-sjis", { "shift_jis", "CP932" } },
+        { "windows-31j", { "shift_jis", "CP932" } },
+        { "cp932", { "shift_jis", "CP932" } },
+        { "ms_kanji", { "shift_jis", "CP932" } },
+        { "euc-jp", { "euc-jp", "EUC-JP-MS" } },
+        { "utf-16", { "utf-16", "UTF-16" } },
+        { "utf-16le", { "utf-16le", "UTF-16LE" } },
+        { "utf-16be", { "utf-16be", "UTF-16BE" } },
+    } };
+    const std::string lower = lowerAscii(name);
+    for (const auto& [key, encoding] : table) {
+        if (key == lower)
+            return encoding;
+    }
+    return std::nullopt;
+}
+
+// The encoding named by the XML declaration, read as ASCII.
+std::string declaredEncoding(std::string_view bytes)
+{
+    const std::string_view head = bytes.substr(0, std::min(bytes.size(), kDeclarationSniff));
+    if (!head.starts_with("<?xml"))
+        return {};
+    const std::string_view declaration = head.substr(0, head.find("?>"));
+    std::size_t at = declaration.find("encoding");
+    if (at == std::string_view::npos)
+        return {};
+    at += 8;
+    while (at < declaration.size() && (declaration[at] == ' ' || declaration[at] == '\t'))
+        ++at;
+    if (at >= declaration.size() || declaration[at] != '=')
+        return {};
+    ++at;
+    while (at < declaration.size() && (declaration[at] == ' ' || declaration[at] == '\t'))
+        ++at;
+    if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\''))
+        return {};
+    const char quote = declaration[at++];
+    const std::size_t end = declaration.find(quote, at);
+    return end == std::string_view::npos ? std::string() : std::string(declaration.substr(at, end - at));
+}
+
+std::string place(std::string_view bytes, std::size_t offset)
+{
+    const std::string_view before = bytes.substr(0, offset);
+    const std::size_t line = static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column = lineStart == std::string_view::npos ? offset + 1 : offset - lineStart;
+    return std::to_string(line) + " 行 " + std::to_string(column) + " 桁";
+}
+
+std::string hexByte(unsigned char byte)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+constexpr std::string_view kCutShort = "ファイルが途中で切れている可能性があります。";
+
+std::size_t firstInvalidUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8CharacterLength(text, at);
+        if (length == 0)
+            return at;
+        at += length;
+    }
+    return std::string_view::npos;
+}
+
+std::string checkedUtf8(std::string_view bytes)
+{
+    const std::size_t bad = firstInvalidUtf8(bytes);
+    if (bad == std::string_view::npos)
+        return std::string(bytes);
+    std::string message = "UTF-8 として正しくないバイト " + hexByte(static_cast<unsigned char>(bytes[bad]))
+        + " があります（" + place(bytes, bad) + "）。";
+    // A character whose bytes run to the very end was cut off, not mistyped.
+    if (bytes.size() - bad < 4)
+        message += kCutShort;
+    throw PadReadError(message);
+}
+
+class Iconv {
+public:
+    Iconv(const char* to, const char* from)
+        : m_handle(iconv_open(to, from))
+    {
+    }
+    ~Iconv()
+    {
+        if (valid())
+            iconv_close(m_handle);
+    }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+    bool valid() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return m_handle; }
+
+private:
+    iconv_t m_handle;
+};
+
+// Strict: no transliteration, nothing skipped; the first byte that is not a
+// character of the encoding stops the read.
+std::string convertedToUtf8(std::string_view bytes, const KnownEncoding& encoding)
+{
+    Iconv converter("UTF-8", std::string(encoding.iconvName).c_str());
+    if (!converter.valid())
+        throw PadReadError("文字コード " + std::string(encoding.shown) + " は変換できません。");
+    std::string output;
+    output.reserve(bytes.size() * 2);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char buffer[8192];
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        output.append(buffer, static_cast<std::size_t>(out - buffer));
+        if (result != static_cast<std::size_t>(-1) || error == E2BIG)
+            continue;
+        const std::size_t offset = bytes.size() - inLeft;
+        std::string message = std::string(encoding.shown) + " として正しくないバイト "
+            + hexByte(static_cast<unsigned char>(bytes[offset])) + " があります（" + place(bytes, offset) + "）。";
+        if (error == EINVAL)
+            message += kCutShort;
+        throw PadReadError(message);
+    }
+    return output;
+}
+
+struct Decoded {
+    std::string encoding;
+    std::string utf8;
+};
+
+Decoded decode(std::string_view bytes, std::string_view inputEncoding)
+{
+    if (bytes.starts_with(kUtf8Bom))
+        bytes.remove_prefix(kUtf8Bom.size());
+    const bool utf16Bom = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    std::string name(inputEncoding);
+    if (name.empty())
+        name = utf16Bom ? "utf-16" : declaredEncoding(bytes);
+    if (name.empty()) {
+        if (firstInvalidUtf8(bytes) != std::string_view::npos)
+            throw PadReadError("文字コードが宣言されておらず、UTF-8 でもありません。Windows-1252 で書かれた"
+                               "ファイルなら --input-encoding windows-1252 を付けて、もう一度実行して下さい。");
+        name = "utf-8";
+    }
+    const std::optional<KnownEncoding> encoding = knownEncoding(name);
+    if (!encoding)
+        throw PadReadError("文字コード " + utf8ForDisplay(name) + " は扱えません。");
+    // A declaration read as ASCII cannot be true of a UTF-16 file.
+    if (inputEncoding.empty() && !utf16Bom && encoding->shown.starts_with("utf-16"))
+        throw PadReadError("UTF-16 と宣言されていますが、ASCII と同じバイトで書かれています。"
+                           "--input-encoding で本当の文字コードを指定して下さい。");
+    Decoded decoded { std::string(encoding->shown), {} };
+    decoded.utf8 = encoding->iconvName.empty() ? checkedUtf8(bytes) : convertedToUtf8(bytes, *encoding);
+    if (decoded.utf8.starts_with(kUtf8Bom))
+        decoded.utf8.erase(0, kUtf8Bom.size());
+    if (const std::size_t nul = decoded.utf8.find('\0'); nul != std::string::npos)
+        throw PadReadError("NUL バイトがあります（" + place(decoded.utf8, nul)
+            + "）。バイト順マークのない UTF-16 のファイルなら --input-encoding UTF-16LE（または UTF-16BE）を"
+              "付けて下さい。");
+    return decoded;
+}
+
+// A C1 control (U+0080 to U+009F) is, in a PAD file, almost always a
+// Windows-1252 quote or dash read as ISO-8859-1.
+std::optional<std::size_t> firstC1Control(std::string_view utf8)
+{
+    for (std::size_t at = 0; at + 1 < utf8.size(); ++at) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        const auto next = static_cast<unsigned char>(utf8[at + 1]);
+        if (lead == 0xC2 && next >= 0x80 && next <= 0x9F)
+            return at;
+    }
+    return std::nullopt;
+}
+
+struct XmlParserDeleter {
+    void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
+};
+
+class PadParse {
+public:
+    explicit PadParse(std::string_view utf8)
+        : m_text(utf8)
+        // The converted bytes are UTF-8 whatever the document declares.
+        , m_parser(XML_ParserCreate("UTF-8"))
+    {
+        if (!m_parser)
+            throw std::bad_alloc();
+        unsigned long salt = 0;
+        if (::getrandom(&salt, sizeof salt, 0) != static_cast<ssize_t>(sizeof salt))
+            throw PadReadError("乱数を得られないため XML を読めません。");
+        XML_SetHashSalt(m_parser.get(), salt);
+        XML_SetParamEntityParsing(m_parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);
+        XML_SetUserData(m_parser.get(), this);
+        XML_SetStartDoctypeDeclHandler(
+            m_parser.get(), [](void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+                static_cast<PadParse*>(self)->stop(
+                    "文書型宣言（DOCTYPE）があるため読みません。PAD ファイルには要りません。");
+            });
+        XML_SetElementHandler(
+            m_parser.get(),
+            [](void* self, const XML_Char* name, const XML_Char**) { static_cast<PadParse*>(self)->start(name); },
+            [](void* self, const XML_Char*) { static_cast<PadParse*>(self)->end(); });
+        XML_SetCharacterDataHandler(m_parser.get(), [](void* self, const XML_Char* text, int length) {
+            static_cast<PadParse*>(self)->characters(std::string_view(text, static_cast<std::size_t>(length)));
+        });
+    }
+
+    PadDocument run(std::string encoding)
+    {
+        m_document.encoding = std::move(encoding);
+        const XML_Status status = XML_Parse(m_parser.get(), m_text.data(), static_cast<int>(m_text.size()), XML_TRUE);
+        if (!m_stopReason.empty())
+            throw PadReadError(m_stopReason);
+        if (status != XML_STATUS_OK) {
+            const XML_Error code = XML_GetErrorCode(m_parser.get());
+            std::string message = std::string("XML の誤りです: ") + XML_ErrorString(code) + "（"
+                + std::to_string(XML_GetCurrentLineNumber(m_parser.get())) + " 行 "
+                + std::to_string(XML_GetCurrentColumnNumber(m_parser.get()) + 1) + " 桁）。";
+            const auto index = XML_GetCurrentByteIndex(m_parser.get());
+            if (code == XML_ERROR_NO_ELEMENTS || code == XML_ERROR_UNCLOSED_TOKEN || code == XML_ERROR_PARTIAL_CHAR
+                || index + 1 >= static_cast<XML_Index>(m_text.size()))
+                message += kCutShort;
+            throw PadReadError(message);
+        }
+        return std::move(m_document);
+    }
+
+private:
+    void stop(const std::string& reason)
+    {
+        if (m_stopReason.empty()) {
+            m_stopReason = reason;
+            XML_StopParser(m_parser.get(), XML_FALSE);
+        }
+    }
+
+    std::string where() const
+    {
+        return std::to_string(XML_GetCurrentLineNumber(m_parser.get())) + " 行 "
+            + std::to_string(XML_GetCurrentColumnNumber(m_parser.get()) + 1) + " 桁";
+    }
+
+    void start(std::string_view name)
+    {
+        if (!m_stopReason.empty())
+            return;
+        if (m_names.size() >= static_cast<std::size_t>(kDeepestPadElement)) {
+            stop("要素の入れ子が深すぎます（" + std::to_string(kDeepestPadElement) + " 段まで、" + where() + "）。");
+            return;
+        }
+        if (m_names.empty() && name != kRoot) {
+            stop("PAD ファイルではありません: ルート要素が XML_DIZ_INFO ではなく " + std::string(name) + " です。");
+            return;
+        }
+        if (m_names.size() == 2 && m_names[1] == kDescriptions)
+            m_document.descriptionLanguages.emplace_back(name);
+        if (!m_children.empty())
+            m_children.back() = true;
+        m_names.emplace_back(name);
+        m_texts.emplace_back();
+        m_children.push_back(false);
+    }
+
+    void end()
+    {
+        if (!m_stopReason.empty() || m_names.empty())
+            return;
+        if (m_names.size() > 1) {
+            std::string path;
+            for (std::size_t i = 1; i < m_names.size(); ++i)
+                path += (i > 1 ? "/" : "") + m_names[i];
+            if (m_children.back() && m_texts.back().find_first_not_of(" \t\r\n") != std::string::npos)
+                m_document.mixedPaths.push_back(path);
+            if (m_seen.insert(path).second)
+                m_document.values.emplace_back(path, std::move(m_texts.back()));
+            else if (m_repeated.insert(path).second)
+                m_document.repeatedPaths.push_back(path);
+        }
+        m_names.pop_back();
+        m_texts.pop_back();
+        m_children.pop_back();
+    }
+
+    void characters(std::string_view text)
+    {
+        if (!m_stopReason.empty() || m_texts.empty())
+            return;
+        if (const auto c1 = firstC1Control(text)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned char>(text[*c1 + 1]));
+            stop(std::string("制御文字 ") + code + " があります（" + where()
+                + "）。ISO-8859-1 と宣言された Windows-1252 のファイルによくあることです。"
+                  "--input-encoding windows-1252 を付けて、もう一度実行して下さい。");
+            return;
+        }
+        m_texts.back() += text;
+    }
+
+    std::string_view m_text;
+    std::unique_ptr<XML_ParserStruct, XmlParserDeleter> m_parser;
+    PadDocument m_document;
+    std::vector<std::string> m_names;
+    std::vector<std::string> m_texts;
+    std::vector<bool> m_children; // whether each open element has a child yet
+    std::unordered_set<std::string> m_seen;
+    std::unordered_set<std::string> m_repeated;
+    std::string m_stopReason;
+};
+
+} // namespace
+
+std::string_view PadDocument::value(std::string_view path) const
+{
+    for (const auto& [key, text] : values) {
+        if (key == path)
+            return text;
+    }
+    return {};
+}
+
+PadDocument readPad(std::string_view fileBytes, std::string_view inputEncoding)
+{
+    if (fileBytes.size() > kLargestPadFile)
+        throw PadReadError("ファイルが大きすぎます（PAD ファイルは 4 MiB まで）。");
+    Decoded decoded = decode(fileBytes, inputEncoding);
+    if (decoded.utf8.size() > static_cast<std::size_t>(INT32_MAX))
+        throw PadReadError("ファイルが大きすぎます（PAD ファイルは 4 MiB まで）。");
+    return PadParse(decoded.utf8).run(std::move(decoded.encoding));
+}
+
+} // namespace tarvo

@@ -1,0 +1,160 @@
+#include "pad/PadImportRun.h"
+
+#include "errors/RuntimeError.h"
+#include "files/FileIo.h"
+#include "files/NativePath.h"
+#include "format/CatalogFile.h"
+#include "format/EntryJson.h"
+#include "format/PadReader.h"
+#include "format/SettingsFile.h"
+#include "settings/Settings.h"
+#include "text/Utf8.h"
+
+#include <sys/stat.h>
+
+namespace tarvo {
+
+namespace {
+
+using Level = PadDiagnostic::Level;
+
+PadImportRun& fail(PadImportRun& run, PadImportRun::Status status, std::string message, std::string source = {})
+{
+    run.diagnostics.push_back({ Level::Error, "-", std::move(source), std::move(message) });
+    run.status = status;
+    return run;
+}
+
+bool nameTaken(const std::filesystem::path& file)
+{
+    struct stat status { };
+    return ::lstat(file.c_str(), &status) == 0;
+}
+
+PadImportRun& refuseExisting(PadImportRun& run)
+{
+    run.backupExists = true;
+    return fail(run, PadImportRun::Status::Refused,
+        "バックアップ " + displayText(run.target) + " はもうあります。上書きするには --force を付けて下さい。");
+}
+
+} // namespace
+
+std::string readPadFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    if (!error && size > kLargestPadFile)
+        return std::string(kLargestPadFile + 1, '\0');
+    return readWholeFile(file);
+}
+
+void addStartFolderDefaults(PadImportOptions& options, const std::filesystem::path& startFolder)
+{
+    if (regularFileExists(startFolder / kSettingsFileName))
+        options.rememberedAuthor = authorFromSettingsText(readWholeFile(startFolder / kSettingsFileName));
+    if (regularFileExists(startFolder / kCategoryFileName))
+        options.catalog = readCatalog(readWholeFile(startFolder / kCategoryFileName));
+}
+
+PadImportRun runPadImport(const PadImportRequest& request)
+{
+    PadImportRun run;
+    PadDocument document;
+    try {
+        document = readPad(request.fileBytes, request.inputEncoding);
+    } catch (const PadReadError& failure) {
+        return fail(run, PadImportRun::Status::Failed, failure.what());
+    }
+    run.encoding = document.encoding;
+    PadImport mapped = mapPad(document, request.options);
+    run.padVersion = mapped.padVersion;
+    const bool refused = mapped.refused();
+    run.diagnostics = std::move(mapped.diagnostics);
+    run.notImported = std::move(mapped.notImported);
+    if (refused) {
+        run.entry = std::move(mapped.shownEntry);
+        run.entryInUtf8 = true;
+        run.sharewareSection = mapped.sections == BackupSections::CommonAndShareware;
+        run.status = PadImportRun::Status::Refused;
+        return run;
+    }
+    const RegistrationEntry& entry = mapped.entry;
+    run.target = request.dataFolder / fileNameFromCp932(entry.softwareName.str());
+    run.target += ".bak";
+    const std::string rows = backupRecordOf(entry, mapped.sections);
+
+    // The file is worth writing only if the window's load reads back exactly
+    // these rows.
+    RegistrationEntry loaded;
+    loaded.softwareName = entry.softwareName;
+    const RestoreReport report = restoreBackup(rows, loaded);
+    if (backupRecordOf(loaded, mapped.sections) != rows || report.feeFilterMessages != 0)
+        return fail(run, PadImportRun::Status::Refused, "このバックアップは読込で同じ内容に戻らないため書きません。");
+    run.entry = loaded;
+    run.sharewareSection = report.sharewareSectionRead;
+
+    if (!request.replace && nameTaken(run.target))
+        return refuseExisting(run);
+    if (request.dryRun) {
+        run.status = PadImportRun::Status::Done;
+        return run;
+    }
+    try {
+        if (request.replace)
+            writeFileAtomically(run.target, rows);
+        else if (!writeNewFile(run.target, rows, request.fault))
+            return refuseExisting(run);
+    } catch (const RuntimeError& failure) {
+        return fail(run, PadImportRun::Status::Failed, errorBoxText(failure.message()));
+    }
+    run.written = true;
+    run.status = PadImportRun::Status::Done;
+    return run;
+}
+
+std::string padImportReportJson(const PadImportRun& run, std::string_view file)
+{
+    JsonWriter out;
+    const auto optionalText = [&](std::string_view key, const std::string& text) {
+        out.key(key);
+        if (text.empty())
+            out.null();
+        else
+            out.string(utf8ForDisplay(text));
+    };
+    out.beginObject();
+    out.key("file");
+    out.string(utf8ForDisplay(file));
+    optionalText("padVersion", run.padVersion);
+    optionalText("encoding", run.encoding);
+    optionalText("written", run.written ? displayText(run.target) : std::string());
+    out.key("entry");
+    if (run.entry)
+        writeEntryJson(out, *run.entry, run.sharewareSection, run.entryInUtf8 ? EntryTexts::Utf8 : EntryTexts::Cp932);
+    else
+        out.null();
+    out.key("diagnostics");
+    out.beginArray();
+    for (const PadDiagnostic& diagnostic : run.diagnostics) {
+        out.beginObject();
+        out.key("level");
+        out.string(levelName(diagnostic.level));
+        out.key("field");
+        out.string(diagnostic.field);
+        optionalText("source", diagnostic.source);
+        out.key("message");
+        out.string(utf8ForDisplay(diagnostic.message));
+        out.endObject();
+    }
+    out.endArray();
+    out.key("notImported");
+    out.beginArray();
+    for (const std::string& path : run.notImported)
+        out.string(path);
+    out.endArray();
+    out.endObject();
+    return out.text();
+}
+
+} // namespace tarvo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "files/NewFile.h"
+#include "pad/PadMapping.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+struct PadImportRequest {
+    std::string_view fileBytes;
+    std::string inputEncoding; // empty: as the file says
+    PadImportOptions options;
+    std::filesystem::path dataFolder; // existing; never created
+    bool replace = false; // an existing backup is replaced atomically
+    bool dryRun = false; // every step and check, nothing written
+    NewFileFault fault; // test seam of the no-replace write
+};
+
+struct PadImportRun {
+    enum class Status { Done, Refused, Failed };
+    Status status = Status::Failed;
+    bool backupExists = false; // refused only because the backup is there
+    std::string encoding;
+    std::string padVersion;
+    std::vector<PadDiagnostic> diagnostics;
+    std::vector<std::string> notImported;
+    std::filesystem::path target; // empty until the software name is known
+    bool written = false;
+    // The entry as loading the backup gives it; only when it can be written.
+    std::optional<RegistrationEntry> entry;
+    bool sharewareSection = false;
+    // The entry's texts are UTF-8: a refused import shows what it would write.
+    bool entryInUtf8 = false;
+};
+
+// The bytes of a PAD file, at most one beyond the largest file read, so that a
+// larger file is known as such without reading it all. Raises "ファイル %s は開けません".
+std::string readPadFile(const std::filesystem::path& file);
+
+// The defaults and checks the start folder gives an import, where its files
+// are: the remembered author ("setting.dat") and the catalogue
+// ("category.dat"). Raises what reading them raises.
+void addStartFolderDefaults(PadImportOptions& options, const std::filesystem::path& startFolder);
+
+// Reads, maps and checks the PAD file and writes the backup
+// `dataFolder/<software name>.bak` with the rows the preview writes. Nothing is
+// written unless every check passed.
+PadImportRun runPadImport(const PadImportRequest& request);
+
+// The report of the run as JSON; `file` as the author named it.
+std::string padImportReportJson(const PadImportRun& run, std::string_view file);
+
+} // namespace tarvo

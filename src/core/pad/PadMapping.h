@@ -1,0 +1,68 @@
+#pragma once
+
+#include "catalog/CategoryCatalog.h"
+#include "entry/RegistrationEntry.h"
+#include "format/BackupRecord.h"
+#include "format/PadReader.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarvo {
+
+// One finding of a PAD import. Level and field are the interface (scripts test
+// them); the message is for the author.
+struct PadDiagnostic {
+    enum class Level { Error, Warning, Info };
+    Level level = Level::Info;
+    std::string field; // the entry field's JSON key, or "-"
+    std::string source; // the PAD path, or empty
+    std::string message; // UTF-8, Japanese; quotes what CP932 cannot hold
+
+    // "LEVEL FIELD (SOURCE): message", the source part left out when empty.
+    std::string line() const;
+};
+
+std::string_view levelName(PadDiagnostic::Level level);
+
+struct PadImportOptions {
+    // Descriptions only from this block ("English"); empty: Japanese, English,
+    // then the others in file order.
+    std::string language;
+    // Replace the characters of a small fixed table instead of refusing them.
+    bool transliterate = false;
+    // FIELD=VALUE (UTF-8) in the order given, applied after the PAD rules.
+    std::vector<std::pair<std::string, std::string>> settings;
+    // The author the window remembers (CP932), when its start folder holds one.
+    std::optional<std::string> rememberedAuthor;
+    // The start folder's catalogue, to check a category given by a setting.
+    std::optional<CategoryCatalog> catalog;
+};
+
+struct PadImport {
+    std::string padVersion;
+    // The entry as the backup is to hold it (CP932). Meaningless when refused().
+    RegistrationEntry entry;
+    // The same entry with UTF-8 texts, characters CP932 cannot hold included,
+    // to show what a refused import would have written.
+    RegistrationEntry shownEntry;
+    BackupSections sections = BackupSections::CommonOnly;
+    std::vector<PadDiagnostic> diagnostics;
+    // Every non-empty PAD value the entry does not use, by path.
+    std::vector<std::string> notImported;
+
+    bool refused() const;
+};
+
+// Maps the document onto one registration entry. Never refuses silently: every
+// value left out, chosen by a rule or changed is reported.
+PadImport mapPad(const PadDocument& document, const PadImportOptions& options);
+
+// The reason a FIELD=VALUE setting cannot be used (unknown field, or a number
+// out of its range), or nothing.
+std::optional<std::string> settingProblem(std::string_view field, std::string_view value);
+
+} // namespace tarvo

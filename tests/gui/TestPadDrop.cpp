@@ -1,0 +1,80 @@
+#include "GuiTestSupport.h"
+
+#include "EntryBinding.h"
+#include "FormNames.h"
+#include "MainWindow.h"
+#include "MessageBox.h"
+
+#include "backup/BackupList.h"
+
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTest>
+
+using namespace tarvo::gui;
+
+// A PAD file dropped on the window becomes a backup in its own data folder and
+// is loaded as "load" loads that backup.
+class TestPadDrop : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::WindowUnderTest> m_ui;
+
+    QString fixture() const { return QStringLiteral(TARVO_PAD_FIXTURES "/fusen-freeware-ja.xml"); }
+    QString backup() const { return m_ui->folder().filePath(QStringLiteral("data/ふせんボード.bak")); }
+
+    bool drop(const QString& file) const
+    {
+        QMimeData mime;
+        mime.setUrls({ QUrl::fromLocalFile(file) });
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&m_ui->window(), &enter);
+        QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&m_ui->window(), &dropped);
+        return enter.isAccepted();
+    }
+
+private slots:
+    void init() { m_ui = std::make_unique<test::WindowUnderTest>(); }
+    void cleanup() { m_ui.reset(); }
+
+    void droppedFileIsWrittenAndLoadedAsLoadDoes()
+    {
+        const tarvo::RegistrationEntry before = m_ui->window().entry().read();
+        QVERIFY(drop(fixture()));
+        QVERIFY(QFile::exists(backup()));
+        const tarvo::ListedRestore expected
+            = tarvo::restoreListedBackup(tarvo::listedBackupOf(test::native(backup())), before);
+        QVERIFY(expected.entry);
+        QCOMPARE(test::describe(m_ui->window().entry().read()), test::describe(*expected.entry));
+        QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("ふせんボード"));
+        QCOMPARE(m_ui->control<QLineEdit>(form::archiveFileName)->text(), QStringLiteral("fusen120.zip"));
+        const QStringList shown = test::shownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.front().startsWith(QStringLiteral("警告：掲載許諾")));
+        QVERIFY(!shown.front().contains(QStringLiteral("\n")));
+    }
+
+    // The backup is replaced only after "はい(&Y)" to a question naming it.
+    void existingBackupNeedsTheAuthorsYes()
+    {
+        m_ui->folder().write(QStringLiteral("data/ふせんボード.bak"), "#old\r\n");
+        drop(fixture());
+        QCOMPARE(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")), QByteArray("#old\r\n"));
+        const QStringList expected { QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？"),
+            QStringLiteral("警告：掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
+                           "ウィンドウで確かめて下さい。") };
+        QCOMPARE(test::shownTexts(), expected);
+        QVERIFY(m_ui->control<QLineEdit>(form::softwareName)->text().isEmpty());
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+        test::answerEveryBoxAfterQueued();
+        drop(fixture());
+        QVERIFY(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")).startsWith("#"));
+        QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("ふせんボード"));
+    }
+};
+
+QTEST_MAIN(TestPadDrop)
+#include "TestPadDrop.moc"
