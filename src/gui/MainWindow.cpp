@@ -94,7 +94,7 @@ MainWindow::MainWindow(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     installAccessibleInterfaces();
-    setObjectName(QString::fromLatin1(form::mainWindow));
+    setObjectName(form::mainWindow.qt());
     setAcceptDrops(true);
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFont(windowFont());
@@ -122,7 +122,7 @@ void MainWindow::buildPages()
     // Made inside the window, the pages measure their controls in its fonts
     // from the start; layouts keep sizes measured before a font changes.
     m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QString::fromLatin1(form::pages));
+    m_pages->setObjectName(form::pages.qt());
     m_common = new CommonPage(m_pages);
     m_pages->addTab(m_common, QString::fromUtf8(kPageCaptions[0]));
     // Until ensurePagesBuilt() the other tabs hold empty stand-ins.

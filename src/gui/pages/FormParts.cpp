@@ -98,18 +98,18 @@ QLabel* makeCaption(const QString& text, const QString& hint, int pixelSize)
     return caption;
 }
 
-QLabel* makeInstruction(const QString& objectName, const QString& text)
+QLabel* makeInstruction(FormName objectName, const QString& text)
 {
     auto* label = new QLabel(text);
-    label->setObjectName(objectName);
+    label->setObjectName(objectName.qt());
     label->setWordWrap(true);
     return label;
 }
 
-QLineEdit* makeLineEdit(const QString& objectName, int pixelSize)
+QLineEdit* makeLineEdit(FormName objectName, int pixelSize)
 {
     auto* edit = new QLineEdit;
-    edit->setObjectName(objectName);
+    edit->setObjectName(objectName.qt());
     if (pixelSize != kTextSize)
         edit->setFont(pixelFont(kProportionalGothic, pixelSize));
     removeLengthLimit(edit);
@@ -117,10 +117,10 @@ QLineEdit* makeLineEdit(const QString& objectName, int pixelSize)
     return edit;
 }
 
-QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items)
+QComboBox* makeSuggestionCombo(FormName objectName, const QStringList& items)
 {
     auto* combo = new QComboBox;
-    combo->setObjectName(objectName);
+    combo->setObjectName(objectName.qt());
     combo->setEditable(true);
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -144,10 +144,10 @@ void removeLengthLimit(QLineEdit* edit)
     edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
-Cp932PlainTextEdit* makeMemo(const QString& objectName)
+Cp932PlainTextEdit* makeMemo(FormName objectName)
 {
     auto* memo = new Cp932PlainTextEdit;
-    memo->setObjectName(objectName);
+    memo->setObjectName(objectName.qt());
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -178,8 +178,7 @@ void nameAfterCaption(QLabel* caption, QWidget* control)
 
 ClickablePanel* makeHelpPanel(HelpTopic topic)
 {
-    auto* panel = new ClickablePanel(
-        QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"), ClickablePanel::Style::Help);
+    auto* panel = new ClickablePanel(form::helpPanel(topic), QStringLiteral("?"), ClickablePanel::Style::Help);
     panel->setAccessibleName(QStringLiteral("「%1」の説明").arg(helpFieldName(topic)));
     return panel;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fonts.h"
+#include "FormNames.h"
 
 #include "guidance/FieldHelp.h"
 
@@ -33,20 +34,20 @@ class Cp932PlainTextEdit;
 // A field caption; its hint is the tooltip shown while the pointer rests on it.
 QLabel* makeCaption(const QString& text, const QString& hint = {}, int pixelSize = kTextSize);
 // An instruction text that wraps at the column's width.
-QLabel* makeInstruction(const QString& objectName, const QString& text);
+QLabel* makeInstruction(FormName objectName, const QString& text);
 // A one-line edit that drops line breaks and refuses what CP932 cannot hold.
-QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = kTextSize);
+QLineEdit* makeLineEdit(FormName objectName, int pixelSize = kTextSize);
 // An editable drop-down list whose typed text stays exactly as typed: no inline
 // completion, no case-folding match, nothing added to the list on Enter, and the
 // text starts empty. Its choice signals come from the author's choices alone,
 // never from the focus passing through or Enter.
-QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items);
+QComboBox* makeSuggestionCombo(FormName objectName, const QStringList& items);
 // Qt cuts a one-line edit at 32,767 characters without a word; the form's
 // one-line fields take text of any length, as its memos do.
 void removeLengthLimit(QLineEdit* edit);
 // A multi-line edit with a vertical scroll bar, wrapping at its right edge. Tab
 // moves on to the next control: a tab character belongs in no document.
-Cp932PlainTextEdit* makeMemo(const QString& objectName);
+Cp932PlainTextEdit* makeMemo(FormName objectName);
 
 // The caption names the control for assistive technology, as its buddy.
 void nameAfterCaption(QLabel* caption, QWidget* control);

@@ -25,7 +25,7 @@ constexpr int kBevel = 1;
 ClickableLabel* banner()
 {
     auto* image = new ClickableLabel;
-    image->setObjectName(QString::fromLatin1(form::link(LinkId::HomePageBanner)));
+    image->setObjectName(form::link(LinkId::HomePageBanner).qt());
     image->setFrameStyle(QFrame::Panel | QFrame::Raised);
     image->setLineWidth(kBevel);
     image->setFixedSize(kBannerWidth + 2 * kBevel, kBannerHeight + 2 * kBevel);
@@ -54,7 +54,7 @@ HelpPage::HelpPage(QWidget* parent)
 ClickableLabel* HelpPage::siteLink(const WebLink& link)
 {
     auto* label = new ClickableLabel;
-    label->setObjectName(QString::fromLatin1(form::link(link.id)));
+    label->setObjectName(form::link(link.id).qt());
     label->setText(QString::fromStdString(link.url()));
     QFont font = label->font();
     font.setBold(true);
@@ -113,7 +113,7 @@ QVBoxLayout* HelpPage::buildHelpColumn()
     column->setSpacing(2);
     auto* caption = new QLabel(QStringLiteral("●より詳しい書き方を確かめたい方はこちらをお読み下さい。●"));
     column->addWidget(caption);
-    m_ui.helpText = makeMemo(QString::fromLatin1(form::helpText));
+    m_ui.helpText = makeMemo(form::helpText);
     nameAfterCaption(caption, m_ui.helpText);
     m_ui.helpText->setReadOnly(true);
     column->addWidget(m_ui.helpText, 1);

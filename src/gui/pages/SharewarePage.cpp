@@ -31,9 +31,9 @@ constexpr int kStatementColumns = 26;
 // The calculator's statements line up their five-character labels, so they
 // are shown in the fixed-pitch font. Each box is as large as a statement, so
 // that the six lines stand whole, with no scroll bar to take their room.
-Cp932PlainTextEdit* statementMemo(const char* objectName)
+Cp932PlainTextEdit* statementMemo(FormName objectName)
 {
-    Cp932PlainTextEdit* memo = makeMemo(QString::fromLatin1(objectName));
+    Cp932PlainTextEdit* memo = makeMemo(objectName);
     memo->setFont(pixelFont(kFixedGothic, kLargerTextSize));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -70,7 +70,7 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     // The fee field keeps Qt's plain edit: its own digit filter decides what may
     // stand in it, so the general input rules do not apply.
     m_ui.sharewareFee = new QLineEdit;
-    m_ui.sharewareFee->setObjectName(QString::fromLatin1(form::sharewareFee));
+    m_ui.sharewareFee->setObjectName(form::sharewareFee.qt());
     m_ui.sharewareFee->setFixedWidth(kFeeEditWidth);
     removeLengthLimit(m_ui.sharewareFee);
     // Every change, whatever its source: typing, pasting, or a restored fee.
@@ -123,22 +123,22 @@ QVBoxLayout* SharewarePage::buildFieldColumn()
     column->addLayout(makeCaptionRow(feeCaption, helpPanel(HelpTopic::SharewareFee)));
     column->addLayout(buildFeeRow());
     nameAfterCaption(feeCaption, m_ui.sharewareFee);
-    m_ui.sharewareConditions = makeMemo(QString::fromLatin1(form::sharewareConditions));
+    m_ui.sharewareConditions = makeMemo(form::sharewareConditions);
     addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerTextSize),
         m_ui.sharewareConditions, helpPanel(HelpTopic::SharewareConditions), 1);
-    m_ui.bankRemittance = makeLineEdit(QString::fromLatin1(form::bankRemittance));
+    m_ui.bankRemittance = makeLineEdit(form::bankRemittance);
     addField(column, makeCaption(QStringLiteral("●銀行送金方法（空欄でも可）")), m_ui.bankRemittance,
         helpPanel(HelpTopic::BankRemittance));
-    m_ui.postalRemittance = makeLineEdit(QString::fromLatin1(form::postalRemittance));
+    m_ui.postalRemittance = makeLineEdit(form::postalRemittance);
     addField(column, makeCaption(QStringLiteral("●郵便振替送金方法（空欄でも可）")), m_ui.postalRemittance,
         helpPanel(HelpTopic::PostalRemittance));
-    m_ui.registeredProductNumber = makeLineEdit(QString::fromLatin1(form::registeredProductNumber));
+    m_ui.registeredProductNumber = makeLineEdit(form::registeredProductNumber);
     addField(column, makeCaption(QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerTextSize),
         m_ui.registeredProductNumber, helpPanel(HelpTopic::RegisteredProductNumber));
-    m_ui.niftyRemittance = makeLineEdit(QString::fromLatin1(form::niftyRemittance));
+    m_ui.niftyRemittance = makeLineEdit(form::niftyRemittance);
     addField(column, makeCaption(QStringLiteral("●Nifty送金方法（シェアウェア番号：空欄可）")), m_ui.niftyRemittance,
         helpPanel(HelpTopic::NiftyRemittance));
-    m_ui.otherRemittance = makeLineEdit(QString::fromLatin1(form::otherRemittance));
+    m_ui.otherRemittance = makeLineEdit(form::otherRemittance);
     addField(column, makeCaption(QStringLiteral("●その他の送金方法(現金書留など、空欄可)")), m_ui.otherRemittance,
         helpPanel(HelpTopic::OtherRemittance));
     return column;
@@ -148,17 +148,17 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
-    column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[0]),
+    column->addWidget(makeInstruction(form::feeNotes[0],
         QStringLiteral("※実際に作者に入ってくる料金は、ルミペイ手数料（利用者）手数料%1円＋%2円（消費税）")
             .arg(kHandlingFeeBeforeTax)
             .arg(kHandlingFeeTax)));
-    column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[1]),
-        QStringLiteral("同時にルミペイ（作者）手数料10%を引いて支払われます。計算はこちらから。")));
+    column->addWidget(makeInstruction(
+        form::feeNotes[1], QStringLiteral("同時にルミペイ（作者）手数料10%を引いて支払われます。計算はこちらから。")));
 
     auto* calculator = new QHBoxLayout;
     calculator->setSpacing(6);
     m_ui.calculateButton = new QPushButton(QStringLiteral("計算"));
-    m_ui.calculateButton->setObjectName(QString::fromLatin1(form::calculateButton));
+    m_ui.calculateButton->setObjectName(form::calculateButton.qt());
     m_ui.calculateButton->setCursor(Qt::PointingHandCursor);
     calculator->addWidget(m_ui.calculateButton, 0, Qt::AlignTop);
     connect(m_ui.calculateButton, &QPushButton::clicked, this, &SharewarePage::feesRequested);
@@ -172,12 +172,12 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
     column->addLayout(calculator);
 
     column->addSpacing(8);
-    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[0]),
-        QStringLiteral("○どのように書いていいか分からない人は「？」パネルを押して下さい。")));
-    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[1]),
+    column->addWidget(makeInstruction(
+        form::helpNotes[0], QStringLiteral("○どのように書いていいか分からない人は「？」パネルを押して下さい。")));
+    column->addWidget(makeInstruction(form::helpNotes[1],
         QStringLiteral(
             "○更に書き方についての詳しいヘルプを見たい場合は「書き方のヘルプ」のタブをクリックして下さい。")));
-    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[2]),
+    column->addWidget(makeInstruction(form::helpNotes[2],
         QStringLiteral(
             "※始めてシェアウェアをおやりになる方はいろいろと手続きが必要ですので、「インターネット」タブをクリッ"
             "クして「タルヴォリンクス」からそのホームページへジャンプできますので御利用下さい。")));

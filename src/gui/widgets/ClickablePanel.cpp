@@ -14,11 +14,11 @@ constexpr QSize kTealPanelSize(31, 15);
 
 } // namespace
 
-ClickablePanel::ClickablePanel(const QString& objectName, const QString& caption, Style style, QWidget* parent)
+ClickablePanel::ClickablePanel(FormName objectName, const QString& caption, Style style, QWidget* parent)
     : ClickableLabel(parent)
     , m_designedSize(style == Style::Help ? kHelpPanelSize : kTealPanelSize)
 {
-    setObjectName(objectName);
+    setObjectName(objectName.qt());
     setText(caption);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);

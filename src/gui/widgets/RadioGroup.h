@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormNames.h"
+
 #include <QGroupBox>
 #include <QStringList>
 
@@ -16,8 +18,8 @@ class RadioGroup : public QGroupBox {
     Q_OBJECT
 
 public:
-    RadioGroup(const QString& objectName, const QString& title, const QStringList& items, int columns,
-        QWidget* parent = nullptr);
+    RadioGroup(
+        FormName objectName, const QString& title, const QStringList& items, int columns, QWidget* parent = nullptr);
 
     int index() const;
     // A program step: checks the item, emits nothing. Out-of-range is ignored.
