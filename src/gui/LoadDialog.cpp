@@ -17,9 +17,9 @@ namespace {
 constexpr QSize kClientSize(233, 168);
 constexpr int kRowHeight = 12;
 
-QPushButton* plainButton(const QString& caption, FormName name, QWidget* parent)
+QPushButton* plainButton(FormName name, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(parent);
     button->setObjectName(name.qt());
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -32,8 +32,8 @@ LoadDialog::LoadDialog(QWidget* parent)
     : QDialog(parent,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_loadButton(plainButton(QStringLiteral("Load"), form::loadButton, this))
-    , m_cancelButton(plainButton(QStringLiteral("Cancel"), form::cancelButton, this))
+    , m_loadButton(plainButton(form::loadButton, this))
+    , m_cancelButton(plainButton(form::cancelButton, this))
     , m_backups(new BackupListModel(this))
     , m_list(new PlainListBox(this))
 {
@@ -41,6 +41,9 @@ LoadDialog::LoadDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("バックアップファイルロード"));
     setModal(false);
     setFont(windowFont());
+    // Captioned once they have the dialog's font.
+    m_loadButton->setText(QStringLiteral("Load"));
+    m_cancelButton->setText(QStringLiteral("Cancel"));
     setFixedSize(kClientSize);
     setSizeGripEnabled(false);
     placeControls();

@@ -59,9 +59,9 @@ AboutPanel::AboutPanel(QWidget* parent)
     setLineWidth(1);
 
     m_homePage->setObjectName(form::link(LinkId::HomePageInAbout).qt());
+    m_homePage->setFont(homePageFont());
     m_homePage->setText(QString::fromStdString(homePageCaption()));
     m_homePage->setAccessibleRole(QAccessible::Link);
-    m_homePage->setFont(homePageFont());
     showFaceBehindLink();
     showInColour(m_homePage, kNavy);
     m_homePage->setCursor(Qt::PointingHandCursor);

@@ -89,26 +89,27 @@ QString helpFieldName(HelpTopic topic)
 
 } // namespace
 
-QLabel* makeCaption(const QString& text, const QString& hint, int pixelSize)
+QLabel* makeCaption(QWidget* parent, const QString& text, const QString& hint, int pixelSize)
 {
-    auto* caption = new QLabel(text);
-    caption->setToolTip(hint);
+    auto* caption = new QLabel(parent);
     if (pixelSize != kTextSize)
         caption->setFont(pixelFont(kProportionalGothic, pixelSize));
+    caption->setText(text);
+    caption->setToolTip(hint);
     return caption;
 }
 
-QLabel* makeInstruction(FormName objectName, const QString& text)
+QLabel* makeInstruction(QWidget* parent, FormName objectName, const QString& text)
 {
-    auto* label = new QLabel(text);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(objectName.qt());
     label->setWordWrap(true);
     return label;
 }
 
-QLineEdit* makeLineEdit(FormName objectName, int pixelSize)
+QLineEdit* makeLineEdit(QWidget* parent, FormName objectName, int pixelSize)
 {
-    auto* edit = new QLineEdit;
+    auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName.qt());
     if (pixelSize != kTextSize)
         edit->setFont(pixelFont(kProportionalGothic, pixelSize));
@@ -117,9 +118,9 @@ QLineEdit* makeLineEdit(FormName objectName, int pixelSize)
     return edit;
 }
 
-QComboBox* makeSuggestionCombo(FormName objectName, const QStringList& items)
+QComboBox* makeSuggestionCombo(QWidget* parent, FormName objectName, const QStringList& items)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new QComboBox(parent);
     combo->setObjectName(objectName.qt());
     combo->setEditable(true);
     combo->setCompleter(nullptr);
@@ -144,9 +145,9 @@ void removeLengthLimit(QLineEdit* edit)
     edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
-Cp932PlainTextEdit* makeMemo(FormName objectName)
+Cp932PlainTextEdit* makeMemo(QWidget* parent, FormName objectName)
 {
-    auto* memo = new Cp932PlainTextEdit;
+    auto* memo = new Cp932PlainTextEdit(parent);
     memo->setObjectName(objectName.qt());
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -176,18 +177,18 @@ void nameAfterCaption(QLabel* caption, QWidget* control)
         combo->lineEdit()->setAccessibleName(caption->text());
 }
 
-ClickablePanel* makeHelpPanel(HelpTopic topic)
+ClickablePanel* makeHelpPanel(QWidget* parent, HelpTopic topic)
 {
-    auto* panel = new ClickablePanel(form::helpPanel(topic), QStringLiteral("?"), ClickablePanel::Style::Help);
+    auto* panel = new ClickablePanel(form::helpPanel(topic), QStringLiteral("?"), ClickablePanel::Style::Help, parent);
     panel->setAccessibleName(QStringLiteral("「%1」の説明").arg(helpFieldName(topic)));
     return panel;
 }
 
-ClickablePanel* makeHelpPanel(HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels, QObject* context,
+ClickablePanel* makeHelpPanel(QWidget* parent, HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels,
     const std::function<void(HelpTopic)>& requested)
 {
-    ClickablePanel* panel = makeHelpPanel(topic);
-    QObject::connect(panel, &ClickablePanel::clicked, context, [requested, topic] { requested(topic); });
+    ClickablePanel* panel = makeHelpPanel(parent, topic);
+    QObject::connect(panel, &ClickablePanel::clicked, parent, [requested, topic] { requested(topic); });
     panels[topic] = panel;
     return panel;
 }

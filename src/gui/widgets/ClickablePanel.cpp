@@ -19,6 +19,8 @@ ClickablePanel::ClickablePanel(FormName objectName, const QString& caption, Styl
     , m_designedSize(style == Style::Help ? kHelpPanelSize : kTealPanelSize)
 {
     setObjectName(objectName.qt());
+    if (style == Style::Help)
+        setFont(pixelFont(kProportionalGothic, 10));
     setText(caption);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -26,7 +28,6 @@ ClickablePanel::ClickablePanel(FormName objectName, const QString& caption, Styl
     setMargin(0);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (style == Style::Help) {
-        setFont(pixelFont(kProportionalGothic, 10));
         setCursor(Qt::WhatsThisCursor);
         return;
     }

@@ -6,12 +6,15 @@
 
 namespace tarvo::gui {
 
-RadioGroup::RadioGroup(
-    FormName objectName, const QString& title, const QStringList& items, int columns, QWidget* parent)
-    : QGroupBox(title, parent)
+RadioGroup::RadioGroup(FormName objectName, const QString& title, const QStringList& items, int columns,
+    QWidget* parent, const std::optional<QFont>& ownFont)
+    : QGroupBox(parent)
     , m_buttons(new QButtonGroup(this))
 {
     setObjectName(objectName.qt());
+    if (ownFont)
+        setFont(*ownFont);
+    setTitle(title);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 0, 4, 2);
     grid->setHorizontalSpacing(8);
