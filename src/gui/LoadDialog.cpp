@@ -17,10 +17,10 @@ namespace {
 constexpr QSize kClientSize(233, 168);
 constexpr int kRowHeight = 12;
 
-QPushButton* plainButton(const QString& caption, const QString& name, QWidget* parent)
+QPushButton* plainButton(FormName name, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name.qt());
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -32,15 +32,18 @@ LoadDialog::LoadDialog(QWidget* parent)
     : QDialog(parent,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_loadButton(plainButton(QStringLiteral("Load"), QString::fromLatin1(form::loadButton), this))
-    , m_cancelButton(plainButton(QStringLiteral("Cancel"), QString::fromLatin1(form::cancelButton), this))
+    , m_loadButton(plainButton(form::loadButton, this))
+    , m_cancelButton(plainButton(form::cancelButton, this))
     , m_backups(new BackupListModel(this))
     , m_list(new PlainListBox(this))
 {
-    setObjectName(QString::fromLatin1(form::loadDialog));
+    setObjectName(form::loadDialog.qt());
     setWindowTitle(QStringLiteral("バックアップファイルロード"));
     setModal(false);
     setFont(windowFont());
+    // Captioned once they have the dialog's font.
+    m_loadButton->setText(QStringLiteral("Load"));
+    m_cancelButton->setText(QStringLiteral("Cancel"));
     setFixedSize(kClientSize);
     setSizeGripEnabled(false);
     placeControls();
@@ -52,7 +55,7 @@ void LoadDialog::placeControls()
 {
     m_loadButton->setGeometry(32, 144, 75, 17);
     m_cancelButton->setGeometry(120, 144, 75, 17);
-    m_list->setObjectName(QString::fromLatin1(form::backupList));
+    m_list->setObjectName(form::backupList.qt());
     m_list->setAccessibleName(QStringLiteral("バックアップ一覧"));
     m_list->setGeometry(8, 8, 217, 129);
     m_list->setModel(m_backups);

@@ -143,9 +143,9 @@ private slots:
     void panelAndHomePageLink()
     {
         AboutPanel panel;
-        QCOMPARE(panel.objectName(), QString::fromLatin1(form::aboutPanel));
+        QCOMPARE(panel.objectName(), form::aboutPanel.qt());
         QCOMPARE(panel.size(), QSize(417, 169));
-        auto* link = panel.findChild<QLabel*>(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
+        auto* link = panel.findChild<QLabel*>(form::link(LinkId::HomePageInAbout).qt());
         QVERIFY(link);
         QCOMPARE(link->text(), QString::fromStdString(tarvo::homePageCaption()));
         QVERIFY(!link->text().contains(QStringLiteral("://")));
@@ -165,7 +165,7 @@ private slots:
         for (const QPoint at : { QPoint(20, 20), QPoint(100, 55), QPoint(120, 82), QPoint(150, 115), QPoint(250, 158) })
             QTest::mouseClick(&panel, Qt::LeftButton, {}, at);
         QCOMPARE(clicked.count(), 0);
-        auto* link = panel.findChild<QLabel*>(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
+        auto* link = panel.findChild<QLabel*>(form::link(LinkId::HomePageInAbout).qt());
         QTest::mouseClick(link, Qt::RightButton);
         QCOMPARE(clicked.count(), 0);
         QTest::mouseClick(link, Qt::LeftButton);

@@ -145,9 +145,9 @@ private slots:
     void panelsAreButtonsNamedForWhatTheyDo()
     {
         std::set<QString> names;
-        QStringList panels { QString::fromLatin1(form::loadPanel), QString::fromLatin1(form::sizePanel) };
+        QStringList panels { form::loadPanel.qt(), form::sizePanel.qt() };
         for (int topic = 0; topic < kHelpTopicCount; ++topic)
-            panels << QString::fromLatin1(form::helpPanel(HelpTopic(topic)));
+            panels << form::helpPanel(HelpTopic(topic)).qt();
         for (const QString& panel : panels) {
             QAccessibleInterface* button = accessible(panel.toLatin1().constData());
             QCOMPARE(button->role(), QAccessible::Button);

@@ -5,9 +5,12 @@
 #include "LoadDialog.h"
 #include "widgets/ClickablePanel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMap>
 #include <QTabWidget>
 #include <QTest>
@@ -48,6 +51,30 @@ QMap<QString, QString> fontsOfWindow()
     return fonts;
 }
 
+// The texts whose font changed after they were set: each was laid out in a
+// font it is not shown in.
+class FontAfterText : public QObject {
+public:
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::FontChange)
+            return false;
+        QString text;
+        if (const auto* label = qobject_cast<QLabel*>(watched))
+            text = label->text();
+        else if (const auto* button = qobject_cast<QAbstractButton*>(watched))
+            text = button->text();
+        else if (const auto* group = qobject_cast<QGroupBox*>(watched))
+            text = group->title();
+        if (!text.isEmpty())
+            texts.append(text);
+        return false;
+    }
+};
+
 bool designedFontsPresent()
 {
     return QFontInfo(windowFont()).family() == QStringLiteral("IPAPGothic");
@@ -73,6 +100,16 @@ private slots:
         for (auto at = designed.cbegin(); at != designed.cend(); ++at)
             QVERIFY2(underLargeFont.value(at.key()) == at.value(),
                 qPrintable(at.key() + QStringLiteral(": ") + underLargeFont.value(at.key())));
+    }
+
+    // Every control is made in its page and takes its own font before its text.
+    void noTextIsLaidOutBeforeItsFont()
+    {
+        FontAfterText watch;
+        qApp->installEventFilter(&watch);
+        const test::WindowUnderTest under;
+        qApp->removeEventFilter(&watch);
+        QVERIFY2(watch.texts.isEmpty(), qPrintable(watch.texts.join(QStringLiteral(" | "))));
     }
 
     void controlsHaveTheirDesignedSizes()

@@ -286,7 +286,7 @@ private slots:
     {
         QFETCH(bool, byTabChange);
         m_window = std::make_unique<MainWindow>();
-        const auto built = [this] { return m_window->findChild<QWidget*>(form::sharewareFee) != nullptr; };
+        const auto built = [this] { return m_window->findChild<QWidget*>(form::sharewareFee.qt()) != nullptr; };
         QVERIFY(!built());
         test::typeInto(control<QComboBox>(form::handling), QStringLiteral("シェアウェア "));
         QVERIFY(!built());
@@ -431,16 +431,16 @@ private slots:
         QTest::addColumn<QString>("refused");
         const QString emoji = QStringLiteral("😀");
         const QString hangul = QStringLiteral("한");
-        QTest::newRow("emoji typed into a one-line edit") << form::softwareName << "key" << emoji << emoji;
+        QTest::newRow("emoji typed into a one-line edit") << form::softwareName.qt() << "key" << emoji << emoji;
         QTest::newRow("emoji pasted into a one-line edit")
-            << form::authorId << "paste" << ("ab" + emoji + "c") << emoji;
-        QTest::newRow("hangul typed into a list field") << form::category << "key" << hangul << hangul;
+            << form::authorId.qt() << "paste" << ("ab" + emoji + "c") << emoji;
+        QTest::newRow("hangul typed into a list field") << form::category.qt() << "key" << hangul << hangul;
         QTest::newRow("first of several pasted into a list field")
-            << form::handling << "paste" << ("x" + hangul + emoji) << hangul;
-        QTest::newRow("emoji typed into a memo") << form::description << "key" << emoji << emoji;
-        QTest::newRow("hangul pasted into a memo") << form::notes << "paste" << ("一\n" + hangul) << hangul;
-        QTest::newRow("emoji pasted into the preview") << form::preview << "paste" << emoji << emoji;
-        QTest::newRow("emoji typed into a shareware field") << form::otherRemittance << "key" << emoji << emoji;
+            << form::handling.qt() << "paste" << ("x" + hangul + emoji) << hangul;
+        QTest::newRow("emoji typed into a memo") << form::description.qt() << "key" << emoji << emoji;
+        QTest::newRow("hangul pasted into a memo") << form::notes.qt() << "paste" << ("一\n" + hangul) << hangul;
+        QTest::newRow("emoji pasted into the preview") << form::preview.qt() << "paste" << emoji << emoji;
+        QTest::newRow("emoji typed into a shareware field") << form::otherRemittance.qt() << "key" << emoji << emoji;
     }
 
     // The control keeps the text it had, and one plain box names the character.
@@ -494,9 +494,9 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         const QString words = QStringLiteral("日本語のテキストとASCII text 123、。").repeated(1600);
-        QTest::newRow("edit") << form::softwareName << words;
-        QTest::newRow("list field") << form::category << words;
-        QTest::newRow("fee field") << form::sharewareFee << QStringLiteral("1234567890").repeated(4000);
+        QTest::newRow("edit") << form::softwareName.qt() << words;
+        QTest::newRow("list field") << form::category.qt() << words;
+        QTest::newRow("fee field") << form::sharewareFee.qt() << QStringLiteral("1234567890").repeated(4000);
     }
 
     // One-line fields have no length limit, as the memos have none.
@@ -533,9 +533,9 @@ private slots:
     void oneLineFieldsDropPastedLineBreaks_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::newRow("edit") << form::headline;
-        QTest::newRow("follow-up edit") << form::printRefusalReason;
-        QTest::newRow("list field") << form::machine;
+        QTest::newRow("edit") << form::headline.qt();
+        QTest::newRow("follow-up edit") << form::printRefusalReason.qt();
+        QTest::newRow("list field") << form::machine.qt();
     }
 
     void oneLineFieldsDropPastedLineBreaks()

@@ -65,48 +65,48 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("headline") << 0 << form::helpPanel(HelpTopic::Headline) << form::headline
+        QTest::newRow("headline") << 0 << form::helpPanel(HelpTopic::Headline).qt() << form::headline.qt()
                                   << "そのソフトの印象を強く与えるように一行で説明して下さい。";
         QTest::newRow("archive file name")
-            << 0 << form::helpPanel(HelpTopic::ArchiveFileName) << form::archiveFileName
+            << 0 << form::helpPanel(HelpTopic::ArchiveFileName).qt() << form::archiveFileName.qt()
             << "例えば、「xyz」というソフトだったらネット上で公開した時には圧縮とか普通していま"
                "すので「xyz.lzh」「xyz.zip」とかなってますよね。このファイル名を記入します。";
         QTest::newRow("publication file name")
-            << 0 << form::helpPanel(HelpTopic::PublicationFileName) << form::publicationFileName
+            << 0 << form::helpPanel(HelpTopic::PublicationFileName).qt() << form::publicationFileName.qt()
             << "タルヴォを通して雑誌などから掲載依頼が来た時に雑誌に載せる時のファイル名をあらか"
                "じめ決めておきます。大抵は雑誌の編集部から直接聞いてくるので後で変えることもでき"
                "ますが、一応入力しておきます。一般には全部半角英語の小文字で書くようです。";
-        QTest::newRow("machine") << 0 << form::helpPanel(HelpTopic::Machine) << form::machine
+        QTest::newRow("machine") << 0 << form::helpPanel(HelpTopic::Machine).qt() << form::machine.qt()
                                  << "通常は「汎用」と書きます。詳しくは、「書き方のヘルプ」をどうぞ。";
-        QTest::newRow("notes") << 0 << form::helpPanel(HelpTopic::Notes) << form::notes
+        QTest::newRow("notes") << 0 << form::helpPanel(HelpTopic::Notes).qt() << form::notes.qt()
                                << "何かあれば書きます。「正式版完成のときには書籍へも入れていいです。 」などのように"
                                   "書きます。";
         QTest::newRow("shareware fee")
-            << 1 << form::helpPanel(HelpTopic::SharewareFee) << form::sharewareFee
+            << 1 << form::helpPanel(HelpTopic::SharewareFee).qt() << form::sharewareFee.qt()
             << "500円～15000円の範囲内で自分のソフトの価格を設定します。実際に支払われる料金は違う"
                "ので右の「計算」ボタンを押してみましょう。";
         QTest::newRow("shareware conditions")
-            << 1 << form::helpPanel(HelpTopic::SharewareConditions) << form::sharewareConditions
+            << 1 << form::helpPanel(HelpTopic::SharewareConditions).qt() << form::sharewareConditions.qt()
             << "書き方の例としては、「試用期限は2週間までです。それを過ぎると起動時に送金をうなが"
                "すダイアログが表示されます。銀行振込や郵便振替の場合は解除キーを送付するメールアド"
                "レスか住所を一緒に送付してください。」のような感じで書いて下さい。 ";
         QTest::newRow("bank remittance")
-            << 1 << form::helpPanel(HelpTopic::BankRemittance) << form::bankRemittance
+            << 1 << form::helpPanel(HelpTopic::BankRemittance).qt() << form::bankRemittance.qt()
             << "お金を振り込む銀行名と口座番号を記入します。「ABC銀行 練馬支店 普通 1234567 山川 "
                "一郎」のような感じで書きます。";
         QTest::newRow("postal remittance")
-            << 1 << form::helpPanel(HelpTopic::PostalRemittance) << form::postalRemittance
+            << 1 << form::helpPanel(HelpTopic::PostalRemittance).qt() << form::postalRemittance.qt()
             << "これも同じです。必須ではありません。「振込口座 230-4-518294 山川 一郎」のように書"
                "きます。";
         QTest::newRow("registered product number")
-            << 1 << form::helpPanel(HelpTopic::RegisteredProductNumber) << form::registeredProductNumber
+            << 1 << form::helpPanel(HelpTopic::RegisteredProductNumber).qt() << form::registeredProductNumber.qt()
             << "Tarvoから正式に受けたルミペイ作品番号を記入して下さい。";
         QTest::newRow("nifty remittance")
-            << 1 << form::helpPanel(HelpTopic::NiftyRemittance) << form::niftyRemittance
+            << 1 << form::helpPanel(HelpTopic::NiftyRemittance).qt() << form::niftyRemittance.qt()
             << "Nifty Serveの送金代行システムを御利用する方は「○○番」のように記入して下さい。但"
                "し、Nifty Serveに申し込んでないと記入できません！";
-        QTest::newRow("other remittance")
-            << 1 << form::helpPanel(HelpTopic::OtherRemittance) << form::otherRemittance << "これも同様です。";
+        QTest::newRow("other remittance") << 1 << form::helpPanel(HelpTopic::OtherRemittance).qt()
+                                          << form::otherRemittance.qt() << "これも同様です。";
     }
 
     // The text in a plain box; the field beside it is neither focused nor changed.
@@ -185,17 +185,18 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
         QTest::addColumn<Qt::CursorShape>("cursor");
-        QTest::newRow("official site") << form::link(LinkId::OfficialSite) << kSite + "/" << Qt::PointingHandCursor;
-        QTest::newRow("replace a submission")
-            << form::link(LinkId::ReplaceSubmission) << kSite + "/for_authors/upload/soft_reg.html" << Qt::ArrowCursor;
-        QTest::newRow("author registration")
-            << form::link(LinkId::AuthorRegistration) << kSite + "/for_authors/upload/auth_reg.html" << Qt::ArrowCursor;
-        QTest::newRow("author password") << form::link(LinkId::AuthorPassword) << kSite + "/for_authors/pw/index.html"
-                                         << Qt::ArrowCursor;
+        QTest::newRow("official site") << form::link(LinkId::OfficialSite).qt() << kSite + "/"
+                                       << Qt::PointingHandCursor;
+        QTest::newRow("replace a submission") << form::link(LinkId::ReplaceSubmission).qt()
+                                              << kSite + "/for_authors/upload/soft_reg.html" << Qt::ArrowCursor;
+        QTest::newRow("author registration") << form::link(LinkId::AuthorRegistration).qt()
+                                             << kSite + "/for_authors/upload/auth_reg.html" << Qt::ArrowCursor;
+        QTest::newRow("author password") << form::link(LinkId::AuthorPassword).qt()
+                                         << kSite + "/for_authors/pw/index.html" << Qt::ArrowCursor;
         QTest::newRow("shareware registration")
-            << form::link(LinkId::SharewareRegistration) << kSite + "/swauth/man/" << Qt::ArrowCursor;
+            << form::link(LinkId::SharewareRegistration).qt() << kSite + "/swauth/man/" << Qt::ArrowCursor;
         QTest::newRow("shareware author information")
-            << form::link(LinkId::SharewareAuthorInfo) << kSecureSite + "/swauth/auth.entry" << Qt::ArrowCursor;
+            << form::link(LinkId::SharewareAuthorInfo).qt() << kSecureSite + "/swauth/auth.entry" << Qt::ArrowCursor;
     }
 
     // The caption is the full address; a click opens exactly it, asking nothing.
@@ -268,7 +269,7 @@ private slots:
 
     void aboutPanelAndBannerStandOnTheHelpPage()
     {
-        const QString homePageLink = QString::fromLatin1(form::link(LinkId::HomePageInAbout));
+        const QString homePageLink = form::link(LinkId::HomePageInAbout).qt();
         QCOMPARE(m_ui->window().findChildren<QWidget*>(homePageLink).size(), 1);
         auto* about = control<AboutPanel>(form::aboutPanel);
         QCOMPARE(about->size(), QSize(417, 169));

@@ -80,7 +80,7 @@ private slots:
         m_ui.reset();
     }
 
-    void startsInTheAuthorField() { QCOMPARE(focusedName(), QString::fromLatin1(form::authorId)); }
+    void startsInTheAuthorField() { QCOMPARE(focusedName(), form::authorId.qt()); }
 
     void tabWalksEachPage_data()
     {
@@ -179,24 +179,22 @@ private slots:
         for (const int key : { int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Enter) }) {
             const QByteArray how = key == Qt::Key_Space ? "Space" : key == Qt::Key_Return ? "Return" : "Enter";
             QTest::addRow("help panel, %s", how.constData())
-                << 0 << QString::fromLatin1(form::helpPanel(HelpTopic::Headline))
+                << 0 << form::helpPanel(HelpTopic::Headline).qt()
                 << QStringList { QStringLiteral("そのソフトの印象を強く与えるように一行で説明して下さい。") }
                 << QStringList {};
             QTest::addRow("size panel, %s", how.constData())
-                << 0 << QString::fromLatin1(form::sizePanel) << QStringList { QStringLiteral("0バイト使用") }
-                << QStringList {};
+                << 0 << form::sizePanel.qt() << QStringList { QStringLiteral("0バイト使用") } << QStringList {};
             QTest::addRow("load panel, %s", how.constData())
-                << 0 << QString::fromLatin1(form::loadPanel)
-                << QStringList { QStringLiteral("バックアップデータがありません！") } << QStringList {};
+                << 0 << form::loadPanel.qt() << QStringList { QStringLiteral("バックアップデータがありません！") }
+                << QStringList {};
             QTest::addRow("site link, %s", how.constData())
-                << 2 << QString::fromLatin1(form::link(LinkId::ReplaceSubmission)) << QStringList {}
-                << QStringList { site };
+                << 2 << form::link(LinkId::ReplaceSubmission).qt() << QStringList {} << QStringList { site };
             // Answered "いいえ(&N)": asked, not opened.
             QTest::addRow("home page link, %s", how.constData())
-                << 2 << QString::fromLatin1(form::link(LinkId::HomePageInAbout))
+                << 2 << form::link(LinkId::HomePageInAbout).qt()
                 << QStringList { QStringLiteral("当HP「Velmo Studio」へ行きますか？") } << QStringList {};
             QTest::addRow("banner, %s", how.constData())
-                << 2 << QString::fromLatin1(form::link(LinkId::HomePageBanner))
+                << 2 << form::link(LinkId::HomePageBanner).qt()
                 << QStringList { QStringLiteral("当ホームページ「Velmo Studio」へ行きますか？") } << QStringList {};
         }
     }

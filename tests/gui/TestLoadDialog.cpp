@@ -53,7 +53,7 @@ private slots:
 
     void formMatchesItsDesign()
     {
-        QCOMPARE(dialog->objectName(), QString::fromLatin1(form::loadDialog));
+        QCOMPARE(dialog->objectName(), form::loadDialog.qt());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("バックアップファイルロード"));
         QCOMPARE(dialog->size(), QSize(233, 168));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());

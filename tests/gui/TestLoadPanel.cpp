@@ -225,7 +225,7 @@ private slots:
 
     void dialogIsHiddenAtStart()
     {
-        QCOMPARE(dialog().objectName(), QString::fromLatin1(form::loadDialog));
+        QCOMPARE(dialog().objectName(), form::loadDialog.qt());
         QVERIFY(!dialog().isVisible());
     }
 
@@ -351,8 +351,8 @@ private slots:
     {
         buildFullSharewareEntry();
         const QMap<QString, QString> built = snapshot();
-        QCOMPARE(built.value(form::originalLibraryNumber), QStringLiteral("PS000123"));
-        QCOMPARE(built.value(form::printRefusalCaption), QStringLiteral("shown"));
+        QCOMPARE(built.value(form::originalLibraryNumber.qt()), QStringLiteral("PS000123"));
+        QCOMPARE(built.value(form::printRefusalCaption.qt()), QStringLiteral("shown"));
         QCOMPARE(handlingKind(), QStringLiteral("3"));
 
         changeEverything();

@@ -36,7 +36,7 @@ const QByteArray kGuide = sj("書き方ガイド\r\n二行目\r\n");
 // The form's names as the design spells them, beside the constant that the
 // code and every other test use: spelled out here, and only here, so that a
 // typo in FormNames.h shows.
-struct FormName {
+struct DeclaredName {
     const char* design;
     const char* declared;
 };
@@ -44,7 +44,7 @@ struct FormName {
 using tarvo::HelpTopic;
 using tarvo::LinkId;
 
-const FormName kMainWindowNames[] = {
+const DeclaredName kMainWindowNames[] = {
     { "PageControl1", form::pages },
     // "共通（フリー/シェア）"
     { "Edit19", form::authorId },
@@ -135,7 +135,7 @@ const FormName kMainWindowNames[] = {
     { "Label8", form::folderLabel },
 };
 
-const FormName kLoadDialogNames[] = {
+const DeclaredName kLoadDialogNames[] = {
     { "Button1", form::loadButton },
     { "Button2", form::cancelButton },
     { "ListBox1", form::backupList },
@@ -185,7 +185,7 @@ private slots:
         std::unique_ptr<MainWindow> window;
         startIn(folder, window);
         QCOMPARE(window->objectName(), QStringLiteral("TForm1"));
-        QCOMPARE(QString::fromLatin1(form::mainWindow), QStringLiteral("TForm1"));
+        QCOMPARE(form::mainWindow.qt(), QStringLiteral("TForm1"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarvo Registration System"));
         QCOMPARE(window->size(), QSize(781, 442));
         QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -203,7 +203,7 @@ private slots:
 
         // Every control of the form under its form name; the hidden working
         // fields are data, not widgets.
-        for (const FormName& name : kMainWindowNames) {
+        for (const DeclaredName& name : kMainWindowNames) {
             QCOMPARE(QString::fromLatin1(name.declared), QString::fromLatin1(name.design));
             QVERIFY2(window->findChildren<QWidget*>(name.design).size() == 1, name.design);
         }
@@ -211,8 +211,8 @@ private slots:
             QVERIFY2(!window->findChild<QObject*>(name), name);
         // The load dialog is a window of its own.
         QCOMPARE(window->loadDialog().objectName(), QStringLiteral("TForm2"));
-        QCOMPARE(QString::fromLatin1(form::loadDialog), QStringLiteral("TForm2"));
-        for (const FormName& name : kLoadDialogNames) {
+        QCOMPARE(form::loadDialog.qt(), QStringLiteral("TForm2"));
+        for (const DeclaredName& name : kLoadDialogNames) {
             QCOMPARE(QString::fromLatin1(name.declared), QString::fromLatin1(name.design));
             QVERIFY2(window->loadDialog().findChildren<QWidget*>(name.design).size() == 1, name.design);
         }
@@ -220,7 +220,7 @@ private slots:
         // The lists and the names by topic or link hold none beyond the table.
         const auto inTable = [](const char* declared) {
             return std::any_of(std::begin(kMainWindowNames), std::end(kMainWindowNames),
-                [declared](const FormName& name) { return qstrcmp(name.declared, declared) == 0; });
+                [declared](const DeclaredName& name) { return qstrcmp(name.declared, declared) == 0; });
         };
         for (const tarvo::FieldHelp& help : tarvo::fieldHelpTexts())
             QVERIFY2(inTable(form::helpPanel(help.topic)), form::helpPanel(help.topic));

@@ -53,15 +53,15 @@ AboutPanel::AboutPanel(QWidget* parent)
     : QFrame(parent)
     , m_homePage(new ClickableLabel(this))
 {
-    setObjectName(QString::fromLatin1(form::aboutPanel));
+    setObjectName(form::aboutPanel.qt());
     setFixedSize(kPanelSize);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
 
-    m_homePage->setObjectName(QString::fromLatin1(form::link(LinkId::HomePageInAbout)));
+    m_homePage->setObjectName(form::link(LinkId::HomePageInAbout).qt());
+    m_homePage->setFont(homePageFont());
     m_homePage->setText(QString::fromStdString(homePageCaption()));
     m_homePage->setAccessibleRole(QAccessible::Link);
-    m_homePage->setFont(homePageFont());
     showFaceBehindLink();
     showInColour(m_homePage, kNavy);
     m_homePage->setCursor(Qt::PointingHandCursor);

@@ -36,10 +36,10 @@ QVBoxLayout* newColumn()
     return column;
 }
 
-QLabel* namedCaption(const QString& text, const char* objectName)
+QLabel* namedCaption(QWidget* parent, const QString& text, FormName objectName)
 {
-    QLabel* caption = makeCaption(text);
-    caption->setObjectName(QString::fromLatin1(objectName));
+    QLabel* caption = makeCaption(parent, text);
+    caption->setObjectName(objectName.qt());
     return caption;
 }
 
@@ -85,7 +85,7 @@ CommonPage::CommonPage(QWidget* parent)
 
 ClickablePanel* CommonPage::helpPanel(HelpTopic topic)
 {
-    return makeHelpPanel(topic, m_ui.helpPanels, this, [this](HelpTopic asked) { emit fieldHelpRequested(asked); });
+    return makeHelpPanel(this, topic, m_ui.helpPanels, [this](HelpTopic asked) { emit fieldHelpRequested(asked); });
 }
 
 // The fields whose caption does not name them by itself.
@@ -117,45 +117,42 @@ QVBoxLayout* CommonPage::buildLeftColumn()
 {
     const auto& lists = entryLists();
     QVBoxLayout* column = newColumn();
-    m_ui.authorId = makeLineEdit(QString::fromLatin1(form::authorId), kLargerTextSize);
-    addField(column, makeCaption(QStringLiteral("★作者名、或いはライブラリ作者番号（PA～）")), m_ui.authorId);
+    m_ui.authorId = makeLineEdit(this, form::authorId, kLargerTextSize);
+    addField(column, makeCaption(this, QStringLiteral("★作者名、或いはライブラリ作者番号（PA～）")), m_ui.authorId);
 
-    m_ui.submissionKind = new RadioGroup(QString::fromLatin1(form::submissionKind),
-        QStringLiteral("★新規ですか？それ以外ですか？"), qtItems(lists.submissionKinds), 1);
-    m_ui.submissionKind->setFont(pixelFont(kProportionalGothic, kLargerTextSize));
+    m_ui.submissionKind = new RadioGroup(form::submissionKind, QStringLiteral("★新規ですか？それ以外ですか？"),
+        qtItems(lists.submissionKinds), 1, this, pixelFont(kProportionalGothic, kLargerTextSize));
     connect(m_ui.submissionKind, &RadioGroup::itemSelected, this, &CommonPage::showOriginalLibraryNumber);
     column->addWidget(m_ui.submissionKind);
 
     m_ui.originalLibraryNumberCaption = namedCaption(
-        QStringLiteral("●新規以外の場合は元のライブラリ番号（PS～）"), form::originalLibraryNumberCaption);
-    m_ui.originalLibraryNumber = makeLineEdit(QString::fromLatin1(form::originalLibraryNumber), kLargerTextSize);
+        this, QStringLiteral("●新規以外の場合は元のライブラリ番号（PS～）"), form::originalLibraryNumberCaption);
+    m_ui.originalLibraryNumber = makeLineEdit(this, form::originalLibraryNumber, kLargerTextSize);
     addField(column, m_ui.originalLibraryNumberCaption, m_ui.originalLibraryNumber);
 
-    m_ui.loadPanel
-        = new ClickablePanel(QString::fromLatin1(form::loadPanel), QStringLiteral("load"), ClickablePanel::Style::Teal);
+    m_ui.loadPanel = new ClickablePanel(form::loadPanel, QStringLiteral("load"), ClickablePanel::Style::Teal, this);
     m_ui.loadPanel->setToolTip(
         QStringLiteral("一度バックアップを取ったデータは「Data」ファイルに格納されます。それを呼び出します。"));
-    m_ui.softwareName = makeLineEdit(QString::fromLatin1(form::softwareName), kLargerTextSize);
-    addField(column, makeCaption(QStringLiteral("★ソフト名称")), m_ui.softwareName, m_ui.loadPanel);
+    m_ui.softwareName = makeLineEdit(this, form::softwareName, kLargerTextSize);
+    addField(column, makeCaption(this, QStringLiteral("★ソフト名称")), m_ui.softwareName, m_ui.loadPanel);
 
-    m_ui.headline = makeLineEdit(QString::fromLatin1(form::headline), kLargerTextSize);
+    m_ui.headline = makeLineEdit(this, form::headline, kLargerTextSize);
     addField(column,
-        makeCaption(QStringLiteral("●1行見出し(ソフトの簡単な説明1行だけ)"),
+        makeCaption(this, QStringLiteral("●1行見出し(ソフトの簡単な説明1行だけ)"),
             QStringLiteral("ソフトの説明を一行で書いて下さい。")),
         m_ui.headline, helpPanel(HelpTopic::Headline));
 
     // The "size" panel sits at the right end of the caption line.
-    QLabel* descriptionCaption = makeCaption(QStringLiteral("●内容説明(1KB[全角で500文字]程度)"));
+    QLabel* descriptionCaption = makeCaption(this, QStringLiteral("●内容説明(1KB[全角で500文字]程度)"));
     auto* descriptionRow = makeCaptionRow(descriptionCaption);
-    m_ui.sizePanel
-        = new ClickablePanel(QString::fromLatin1(form::sizePanel), QStringLiteral("size"), ClickablePanel::Style::Teal);
+    m_ui.sizePanel = new ClickablePanel(form::sizePanel, QStringLiteral("size"), ClickablePanel::Style::Teal, this);
     m_ui.sizePanel->setToolTip(QString::fromUtf8(kDescriptionSizeHint));
     descriptionRow->addWidget(m_ui.sizePanel);
     column->addLayout(descriptionRow);
-    m_ui.description = makeMemo(QString::fromLatin1(form::description));
+    m_ui.description = makeMemo(this, form::description);
     nameAfterCaption(descriptionCaption, m_ui.description);
     column->addWidget(m_ui.description, 1);
-    column->addWidget(makeInstruction(QString::fromLatin1(form::descriptionNote),
+    column->addWidget(makeInstruction(this, form::descriptionNote,
         QStringLiteral("自動改行するので、行を変えたい時だけ改行して下さい。話題を変えたい時のみ改行して下さい。")));
     return column;
 }
@@ -164,43 +161,43 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
 {
     const auto& lists = entryLists();
     QVBoxLayout* column = newColumn();
-    m_ui.archiveFileName = makeLineEdit(QString::fromLatin1(form::archiveFileName), kLargerTextSize);
+    m_ui.archiveFileName = makeLineEdit(this, form::archiveFileName, kLargerTextSize);
     addField(column,
-        makeCaption(QStringLiteral("★アーカイブファイルの名前"),
+        makeCaption(this, QStringLiteral("★アーカイブファイルの名前"),
             QStringLiteral("ネット上でＤＬする時のファイル名を記入します。")),
         m_ui.archiveFileName, helpPanel(HelpTopic::ArchiveFileName));
-    m_ui.publicationFileName = makeLineEdit(QString::fromLatin1(form::publicationFileName), kLargerTextSize);
+    m_ui.publicationFileName = makeLineEdit(this, form::publicationFileName, kLargerTextSize);
     addField(column,
-        makeCaption(QStringLiteral("●インターネット・書籍公開用ファイル名"),
+        makeCaption(this, QStringLiteral("●インターネット・書籍公開用ファイル名"),
             QStringLiteral("雑誌などから掲載依頼が来た時に載せてもら時のファイル名を記入します。")),
         m_ui.publicationFileName, helpPanel(HelpTopic::PublicationFileName));
-    m_ui.version = makeLineEdit(QString::fromLatin1(form::version), kLargerTextSize);
+    m_ui.version = makeLineEdit(this, form::version, kLargerTextSize);
     addField(column,
-        makeCaption(QStringLiteral("●バージョン"),
+        makeCaption(this, QStringLiteral("●バージョン"),
             QStringLiteral("バージョンを添えておくと、後でバージョンアップした時に分かりやすくなります。")),
         m_ui.version);
-    m_ui.machine = makeSuggestionCombo(QString::fromLatin1(form::machine), qtItems(lists.machines));
+    m_ui.machine = makeSuggestionCombo(this, form::machine, qtItems(lists.machines));
     addField(column,
-        makeCaption(
-            QStringLiteral("●動作可能機種"), QStringLiteral("動作可能な機種を記入します。通常は「汎用」と書きます。")),
+        makeCaption(this, QStringLiteral("●動作可能機種"),
+            QStringLiteral("動作可能な機種を記入します。通常は「汎用」と書きます。")),
         m_ui.machine, helpPanel(HelpTopic::Machine));
     addOperatingSystems(column);
-    m_ui.otherOs = makeLineEdit(QString::fromLatin1(form::otherOs));
-    addField(
-        column, makeCaption(QStringLiteral("※その他（WindowsNT3.51以上なども）"), {}, kLargerTextSize), m_ui.otherOs);
-    m_ui.requiredSoftware = makeLineEdit(QString::fromLatin1(form::requiredSoftware));
+    m_ui.otherOs = makeLineEdit(this, form::otherOs);
+    addField(column, makeCaption(this, QStringLiteral("※その他（WindowsNT3.51以上なども）"), {}, kLargerTextSize),
+        m_ui.otherOs);
+    m_ui.requiredSoftware = makeLineEdit(this, form::requiredSoftware);
     addField(column,
-        makeCaption(QStringLiteral("●OS、配布ファイル以外に必要なソフト"),
+        makeCaption(this, QStringLiteral("●OS、配布ファイル以外に必要なソフト"),
             QStringLiteral("Visual Basicのようにランタイムを必要としたりする場合に記入してください。")),
         m_ui.requiredSoftware);
-    m_ui.handling = makeSuggestionCombo(QString::fromLatin1(form::handling), qtItems(lists.handlings));
-    addField(column, makeCaption(QStringLiteral("★ソフトウェアの取り扱い")), m_ui.handling);
-    m_ui.category = makeSuggestionCombo(QString::fromLatin1(form::category), {});
+    m_ui.handling = makeSuggestionCombo(this, form::handling, qtItems(lists.handlings));
+    addField(column, makeCaption(this, QStringLiteral("★ソフトウェアの取り扱い")), m_ui.handling);
+    m_ui.category = makeSuggestionCombo(this, form::category, {});
     addField(column,
-        makeCaption(QStringLiteral("●希望掲載ディレクトリ"),
+        makeCaption(this, QStringLiteral("●希望掲載ディレクトリ"),
             QStringLiteral("上のボックスを選ぶと自動的に下のボックスにその中のジャンルが選べるようになります。")),
         m_ui.category);
-    m_ui.subcategory = makeSuggestionCombo(QString::fromLatin1(form::subcategory), {});
+    m_ui.subcategory = makeSuggestionCombo(this, form::subcategory, {});
     column->addWidget(m_ui.subcategory);
     column->addStretch(1);
     return column;
@@ -208,10 +205,10 @@ QVBoxLayout* CommonPage::buildMiddleColumn()
 
 void CommonPage::addOperatingSystems(QBoxLayout* column)
 {
-    QLabel* caption = makeCaption(QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
+    QLabel* caption = makeCaption(this, QStringLiteral("●動作可能OS (Windows95,98,NT など)"),
         QStringLiteral("Windows内で動作可能なOSにチェックを入れて下さい。"), kLargerTextSize);
     column->addWidget(caption);
-    auto* group = new QWidget;
+    auto* group = new QWidget(this);
     nameAsGroup(group, QStringLiteral("●動作可能OS"));
     caption->setBuddy(group);
     const auto& captions = entryLists().operatingSystems;
@@ -222,12 +219,13 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
     grid->setVerticalSpacing(0);
     for (int i = 0; i < kOperatingSystemCount; ++i) {
         const auto at = static_cast<size_t>(i);
-        auto* box = new QCheckBox(qtItem(captions[at]));
+        auto* box = new QCheckBox(group);
         box->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }").arg(kCheckBoxSpacing));
-        // A style sheet fixes the font the box has now, the application's; it
-        // would not follow the window's.
+        // A box with a style sheet keeps the font it has when the sheet is
+        // set; it is given the window's explicitly, whatever it inherits.
         box->setFont(windowFont());
-        box->setObjectName(QString::fromLatin1(form::operatingSystems[at]));
+        box->setText(qtItem(captions[at]));
+        box->setObjectName(form::operatingSystems[at].qt());
         m_ui.operatingSystems[at] = box;
         grid->addWidget(box, i / 3, i % 3);
     }
@@ -239,46 +237,47 @@ QVBoxLayout* CommonPage::buildRightColumn()
     const auto& lists = entryLists();
     QVBoxLayout* column = newColumn();
 
-    m_ui.fileLocation = new RadioGroup(
-        QString::fromLatin1(form::fileLocation), QStringLiteral("★ファイルの所在"), qtItems(lists.fileLocations), 2);
+    m_ui.fileLocation
+        = new RadioGroup(form::fileLocation, QStringLiteral("★ファイルの所在"), qtItems(lists.fileLocations), 2, this);
     m_ui.fileLocation->setToolTip(
         QStringLiteral("必須項目です。大抵の場合はソフトをメールに添付する方が多いでしょう。"));
     connect(m_ui.fileLocation, &RadioGroup::itemSelected, this, &CommonPage::showFileLocationOther);
     column->addWidget(m_ui.fileLocation);
-    m_ui.fileLocationOtherCaption
-        = namedCaption(QStringLiteral("※その他（ファイルURLがあるならフルパスで）"), form::fileLocationOtherCaption);
-    m_ui.fileLocationOther = makeLineEdit(QString::fromLatin1(form::fileLocationOther));
+    m_ui.fileLocationOtherCaption = namedCaption(
+        this, QStringLiteral("※その他（ファイルURLがあるならフルパスで）"), form::fileLocationOtherCaption);
+    m_ui.fileLocationOther = makeLineEdit(this, form::fileLocationOther);
     addField(column, m_ui.fileLocationOtherCaption, m_ui.fileLocationOther);
 
-    m_ui.printPermission = new RadioGroup(QString::fromLatin1(form::printPermission),
-        QStringLiteral("●弊社出版物への掲載許諾"), qtItems(lists.permissions), 2);
+    m_ui.printPermission = new RadioGroup(
+        form::printPermission, QStringLiteral("●弊社出版物への掲載許諾"), qtItems(lists.permissions), 2, this);
     m_ui.printPermission->setToolTip(QStringLiteral(
         "β版などの場合で動作が完全でないならば「不許可」を選びます。明確な理由がなければ書かなくても可。"));
     connect(m_ui.printPermission, &RadioGroup::itemSelected, this, &CommonPage::showPrintRefusalReason);
     addPermission(column, m_ui.printPermission, m_ui.printRefusalCaption, m_ui.printRefusalReason,
         form::printRefusalCaption, form::printRefusalReason);
 
-    m_ui.webPermission = new RadioGroup(QString::fromLatin1(form::webPermission),
-        QStringLiteral("●弊社インターネットサイトでの公開許諾"), qtItems(lists.permissions), 2);
+    m_ui.webPermission = new RadioGroup(form::webPermission, QStringLiteral("●弊社インターネットサイトでの公開許諾"),
+        qtItems(lists.permissions), 2, this);
     m_ui.webPermission->setToolTip(QStringLiteral("「不許可」の場合は理由も書いて頂くと分かりやすいです。"));
     connect(m_ui.webPermission, &RadioGroup::itemSelected, this, &CommonPage::showWebRefusalReason);
     addPermission(column, m_ui.webPermission, m_ui.webRefusalCaption, m_ui.webRefusalReason, form::webRefusalCaption,
         form::webRefusalReason);
 
-    m_ui.notes = makeMemo(QString::fromLatin1(form::notes));
-    addField(
-        column, makeCaption(QStringLiteral("●その他、弊社への連絡事項")), m_ui.notes, helpPanel(HelpTopic::Notes), 1);
+    m_ui.notes = makeMemo(this, form::notes);
+    addField(column, makeCaption(this, QStringLiteral("●その他、弊社への連絡事項")), m_ui.notes,
+        helpPanel(HelpTopic::Notes), 1);
 
-    m_ui.previewButton = new QPushButton(QStringLiteral("プレビューを作成"));
-    m_ui.previewButton->setObjectName(QString::fromLatin1(form::previewButton));
+    m_ui.previewButton = new QPushButton(this);
+    m_ui.previewButton->setObjectName(form::previewButton.qt());
     QFont bold = m_ui.previewButton->font();
     bold.setBold(true);
     m_ui.previewButton->setFont(bold);
+    m_ui.previewButton->setText(QStringLiteral("プレビューを作成"));
     m_ui.previewButton->setCursor(Qt::PointingHandCursor);
     column->addSpacing(3);
     column->addWidget(m_ui.previewButton);
 
-    QLabel* instruction = makeInstruction(QString::fromLatin1(form::previewNote),
+    QLabel* instruction = makeInstruction(this, form::previewNote,
         QStringLiteral("▼シェアウェアの場合はシェアの設定もして下さい。また、バックアップはこれを押すと同時に自動で取り"
                        "ますので次から「load」できます。"));
     showInColour(instruction, kNavy);
@@ -287,15 +286,15 @@ QVBoxLayout* CommonPage::buildRightColumn()
 }
 
 void CommonPage::addPermission(QBoxLayout* column, RadioGroup* group, QLabel*& caption, QLineEdit*& reason,
-    const char* captionName, const char* reasonName)
+    FormName captionName, FormName reasonName)
 {
     column->addWidget(group);
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 1, 0, 1);
     row->setSpacing(4);
-    caption = namedCaption(QStringLiteral("理由："), captionName);
+    caption = namedCaption(this, QStringLiteral("理由："), captionName);
     row->addWidget(caption);
-    reason = makeLineEdit(QString::fromLatin1(reasonName));
+    reason = makeLineEdit(this, reasonName);
     nameAfterCaption(caption, reason);
     row->addWidget(reason, 1);
     column->addLayout(row);

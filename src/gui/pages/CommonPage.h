@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormNames.h"
+
 #include "entry/FieldText.h"
 #include "guidance/FieldHelp.h"
 
@@ -99,7 +101,7 @@ private:
     QVBoxLayout* buildRightColumn();
     void addOperatingSystems(QBoxLayout* column);
     void addPermission(QBoxLayout* column, RadioGroup* group, QLabel*& caption, QLineEdit*& reason,
-        const char* captionName, const char* reasonName);
+        FormName captionName, FormName reasonName);
     ClickablePanel* helpPanel(HelpTopic topic);
     void nameForAssistiveTechnology();
     void putPanelsAfterTheirFields();

@@ -89,27 +89,28 @@ QString helpFieldName(HelpTopic topic)
 
 } // namespace
 
-QLabel* makeCaption(const QString& text, const QString& hint, int pixelSize)
+QLabel* makeCaption(QWidget* parent, const QString& text, const QString& hint, int pixelSize)
 {
-    auto* caption = new QLabel(text);
-    caption->setToolTip(hint);
+    auto* caption = new QLabel(parent);
     if (pixelSize != kTextSize)
         caption->setFont(pixelFont(kProportionalGothic, pixelSize));
+    caption->setText(text);
+    caption->setToolTip(hint);
     return caption;
 }
 
-QLabel* makeInstruction(const QString& objectName, const QString& text)
+QLabel* makeInstruction(QWidget* parent, FormName objectName, const QString& text)
 {
-    auto* label = new QLabel(text);
-    label->setObjectName(objectName);
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName.qt());
     label->setWordWrap(true);
     return label;
 }
 
-QLineEdit* makeLineEdit(const QString& objectName, int pixelSize)
+QLineEdit* makeLineEdit(QWidget* parent, FormName objectName, int pixelSize)
 {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(objectName);
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName.qt());
     if (pixelSize != kTextSize)
         edit->setFont(pixelFont(kProportionalGothic, pixelSize));
     removeLengthLimit(edit);
@@ -117,10 +118,10 @@ QLineEdit* makeLineEdit(const QString& objectName, int pixelSize)
     return edit;
 }
 
-QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items)
+QComboBox* makeSuggestionCombo(QWidget* parent, FormName objectName, const QStringList& items)
 {
-    auto* combo = new QComboBox;
-    combo->setObjectName(objectName);
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(objectName.qt());
     combo->setEditable(true);
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -144,10 +145,10 @@ void removeLengthLimit(QLineEdit* edit)
     edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
-Cp932PlainTextEdit* makeMemo(const QString& objectName)
+Cp932PlainTextEdit* makeMemo(QWidget* parent, FormName objectName)
 {
-    auto* memo = new Cp932PlainTextEdit;
-    memo->setObjectName(objectName);
+    auto* memo = new Cp932PlainTextEdit(parent);
+    memo->setObjectName(objectName.qt());
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -176,19 +177,18 @@ void nameAfterCaption(QLabel* caption, QWidget* control)
         combo->lineEdit()->setAccessibleName(caption->text());
 }
 
-ClickablePanel* makeHelpPanel(HelpTopic topic)
+ClickablePanel* makeHelpPanel(QWidget* parent, HelpTopic topic)
 {
-    auto* panel = new ClickablePanel(
-        QString::fromLatin1(form::helpPanel(topic)), QStringLiteral("?"), ClickablePanel::Style::Help);
+    auto* panel = new ClickablePanel(form::helpPanel(topic), QStringLiteral("?"), ClickablePanel::Style::Help, parent);
     panel->setAccessibleName(QStringLiteral("「%1」の説明").arg(helpFieldName(topic)));
     return panel;
 }
 
-ClickablePanel* makeHelpPanel(HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels, QObject* context,
+ClickablePanel* makeHelpPanel(QWidget* parent, HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels,
     const std::function<void(HelpTopic)>& requested)
 {
-    ClickablePanel* panel = makeHelpPanel(topic);
-    QObject::connect(panel, &ClickablePanel::clicked, context, [requested, topic] { requested(topic); });
+    ClickablePanel* panel = makeHelpPanel(parent, topic);
+    QObject::connect(panel, &ClickablePanel::clicked, parent, [requested, topic] { requested(topic); });
     panels[topic] = panel;
     return panel;
 }

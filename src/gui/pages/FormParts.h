@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fonts.h"
+#include "FormNames.h"
 
 #include "guidance/FieldHelp.h"
 
@@ -28,34 +29,36 @@ class ClickablePanel;
 class Cp932PlainTextEdit;
 
 // Building blocks shared by the pages: every entry control gets its form name as
-// objectName and the input rules of the system.
+// objectName and the input rules of the system. Each is made inside `parent`,
+// so it has the page's font from birth, and takes any font of its own before
+// its text: no text is laid out in a font it is not shown in.
 
 // A field caption; its hint is the tooltip shown while the pointer rests on it.
-QLabel* makeCaption(const QString& text, const QString& hint = {}, int pixelSize = kTextSize);
+QLabel* makeCaption(QWidget* parent, const QString& text, const QString& hint = {}, int pixelSize = kTextSize);
 // An instruction text that wraps at the column's width.
-QLabel* makeInstruction(const QString& objectName, const QString& text);
+QLabel* makeInstruction(QWidget* parent, FormName objectName, const QString& text);
 // A one-line edit that drops line breaks and refuses what CP932 cannot hold.
-QLineEdit* makeLineEdit(const QString& objectName, int pixelSize = kTextSize);
+QLineEdit* makeLineEdit(QWidget* parent, FormName objectName, int pixelSize = kTextSize);
 // An editable drop-down list whose typed text stays exactly as typed: no inline
 // completion, no case-folding match, nothing added to the list on Enter, and the
 // text starts empty. Its choice signals come from the author's choices alone,
 // never from the focus passing through or Enter.
-QComboBox* makeSuggestionCombo(const QString& objectName, const QStringList& items);
+QComboBox* makeSuggestionCombo(QWidget* parent, FormName objectName, const QStringList& items);
 // Qt cuts a one-line edit at 32,767 characters without a word; the form's
 // one-line fields take text of any length, as its memos do.
 void removeLengthLimit(QLineEdit* edit);
 // A multi-line edit with a vertical scroll bar, wrapping at its right edge. Tab
 // moves on to the next control: a tab character belongs in no document.
-Cp932PlainTextEdit* makeMemo(const QString& objectName);
+Cp932PlainTextEdit* makeMemo(QWidget* parent, FormName objectName);
 
 // The caption names the control for assistive technology, as its buddy.
 void nameAfterCaption(QLabel* caption, QWidget* control);
 
 // The "?" panel of a field: a small button that asks for the field's help,
 // named after the field for assistive technology.
-ClickablePanel* makeHelpPanel(HelpTopic topic);
+ClickablePanel* makeHelpPanel(QWidget* parent, HelpTopic topic);
 // The same, kept in `panels`; a click calls `requested` with the topic.
-ClickablePanel* makeHelpPanel(HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels, QObject* context,
+ClickablePanel* makeHelpPanel(QWidget* parent, HelpTopic topic, std::map<HelpTopic, ClickablePanel*>& panels,
     const std::function<void(HelpTopic)>& requested);
 
 // A panel on a caption line stands beside its field: in the Tab order it comes

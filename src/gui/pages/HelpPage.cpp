@@ -22,10 +22,10 @@ constexpr int kBannerHeight = 31;
 constexpr int kBevel = 1;
 
 // The studio's banner, 88 x 31, inside a raised bevel of its own.
-ClickableLabel* banner()
+ClickableLabel* banner(QWidget* parent)
 {
-    auto* image = new ClickableLabel;
-    image->setObjectName(QString::fromLatin1(form::link(LinkId::HomePageBanner)));
+    auto* image = new ClickableLabel(parent);
+    image->setObjectName(form::link(LinkId::HomePageBanner).qt());
     image->setFrameStyle(QFrame::Panel | QFrame::Raised);
     image->setLineWidth(kBevel);
     image->setFixedSize(kBannerWidth + 2 * kBevel, kBannerHeight + 2 * kBevel);
@@ -53,13 +53,13 @@ HelpPage::HelpPage(QWidget* parent)
 // of the page looks.
 ClickableLabel* HelpPage::siteLink(const WebLink& link)
 {
-    auto* label = new ClickableLabel;
-    label->setObjectName(QString::fromLatin1(form::link(link.id)));
-    label->setText(QString::fromStdString(link.url()));
+    auto* label = new ClickableLabel(this);
+    label->setObjectName(form::link(link.id).qt());
     QFont font = label->font();
     font.setBold(true);
     font.setUnderline(true);
     label->setFont(font);
+    label->setText(QString::fromStdString(link.url()));
     showInColour(label, kNavy);
     if (link.handCursor)
         label->setCursor(Qt::PointingHandCursor);
@@ -73,16 +73,16 @@ QVBoxLayout* HelpPage::buildLinkColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    m_ui.aboutPanel = new AboutPanel;
+    m_ui.aboutPanel = new AboutPanel(this);
     connect(
         m_ui.aboutPanel, &AboutPanel::homePageClicked, this, [this] { emit linkActivated(LinkId::HomePageInAbout); });
     column->addWidget(m_ui.aboutPanel);
     column->addSpacing(4);
-    column->addWidget(new QLabel(QStringLiteral("*** 便利なタルヴォリンクス ***")));
+    column->addWidget(new QLabel(QStringLiteral("*** 便利なタルヴォリンクス ***"), this));
     for (const WebLink& link : webLinks()) {
         if (link.endpoint == LinkEndpoint::HomePage)
             continue;
-        auto* leadIn = new QLabel(QString::fromUtf8(link.leadIn.data(), qsizetype(link.leadIn.size())));
+        auto* leadIn = new QLabel(QString::fromUtf8(link.leadIn.data(), qsizetype(link.leadIn.size())), this);
         ClickableLabel* label = siteLink(link);
         // Read with the link: what it is for, not only its address.
         leadIn->setBuddy(label);
@@ -100,7 +100,7 @@ QVBoxLayout* HelpPage::buildLinkColumn()
         column->addWidget(label);
     }
     column->addStretch(1);
-    ClickableLabel* image = banner();
+    ClickableLabel* image = banner(this);
     connect(image, &ClickableLabel::clicked, this, [this] { emit linkActivated(LinkId::HomePageBanner); });
     m_ui.links[LinkId::HomePageBanner] = image;
     column->addWidget(image);
@@ -111,9 +111,9 @@ QVBoxLayout* HelpPage::buildHelpColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(2);
-    auto* caption = new QLabel(QStringLiteral("●より詳しい書き方を確かめたい方はこちらをお読み下さい。●"));
+    auto* caption = new QLabel(QStringLiteral("●より詳しい書き方を確かめたい方はこちらをお読み下さい。●"), this);
     column->addWidget(caption);
-    m_ui.helpText = makeMemo(QString::fromLatin1(form::helpText));
+    m_ui.helpText = makeMemo(this, form::helpText);
     nameAfterCaption(caption, m_ui.helpText);
     m_ui.helpText->setReadOnly(true);
     column->addWidget(m_ui.helpText, 1);

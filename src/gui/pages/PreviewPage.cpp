@@ -25,10 +25,10 @@ namespace {
 constexpr int kFolderColumnWidth = 200;
 constexpr int kDesktopIconSize = 16;
 
-ClickableLabel* desktopButton()
+ClickableLabel* desktopButton(QWidget* parent)
 {
-    auto* image = new ClickableLabel;
-    image->setObjectName(QString::fromLatin1(form::desktopButton));
+    auto* image = new ClickableLabel(parent);
+    image->setObjectName(form::desktopButton.qt());
     image->setFixedSize(kDesktopIconSize, kDesktopIconSize);
     image->setPixmap(widgetImage(QStringLiteral("desktop.png")));
     image->setCursor(Qt::PointingHandCursor);
@@ -44,14 +44,14 @@ PreviewPage::PreviewPage(QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 4, 6, 4);
     page->setSpacing(4);
-    page->addWidget(makeInstruction(QString::fromLatin1(form::previewInstruction),
+    page->addWidget(makeInstruction(this, form::previewInstruction,
         QStringLiteral(
             "●一度、「プレビューの作成」パネルを押すと、ここにテキストのプレビューが出てきます。自分で納得が行か"
             "なければここで微調整できますが、バックアップは取れません。テキスト文書を保存すると「（ソフト名称）"
             ".txt」というファイルが生成されます。")));
     auto* columns = new QHBoxLayout;
     columns->setSpacing(8);
-    m_ui.preview = makeMemo(QString::fromLatin1(form::preview));
+    m_ui.preview = makeMemo(this, form::preview);
     m_ui.preview->setAccessibleName(QStringLiteral("プレビュー"));
     columns->addWidget(m_ui.preview, 1);
     columns->addLayout(buildFolderColumn());
@@ -62,41 +62,41 @@ QVBoxLayout* PreviewPage::buildFolderColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
-    m_ui.saveButton = new QPushButton(QStringLiteral("このテキスト文書を保存する"));
-    m_ui.saveButton->setObjectName(QString::fromLatin1(form::saveButton));
+    m_ui.saveButton = new QPushButton(QStringLiteral("このテキスト文書を保存する"), this);
+    m_ui.saveButton->setObjectName(form::saveButton.qt());
     m_ui.saveButton->setFixedWidth(kFolderColumnWidth);
     connect(m_ui.saveButton, &QPushButton::clicked, this, &PreviewPage::saveRequested);
     column->addWidget(m_ui.saveButton);
 
-    m_ui.wrapChoice = new RadioGroup(QString::fromLatin1(form::wrapChoice),
-        QStringLiteral("この編集画面を右端で折り返す？"), { QStringLiteral("はい"), QStringLiteral("いいえ") }, 2);
+    m_ui.wrapChoice = new RadioGroup(form::wrapChoice, QStringLiteral("この編集画面を右端で折り返す？"),
+        { QStringLiteral("はい"), QStringLiteral("いいえ") }, 2, this);
     m_ui.wrapChoice->setFixedWidth(kFolderColumnWidth);
     connect(m_ui.wrapChoice, &RadioGroup::itemSelected, this, &PreviewPage::setWrap);
     column->addWidget(m_ui.wrapChoice);
 
-    QLabel* instruction = makeInstruction(QString::fromLatin1(form::folderNote),
+    QLabel* instruction = makeInstruction(this, form::folderNote,
         QStringLiteral("▼保存するディレクトリを選んで下さい。何もしないとカレントディレクトリに作成されます。"));
     instruction->setFixedWidth(kFolderColumnWidth);
     column->addWidget(instruction);
 
     auto* driveRow = new QHBoxLayout;
     driveRow->setSpacing(4);
-    m_ui.drives = new DriveList;
-    m_ui.drives->setObjectName(QString::fromLatin1(form::drives));
+    m_ui.drives = new DriveList(this);
+    m_ui.drives->setObjectName(form::drives.qt());
     m_ui.drives->setAccessibleName(QStringLiteral("保存するドライブ"));
     // A list that cannot be typed into is read by its value; its label is the
     // instruction above it.
     instruction->setBuddy(m_ui.drives);
     driveRow->addWidget(m_ui.drives, 1);
-    m_ui.desktopButton = desktopButton();
+    m_ui.desktopButton = desktopButton(this);
     driveRow->addWidget(m_ui.desktopButton);
     column->addLayout(driveRow);
     connect(m_ui.drives, &DriveList::directoryChanged, this, &PreviewPage::followChosenDrive);
     connect(m_ui.drives, &DriveList::failed, this, &PreviewPage::failed);
     connect(m_ui.desktopButton, &ClickableLabel::clicked, this, &PreviewPage::goToDesktop);
 
-    m_ui.folders = new FolderList;
-    m_ui.folders->setObjectName(QString::fromLatin1(form::folders));
+    m_ui.folders = new FolderList(this);
+    m_ui.folders->setObjectName(form::folders.qt());
     m_ui.folders->setAccessibleName(QStringLiteral("保存するディレクトリ"));
     m_ui.folders->setFixedWidth(kFolderColumnWidth);
     column->addWidget(m_ui.folders, 1);
@@ -104,7 +104,7 @@ QVBoxLayout* PreviewPage::buildFolderColumn()
     connect(m_ui.folders, &FolderList::failed, this, &PreviewPage::failed);
 
     // Two lines high; a long path wraps.
-    m_ui.folderLabel = makeInstruction(QString::fromLatin1(form::folderLabel), {});
+    m_ui.folderLabel = makeInstruction(this, form::folderLabel, {});
     m_ui.folderLabel->setFixedWidth(kFolderColumnWidth);
     m_ui.folderLabel->setFixedHeight(2 * QFontMetrics(windowFont()).lineSpacing() + 2);
     m_ui.folderLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -31,9 +31,9 @@ constexpr int kStatementColumns = 26;
 // The calculator's statements line up their five-character labels, so they
 // are shown in the fixed-pitch font. Each box is as large as a statement, so
 // that the six lines stand whole, with no scroll bar to take their room.
-Cp932PlainTextEdit* statementMemo(const char* objectName)
+Cp932PlainTextEdit* statementMemo(QWidget* parent, FormName objectName)
 {
-    Cp932PlainTextEdit* memo = makeMemo(QString::fromLatin1(objectName));
+    Cp932PlainTextEdit* memo = makeMemo(parent, objectName);
     memo->setFont(pixelFont(kFixedGothic, kLargerTextSize));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -64,13 +64,14 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
-    auto* yen = new QLabel(QStringLiteral("￥"));
+    auto* yen = new QLabel(this);
     yen->setFont(pixelFont(kProportionalGothic, 16, true));
+    yen->setText(QStringLiteral("￥"));
     row->addWidget(yen);
     // The fee field keeps Qt's plain edit: its own digit filter decides what may
     // stand in it, so the general input rules do not apply.
-    m_ui.sharewareFee = new QLineEdit;
-    m_ui.sharewareFee->setObjectName(QString::fromLatin1(form::sharewareFee));
+    m_ui.sharewareFee = new QLineEdit(this);
+    m_ui.sharewareFee->setObjectName(form::sharewareFee.qt());
     m_ui.sharewareFee->setFixedWidth(kFeeEditWidth);
     removeLengthLimit(m_ui.sharewareFee);
     // Every change, whatever its source: typing, pasting, or a restored fee.
@@ -78,7 +79,7 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     row->addWidget(m_ui.sharewareFee);
     // The backslash is the byte that Japanese fonts draw as the yen sign; a
     // screen reader would say "backslash", so it hears the yen sign instead.
-    auto* range = new QLabel(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee));
+    auto* range = new QLabel(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee), this);
     range->setAccessibleName(QStringLiteral("（￥%1～￥%2）").arg(kLowestFee).arg(kHighestFee));
     row->addWidget(range);
     row->addStretch(1);
@@ -98,7 +99,7 @@ SharewarePage::SharewarePage(QWidget* parent)
 
 ClickablePanel* SharewarePage::helpPanel(HelpTopic topic)
 {
-    return makeHelpPanel(topic, m_ui.helpPanels, this, [this](HelpTopic asked) { emit fieldHelpRequested(asked); });
+    return makeHelpPanel(this, topic, m_ui.helpPanels, [this](HelpTopic asked) { emit fieldHelpRequested(asked); });
 }
 
 void SharewarePage::putPanelsAfterTheirFields()
@@ -119,27 +120,27 @@ QVBoxLayout* SharewarePage::buildFieldColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    QLabel* feeCaption = makeCaption(QStringLiteral("★シェアウェア料金"), {}, kLargerTextSize);
+    QLabel* feeCaption = makeCaption(this, QStringLiteral("★シェアウェア料金"), {}, kLargerTextSize);
     column->addLayout(makeCaptionRow(feeCaption, helpPanel(HelpTopic::SharewareFee)));
     column->addLayout(buildFeeRow());
     nameAfterCaption(feeCaption, m_ui.sharewareFee);
-    m_ui.sharewareConditions = makeMemo(QString::fromLatin1(form::sharewareConditions));
-    addField(column, makeCaption(QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerTextSize),
+    m_ui.sharewareConditions = makeMemo(this, form::sharewareConditions);
+    addField(column, makeCaption(this, QStringLiteral("★シェアウェア利用条件/制限"), {}, kLargerTextSize),
         m_ui.sharewareConditions, helpPanel(HelpTopic::SharewareConditions), 1);
-    m_ui.bankRemittance = makeLineEdit(QString::fromLatin1(form::bankRemittance));
-    addField(column, makeCaption(QStringLiteral("●銀行送金方法（空欄でも可）")), m_ui.bankRemittance,
+    m_ui.bankRemittance = makeLineEdit(this, form::bankRemittance);
+    addField(column, makeCaption(this, QStringLiteral("●銀行送金方法（空欄でも可）")), m_ui.bankRemittance,
         helpPanel(HelpTopic::BankRemittance));
-    m_ui.postalRemittance = makeLineEdit(QString::fromLatin1(form::postalRemittance));
-    addField(column, makeCaption(QStringLiteral("●郵便振替送金方法（空欄でも可）")), m_ui.postalRemittance,
+    m_ui.postalRemittance = makeLineEdit(this, form::postalRemittance);
+    addField(column, makeCaption(this, QStringLiteral("●郵便振替送金方法（空欄でも可）")), m_ui.postalRemittance,
         helpPanel(HelpTopic::PostalRemittance));
-    m_ui.registeredProductNumber = makeLineEdit(QString::fromLatin1(form::registeredProductNumber));
-    addField(column, makeCaption(QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerTextSize),
+    m_ui.registeredProductNumber = makeLineEdit(this, form::registeredProductNumber);
+    addField(column, makeCaption(this, QStringLiteral("★レジ作品番号（SR～）"), {}, kLargerTextSize),
         m_ui.registeredProductNumber, helpPanel(HelpTopic::RegisteredProductNumber));
-    m_ui.niftyRemittance = makeLineEdit(QString::fromLatin1(form::niftyRemittance));
-    addField(column, makeCaption(QStringLiteral("●Nifty送金方法（シェアウェア番号：空欄可）")), m_ui.niftyRemittance,
-        helpPanel(HelpTopic::NiftyRemittance));
-    m_ui.otherRemittance = makeLineEdit(QString::fromLatin1(form::otherRemittance));
-    addField(column, makeCaption(QStringLiteral("●その他の送金方法(現金書留など、空欄可)")), m_ui.otherRemittance,
+    m_ui.niftyRemittance = makeLineEdit(this, form::niftyRemittance);
+    addField(column, makeCaption(this, QStringLiteral("●Nifty送金方法（シェアウェア番号：空欄可）")),
+        m_ui.niftyRemittance, helpPanel(HelpTopic::NiftyRemittance));
+    m_ui.otherRemittance = makeLineEdit(this, form::otherRemittance);
+    addField(column, makeCaption(this, QStringLiteral("●その他の送金方法(現金書留など、空欄可)")), m_ui.otherRemittance,
         helpPanel(HelpTopic::OtherRemittance));
     return column;
 }
@@ -148,23 +149,23 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
 {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
-    column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[0]),
+    column->addWidget(makeInstruction(this, form::feeNotes[0],
         QStringLiteral("※実際に作者に入ってくる料金は、ルミペイ手数料（利用者）手数料%1円＋%2円（消費税）")
             .arg(kHandlingFeeBeforeTax)
             .arg(kHandlingFeeTax)));
-    column->addWidget(makeInstruction(QString::fromLatin1(form::feeNotes[1]),
+    column->addWidget(makeInstruction(this, form::feeNotes[1],
         QStringLiteral("同時にルミペイ（作者）手数料10%を引いて支払われます。計算はこちらから。")));
 
     auto* calculator = new QHBoxLayout;
     calculator->setSpacing(6);
-    m_ui.calculateButton = new QPushButton(QStringLiteral("計算"));
-    m_ui.calculateButton->setObjectName(QString::fromLatin1(form::calculateButton));
+    m_ui.calculateButton = new QPushButton(QStringLiteral("計算"), this);
+    m_ui.calculateButton->setObjectName(form::calculateButton.qt());
     m_ui.calculateButton->setCursor(Qt::PointingHandCursor);
     calculator->addWidget(m_ui.calculateButton, 0, Qt::AlignTop);
     connect(m_ui.calculateButton, &QPushButton::clicked, this, &SharewarePage::feesRequested);
-    m_ui.userStatement = statementMemo(form::userStatement);
+    m_ui.userStatement = statementMemo(this, form::userStatement);
     m_ui.userStatement->setAccessibleName(QStringLiteral("利用者に請求される金額"));
-    m_ui.authorStatement = statementMemo(form::authorStatement);
+    m_ui.authorStatement = statementMemo(this, form::authorStatement);
     m_ui.authorStatement->setAccessibleName(QStringLiteral("作者の方に支払われる金額"));
     calculator->addWidget(m_ui.userStatement);
     calculator->addWidget(m_ui.authorStatement);
@@ -172,12 +173,12 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
     column->addLayout(calculator);
 
     column->addSpacing(8);
-    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[0]),
-        QStringLiteral("○どのように書いていいか分からない人は「？」パネルを押して下さい。")));
-    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[1]),
+    column->addWidget(makeInstruction(
+        this, form::helpNotes[0], QStringLiteral("○どのように書いていいか分からない人は「？」パネルを押して下さい。")));
+    column->addWidget(makeInstruction(this, form::helpNotes[1],
         QStringLiteral(
             "○更に書き方についての詳しいヘルプを見たい場合は「書き方のヘルプ」のタブをクリックして下さい。")));
-    column->addWidget(makeInstruction(QString::fromLatin1(form::helpNotes[2]),
+    column->addWidget(makeInstruction(this, form::helpNotes[2],
         QStringLiteral(
             "※始めてシェアウェアをおやりになる方はいろいろと手続きが必要ですので、「インターネット」タブをクリッ"
             "クして「タルヴォリンクス」からそのホームページへジャンプできますので御利用下さい。")));

@@ -14,11 +14,13 @@ constexpr QSize kTealPanelSize(31, 15);
 
 } // namespace
 
-ClickablePanel::ClickablePanel(const QString& objectName, const QString& caption, Style style, QWidget* parent)
+ClickablePanel::ClickablePanel(FormName objectName, const QString& caption, Style style, QWidget* parent)
     : ClickableLabel(parent)
     , m_designedSize(style == Style::Help ? kHelpPanelSize : kTealPanelSize)
 {
-    setObjectName(objectName);
+    setObjectName(objectName.qt());
+    if (style == Style::Help)
+        setFont(pixelFont(kProportionalGothic, 10));
     setText(caption);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -26,7 +28,6 @@ ClickablePanel::ClickablePanel(const QString& objectName, const QString& caption
     setMargin(0);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (style == Style::Help) {
-        setFont(pixelFont(kProportionalGothic, 10));
         setCursor(Qt::WhatsThisCursor);
         return;
     }

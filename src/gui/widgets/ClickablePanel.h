@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormNames.h"
 #include "widgets/ClickableLabel.h"
 
 namespace tarvo::gui {
@@ -17,7 +18,7 @@ public:
         Teal, // 31 x 15, white caption on teal, hand cursor
     };
 
-    ClickablePanel(const QString& objectName, const QString& caption, Style style, QWidget* parent = nullptr);
+    ClickablePanel(FormName objectName, const QString& caption, Style style, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

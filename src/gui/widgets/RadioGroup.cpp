@@ -6,12 +6,15 @@
 
 namespace tarvo::gui {
 
-RadioGroup::RadioGroup(
-    const QString& objectName, const QString& title, const QStringList& items, int columns, QWidget* parent)
-    : QGroupBox(title, parent)
+RadioGroup::RadioGroup(FormName objectName, const QString& title, const QStringList& items, int columns,
+    QWidget* parent, const std::optional<QFont>& ownFont)
+    : QGroupBox(parent)
     , m_buttons(new QButtonGroup(this))
 {
-    setObjectName(objectName);
+    setObjectName(objectName.qt());
+    if (ownFont)
+        setFont(*ownFont);
+    setTitle(title);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 0, 4, 2);
     grid->setHorizontalSpacing(8);
@@ -19,7 +22,7 @@ RadioGroup::RadioGroup(
     const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
     for (int i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(items.at(i), this);
-        radio->setObjectName(objectName + QStringLiteral("Item") + QString::number(i));
+        radio->setObjectName(objectName.qt() + QStringLiteral("Item") + QString::number(i));
         m_buttons->addButton(radio, i);
         // Items run down the first column, then down the next.
         grid->addWidget(radio, i % rows, i / rows);

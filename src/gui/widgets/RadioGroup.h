@@ -1,7 +1,11 @@
 #pragma once
 
+#include "FormNames.h"
+
 #include <QGroupBox>
 #include <QStringList>
+
+#include <optional>
 
 class QButtonGroup;
 class QRadioButton;
@@ -16,8 +20,9 @@ class RadioGroup : public QGroupBox {
     Q_OBJECT
 
 public:
-    RadioGroup(const QString& objectName, const QString& title, const QStringList& items, int columns,
-        QWidget* parent = nullptr);
+    // `ownFont`, where given, is the group's before any of its texts.
+    RadioGroup(FormName objectName, const QString& title, const QStringList& items, int columns, QWidget* parent,
+        const std::optional<QFont>& ownFont = std::nullopt);
 
     int index() const;
     // A program step: checks the item, emits nothing. Out-of-range is ignored.
