@@ -34,7 +34,6 @@
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
@@ -60,28 +59,6 @@ const QPoint kOpeningPosition(190, 107);
 const char* const kPageCaptions[]
     = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット", "プレビュー" };
 
-// The pages make each control inside its page, in its own font before its text,
-// but Qt makes every line edit's text layout in the application's font first,
-// and loading that family, which nothing shows, costs about 3 % of the
-// instructions to the first paint. While the first page is built, the
-// application's font is the window's. Qt then takes the application's font as
-// set by the program, so a later change of the desktop's font no longer
-// replaces it.
-class WindowFontAsDefault {
-public:
-    WindowFontAsDefault()
-        : m_previous(QApplication::font())
-    {
-        QApplication::setFont(windowFont());
-    }
-    ~WindowFontAsDefault() { QApplication::setFont(m_previous); }
-    WindowFontAsDefault(const WindowFontAsDefault&) = delete;
-    WindowFontAsDefault& operator=(const WindowFontAsDefault&) = delete;
-
-private:
-    const QFont m_previous;
-};
-
 QString qtText(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
@@ -102,10 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
     m_placement = new FramePlacement(this, kOpeningPosition);
-    {
-        const WindowFontAsDefault fontWhileBuilding;
-        buildPages();
-    }
+    buildPages();
     growToFitLayout();
     trackEarlyHandling();
     connectPages();
