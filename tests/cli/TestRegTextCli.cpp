@@ -1,9 +1,9 @@
 #include "FaultSupport.h"
 #include "TestSupport.h"
 
-#include "document/PreviewCommand.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
+#include "core/document/PreviewCommand.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
 
 #include <gtest/gtest.h>
 

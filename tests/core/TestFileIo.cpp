@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "format/SettingsFile.h"
-#include "settings/Settings.h"
-#include "settings/StartDirectory.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/format/SettingsFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/StartDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "entry/RegistrationEntry.h"
-#include "errors/RuntimeError.h"
-#include "text/Cp932.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/errors/RuntimeError.h"
+#include "core/text/Cp932.h"
 
 #include <array>
 #include <fstream>

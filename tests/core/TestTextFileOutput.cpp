@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "document/TextFileOutput.h"
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
+#include "core/document/TextFileOutput.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
 
 #include <gtest/gtest.h>
 

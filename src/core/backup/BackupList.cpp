@@ -1,12 +1,12 @@
-#include "backup/BackupList.h"
+#include "core/backup/BackupList.h"
 
-#include "backup/BackupFolder.h"
+#include "core/backup/BackupFolder.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/Folders.h"
-#include "text/Cp932.h"
-#include "text/Cp932Characters.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/Folders.h"
+#include "core/text/Cp932.h"
+#include "core/text/Cp932Characters.h"
 
 #include <algorithm>
 #include <cerrno>

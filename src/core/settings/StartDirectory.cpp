@@ -1,8 +1,8 @@
-#include "settings/StartDirectory.h"
+#include "core/settings/StartDirectory.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/NativePath.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FormNames.h"
+#include "gui/FormNames.h"
 
-#include "entry/FieldText.h"
-#include "guidance/FieldHelp.h"
+#include "core/entry/FieldText.h"
+#include "core/guidance/FieldHelp.h"
 
 #include <QWidget>
 

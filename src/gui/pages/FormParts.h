@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Fonts.h"
-#include "FormNames.h"
+#include "gui/FormNames.h"
+#include "gui/desktop/Fonts.h"
 
-#include "guidance/FieldHelp.h"
+#include "core/guidance/FieldHelp.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormNames.h"
-#include "widgets/ClickableLabel.h"
+#include "gui/FormNames.h"
+#include "gui/widgets/ClickableLabel.h"
 
 namespace tarvo::gui {
 

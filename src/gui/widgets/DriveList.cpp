@@ -1,9 +1,9 @@
-#include "widgets/DriveList.h"
+#include "gui/widgets/DriveList.h"
 
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 
-#include "files/Folders.h"
-#include "settings/StartDirectory.h"
+#include "core/files/Folders.h"
+#include "core/settings/StartDirectory.h"
 
 #include <QFile>
 #include <QStorageInfo>

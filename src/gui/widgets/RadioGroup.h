@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormNames.h"
+#include "gui/FormNames.h"
 
 #include <QGroupBox>
 #include <QStringList>
