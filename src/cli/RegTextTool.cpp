@@ -104,8 +104,8 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
 
     // The path exactly as given; the SoftwareName is what the load dialog makes
     // of its file name.
-    const std::filesystem::path file = files.front();
-    const Cp932NameOfFile name = softwareNameOfBackupFile(file.filename().native());
+    const std::filesystem::path file = pathFromNativeBytes(files.front());
+    const Cp932NameOfFile name = softwareNameOfBackupFile(nativeBytes(file.filename()));
     if (!name.cp932) {
         reportLine(unrepresentableMessage(name.unrepresentable));
         return ApplicationError;
