@@ -118,8 +118,8 @@ build_host_generator
 echo "=== configuring and building for Windows"
 cmake -S "$source" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF \
-  -DTARVO_BUILD_GUI="${TARVO_WINDOWS_GUI:-OFF}" -DTARVO_BUILD_TESTS="${TARVO_WINDOWS_TESTS:-OFF}" \
-  -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest" \
+  -DTARVO_BUILD_GUI="${TARVO_WINDOWS_GUI:-OFF}" -DTARVO_BUILD_TESTS="${TARVO_WINDOWS_TESTS:-ON}" \
+  -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest" -DGTest_DIR="$cache/gtest/lib/cmake/GTest" \
   -DTARVO_CP932_GENERATOR="$host_build/src/core/make_cp932_tables" \
   -DTARVO_HOST_REGTEXT="$host_build/src/cli/tarvo-regtext"
 cmake --build "$build/win" --parallel "$jobs"

@@ -2,13 +2,14 @@
 
 #include "entry/RegistrationEntry.h"
 #include "errors/RuntimeError.h"
+#include "files/NativePath.h"
 #include "text/Cp932.h"
 
 #include <array>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 
 namespace tarvo::test {
 
@@ -29,10 +30,18 @@ std::string failureOf(const std::function<void()>& action)
 
 TemporaryFolder::TemporaryFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    m_path = pattern;
+    thread_local std::mt19937 random { std::random_device {}() };
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_path = std::filesystem::temp_directory_path() / ("tarvo-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(m_path))
+            return;
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+std::filesystem::path TemporaryFolder::operator/(std::string_view name) const
+{
+    return m_path / pathFromNativeBytes(name);
 }
 
 TemporaryFolder::~TemporaryFolder()

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "files/NativePath.h"
+
 #include "document/TextFileOutput.h"
 #include "errors/RuntimeError.h"
 #include "files/FileIo.h"
@@ -136,6 +138,7 @@ TEST_F(TextFileOutputTest, FailedReplacementKeepsTheEarlierFile)
 
 TEST_F(TextFileOutputTest, ReadOnlyFolderCannotBeWritten)
 {
+    TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM();
     std::filesystem::create_directory(folder / "ro");
     std::filesystem::permissions(
         folder / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);

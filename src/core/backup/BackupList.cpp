@@ -84,7 +84,7 @@ std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirector
         std::filesystem::path file = folder;
         file += pathFromNativeBytes(nameBeforeExtension(name));
         file += kBackupExtension;
-        listed.push_back({ name, softwareNameOfBackupFile(name), std::move(file) });
+        listed.push_back({ pathFromNativeBytes(name), softwareNameOfBackupFile(name), std::move(file) });
     }
     return listed;
 }

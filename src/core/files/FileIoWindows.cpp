@@ -82,10 +82,14 @@ fs::path folderOf(const fs::path& file)
 
 enum class Target { Absent, Replaceable, Refused };
 
+// What a replaced file passes on to its successor.
+constexpr DWORD kKeptAttributes
+    = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 // Windows ignores the read-only mark of a folder (Explorer sets it on the
 // desktop), so only the file's own mark is honoured. A link is not written
 // through: the file it names is not the one the user chose here.
-Target targetState(const fs::path& target)
+Target targetState(const fs::path& target, DWORD& keptAttributes)
 {
     const DWORD folder = ::GetFileAttributesW(folderOf(target).c_str());
     if (folder == INVALID_FILE_ATTRIBUTES || (folder & FILE_ATTRIBUTE_DIRECTORY) == 0)
@@ -97,6 +101,7 @@ Target targetState(const fs::path& target)
         = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DEVICE;
     if ((attributes & kNotWritable) != 0 || !regularFileExists(target))
         return Target::Refused;
+    keptAttributes = attributes & kKeptAttributes;
     return Target::Replaceable;
 }
 
@@ -133,21 +138,18 @@ HANDLE createTemporary(const fs::path& target, fs::path& temporary)
 
 bool isSharingError(DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED
-        || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
-// An existing file is replaced so that it keeps its attributes, owner and
-// security; a new one gets the temporary's name.
-bool giveTargetName(const fs::path& temporary, const fs::path& target, Target state)
+// A rename over the file, as on Linux. ReplaceFileW would also keep the owner
+// and security, but wine's leaves an "rf*.tmp" file beside the target each
+// time the target is held; the attributes that matter are carried over here.
+bool giveTargetName(const fs::path& temporary, const fs::path& target, DWORD keptAttributes)
 {
+    if (keptAttributes != 0 && !::SetFileAttributesW(temporary.c_str(), keptAttributes))
+        return false;
     for (int attempt = 1;; ++attempt) {
-        const bool named = state == Target::Replaceable
-            ? ::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                  nullptr)
-                != 0
-            : ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-        if (named)
+        if (::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         if (attempt == kAttemptsWhileShared || !isSharingError(::GetLastError()))
             return false;
@@ -155,7 +157,7 @@ bool giveTargetName(const fs::path& temporary, const fs::path& target, Target st
     }
 }
 
-bool writeThroughTemporary(const fs::path& target, std::string_view bytes, Target state)
+bool writeThroughTemporary(const fs::path& target, std::string_view bytes, DWORD keptAttributes)
 {
     if (injectedFault(WriteStep::CreateTemporary))
         return false;
@@ -166,7 +168,7 @@ bool writeThroughTemporary(const fs::path& target, std::string_view bytes, Targe
     const bool written
         = writeAll(file.get(), bytes) && !injectedFault(WriteStep::Flush) && ::FlushFileBuffers(file.get());
     const bool closed = file.close();
-    if (written && closed && !injectedFault(WriteStep::Rename) && giveTargetName(temporary, target, state))
+    if (written && closed && !injectedFault(WriteStep::Rename) && giveTargetName(temporary, target, keptAttributes))
         return true;
     ::DeleteFileW(temporary.c_str());
     return false;
@@ -211,8 +213,9 @@ bool regularFileExists(const fs::path& file)
 
 void writeFileAtomically(const fs::path& file, std::string_view bytes)
 {
-    const Target state = file.filename().empty() ? Target::Refused : targetState(file);
-    if (state == Target::Refused || !writeThroughTemporary(file, bytes, state))
+    DWORD keptAttributes = 0;
+    const Target state = file.filename().empty() ? Target::Refused : targetState(file, keptAttributes);
+    if (state == Target::Refused || !writeThroughTemporary(file, bytes, keptAttributes))
         throw RuntimeError::cannotCreate(file);
 }
 
