@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the core, the command line tool and (when they compile) the window and
-# the tests for 64-bit Windows with Debian's mingw-w64, warnings as errors, into
-# build-windows/. What it needs and lacks it installs from Debian; Qt for
+# Builds the core, the command line tool and their tests for 64-bit Windows
+# with Debian's mingw-w64, warnings as errors, into build-windows/ (the window
+# too with TARVO_WINDOWS_GUI=ON, which does not compile for Windows yet). What it needs and lacks it installs from Debian; Qt for
 # Windows and GoogleTest are built once and kept in a cache outside the tree:
 #   ${XDG_CACHE_HOME:-~/.cache}/tarvo-windows
 # Qt comes from the prebuilt prefix named by TARVO_QT_TARBALL (checked against
@@ -110,15 +110,17 @@ build_host_generator() {
   cmake --build "$host_build" --target make_cp932_tables tarvo-regtext --parallel "$jobs"
 }
 
+gui=${TARVO_WINDOWS_GUI:-OFF}
 install_missing
-provide_qt
+# Only the window needs Qt.
+[[ $gui == ON ]] && provide_qt
 provide_gtest
 build_host_generator
 
 echo "=== configuring and building for Windows"
 cmake -S "$source" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF \
-  -DTARVO_BUILD_GUI="${TARVO_WINDOWS_GUI:-OFF}" -DTARVO_BUILD_TESTS="${TARVO_WINDOWS_TESTS:-ON}" \
+  -DTARVO_BUILD_GUI="$gui" -DTARVO_BUILD_TESTS="${TARVO_WINDOWS_TESTS:-ON}" \
   -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest" -DGTest_DIR="$cache/gtest/lib/cmake/GTest" \
   -DTARVO_CP932_GENERATOR="$host_build/src/core/make_cp932_tables" \
   -DTARVO_HOST_REGTEXT="$host_build/src/cli/tarvo-regtext"

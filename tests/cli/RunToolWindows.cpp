@@ -57,8 +57,8 @@ ToolRun runTool(
     startup.hStdError = err;
     PROCESS_INFORMATION process {};
     if (out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE
-        && ::CreateProcessW(tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
-            &startup, &process)) {
+        && ::CreateProcessW(
+            tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &process)) {
         DWORD status = 0;
         if (::WaitForSingleObject(process.hProcess, kMillisecondsAllowed) != WAIT_OBJECT_0)
             ::TerminateProcess(process.hProcess, 127);

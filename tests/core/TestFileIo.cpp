@@ -272,7 +272,10 @@ std::function<std::string(const fs::path&)> faultAt(WriteStep failing, int error
 INSTANTIATE_TEST_SUITE_P(Failures, FileIoRefusal,
     testing::Values(RefusalCase { "MissingFolder", [](const fs::path&) { return std::string("data/soft.bak"); }, {} },
         RefusalCase { "MissingFolderAbsoluteJapanese",
-            [](const fs::path& root) { return nativeBytes(root / pathFromNativeBytes("データ") / pathFromNativeBytes("ソフト.bak")); }, {} },
+            [](const fs::path& root) {
+                return nativeBytes(root / pathFromNativeBytes("データ") / pathFromNativeBytes("ソフト.bak"));
+            },
+            {} },
         RefusalCase { "FileWhereTheFolderShouldBe",
             [](const fs::path& root) {
                 test::writeBytes(root / "data", kEarlierBytes);

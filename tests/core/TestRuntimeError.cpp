@@ -33,8 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Messages, RuntimeErrorMessages,
         MessageCase {
             "NotAnIntegerText", RuntimeError::notAnInteger("2147483648"), "'2147483648' は整数ではありません" },
         MessageCase { "ArgumentHoldingPercentS", RuntimeError::notAnInteger("%s"), "'%s' は整数ではありません" },
-        MessageCase {
-            "CannotOpen", RuntimeError::cannotOpen(pathFromNativeBytes("データ/ソフト.bak")), "ファイル データ/ソフト.bak は開けません" },
+        MessageCase { "CannotOpen", RuntimeError::cannotOpen(pathFromNativeBytes("データ/ソフト.bak")),
+            "ファイル データ/ソフト.bak は開けません" },
         MessageCase {
             "CannotCreate", RuntimeError::cannotCreate("setting.dat"), "ファイル setting.dat を作成できません" },
         // A file name is shown by its real characters, a byte that is not UTF-8

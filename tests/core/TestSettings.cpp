@@ -124,7 +124,8 @@ TEST_F(SettingsFile, CurrentDirectoryIsReportedByItsOwnBytes)
         std::filesystem::create_directory(named);
         test::CurrentDirectory inside(named);
         EXPECT_EQ(currentDirectory(), std::filesystem::canonical(named));
-        EXPECT_EQ(nativeBytes(startDirectoryFrom(currentDirectory())), nativeBytes(currentDirectory()) + kPathSeparator);
+        EXPECT_EQ(
+            nativeBytes(startDirectoryFrom(currentDirectory())), nativeBytes(currentDirectory()) + kPathSeparator);
     }
 }
 

@@ -19,8 +19,8 @@ namespace tarvo::test {
 // What only the Linux build's file system gives the tests: named pipes,
 // symbolic links, mode bits, read-only folders, names in any bytes.
 inline constexpr bool kLinuxFileSystem = std::is_same_v<std::filesystem::path::value_type, char>;
-#define TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM()                                                                  \
-    if (!tarvo::test::kLinuxFileSystem)                                                                        \
+#define TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM()                                                                          \
+    if (!tarvo::test::kLinuxFileSystem)                                                                                \
     GTEST_SKIP() << "needs the Linux file system"
 
 // CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.

@@ -178,8 +178,8 @@ bool writeThroughTemporary(const fs::path& target, std::string_view bytes, DWORD
 
 std::string readWholeFile(const fs::path& file)
 {
-    Handle input(::CreateFileW(file.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-        nullptr));
+    Handle input(
+        ::CreateFileW(file.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     BY_HANDLE_FILE_INFORMATION information {};
     if (!input.valid() || !isRegularFile(input.get(), information))
         throw RuntimeError::cannotOpen(file);
