@@ -29,7 +29,9 @@
 #include "format/CatalogFile.h"
 #include "guidance/DescriptionSize.h"
 #include "guidance/HelpText.h"
+#if TARVO_PAD_IMPORT
 #include "pad/PadImportRun.h"
+#endif
 #include "settings/Settings.h"
 #include "settings/StartDirectory.h"
 #include "text/Cp932.h"
@@ -367,7 +369,8 @@ bool MainWindow::showRestore(const ListedRestore& restored, QWidget* boxParent)
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile())
+    // A build without PAD import takes nothing dropped.
+    if (TARVO_PAD_IMPORT && urls.size() == 1 && urls.front().isLocalFile())
         event->acceptProposedAction();
 }
 
@@ -384,6 +387,9 @@ void MainWindow::dropEvent(QDropEvent* event)
 // "load" loads that backup. Warnings and refusals go into one box, one a line.
 void MainWindow::importDroppedPad(const std::filesystem::path& file)
 {
+#if !TARVO_PAD_IMPORT
+    static_cast<void>(file);
+#else
     ensurePagesBuilt();
     runGuarded(this, [this, &file] {
         const std::string bytes = readPadFile(file);
@@ -414,6 +420,7 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
             return;
         showRestore(restoreListedBackup(listedBackupOf(run.target), m_entry->read()), this);
     });
+#endif
 }
 
 // The description's bytes without its line breaks; wrapping adds none.

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 
 #include "files/Folders.h"
+#include "files/NativePath.h"
 #include "settings/StartDirectory.h"
 
 #include <QFile>
@@ -125,7 +126,7 @@ int DriveList::volumeHolding(const std::filesystem::path& path) const
     std::size_t longest = 0;
     for (int index = 0; index < m_volumes.size(); ++index) {
         const std::string root = nativeRoot(m_volumes[index].rootPath);
-        if (holds(root, path.native()) && (best < 0 || root.size() > longest)) {
+        if (holds(root, nativeBytes(path)) && (best < 0 || root.size() > longest)) {
             best = index;
             longest = root.size();
         }
