@@ -2,9 +2,9 @@
 // a QTabWidget of four empty pages captioned as the real ones, in the window's
 // font, so that both load the same Japanese font. Ends at its first paint.
 
-#include "ApplicationTitle.h"
 #include "FirstPaint.h"
-#include "Fonts.h"
+#include "gui/ApplicationTitle.h"
+#include "gui/desktop/Fonts.h"
 
 #include <QMainWindow>
 #include <QTabWidget>

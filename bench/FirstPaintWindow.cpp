@@ -1,10 +1,10 @@
 // The program's start as src/app/main.cpp does it, up to the first paint of the
 // main window. Run in a start folder (category.dat, tarvo.dat, ...).
 
-#include "ApplicationTitle.h"
-#include "DesktopIdentity.h"
 #include "FirstPaint.h"
-#include "MainWindow.h"
+#include "gui/ApplicationTitle.h"
+#include "gui/MainWindow.h"
+#include "gui/desktop/DesktopIdentity.h"
 
 int main(int argc, char* argv[])
 {

@@ -4,9 +4,9 @@
 // of that copy: it is one pass over the fields, and anything slower means a line
 // is scanned or copied more often than it needs to be.
 
-#include "document/PreviewCommand.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
+#include "core/document/PreviewCommand.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
 
 #include "BenchReporter.h"
 

@@ -17,12 +17,12 @@
 
 #include "BenchReporter.h"
 
-#include "FormNames.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
 #include "WidgetLookup.h"
+#include "gui/FormNames.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 #include <QApplication>
 #include <QComboBox>

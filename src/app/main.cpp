@@ -1,6 +1,6 @@
-#include "ApplicationTitle.h"
-#include "DesktopIdentity.h"
-#include "MainWindow.h"
+#include "gui/ApplicationTitle.h"
+#include "gui/MainWindow.h"
+#include "gui/desktop/DesktopIdentity.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "RegTextTool.h"
+#include "cli/RegTextTool.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,22 +1,22 @@
 // The two commands around PAD files and backups as JSON.
 
-#include "RegTextTool.h"
+#include "cli/RegTextTool.h"
 
-#include "backup/BackupList.h"
-#include "errors/RuntimeError.h"
-#include "fees/FeeTexts.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
-#include "format/CatalogFile.h"
-#include "format/EntryJson.h"
-#include "format/SettingsFile.h"
-#include "settings/Settings.h"
+#include "core/backup/BackupList.h"
+#include "core/errors/RuntimeError.h"
+#include "core/fees/FeeTexts.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/format/CatalogFile.h"
+#include "core/format/EntryJson.h"
+#include "core/format/SettingsFile.h"
+#include "core/settings/Settings.h"
 
 #include <cstdlib>
 #include <filesystem>
 
 #if TARVO_PAD_IMPORT
-#include "pad/PadImportRun.h"
+#include "core/pad/PadImportRun.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,14 +1,14 @@
-#include "RegTextTool.h"
+#include "cli/RegTextTool.h"
 
-#include "backup/BackupList.h"
-#include "document/PreviewCommand.h"
-#include "errors/RuntimeError.h"
-#include "fees/FeeCalculation.h"
-#include "fees/FeeStatements.h"
-#include "fees/FeeTexts.h"
-#include "files/FileIo.h"
-#include "text/Cp932.h"
-#include "text/Utf8.h"
+#include "core/backup/BackupList.h"
+#include "core/document/PreviewCommand.h"
+#include "core/errors/RuntimeError.h"
+#include "core/fees/FeeCalculation.h"
+#include "core/fees/FeeStatements.h"
+#include "core/fees/FeeTexts.h"
+#include "core/files/FileIo.h"
+#include "core/text/Cp932.h"
+#include "core/text/Utf8.h"
 
 #include <filesystem>
 

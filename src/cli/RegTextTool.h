@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Outcome.h"
+#include "core/Outcome.h"
 
 #include <functional>
 #include <optional>

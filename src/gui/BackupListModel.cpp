@@ -1,4 +1,4 @@
-#include "BackupListModel.h"
+#include "gui/BackupListModel.h"
 
 namespace tarvo::gui {
 

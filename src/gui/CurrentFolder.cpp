@@ -1,10 +1,10 @@
-#include "CurrentFolder.h"
+#include "gui/CurrentFolder.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/Folders.h"
-#include "files/NativePath.h"
-#include "settings/StartDirectory.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/Folders.h"
+#include "core/files/NativePath.h"
+#include "core/settings/StartDirectory.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -1,9 +1,9 @@
-#include "EntryBinding.h"
+#include "gui/EntryBinding.h"
 
-#include "MemoText.h"
-#include "QtText.h"
-#include "widgets/Cp932PlainTextEdit.h"
-#include "widgets/RadioGroup.h"
+#include "gui/MemoText.h"
+#include "gui/QtText.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

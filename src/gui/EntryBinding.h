@@ -1,9 +1,9 @@
 #pragma once
 
-#include "pages/CommonPage.h"
-#include "pages/SharewarePage.h"
+#include "gui/pages/CommonPage.h"
+#include "gui/pages/SharewarePage.h"
 
-#include "entry/RegistrationEntry.h"
+#include "core/entry/RegistrationEntry.h"
 
 #include <QObject>
 

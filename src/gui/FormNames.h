@@ -1,7 +1,7 @@
 #pragma once
 
-#include "guidance/FieldHelp.h"
-#include "guidance/WebLinks.h"
+#include "core/guidance/FieldHelp.h"
+#include "core/guidance/WebLinks.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "HandlerGuard.h"
+#include "gui/HandlerGuard.h"
 
-#include "MessageBox.h"
+#include "gui/MessageBox.h"
 
-#include "Outcome.h"
-#include "errors/RuntimeError.h"
+#include "core/Outcome.h"
+#include "core/errors/RuntimeError.h"
 
 namespace tarvo::gui {
 

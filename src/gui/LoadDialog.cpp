@@ -1,9 +1,9 @@
-#include "LoadDialog.h"
+#include "gui/LoadDialog.h"
 
-#include "BackupListModel.h"
-#include "Fonts.h"
-#include "FormNames.h"
-#include "widgets/PlainListBox.h"
+#include "gui/BackupListModel.h"
+#include "gui/FormNames.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/widgets/PlainListBox.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

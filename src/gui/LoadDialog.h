@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/BackupList.h"
+#include "core/backup/BackupList.h"
 
 #include <QDialog>
 

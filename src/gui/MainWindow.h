@@ -1,10 +1,10 @@
 #pragma once
 
-#include "backup/BackupList.h"
-#include "catalog/CategoryCatalog.h"
-#include "entry/HandlingKind.h"
-#include "guidance/FieldHelp.h"
-#include "guidance/WebLinks.h"
+#include "core/backup/BackupList.h"
+#include "core/catalog/CategoryCatalog.h"
+#include "core/entry/HandlingKind.h"
+#include "core/guidance/FieldHelp.h"
+#include "core/guidance/WebLinks.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "MemoText.h"
+#include "gui/MemoText.h"
 
-#include "QtText.h"
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
+#include "gui/QtText.h"
 
 #include <QPlainTextEdit>
 

@@ -1,6 +1,6 @@
-#include "MessageBox.h"
+#include "gui/MessageBox.h"
 
-#include "ApplicationTitle.h"
+#include "gui/ApplicationTitle.h"
 
 #include <QPushButton>
 #include <QScreen>

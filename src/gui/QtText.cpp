@@ -1,6 +1,6 @@
-#include "QtText.h"
+#include "gui/QtText.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 namespace tarvo::gui {
 

@@ -1,7 +1,7 @@
 #include "RunTool.h"
 
 #include "TestSupport.h"
-#include "files/NativePath.h"
+#include "core/files/NativePath.h"
 
 #include <windows.h>
 

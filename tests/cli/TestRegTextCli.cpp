@@ -1,11 +1,11 @@
 #include "RunTool.h"
 #include "TestSupport.h"
 
-#include "document/PreviewCommand.h"
-#include "files/NativePath.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
-#include "text/Utf8.h"
+#include "core/document/PreviewCommand.h"
+#include "core/files/NativePath.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
+#include "core/text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "TestSupport.h"
 
-#include "backup/BackupFolder.h"
-#include "backup/BackupList.h"
-#include "text/Lines.h"
+#include "core/backup/BackupFolder.h"
+#include "core/backup/BackupList.h"
+#include "core/text/Lines.h"
 
 #include <string>
 #include <vector>

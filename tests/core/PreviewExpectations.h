@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/PreviewCommand.h"
+#include "core/document/PreviewCommand.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "BackupRecords.h"
 
-#include "errors/RuntimeError.h"
-#include "text/Utf8.h"
+#include "core/errors/RuntimeError.h"
+#include "core/text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "BackupRecords.h"
 
-#include "document/PreviewCommand.h"
-#include "text/Lines.h"
+#include "core/document/PreviewCommand.h"
+#include "core/text/Lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "BackupRecords.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
-#include "settings/StartDirectory.h"
-#include "text/Utf8.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/settings/StartDirectory.h"
+#include "core/text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "format/CatalogFile.h"
+#include "core/format/CatalogFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "text/Cp932.h"
-#include "text/Utf8.h"
+#include "core/text/Cp932.h"
+#include "core/text/Utf8.h"
 
 #include <cerrno>
 #if __has_include(<iconv.h>)

@@ -1,13 +1,13 @@
 #include "TestSupport.h"
 
-#include "document/DocumentTexts.h"
-#include "fees/FeeCalculation.h"
-#include "fees/FeeFilter.h"
-#include "fees/FeeRange.h"
-#include "fees/FeeStatements.h"
-#include "fees/FeeTexts.h"
-#include "guidance/FieldHelp.h"
-#include "text/Cp932.h"
+#include "core/document/DocumentTexts.h"
+#include "core/fees/FeeCalculation.h"
+#include "core/fees/FeeFilter.h"
+#include "core/fees/FeeRange.h"
+#include "core/fees/FeeStatements.h"
+#include "core/fees/FeeTexts.h"
+#include "core/guidance/FieldHelp.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "entry/RegistrationEntry.h"
+#include "core/entry/RegistrationEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "files/NativePath.h"
+#include "core/files/NativePath.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/Folders.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/Folders.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

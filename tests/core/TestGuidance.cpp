@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
-#include "guidance/AboutTexts.h"
-#include "guidance/DescriptionSize.h"
-#include "guidance/FieldHelp.h"
-#include "guidance/LinkSettings.h"
-#include "guidance/WebLinks.h"
-#include "text/Cp932.h"
+#include "core/guidance/AboutTexts.h"
+#include "core/guidance/DescriptionSize.h"
+#include "core/guidance/FieldHelp.h"
+#include "core/guidance/LinkSettings.h"
+#include "core/guidance/WebLinks.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "entry/RegistrationEntry.h"
-#include "errors/RuntimeError.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "document/PreviewCommand.h"
-#include "pad/PadMapping.h"
-#include "text/Cp932.h"
+#include "core/document/PreviewCommand.h"
+#include "core/pad/PadMapping.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

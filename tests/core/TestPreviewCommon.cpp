@@ -1,6 +1,6 @@
 #include "PreviewExpectations.h"
 #include "TestSupport.h"
-#include "text/Lines.h"
+#include "core/text/Lines.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "files/NativePath.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
 
 #include <gtest/gtest.h>
 

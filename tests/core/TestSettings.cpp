@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
-#include "format/SettingsFile.h"
-#include "settings/Settings.h"
-#include "settings/StartDirectory.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/format/SettingsFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/StartDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "format/CatalogFile.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
+#include "core/format/CatalogFile.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
 
 #include <gtest/gtest.h>
 

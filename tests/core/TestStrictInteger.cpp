@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "text/Cp932.h"
-#include "text/StrictInteger.h"
+#include "core/text/Cp932.h"
+#include "core/text/StrictInteger.h"
 
 #include <gtest/gtest.h>
 

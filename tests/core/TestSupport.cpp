@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "entry/RegistrationEntry.h"
-#include "errors/RuntimeError.h"
-#include "files/NativePath.h"
-#include "text/Cp932.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
+#include "core/text/Cp932.h"
 
 #include <array>
 #include <fstream>

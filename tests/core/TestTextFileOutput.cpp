@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "files/NativePath.h"
+#include "core/files/NativePath.h"
 
-#include "document/TextFileOutput.h"
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
+#include "core/document/TextFileOutput.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
 
 #include <gtest/gtest.h>
 

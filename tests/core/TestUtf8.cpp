@@ -1,5 +1,5 @@
-#include "text/Cp932.h"
-#include "text/Utf8.h"
+#include "core/text/Cp932.h"
+#include "core/text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "backup/BackupList.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
-#include "settings/StartDirectory.h"
+#include "core/backup/BackupList.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/settings/StartDirectory.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "document/TextFileOutput.h"
-#include "files/NativePath.h"
-#include "text/Cp932.h"
+#include "core/document/TextFileOutput.h"
+#include "core/files/NativePath.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "FaultWriters.h"
 
-#include "backup/BackupFolder.h"
-#include "backup/BackupList.h"
-#include "document/TextFileOutput.h"
-#include "errors/RuntimeError.h"
-#include "files/NativePath.h"
-#include "settings/Settings.h"
-#include "settings/StartDirectory.h"
+#include "core/backup/BackupFolder.h"
+#include "core/backup/BackupList.h"
+#include "core/document/TextFileOutput.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
+#include "core/settings/Settings.h"
+#include "core/settings/StartDirectory.h"
 
 namespace tarvo::test {
 

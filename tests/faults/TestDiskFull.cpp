@@ -6,7 +6,7 @@
 #include "FaultSupport.h"
 #include "FaultWriters.h"
 
-#include "files/FileIo.h"
+#include "core/files/FileIo.h"
 
 #include <gtest/gtest.h>
 

@@ -9,15 +9,15 @@
 
 #include "TestSupport.h"
 
-#include "backup/BackupFolder.h"
-#include "backup/BackupList.h"
-#include "document/PreviewCommand.h"
-#include "document/TextFileOutput.h"
-#include "files/NativePath.h"
-#include "format/CatalogFile.h"
-#include "settings/Settings.h"
-#include "settings/StartDirectory.h"
-#include "text/Cp932.h"
+#include "core/backup/BackupFolder.h"
+#include "core/backup/BackupList.h"
+#include "core/document/PreviewCommand.h"
+#include "core/document/TextFileOutput.h"
+#include "core/files/NativePath.h"
+#include "core/format/CatalogFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/StartDirectory.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

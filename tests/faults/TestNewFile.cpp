@@ -1,7 +1,7 @@
 #include "FaultSupport.h"
 #include "TestSupport.h"
 
-#include "files/NewFile.h"
+#include "core/files/NewFile.h"
 
 #include <gtest/gtest.h>
 

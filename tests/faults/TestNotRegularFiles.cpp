@@ -6,12 +6,12 @@
 #include "FaultSupport.h"
 #include "FaultWriters.h"
 
-#include "backup/BackupFolder.h"
-#include "backup/BackupList.h"
-#include "files/FileIo.h"
-#include "format/CatalogFile.h"
-#include "guidance/HelpText.h"
-#include "settings/Settings.h"
+#include "core/backup/BackupFolder.h"
+#include "core/backup/BackupList.h"
+#include "core/files/FileIo.h"
+#include "core/format/CatalogFile.h"
+#include "core/guidance/HelpText.h"
+#include "core/settings/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 
 #include "TestSupport.h"
 
-#include "errors/RuntimeError.h"
-#include "settings/Settings.h"
+#include "core/errors/RuntimeError.h"
+#include "core/settings/Settings.h"
 
 #include <gtest/gtest.h>
 

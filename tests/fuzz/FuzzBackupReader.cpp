@@ -7,12 +7,12 @@
 #include "BackupRecords.h"
 #include "FuzzCheck.h"
 
-#include "backup/BackupFolder.h"
-#include "backup/BackupList.h"
-#include "document/PreviewCommand.h"
-#include "entry/EntryLists.h"
-#include "errors/RuntimeError.h"
-#include "text/Lines.h"
+#include "core/backup/BackupFolder.h"
+#include "core/backup/BackupList.h"
+#include "core/document/PreviewCommand.h"
+#include "core/entry/EntryLists.h"
+#include "core/errors/RuntimeError.h"
+#include "core/text/Lines.h"
 
 #include <cstddef>
 #include <cstdint>

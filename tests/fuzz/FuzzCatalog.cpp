@@ -5,9 +5,9 @@
 
 #include "FuzzCheck.h"
 
-#include "catalog/CategoryCatalog.h"
-#include "format/CatalogFile.h"
-#include "text/Lines.h"
+#include "core/catalog/CategoryCatalog.h"
+#include "core/format/CatalogFile.h"
+#include "core/text/Lines.h"
 
 #include <cstddef>
 #include <cstdint>

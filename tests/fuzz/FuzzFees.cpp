@@ -5,13 +5,13 @@
 
 #include "FuzzCheck.h"
 
-#include "errors/RuntimeError.h"
-#include "fees/FeeCalculation.h"
-#include "fees/FeeFilter.h"
-#include "fees/FeeStatements.h"
-#include "fees/FeeTexts.h"
-#include "text/Cp932.h"
-#include "text/StrictInteger.h"
+#include "core/errors/RuntimeError.h"
+#include "core/fees/FeeCalculation.h"
+#include "core/fees/FeeFilter.h"
+#include "core/fees/FeeStatements.h"
+#include "core/fees/FeeTexts.h"
+#include "core/text/Cp932.h"
+#include "core/text/StrictInteger.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -5,12 +5,12 @@
 
 #include "FuzzCheck.h"
 
-#include "files/NativePath.h"
-#include "settings/StartDirectory.h"
-#include "text/Cp932.h"
-#include "text/Cp932Characters.h"
-#include "text/Lines.h"
-#include "text/Utf8.h"
+#include "core/files/NativePath.h"
+#include "core/settings/StartDirectory.h"
+#include "core/text/Cp932.h"
+#include "core/text/Cp932Characters.h"
+#include "core/text/Lines.h"
+#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <cstddef>

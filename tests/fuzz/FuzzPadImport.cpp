@@ -5,9 +5,9 @@
 
 #include "FuzzCheck.h"
 
-#include "format/EntryJson.h"
-#include "format/PadReader.h"
-#include "pad/PadMapping.h"
+#include "core/format/EntryJson.h"
+#include "core/format/PadReader.h"
+#include "core/pad/PadMapping.h"
 
 #include <cstddef>
 #include <cstdint>

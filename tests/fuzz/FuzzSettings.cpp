@@ -3,7 +3,7 @@
 
 #include "FuzzCheck.h"
 
-#include "format/SettingsFile.h"
+#include "core/format/SettingsFile.h"
 
 #include <cstddef>
 #include <cstdint>

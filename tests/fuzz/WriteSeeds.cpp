@@ -5,12 +5,12 @@
 
 #include "TestSupport.h"
 
-#include "document/PreviewCommand.h"
-#include "entry/EntryLists.h"
-#include "format/SettingsFile.h"
-#include "settings/Settings.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
+#include "core/document/PreviewCommand.h"
+#include "core/entry/EntryLists.h"
+#include "core/format/SettingsFile.h"
+#include "core/settings/Settings.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
 
 #include <cstdio>
 #include <filesystem>

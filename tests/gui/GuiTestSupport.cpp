@@ -1,12 +1,12 @@
 #include "GuiTestSupport.h"
 
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 #include <QFontInfo>
 
-#include "QtText.h"
 #include "TestSupport.h"
+#include "gui/QtText.h"
 
-#include "widgets/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

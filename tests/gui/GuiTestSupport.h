@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FormNames.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
 #include "WidgetLookup.h"
+#include "gui/FormNames.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "Fonts.h"
-#include "FormNames.h"
 #include "GuiTestSupport.h"
-#include "QtText.h"
-#include "pages/AboutPanel.h"
+#include "gui/FormNames.h"
+#include "gui/QtText.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/pages/AboutPanel.h"
 
-#include "guidance/AboutTexts.h"
-#include "guidance/WebLinks.h"
+#include "core/guidance/AboutTexts.h"
+#include "core/guidance/WebLinks.h"
 
 #include <QImage>
 #include <QLabel>

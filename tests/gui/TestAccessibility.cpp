@@ -4,8 +4,8 @@
 
 #include "GuiTestSupport.h"
 
-#include "FormNames.h"
-#include "LoadDialog.h"
+#include "gui/FormNames.h"
+#include "gui/LoadDialog.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

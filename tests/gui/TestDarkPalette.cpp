@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "Colours.h"
-#include "FormNames.h"
+#include "gui/FormNames.h"
+#include "gui/desktop/Colours.h"
 
 #include <QApplication>
 #include <QHash>

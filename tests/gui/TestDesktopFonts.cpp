@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
-#include "Fonts.h"
-#include "FormNames.h"
-#include "LoadDialog.h"
-#include "widgets/ClickablePanel.h"
+#include "gui/FormNames.h"
+#include "gui/LoadDialog.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/widgets/ClickablePanel.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "DesktopIdentity.h"
+#include "gui/desktop/DesktopIdentity.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "Fonts.h"
 #include "GuiTestSupport.h"
-#include "QtText.h"
-#include "widgets/DriveList.h"
+#include "gui/QtText.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/widgets/DriveList.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,13 +1,13 @@
 #include "GuiTestSupport.h"
 
-#include "EntryBinding.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
 #include "WidgetLookup.h"
-#include "widgets/RadioGroup.h"
+#include "gui/EntryBinding.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
+#include "gui/widgets/RadioGroup.h"
 
-#include "entry/RegistrationEntry.h"
-#include "text/Cp932.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/text/Cp932.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

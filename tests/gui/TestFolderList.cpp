@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "CurrentFolder.h"
-#include "QtText.h"
-#include "widgets/FolderList.h"
+#include "gui/CurrentFolder.h"
+#include "gui/QtText.h"
+#include "gui/widgets/FolderList.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
 
-#include "UrlOpener.h"
-#include "pages/AboutPanel.h"
-#include "widgets/ClickableLabel.h"
+#include "gui/UrlOpener.h"
+#include "gui/pages/AboutPanel.h"
+#include "gui/widgets/ClickableLabel.h"
 
-#include "guidance/LinkSettings.h"
+#include "core/guidance/LinkSettings.h"
 
 #include <QLabel>
 #include <QLineEdit>

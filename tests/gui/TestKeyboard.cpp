@@ -4,11 +4,11 @@
 
 #include "GuiTestSupport.h"
 
-#include "FormNames.h"
-#include "UrlOpener.h"
-#include "widgets/ClickableLabel.h"
+#include "gui/FormNames.h"
+#include "gui/UrlOpener.h"
+#include "gui/widgets/ClickableLabel.h"
 
-#include "guidance/WebLinks.h"
+#include "core/guidance/WebLinks.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
 
-#include "Fonts.h"
-#include "FormNames.h"
-#include "LoadDialog.h"
-#include "QtText.h"
 #include "WidgetLookup.h"
+#include "gui/FormNames.h"
+#include "gui/LoadDialog.h"
+#include "gui/QtText.h"
+#include "gui/desktop/Fonts.h"
 
 #include <QGuiApplication>
 #include <QListView>

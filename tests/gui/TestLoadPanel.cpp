@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "EntryBinding.h"
-#include "LoadDialog.h"
-#include "widgets/RadioGroup.h"
+#include "gui/EntryBinding.h"
+#include "gui/LoadDialog.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QApplication>
 #include <QCheckBox>

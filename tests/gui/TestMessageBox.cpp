@@ -1,11 +1,11 @@
 #include "GuiTestSupport.h"
 
-#include "HandlerGuard.h"
-#include "MessageBox.h"
-#include "QtText.h"
+#include "gui/HandlerGuard.h"
+#include "gui/MessageBox.h"
+#include "gui/QtText.h"
 
-#include "Outcome.h"
-#include "errors/RuntimeError.h"
+#include "core/Outcome.h"
+#include "core/errors/RuntimeError.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

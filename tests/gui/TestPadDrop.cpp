@@ -1,11 +1,11 @@
 #include "GuiTestSupport.h"
 
-#include "EntryBinding.h"
-#include "FormNames.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
+#include "gui/EntryBinding.h"
+#include "gui/FormNames.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
 
-#include "backup/BackupList.h"
+#include "core/backup/BackupList.h"
 
 #include <QLineEdit>
 #include <QMimeData>

@@ -1,5 +1,5 @@
 #include "GuiTestSupport.h"
-#include "WindowPlacement.h"
+#include "gui/desktop/WindowPlacement.h"
 
 #include <QScreen>
 #include <QTest>

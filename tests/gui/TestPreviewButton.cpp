@@ -1,12 +1,12 @@
 #include "GuiTestSupport.h"
 
-#include "EntryBinding.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
-#include "QtText.h"
 #include "WidgetLookup.h"
+#include "gui/EntryBinding.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
+#include "gui/QtText.h"
 
-#include "document/PreviewCommand.h"
+#include "core/document/PreviewCommand.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "GuiTestSupport.h"
 
-#include "CurrentFolder.h"
-#include "widgets/DriveList.h"
-#include "widgets/FolderList.h"
-#include "widgets/RadioGroup.h"
+#include "gui/CurrentFolder.h"
+#include "gui/widgets/DriveList.h"
+#include "gui/widgets/FolderList.h"
+#include "gui/widgets/RadioGroup.h"
 
-#include "files/FileIo.h"
+#include "core/files/FileIo.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "QtText.h"
+#include "gui/QtText.h"
 
 #include <QTest>
 

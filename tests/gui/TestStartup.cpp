@@ -1,15 +1,15 @@
 #include "GuiTestSupport.h"
 
-#include "EntryBinding.h"
-#include "FormNames.h"
-#include "LoadDialog.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
 #include "WidgetLookup.h"
+#include "gui/EntryBinding.h"
+#include "gui/FormNames.h"
+#include "gui/LoadDialog.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
 
-#include "files/FileIo.h"
-#include "guidance/FieldHelp.h"
-#include "guidance/WebLinks.h"
+#include "core/files/FileIo.h"
+#include "core/guidance/FieldHelp.h"
+#include "core/guidance/WebLinks.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "UrlOpener.h"
+#include "gui/UrlOpener.h"
 
 #include <QDesktopServices>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "WidgetImages.h"
+#include "gui/desktop/WidgetImages.h"
 
 #include <QGuiApplication>
 #include <QTest>

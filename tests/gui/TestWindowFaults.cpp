@@ -8,14 +8,14 @@
 
 #include "GuiTestSupport.h"
 
-#include "EntryBinding.h"
-#include "LoadDialog.h"
-#include "MainWindow.h"
-#include "QtText.h"
+#include "gui/EntryBinding.h"
+#include "gui/LoadDialog.h"
+#include "gui/MainWindow.h"
+#include "gui/QtText.h"
 
-#include "document/PreviewCommand.h"
-#include "entry/EntryLists.h"
-#include "text/Cp932.h"
+#include "core/document/PreviewCommand.h"
+#include "core/entry/EntryLists.h"
+#include "core/text/Cp932.h"
 
 #include <QComboBox>
 #include <QDirIterator>

@@ -4,14 +4,14 @@
 // page alone. Runs on a real display (xvfb-run will
 // do), in a scratch copy of the start folder.
 
-#include "EntryBinding.h"
-#include "FormNames.h"
-#include "LoadDialog.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
 #include "WidgetLookup.h"
+#include "gui/EntryBinding.h"
+#include "gui/FormNames.h"
+#include "gui/LoadDialog.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "backup/BackupFolder.h"
+#include "core/backup/BackupFolder.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Outcome.h"
-#include "format/BackupRecord.h"
+#include "core/Outcome.h"
+#include "core/format/BackupRecord.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,11 +1,11 @@
-#include "backup/BackupList.h"
+#include "core/backup/BackupList.h"
 
-#include "backup/BackupFolder.h"
+#include "core/backup/BackupFolder.h"
 
-#include "files/Folders.h"
-#include "files/NativePath.h"
-#include "text/Cp932.h"
-#include "text/Cp932Characters.h"
+#include "core/files/Folders.h"
+#include "core/files/NativePath.h"
+#include "core/text/Cp932.h"
+#include "core/text/Cp932Characters.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Outcome.h"
-#include "entry/RegistrationEntry.h"
-#include "files/NativePath.h"
+#include "core/Outcome.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/files/NativePath.h"
 
 #include <filesystem>
 #include <optional>

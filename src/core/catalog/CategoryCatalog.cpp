@@ -1,4 +1,4 @@
-#include "catalog/CategoryCatalog.h"
+#include "core/catalog/CategoryCatalog.h"
 
 #include <algorithm>
 

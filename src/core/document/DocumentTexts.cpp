@@ -1,6 +1,6 @@
-#include "document/DocumentTexts.h"
+#include "core/document/DocumentTexts.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 namespace tarvo {
 

@@ -1,11 +1,11 @@
-#include "document/PreviewCommand.h"
+#include "core/document/PreviewCommand.h"
 
-#include "document/DocumentTexts.h"
-#include "entry/EntryLists.h"
-#include "entry/FollowUpRules.h"
-#include "errors/RuntimeError.h"
-#include "fees/FeeRange.h"
-#include "format/BackupRecord.h"
+#include "core/document/DocumentTexts.h"
+#include "core/entry/EntryLists.h"
+#include "core/entry/FollowUpRules.h"
+#include "core/errors/RuntimeError.h"
+#include "core/fees/FeeRange.h"
+#include "core/format/BackupRecord.h"
 
 namespace tarvo {
 

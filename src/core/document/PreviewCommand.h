@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/PreviewOutcome.h"
-#include "entry/RegistrationEntry.h"
+#include "core/document/PreviewOutcome.h"
+#include "core/entry/RegistrationEntry.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Outcome.h"
-#include "entry/FieldText.h"
+#include "core/Outcome.h"
+#include "core/entry/FieldText.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
-#include "document/TextFileOutput.h"
+#include "core/document/TextFileOutput.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
-#include "text/Cp932.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/text/Cp932.h"
 
 namespace tarvo {
 

@@ -1,6 +1,6 @@
-#include "entry/EntryLists.h"
+#include "core/entry/EntryLists.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 namespace tarvo {
 

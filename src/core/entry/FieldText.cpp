@@ -1,4 +1,4 @@
-#include "entry/FieldText.h"
+#include "core/entry/FieldText.h"
 
 #include <algorithm>
 

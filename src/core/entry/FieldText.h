@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/Lines.h"
+#include "core/text/Lines.h"
 
 #include <string>
 #include <string_view>

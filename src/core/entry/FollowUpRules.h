@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/RegistrationEntry.h"
+#include "core/entry/RegistrationEntry.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
-#include "entry/HandlingKind.h"
+#include "core/entry/HandlingKind.h"
 
-#include "entry/EntryLists.h"
-#include "text/StrictInteger.h"
+#include "core/entry/EntryLists.h"
+#include "core/text/StrictInteger.h"
 
 namespace tarvo {
 

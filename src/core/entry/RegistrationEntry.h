@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/FieldText.h"
-#include "entry/HandlingKind.h"
+#include "core/entry/FieldText.h"
+#include "core/entry/HandlingKind.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "errors/IoError.h"
+#include "core/errors/IoError.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
-#include "errors/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
-#include "errors/IoError.h"
+#include "core/errors/IoError.h"
 
-#include "files/NativePath.h"
+#include "core/files/NativePath.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
-#include "fees/FeeCalculation.h"
+#include "core/fees/FeeCalculation.h"
 
-#include "fees/FeeRange.h"
-#include "fees/FeeTexts.h"
+#include "core/fees/FeeRange.h"
+#include "core/fees/FeeTexts.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Outcome.h"
-#include "fees/FeeQuote.h"
+#include "core/Outcome.h"
+#include "core/fees/FeeQuote.h"
 
 #include <optional>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "fees/FeeFilter.h"
+#include "core/fees/FeeFilter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "fees/FeeQuote.h"
+#include "core/fees/FeeQuote.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
-#include "fees/FeeRange.h"
+#include "core/fees/FeeRange.h"
 
-#include "errors/RuntimeError.h"
-#include "text/StrictInteger.h"
+#include "core/errors/RuntimeError.h"
+#include "core/text/StrictInteger.h"
 
 namespace tarvo {
 

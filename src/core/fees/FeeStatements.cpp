@@ -1,6 +1,6 @@
-#include "fees/FeeStatements.h"
+#include "core/fees/FeeStatements.h"
 
-#include "fees/FeeTexts.h"
+#include "core/fees/FeeTexts.h"
 
 namespace tarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fees/FeeQuote.h"
+#include "core/fees/FeeQuote.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "fees/FeeTexts.h"
+#include "core/fees/FeeTexts.h"
 
-#include "fees/FeeQuote.h"
+#include "core/fees/FeeQuote.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 namespace tarvo {
 

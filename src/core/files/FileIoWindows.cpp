@@ -1,6 +1,6 @@
-#include "files/FileIo.h"
+#include "core/files/FileIo.h"
 
-#include "errors/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
-#include "files/Folders.h"
+#include "core/files/Folders.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,9 +1,9 @@
-#include "files/Folders.h"
+#include "core/files/Folders.h"
 
-#include "errors/IoError.h"
-#include "errors/RuntimeError.h"
-#include "files/NativePath.h"
-#include "files/WindowsErrors.h"
+#include "core/errors/IoError.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
+#include "core/files/WindowsErrors.h"
 
 #include <windows.h>
 

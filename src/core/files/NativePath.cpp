@@ -1,8 +1,8 @@
-#include "files/NativePath.h"
+#include "core/files/NativePath.h"
 
-#include "text/Cp932.h"
-#include "text/Cp932Characters.h"
-#include "text/Utf8.h"
+#include "core/text/Cp932.h"
+#include "core/text/Cp932Characters.h"
+#include "core/text/Utf8.h"
 
 #include <array>
 #include <type_traits>

@@ -1,6 +1,6 @@
-#include "files/NewFile.h"
+#include "core/files/NewFile.h"
 
-#include "errors/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "files/WindowsErrors.h"
+#include "core/files/WindowsErrors.h"
 
-#include "errors/IoError.h"
+#include "core/errors/IoError.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "format/BackupLineQueue.h"
+#include "core/format/BackupLineQueue.h"
 
-#include "text/Lines.h"
+#include "core/text/Lines.h"
 
 namespace tarvo {
 

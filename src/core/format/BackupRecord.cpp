@@ -1,12 +1,12 @@
-#include "format/BackupRecord.h"
+#include "core/format/BackupRecord.h"
 
-#include "entry/EntryLists.h"
-#include "entry/FollowUpRules.h"
-#include "errors/RuntimeError.h"
-#include "fees/FeeFilter.h"
-#include "format/BackupLineQueue.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
+#include "core/entry/EntryLists.h"
+#include "core/entry/FollowUpRules.h"
+#include "core/errors/RuntimeError.h"
+#include "core/fees/FeeFilter.h"
+#include "core/format/BackupLineQueue.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "format/CatalogFile.h"
+#include "core/format/CatalogFile.h"
 
-#include "files/FileIo.h"
-#include "text/Lines.h"
+#include "core/files/FileIo.h"
+#include "core/text/Lines.h"
 
 namespace tarvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/CategoryCatalog.h"
+#include "core/catalog/CategoryCatalog.h"
 
 #include <filesystem>
 #include <string_view>

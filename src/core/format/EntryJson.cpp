@@ -1,8 +1,8 @@
-#include "format/EntryJson.h"
+#include "core/format/EntryJson.h"
 
-#include "entry/EntryLists.h"
-#include "errors/RuntimeError.h"
-#include "text/Cp932.h"
+#include "core/entry/EntryLists.h"
+#include "core/errors/RuntimeError.h"
+#include "core/text/Cp932.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/RegistrationEntry.h"
-#include "format/JsonWriter.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/format/JsonWriter.h"
 
 namespace tarvo {
 

@@ -1,4 +1,4 @@
-#include "format/JsonWriter.h"
+#include "core/format/JsonWriter.h"
 
 #include <cstdio>
 

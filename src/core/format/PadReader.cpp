@@ -1,6 +1,6 @@
-#include "format/PadReader.h"
+#include "core/format/PadReader.h"
 
-#include "text/Utf8.h"
+#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <array>

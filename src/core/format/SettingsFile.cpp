@@ -1,7 +1,7 @@
-#include "format/SettingsFile.h"
+#include "core/format/SettingsFile.h"
 
-#include "text/Cp932Characters.h"
-#include "text/Lines.h"
+#include "core/text/Cp932Characters.h"
+#include "core/text/Lines.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
-#include "guidance/AboutTexts.h"
+#include "core/guidance/AboutTexts.h"
 
-#include "guidance/LinkSettings.h"
-#include "guidance/WebLinks.h"
+#include "core/guidance/LinkSettings.h"
+#include "core/guidance/WebLinks.h"
 
 namespace tarvo {
 

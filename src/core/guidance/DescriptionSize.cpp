@@ -1,6 +1,6 @@
-#include "guidance/DescriptionSize.h"
+#include "core/guidance/DescriptionSize.h"
 
-#include "text/Lines.h"
+#include "core/text/Lines.h"
 
 namespace tarvo {
 

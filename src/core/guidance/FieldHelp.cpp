@@ -1,4 +1,4 @@
-#include "guidance/FieldHelp.h"
+#include "core/guidance/FieldHelp.h"
 
 namespace tarvo {
 

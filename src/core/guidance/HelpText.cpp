@@ -1,6 +1,6 @@
-#include "guidance/HelpText.h"
+#include "core/guidance/HelpText.h"
 
-#include "files/FileIo.h"
+#include "core/files/FileIo.h"
 
 namespace tarvo {
 

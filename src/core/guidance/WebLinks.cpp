@@ -1,6 +1,6 @@
-#include "guidance/WebLinks.h"
+#include "core/guidance/WebLinks.h"
 
-#include "guidance/LinkSettings.h"
+#include "core/guidance/LinkSettings.h"
 
 #include <algorithm>
 #include <stdexcept>

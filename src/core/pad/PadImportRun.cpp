@@ -1,14 +1,14 @@
-#include "pad/PadImportRun.h"
+#include "core/pad/PadImportRun.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "files/NativePath.h"
-#include "format/CatalogFile.h"
-#include "format/EntryJson.h"
-#include "format/PadReader.h"
-#include "format/SettingsFile.h"
-#include "settings/Settings.h"
-#include "text/Utf8.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/format/CatalogFile.h"
+#include "core/format/EntryJson.h"
+#include "core/format/PadReader.h"
+#include "core/format/SettingsFile.h"
+#include "core/settings/Settings.h"
+#include "core/text/Utf8.h"
 
 #include <sys/stat.h>
 

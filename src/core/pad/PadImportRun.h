@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/NewFile.h"
-#include "pad/PadMapping.h"
+#include "core/files/NewFile.h"
+#include "core/pad/PadMapping.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,11 +1,11 @@
-#include "pad/PadMapping.h"
+#include "core/pad/PadMapping.h"
 
-#include "entry/EntryLists.h"
-#include "fees/FeeRange.h"
-#include "files/NativePath.h"
-#include "text/Cp932.h"
-#include "text/Lines.h"
-#include "text/Utf8.h"
+#include "core/entry/EntryLists.h"
+#include "core/fees/FeeRange.h"
+#include "core/files/NativePath.h"
+#include "core/text/Cp932.h"
+#include "core/text/Lines.h"
+#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "catalog/CategoryCatalog.h"
-#include "entry/RegistrationEntry.h"
-#include "format/BackupRecord.h"
-#include "format/PadReader.h"
+#include "core/catalog/CategoryCatalog.h"
+#include "core/entry/RegistrationEntry.h"
+#include "core/format/BackupRecord.h"
+#include "core/format/PadReader.h"
 
 #include <optional>
 #include <string>

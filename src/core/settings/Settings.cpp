@@ -1,8 +1,8 @@
-#include "settings/Settings.h"
+#include "core/settings/Settings.h"
 
-#include "errors/RuntimeError.h"
-#include "files/FileIo.h"
-#include "format/SettingsFile.h"
+#include "core/errors/RuntimeError.h"
+#include "core/files/FileIo.h"
+#include "core/format/SettingsFile.h"
 
 namespace tarvo {
 

@@ -1,7 +1,7 @@
-#include "settings/StartDirectory.h"
+#include "core/settings/StartDirectory.h"
 
-#include "files/Folders.h"
-#include "files/NativePath.h"
+#include "core/files/Folders.h"
+#include "core/files/NativePath.h"
 
 namespace tarvo {
 

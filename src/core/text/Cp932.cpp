@@ -1,7 +1,7 @@
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
-#include "text/Cp932Tables.h"
-#include "text/Utf8.h"
+#include "core/text/Cp932Tables.h"
+#include "core/text/Utf8.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "text/Lines.h"
+#include "core/text/Lines.h"
 
 namespace tarvo {
 

@@ -1,4 +1,4 @@
-#include "text/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace tarvo {
 

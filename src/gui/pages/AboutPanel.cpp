@@ -1,12 +1,12 @@
-#include "pages/AboutPanel.h"
+#include "gui/pages/AboutPanel.h"
 
-#include "Colours.h"
-#include "Fonts.h"
-#include "FormNames.h"
-#include "widgets/ClickableLabel.h"
+#include "gui/FormNames.h"
+#include "gui/desktop/Colours.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/widgets/ClickableLabel.h"
 
-#include "guidance/AboutTexts.h"
-#include "guidance/WebLinks.h"
+#include "core/guidance/AboutTexts.h"
+#include "core/guidance/WebLinks.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,18 +1,18 @@
-#include "pages/CommonPage.h"
+#include "gui/pages/CommonPage.h"
 
-#include "Accessibility.h"
-#include "Colours.h"
-#include "Fonts.h"
-#include "FormNames.h"
-#include "QtText.h"
-#include "pages/FormParts.h"
-#include "widgets/ClickablePanel.h"
-#include "widgets/Cp932PlainTextEdit.h"
-#include "widgets/RadioGroup.h"
+#include "gui/FormNames.h"
+#include "gui/QtText.h"
+#include "gui/desktop/Accessibility.h"
+#include "gui/desktop/Colours.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/pages/FormParts.h"
+#include "gui/widgets/ClickablePanel.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
+#include "gui/widgets/RadioGroup.h"
 
-#include "entry/EntryLists.h"
-#include "entry/FollowUpRules.h"
-#include "guidance/DescriptionSize.h"
+#include "core/entry/EntryLists.h"
+#include "core/entry/FollowUpRules.h"
+#include "core/guidance/DescriptionSize.h"
 
 #include <QCheckBox>
 #include <QComboBox>

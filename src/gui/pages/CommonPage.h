@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/FieldText.h"
-#include "guidance/FieldHelp.h"
+#include "core/entry/FieldText.h"
+#include "core/guidance/FieldHelp.h"
 
 #include <QWidget>
 

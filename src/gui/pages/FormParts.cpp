@@ -1,11 +1,11 @@
-#include "pages/FormParts.h"
+#include "gui/pages/FormParts.h"
 
-#include "Fonts.h"
-#include "FormNames.h"
-#include "QtText.h"
-#include "widgets/ClickablePanel.h"
-#include "widgets/Cp932PlainTextEdit.h"
-#include "widgets/Cp932Validator.h"
+#include "gui/FormNames.h"
+#include "gui/QtText.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/widgets/ClickablePanel.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
+#include "gui/widgets/Cp932Validator.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

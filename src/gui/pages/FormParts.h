@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 
-#include "guidance/FieldHelp.h"
+#include "core/guidance/FieldHelp.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,13 +1,13 @@
-#include "pages/HelpPage.h"
+#include "gui/pages/HelpPage.h"
 
-#include "Colours.h"
-#include "FormNames.h"
-#include "MemoText.h"
-#include "WidgetImages.h"
-#include "pages/AboutPanel.h"
-#include "pages/FormParts.h"
-#include "widgets/ClickableLabel.h"
-#include "widgets/Cp932PlainTextEdit.h"
+#include "gui/FormNames.h"
+#include "gui/MemoText.h"
+#include "gui/desktop/Colours.h"
+#include "gui/desktop/WidgetImages.h"
+#include "gui/pages/AboutPanel.h"
+#include "gui/pages/FormParts.h"
+#include "gui/widgets/ClickableLabel.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
 
 #include <QFrame>
 #include <QLabel>

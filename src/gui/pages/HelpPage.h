@@ -1,6 +1,6 @@
 #pragma once
 
-#include "guidance/WebLinks.h"
+#include "core/guidance/WebLinks.h"
 
 #include <QWidget>
 

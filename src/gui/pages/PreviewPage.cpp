@@ -1,18 +1,18 @@
-#include "pages/PreviewPage.h"
+#include "gui/pages/PreviewPage.h"
 
-#include "CurrentFolder.h"
-#include "Fonts.h"
-#include "FormNames.h"
-#include "MemoText.h"
-#include "WidgetImages.h"
-#include "pages/FormParts.h"
-#include "widgets/ClickableLabel.h"
-#include "widgets/Cp932PlainTextEdit.h"
-#include "widgets/DriveList.h"
-#include "widgets/FolderList.h"
-#include "widgets/RadioGroup.h"
+#include "gui/CurrentFolder.h"
+#include "gui/FormNames.h"
+#include "gui/MemoText.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/desktop/WidgetImages.h"
+#include "gui/pages/FormParts.h"
+#include "gui/widgets/ClickableLabel.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
+#include "gui/widgets/DriveList.h"
+#include "gui/widgets/FolderList.h"
+#include "gui/widgets/RadioGroup.h"
 
-#include "errors/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <QLabel>
 #include <QPushButton>

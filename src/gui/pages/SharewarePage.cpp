@@ -1,15 +1,15 @@
-#include "pages/SharewarePage.h"
+#include "gui/pages/SharewarePage.h"
 
-#include "Fonts.h"
-#include "FormNames.h"
-#include "QtText.h"
-#include "pages/FormParts.h"
-#include "widgets/ClickablePanel.h"
-#include "widgets/Cp932PlainTextEdit.h"
+#include "gui/FormNames.h"
+#include "gui/QtText.h"
+#include "gui/desktop/Fonts.h"
+#include "gui/pages/FormParts.h"
+#include "gui/widgets/ClickablePanel.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
 
-#include "fees/FeeFilter.h"
-#include "fees/FeeQuote.h"
-#include "fees/FeeRange.h"
+#include "core/fees/FeeFilter.h"
+#include "core/fees/FeeQuote.h"
+#include "core/fees/FeeRange.h"
 
 #include <QLabel>
 #include <QLineEdit>

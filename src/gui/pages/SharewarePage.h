@@ -1,6 +1,6 @@
 #pragma once
 
-#include "guidance/FieldHelp.h"
+#include "core/guidance/FieldHelp.h"
 
 #include <QWidget>
 

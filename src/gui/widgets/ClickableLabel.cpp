@@ -1,6 +1,6 @@
-#include "widgets/ClickableLabel.h"
+#include "gui/widgets/ClickableLabel.h"
 
-#include "Colours.h"
+#include "gui/desktop/Colours.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

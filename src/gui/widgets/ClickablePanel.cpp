@@ -1,6 +1,6 @@
-#include "widgets/ClickablePanel.h"
+#include "gui/widgets/ClickablePanel.h"
 
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QtMath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ClickableLabel.h"
+#include "gui/widgets/ClickableLabel.h"
 
 namespace tarvo::gui {
 

@@ -1,7 +1,7 @@
-#include "widgets/Cp932PlainTextEdit.h"
+#include "gui/widgets/Cp932PlainTextEdit.h"
 
-#include "QtText.h"
-#include "widgets/InputRefusal.h"
+#include "gui/QtText.h"
+#include "gui/widgets/InputRefusal.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

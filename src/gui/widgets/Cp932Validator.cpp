@@ -1,7 +1,7 @@
-#include "widgets/Cp932Validator.h"
+#include "gui/widgets/Cp932Validator.h"
 
-#include "QtText.h"
-#include "widgets/InputRefusal.h"
+#include "gui/QtText.h"
+#include "gui/widgets/InputRefusal.h"
 
 #include <QLineEdit>
 

@@ -1,10 +1,10 @@
-#include "widgets/DriveList.h"
+#include "gui/widgets/DriveList.h"
 
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 
-#include "files/Folders.h"
-#include "files/NativePath.h"
-#include "settings/StartDirectory.h"
+#include "core/files/Folders.h"
+#include "core/files/NativePath.h"
+#include "core/settings/StartDirectory.h"
 
 #include <QFile>
 #include <QStorageInfo>

@@ -1,12 +1,12 @@
-#include "widgets/FolderList.h"
+#include "gui/widgets/FolderList.h"
 
-#include "CurrentFolder.h"
-#include "WidgetImages.h"
-#include "widgets/IndentedItemDelegate.h"
+#include "gui/CurrentFolder.h"
+#include "gui/desktop/WidgetImages.h"
+#include "gui/widgets/IndentedItemDelegate.h"
 
-#include "files/Folders.h"
-#include "files/NativePath.h"
-#include "settings/StartDirectory.h"
+#include "core/files/Folders.h"
+#include "core/files/NativePath.h"
+#include "core/settings/StartDirectory.h"
 
 #include <QKeyEvent>
 

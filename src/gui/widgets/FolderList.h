@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <QListWidget>
 

@@ -1,4 +1,4 @@
-#include "widgets/IndentedItemDelegate.h"
+#include "gui/widgets/IndentedItemDelegate.h"
 
 namespace tarvo::gui {
 

@@ -1,8 +1,8 @@
-#include "widgets/InputRefusal.h"
+#include "gui/widgets/InputRefusal.h"
 
-#include "MessageBox.h"
+#include "gui/MessageBox.h"
 
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "widgets/PlainListBox.h"
+#include "gui/widgets/PlainListBox.h"
 
 namespace tarvo::gui {
 

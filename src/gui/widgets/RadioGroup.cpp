@@ -1,4 +1,4 @@
-#include "widgets/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "gui/desktop/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "gui/desktop/Fonts.h"
 
 #include <QFontDatabase>
 #include <QHash>

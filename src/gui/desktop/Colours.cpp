@@ -1,4 +1,4 @@
-#include "Colours.h"
+#include "gui/desktop/Colours.h"
 
 #include <QEvent>
 #include <QLabel>

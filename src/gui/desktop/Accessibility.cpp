@@ -1,7 +1,7 @@
-#include "Accessibility.h"
+#include "gui/desktop/Accessibility.h"
 
-#include "MainWindow.h"
-#include "widgets/ClickableLabel.h"
+#include "gui/MainWindow.h"
+#include "gui/widgets/ClickableLabel.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
