@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: the normal
 # build (the "default" preset: warnings as errors), then the sanitizer build (the
-# "asan" preset: ASan and UBSan, any report fails its test). Then it checks the
+# "asan" preset: ASan and UBSan, any report fails its test). Then the core and
+# CLI suites built for Windows run under wine. Then it checks the
 # sources against .clang-format. Both suites run even when the first fails; the
 # script prints both CTest summaries and the format check's and exits non-zero on
 # any build error, failing test or unformatted file.
@@ -39,15 +40,22 @@ build_asan() {
   cmake --preset asan && cmake --build --preset asan --parallel "$jobs"
 }
 
+# The core and the command-line tool cross-built for Windows (build-windows/).
+build_windows() {
+  TARVO_JOBS=$jobs bash scripts/build-windows.sh
+}
+
 suite_ctest() {
   case $1 in
   normal) ctest --preset default --parallel "$jobs" ;;
   asan) ctest --preset asan --parallel "$jobs" ;;
+  windows) bash scripts/windows-wine-test.sh build-windows/win ;;
   esac
 }
 
 run_suite normal build_normal
 run_suite asan build_asan
+run_suite windows build_windows
 
 # The format check needs a configured build folder; the normal one has been
 # configured by now, or its failure is already counted.
@@ -57,7 +65,7 @@ if ! cmake --build --preset default --target format-check 2>&1 | tee "$logs/form
 fi
 
 # The summary block of each run: from "% tests passed" to the end.
-for name in normal asan; do
+for name in normal asan windows; do
   echo
   echo "=== $name summary"
   sed -n '/tests passed, /,$p' "$logs/$name.log" | grep -v '^$' || tail -n 5 "$logs/$name.log"
@@ -75,4 +83,4 @@ if ((${#failures[@]} > 0)); then
   exit 1
 fi
 echo
-echo "=== all suites passed (normal and asan) and the sources are formatted"
+echo "=== all suites passed (normal, asan and windows under wine) and the sources are formatted"

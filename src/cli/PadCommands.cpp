@@ -10,19 +10,25 @@
 #include "core/format/CatalogFile.h"
 #include "core/format/EntryJson.h"
 #include "core/format/SettingsFile.h"
-#include "core/pad/PadImportRun.h"
 #include "core/settings/Settings.h"
 
 #include <cstdlib>
 #include <filesystem>
+
+#if TARVO_PAD_IMPORT
+#include "core/pad/PadImportRun.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace tarvo {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+#if TARVO_PAD_IMPORT
 
 struct ImportArguments {
     std::vector<std::string> files;
@@ -141,8 +147,11 @@ std::string errorLine(std::string message)
     return PadDiagnostic { PadDiagnostic::Level::Error, "-", {}, std::move(message) }.line();
 }
 
+#endif
+
 } // namespace
 
+#if TARVO_PAD_IMPORT
 int RegTextTool::importPad(const std::vector<std::string>& arguments)
 {
     ImportArguments parsed;
@@ -196,6 +205,13 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
     }
     return ApplicationError;
 }
+#else
+int RegTextTool::importPad(const std::vector<std::string>&)
+{
+    reportLine("error -: この tarvo-regtext は PAD ファイルを読み込めません（import-pad のないビルドです）。");
+    return ApplicationError;
+}
+#endif
 
 int RegTextTool::show(const std::vector<std::string>& arguments)
 {
@@ -214,7 +230,7 @@ int RegTextTool::show(const std::vector<std::string>& arguments)
     if (!json)
         return wrongUsage("show needs --json");
 
-    const fs::path file = files.front();
+    const fs::path file = pathFromNativeBytes(files.front());
     const ListedRestore restored = restoreListedBackup(listedBackupOf(file), RegistrationEntry());
     if (restored.outcome.kind == Outcome::Kind::Refused) {
         reportLine(restored.outcome.message);

@@ -118,7 +118,7 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
 
     // The path exactly as given; the SoftwareName is what the load dialog makes
     // of its file name. The window's form at start, with an empty author.
-    const std::filesystem::path file = files.front();
+    const std::filesystem::path file = pathFromNativeBytes(files.front());
     const ListedBackup backup = listedBackupOf(file);
     const ListedRestore restored = restoreListedBackup(backup, RegistrationEntry());
     if (restored.outcome.kind == Outcome::Kind::Refused) {

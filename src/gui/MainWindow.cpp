@@ -29,7 +29,9 @@
 #include "core/format/CatalogFile.h"
 #include "core/guidance/DescriptionSize.h"
 #include "core/guidance/HelpText.h"
+#if TARVO_PAD_IMPORT
 #include "core/pad/PadImportRun.h"
+#endif
 #include "core/settings/Settings.h"
 #include "core/settings/StartDirectory.h"
 #include "core/text/Cp932.h"
@@ -342,7 +344,8 @@ bool MainWindow::showRestore(const ListedRestore& restored, QWidget* boxParent)
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile())
+    // A build without PAD import takes nothing dropped.
+    if (TARVO_PAD_IMPORT && urls.size() == 1 && urls.front().isLocalFile())
         event->acceptProposedAction();
 }
 
@@ -359,6 +362,9 @@ void MainWindow::dropEvent(QDropEvent* event)
 // "load" loads that backup. Warnings and refusals go into one box, one a line.
 void MainWindow::importDroppedPad(const std::filesystem::path& file)
 {
+#if !TARVO_PAD_IMPORT
+    static_cast<void>(file);
+#else
     ensurePagesBuilt();
     runGuarded(this, [this, &file] {
         const std::string bytes = readPadFile(file);
@@ -389,6 +395,7 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
             return;
         showRestore(restoreListedBackup(listedBackupOf(run.target), m_entry->read()), this);
     });
+#endif
 }
 
 // The description's bytes without its line breaks; wrapping adds none.

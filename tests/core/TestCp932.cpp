@@ -4,7 +4,9 @@
 #include "core/text/Utf8.h"
 
 #include <cerrno>
+#if __has_include(<iconv.h>)
 #include <iconv.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -133,6 +135,9 @@ TEST(Cp932, InvalidUtf8EncodesAsQuestionMarksWithoutLosingTheRest)
     EXPECT_EQ(cp932FromUtf8("a\xE3\x81"), "a??");
 }
 
+// glibc's iconv, which the tables are made from, is the reference; the Windows
+// build has none and uses the same tables.
+#if __has_include(<iconv.h>)
 // The conversion as iconv does it, one converter call per run of good text: what
 // the tables must reproduce, invalid input included.
 std::string throughIconv(
@@ -217,6 +222,7 @@ TEST(Cp932Tables, EncodeMalformedAndMixedTextAsIconvDoes)
         EXPECT_TRUE(firstUnrepresentableCharacter(utf8).has_value());
     }
 }
+#endif
 
 TEST(Cp932Tables, Utf16LineFeedsBecomeCrLfOnlyWhenAsked)
 {

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,9 @@ class RuntimeErrorMessages : public testing::TestWithParam<MessageCase> { };
 TEST_P(RuntimeErrorMessages, CarriesTheSystemsExactMessage)
 {
     const MessageCase& c = GetParam();
+    // Windows names are characters, never bytes.
+    if (std::string_view(c.name) == "NameInShiftJisBytes")
+        TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM();
     EXPECT_EQ(c.error.message(), c.message);
     EXPECT_EQ(std::string(c.error.what()), c.message);
 }
@@ -29,13 +33,13 @@ INSTANTIATE_TEST_SUITE_P(Messages, RuntimeErrorMessages,
         MessageCase {
             "NotAnIntegerText", RuntimeError::notAnInteger("2147483648"), "'2147483648' は整数ではありません" },
         MessageCase { "ArgumentHoldingPercentS", RuntimeError::notAnInteger("%s"), "'%s' は整数ではありません" },
-        MessageCase {
-            "CannotOpen", RuntimeError::cannotOpen("データ/ソフト.bak"), "ファイル データ/ソフト.bak は開けません" },
+        MessageCase { "CannotOpen", RuntimeError::cannotOpen(pathFromNativeBytes("データ/ソフト.bak")),
+            "ファイル データ/ソフト.bak は開けません" },
         MessageCase {
             "CannotCreate", RuntimeError::cannotCreate("setting.dat"), "ファイル setting.dat を作成できません" },
         // A file name is shown by its real characters, a byte that is not UTF-8
         // as U+FFFD; nothing after it is lost.
-        MessageCase { "NameCp932Lacks", RuntimeError::cannotCreate("/tmp/café/data/x.bak"),
+        MessageCase { "NameCp932Lacks", RuntimeError::cannotCreate(pathFromNativeBytes("/tmp/café/data/x.bak")),
             "ファイル /tmp/café/data/x.bak を作成できません" },
         MessageCase {
             "NameInShiftJisBytes", RuntimeError::cannotOpen(sj("表.bak")), "ファイル \uFFFD\\.bak は開けません" },

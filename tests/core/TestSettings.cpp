@@ -2,6 +2,7 @@
 
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
 #include "core/format/SettingsFile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/StartDirectory.h"
@@ -72,7 +73,7 @@ TEST_F(SettingsFile, AbsentFileOrFolderOfThatNameGivesNothing)
 TEST_F(SettingsFile, ReadOnlyFileIsNotReplaced)
 {
     test::writeBytes(folder / "setting.dat", "#old\r\n");
-    ::chmod((folder / "setting.dat").c_str(), 0444);
+    std::filesystem::permissions(folder / "setting.dat", std::filesystem::perms(0444));
     EXPECT_EQ(test::failureOf([] { writeAuthorSetting("new"); }), "ファイル setting.dat を作成できません");
     EXPECT_EQ(test::readBytes(folder / "setting.dat"), "#old\r\n");
 }
@@ -97,7 +98,8 @@ class StartDirectoryForm : public testing::TestWithParam<StartDirectoryCase> { }
 TEST_P(StartDirectoryForm, EndsInExactlyOneSeparator)
 {
     const auto& c = GetParam();
-    EXPECT_EQ(startDirectoryFrom(c.directory).native(), c.expected);
+    TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM();
+    EXPECT_EQ(nativeBytes(startDirectoryFrom(c.directory)), c.expected);
 }
 
 // A folder name ending in a character whose last byte is the code of "\" (表
@@ -115,11 +117,15 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, StartDirectoryForm,
 TEST_F(SettingsFile, CurrentDirectoryIsReportedByItsOwnBytes)
 {
     for (const std::string& name : { std::string("ソフト表"), std::string("café"), sj("表ソフト") }) {
+        // Windows names are characters, not bytes.
+        if (!test::kLinuxFileSystem && name == sj("表ソフト"))
+            continue;
         const auto named = folder / name;
         std::filesystem::create_directory(named);
         test::CurrentDirectory inside(named);
         EXPECT_EQ(currentDirectory(), std::filesystem::canonical(named));
-        EXPECT_EQ(startDirectoryFrom(currentDirectory()).native(), currentDirectory().native() + "/");
+        EXPECT_EQ(
+            nativeBytes(startDirectoryFrom(currentDirectory())), nativeBytes(currentDirectory()) + kPathSeparator);
     }
 }
 

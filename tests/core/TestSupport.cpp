@@ -2,13 +2,14 @@
 
 #include "core/entry/RegistrationEntry.h"
 #include "core/errors/RuntimeError.h"
+#include "core/files/NativePath.h"
 #include "core/text/Cp932.h"
 
 #include <array>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 
 namespace tarvo::test {
 
@@ -34,10 +35,18 @@ std::string failureOf(const Outcome& outcome)
 
 TemporaryFolder::TemporaryFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvo-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    m_path = pattern;
+    thread_local std::mt19937 random { std::random_device {}() };
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_path = std::filesystem::temp_directory_path() / ("tarvo-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(m_path))
+            return;
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+std::filesystem::path TemporaryFolder::operator/(std::string_view name) const
+{
+    return m_path / pathFromNativeBytes(name);
 }
 
 TemporaryFolder::~TemporaryFolder()
@@ -156,6 +165,25 @@ void writeBytes(const std::filesystem::path& path, std::string_view bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path.string());
+}
+
+FolderSnapshot snapshotOf(const std::filesystem::path& root)
+{
+    namespace fs = std::filesystem;
+    FolderSnapshot snapshot;
+    for (const auto& item : fs::recursive_directory_iterator(root)) {
+        const fs::file_status status = item.symlink_status();
+        const std::string key = nativeBytes(fs::relative(item.path(), root));
+        const auto mode = std::to_string(static_cast<unsigned>(status.permissions()));
+        if (fs::is_symlink(status))
+            snapshot[key] = "link " + nativeBytes(fs::read_symlink(item.path()));
+        else if (fs::is_directory(status))
+            snapshot[key] = "folder " + mode;
+        else
+            snapshot[key] = "file " + mode + " "
+                + std::string(std::istreambuf_iterator<char>(std::ifstream(item.path(), std::ios::binary).rdbuf()), {});
+    }
+    return snapshot;
 }
 
 } // namespace tarvo::test

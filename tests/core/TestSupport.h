@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tarvo {
@@ -14,6 +16,13 @@ struct RegistrationEntry;
 }
 
 namespace tarvo::test {
+
+// What only the Linux build's file system gives the tests: named pipes,
+// symbolic links, mode bits, read-only folders, names in any bytes.
+inline constexpr bool kLinuxFileSystem = std::is_same_v<std::filesystem::path::value_type, char>;
+#define TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM()                                                                          \
+    if (!tarvo::test::kLinuxFileSystem)                                                                                \
+    GTEST_SKIP() << "needs the Linux file system"
 
 // CP932 bytes of a UTF-8 literal, so that expectations read as the texts they are.
 std::string sj(std::string_view utf8);
@@ -27,7 +36,8 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+    // The name in UTF-8 (or the system's bytes where paths are narrow).
+    std::filesystem::path operator/(std::string_view name) const;
 
 private:
     std::filesystem::path m_path;
@@ -70,6 +80,12 @@ RegistrationEntry sampleSharewareEntry();
 std::vector<std::string> describe(const RegistrationEntry& entry);
 
 std::string readBytes(const std::filesystem::path& path);
+
+// Everything under a folder, hidden files included: each entry's kind, mode and
+// content (bytes of a file, target of a link). Two snapshots are equal only when
+// no file changed and no file came or went.
+using FolderSnapshot = std::map<std::string, std::string>;
+FolderSnapshot snapshotOf(const std::filesystem::path& root);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace tarvo::test

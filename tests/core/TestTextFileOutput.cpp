@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "core/files/NativePath.h"
+
 #include "core/document/TextFileOutput.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
@@ -123,8 +125,12 @@ TEST_F(TextFileOutputTest, NamesStartingWithADotAreRefusedBeforeAnyQuestion)
 {
     for (const std::string name : { ".hidden", ".", ".." }) {
         test::writeBytes(folder / (name + ".txt"), "keep");
-        EXPECT_EQ(test::failureOf(saveTextFile("t", name, confirmation.function())), "不正なファイル名です");
-        EXPECT_EQ(test::failureOf([&] { writeTextFile(name, "t"); }), "不正なファイル名です");
+        // Windows refuses a name that ends in a dot before it is taken as hidden.
+        const std::string refusal = test::kLinuxFileSystem || name == ".hidden"
+            ? "不正なファイル名です"
+            : "ファイル " + name + ".txt を作成できません";
+        EXPECT_EQ(test::failureOf(saveTextFile("t", name, confirmation.function())), refusal);
+        EXPECT_EQ(test::failureOf([&] { writeTextFile(name, "t"); }), refusal);
         EXPECT_EQ(test::readBytes(folder / (name + ".txt")), "keep");
     }
     EXPECT_TRUE(confirmation.questions.empty());
@@ -146,6 +152,7 @@ TEST_F(TextFileOutputTest, FailedReplacementKeepsTheEarlierFile)
 
 TEST_F(TextFileOutputTest, ReadOnlyFolderCannotBeWritten)
 {
+    TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM();
     std::filesystem::create_directory(folder / "ro");
     std::filesystem::permissions(
         folder / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);

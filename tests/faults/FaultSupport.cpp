@@ -21,12 +21,6 @@ namespace {
 constexpr int kSkipped = 77;
 constexpr unsigned kSecondsAllowed = 60;
 
-std::string contentOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void writeAll(int fd, const std::string& text)
 {
     for (std::size_t done = 0; done < text.size();) {
@@ -77,23 +71,6 @@ std::string enterPrivateMountNamespace()
 }
 
 } // namespace
-
-FolderSnapshot snapshotOf(const fs::path& root)
-{
-    FolderSnapshot snapshot;
-    for (const auto& item : fs::recursive_directory_iterator(root)) {
-        const fs::file_status status = item.symlink_status();
-        const std::string key = fs::relative(item.path(), root).string();
-        const auto mode = std::to_string(static_cast<unsigned>(status.permissions()));
-        if (fs::is_symlink(status))
-            snapshot[key] = "link " + fs::read_symlink(item.path()).string();
-        else if (fs::is_directory(status))
-            snapshot[key] = "folder " + mode;
-        else
-            snapshot[key] = "file " + mode + " " + contentOf(item.path());
-    }
-    return snapshot;
-}
 
 ChildOutcome runInChild(const std::function<std::string()>& body)
 {

@@ -1,17 +1,13 @@
 #pragma once
 
+#include "TestSupport.h"
+
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
 
 namespace tarvo::test {
-
-// Everything under a folder, hidden files included: each entry's kind, mode and
-// content (bytes of a file, target of a link). Two snapshots are equal only when
-// no file changed and no file came or went.
-using FolderSnapshot = std::map<std::string, std::string>;
-FolderSnapshot snapshotOf(const std::filesystem::path& root);
 
 // What a body run in another process reports: empty for success, otherwise the
 // failures it found, one a line.

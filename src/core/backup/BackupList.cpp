@@ -5,13 +5,11 @@
 #include "core/errors/IoError.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/Folders.h"
+#include "core/files/NativePath.h"
 #include "core/text/Cp932.h"
 #include "core/text/Cp932Characters.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <dirent.h>
-#include <sys/stat.h>
 
 namespace tarvo {
 
@@ -51,29 +49,6 @@ std::string sortKey(std::string_view nativeName)
     return caseFolded(name.cp932 ? *name.cp932 : cp932FromUtf8(name.shown));
 }
 
-bool isRegularFile(const std::filesystem::path& folder, const char* name)
-{
-    struct stat status { };
-    return ::stat((folder / name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
-}
-
-std::vector<std::string> backupFileNames(const std::filesystem::path& folder)
-{
-    DIR* directory = ::opendir(folder.c_str());
-    if (!directory)
-        throw RuntimeError::ioError(ioErrorCodeFromErrno(errno));
-    std::vector<std::string> names;
-    while (const dirent* item = ::readdir(directory)) {
-        const std::string_view name = item->d_name;
-        // On this platform a leading "." marks a hidden file.
-        if (name.front() == '.' || !hasBackupExtension(name) || !isRegularFile(folder, item->d_name))
-            continue;
-        names.emplace_back(name);
-    }
-    ::closedir(directory);
-    return names;
-}
-
 void sortIgnoringCase(std::vector<std::string>& names)
 {
     std::vector<std::pair<std::string, std::string>> keyed;
@@ -103,22 +78,22 @@ Cp932NameOfFile softwareNameOfBackupFile(std::string_view nativeFileName)
 std::vector<ListedBackup> listBackups(const std::filesystem::path& startDirectory)
 {
     const std::filesystem::path folder = backupFolder(startDirectory);
-    std::vector<std::string> names = backupFileNames(folder);
+    std::vector<std::string> names = regularFileNames(folder, hasBackupExtension);
     sortIgnoringCase(names);
     std::vector<ListedBackup> listed;
     listed.reserve(names.size());
     for (const std::string& name : names) {
         std::filesystem::path file = folder;
-        file += nameBeforeExtension(name);
+        file += pathFromNativeBytes(nameBeforeExtension(name));
         file += kBackupExtension;
-        listed.push_back({ name, softwareNameOfBackupFile(name), std::move(file) });
+        listed.push_back({ pathFromNativeBytes(name), softwareNameOfBackupFile(name), std::move(file) });
     }
     return listed;
 }
 
 ListedBackup listedBackupOf(const std::filesystem::path& file)
 {
-    return { file.filename(), softwareNameOfBackupFile(file.filename().native()), file };
+    return { file.filename(), softwareNameOfBackupFile(nativeBytes(file.filename())), file };
 }
 
 ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form)

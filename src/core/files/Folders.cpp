@@ -4,6 +4,7 @@
 #include "core/errors/RuntimeError.h"
 
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +35,38 @@ std::vector<std::string> subFolderNames(const std::filesystem::path& folder)
     }
     ::closedir(directory);
     return names;
+}
+
+std::vector<std::string> regularFileNames(
+    const std::filesystem::path& folder, const std::function<bool(std::string_view)>& wanted)
+{
+    DIR* directory = ::opendir(folder.c_str());
+    if (!directory)
+        throw RuntimeError::ioError(ioErrorCodeFromErrno(errno));
+    std::vector<std::string> names;
+    while (const dirent* item = ::readdir(directory)) {
+        const std::string_view name = item->d_name;
+        // On this platform a leading "." marks a hidden file.
+        struct stat status { };
+        if (name.front() == '.' || !wanted(name) || ::stat((folder / item->d_name).c_str(), &status) != 0
+            || !S_ISREG(status.st_mode))
+            continue;
+        names.emplace_back(name);
+    }
+    ::closedir(directory);
+    return names;
+}
+
+std::filesystem::path currentFolder()
+{
+    std::string buffer(PATH_MAX, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            throw RuntimeError::ioError(ioErrorCodeFromErrno(errno));
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(buffer.find('\0'));
+    return buffer;
 }
 
 } // namespace tarvo

@@ -11,6 +11,12 @@ namespace tarvo {
 // are) and is used as it stands. Only what a person reads is converted, and only
 // the entry's CP932 SoftwareName ever becomes part of a file name.
 
+// A path as the bytes the program handles, and back: the system's own bytes
+// where paths are narrow, UTF-8 where they are wide (Windows). Every conversion
+// between a path and a narrow text goes through these two.
+std::string nativeBytes(const std::filesystem::path& path);
+std::filesystem::path pathFromNativeBytes(std::string_view bytes);
+
 // The path as a person reads it (UTF-8): its characters, each byte that is not
 // valid UTF-8 shown as U+FFFD.
 std::string displayText(const std::filesystem::path& path);
@@ -22,11 +28,17 @@ std::filesystem::path fileNameFromCp932(std::string_view cp932Name);
 // False when the CP932 name cannot be one file name of a folder: a "/" or "\"
 // would address another folder, and a NUL byte would silently shorten it. The
 // test walks whole characters, since "ソ" and "表" carry 0x5C as second byte.
+// On Windows also false for what windowsRefusesName() finds.
 bool isOneFileName(std::string_view cp932Name);
 
 // True for a name that starts with ".": on this platform such a file is hidden
 // (the backup list never shows it), and "." and ".." name folders.
 bool isHiddenFileName(std::string_view cp932Name);
+
+// True for a CP932 name that Windows would refuse, alter or take for a device:
+// one of < > : " | ? *, a control character, a trailing dot or blank, or CON,
+// PRN, AUX, NUL, COM1-COM9, LPT1-LPT9 with any extension.
+bool windowsRefusesName(std::string_view cp932Name);
 
 // The CP932 name that a file name stands for, the way back from
 // fileNameFromCp932(): a UTF-8 name converted, or, for a name in Shift-JIS bytes

@@ -3,6 +3,7 @@
 #include "gui/desktop/Fonts.h"
 
 #include "core/files/Folders.h"
+#include "core/files/NativePath.h"
 #include "core/settings/StartDirectory.h"
 
 #include <QFile>
@@ -125,7 +126,7 @@ int DriveList::volumeHolding(const std::filesystem::path& path) const
     std::size_t longest = 0;
     for (int index = 0; index < m_volumes.size(); ++index) {
         const std::string root = nativeRoot(m_volumes[index].rootPath);
-        if (holds(root, path.native()) && (best < 0 || root.size() > longest)) {
+        if (holds(root, nativeBytes(path)) && (best < 0 || root.size() > longest)) {
             best = index;
             longest = root.size();
         }

@@ -5,6 +5,7 @@
 #include "gui/widgets/IndentedItemDelegate.h"
 
 #include "core/files/Folders.h"
+#include "core/files/NativePath.h"
 #include "core/settings/StartDirectory.h"
 
 #include <QKeyEvent>
@@ -95,13 +96,13 @@ void FolderList::refresh()
     std::vector<std::string> subFolders = subFolderNames(current);
     sortForReading(subFolders);
     for (const std::string& name : subFolders)
-        addEntry(shownPath(name), current / name, levels, FolderIcon::Closed);
+        addEntry(shownPath(name), current / pathFromNativeBytes(name), levels, FolderIcon::Closed);
 }
 
 void FolderList::addEntry(const QString& name, const fs::path& path, int level, FolderIcon icon)
 {
     auto* entry = new QListWidgetItem(iconFor(icon), name, this);
-    entry->setData(kPathRole, QByteArray::fromStdString(path.native()));
+    entry->setData(kPathRole, QByteArray::fromStdString(nativeBytes(path)));
     entry->setData(IndentedItemDelegate::kIndentLevelRole, level);
     entry->setData(kIconRole, int(icon));
 }
@@ -123,7 +124,7 @@ void FolderList::openFolder(const fs::path& path)
 void FolderList::openEntry(int row)
 {
     if (const QListWidgetItem* entry = item(row))
-        openFolder(entry->data(kPathRole).toByteArray().toStdString());
+        openFolder(pathFromNativeBytes(entry->data(kPathRole).toByteArray().toStdString()));
 }
 
 void FolderList::openInteractively(int row)
