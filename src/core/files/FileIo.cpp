@@ -1,6 +1,7 @@
 #include "core/files/FileIo.h"
 
 #include "core/errors/RuntimeError.h"
+#include "core/files/WriteFaults.h"
 
 #include <cerrno>
 #include <climits>
@@ -21,23 +22,6 @@ namespace fs = std::filesystem;
 
 // As the system counts: a longer chain of links is a loop.
 constexpr int kMostLinksFollowed = 40;
-
-std::function<int(WriteStep)>& faultHook()
-{
-    static std::function<int(WriteStep)> hook;
-    return hook;
-}
-
-bool injectedFault(WriteStep step)
-{
-    const auto& hook = faultHook();
-    if (!hook)
-        return false;
-    const int error = hook(step);
-    if (error != 0)
-        errno = error;
-    return error != 0;
-}
 
 class FileDescriptor {
 public:
@@ -370,11 +354,6 @@ void writeFileAtomically(const fs::path& file, std::string_view bytes)
     removeLeftTemporaries(target);
     if (!writeThroughTemporary(target, bytes, mode))
         throw RuntimeError::cannotCreate(file);
-}
-
-void setWriteFaultHookForTesting(std::function<int(WriteStep)> hook)
-{
-    faultHook() = std::move(hook);
 }
 
 } // namespace tarvo

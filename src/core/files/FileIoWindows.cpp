@@ -1,6 +1,7 @@
 #include "core/files/FileIo.h"
 
 #include "core/errors/RuntimeError.h"
+#include "core/files/WriteFaults.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,23 +20,6 @@ namespace fs = std::filesystem;
 // within moments; longer than this and the save fails as any other.
 constexpr int kAttemptsWhileShared = 10;
 constexpr DWORD kWaitWhileSharedMs = 50;
-
-std::function<int(WriteStep)>& faultHook()
-{
-    static std::function<int(WriteStep)> hook;
-    return hook;
-}
-
-bool injectedFault(WriteStep step)
-{
-    const auto& hook = faultHook();
-    if (!hook)
-        return false;
-    const int error = hook(step);
-    if (error != 0)
-        errno = error;
-    return error != 0;
-}
 
 class Handle {
 public:
@@ -236,11 +220,6 @@ void writeFileAtomically(const fs::path& file, std::string_view bytes)
     const Target state = file.filename().empty() ? Target::Refused : targetState(file, keptAttributes);
     if (state == Target::Refused || !writeThroughTemporary(file, bytes, keptAttributes))
         throw RuntimeError::cannotCreate(file);
-}
-
-void setWriteFaultHookForTesting(std::function<int(WriteStep)> hook)
-{
-    faultHook() = std::move(hook);
 }
 
 } // namespace tarvo
