@@ -1,6 +1,7 @@
 #include "core/files/FileIo.h"
 
 #include "core/errors/RuntimeError.h"
+#include "core/files/FileDescriptor.h"
 #include "core/files/WriteFaults.h"
 
 #include <cerrno>
@@ -22,35 +23,6 @@ namespace fs = std::filesystem;
 
 // As the system counts: a longer chain of links is a loop.
 constexpr int kMostLinksFollowed = 40;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    int release() { return std::exchange(m_fd, -1); }
-    // A failed close may be the first report of a failed write.
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
 
 bool hasNoWriteBits(const struct stat& status)
 {

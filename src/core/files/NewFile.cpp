@@ -1,6 +1,7 @@
 #include "core/files/NewFile.h"
 
 #include "core/errors/RuntimeError.h"
+#include "core/files/FileDescriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -61,25 +62,6 @@ private:
     const NewFileFault& m_fault;
 };
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 fs::path folderOf(const fs::path& file)
 {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -102,7 +84,7 @@ bool folderTakesFiles(const fs::path& folder)
 
 Linked throughUnnamedFile(const Steps& steps, const fs::path& target, std::string_view bytes, mode_t mode)
 {
-    const Descriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    const FileDescriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     if (file.get() < 0)
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Linked::Unsupported : Linked::Failed;
     if (!steps.writeAndFlush(file.get(), bytes))
@@ -116,7 +98,7 @@ Linked throughUnnamedFile(const Steps& steps, const fs::path& target, std::strin
 Linked throughNamedFile(const Steps& steps, const fs::path& target, std::string_view bytes, mode_t mode)
 {
     std::string temporary = folderOf(target) / ("." + target.filename().native() + ".tmp-XXXXXX");
-    const Descriptor file(::mkstemp(temporary.data()));
+    const FileDescriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0)
         return Linked::Failed;
     Linked linked = Linked::Failed;
