@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the core, the command line tool and their tests for 64-bit Windows
-# with Debian's mingw-w64, warnings as errors, into build-windows/. With
-# TARVO_WINDOWS_GUI=ON the window is built too (its tests do not compile for
-# Windows yet: add TARVO_WINDOWS_TESTS=OFF). What it needs and lacks it installs from Debian; Qt for
+# Builds the core, the command line tool, the window and their tests for
+# 64-bit Windows with Debian's mingw-w64, warnings as errors, into
+# build-windows/ (TARVO_WINDOWS_GUI=OFF leaves the window and Qt out). What it
+# needs and lacks it installs from Debian; Qt for
 # Windows and GoogleTest are built once and kept in a cache outside the tree:
 #   ${XDG_CACHE_HOME:-~/.cache}/tarvo-windows
 # Qt comes from the prebuilt prefix named by TARVO_QT_TARBALL (checked against
@@ -109,7 +109,7 @@ build_host_generator() {
   cmake --build "$host_build" --target make_cp932_tables tarvo-regtext --parallel "$jobs"
 }
 
-gui=${TARVO_WINDOWS_GUI:-OFF}
+gui=${TARVO_WINDOWS_GUI:-ON}
 install_missing
 # Only the window needs Qt.
 [[ $gui == ON ]] && provide_qt

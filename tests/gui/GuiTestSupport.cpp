@@ -25,9 +25,20 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/files/NativePath.h"
+
+#include <chrono>
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+// The window's MessageBox, not the system's.
+#undef MessageBox
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace tarvo::gui::test {
 
@@ -38,7 +49,7 @@ QByteArray sj(const char* utf8)
 
 std::filesystem::path native(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return pathFromNativeBytes(path.toUtf8().toStdString());
 }
 
 QString failureOf(const std::function<void()>& action)
@@ -63,6 +74,9 @@ StartFolder::StartFolder()
 
 StartFolder::~StartFolder()
 {
+    m_held.clear();
+    if constexpr (!kLinuxFileSystem)
+        setReadOnly(false);
     QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir::setCurrent(m_previous);
 }
@@ -93,20 +107,99 @@ void StartFolder::makeFolder(const QString& name) const
         qFatal("cannot make a test folder");
 }
 
-bool StartFolder::makeUnreadable(const QString& name) const
+bool StartFolder::makeUnreadable(const QString& name)
 {
+    if constexpr (!kLinuxFileSystem) {
+        write(name, "unreadable");
+        m_held.push_back(std::make_unique<HeldFile>(filePath(name), true));
+        return m_held.back()->isHeld();
+    }
     return QFileInfo(QStringLiteral("/proc/self/mem")).isFile()
         && QFile::link(QStringLiteral("/proc/self/mem"), filePath(name));
 }
 
 void StartFolder::setReadOnly(bool readOnly) const
 {
+    if constexpr (!kLinuxFileSystem) {
+        const QDir folder(m_folder.path());
+        for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden)) {
+            QFile::setPermissions(folder.filePath(file),
+                readOnly ? QFile::ReadOwner | QFile::ReadUser : QFile::ReadOwner | QFile::WriteOwner);
+        }
+        return;
+    }
     QFile::Permissions permissions
         = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     if (!readOnly)
         permissions |= QFile::WriteOwner;
     QFile::setPermissions(m_folder.path(), permissions);
 }
+
+#ifdef _WIN32
+
+HeldFile::HeldFile(const QString& path, bool shareNothing)
+    : m_handle(::CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), GENERIC_READ,
+        shareNothing ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+{
+}
+
+bool HeldFile::isHeld() const
+{
+    return m_handle != INVALID_HANDLE_VALUE;
+}
+
+void HeldFile::release()
+{
+    if (isHeld())
+        ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE));
+}
+
+#else
+
+HeldFile::HeldFile(const QString&, bool)
+    : m_handle(nullptr)
+{
+    qFatal("only Windows holds a file against other handles");
+}
+
+bool HeldFile::isHeld() const
+{
+    return false;
+}
+
+void HeldFile::release()
+{
+}
+
+#endif
+
+HeldFile::~HeldFile()
+{
+    if (m_releaser.joinable())
+        m_releaser.join();
+    release();
+}
+
+void HeldFile::releaseAfter(int delayMs)
+{
+    if (m_releaser.joinable())
+        return;
+    m_releaser = std::thread([this, delayMs] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        release();
+    });
+}
+
+#ifdef _WIN32
+
+NamedPipe::NamedPipe(const QString&)
+{
+    qFatal("Windows has no named pipes in its folders");
+}
+
+NamedPipe::~NamedPipe() = default;
+
+#else
 
 NamedPipe::NamedPipe(const QString& path)
     : m_path(QFile::encodeName(path))
@@ -136,6 +229,8 @@ NamedPipe::~NamedPipe()
     m_releaser.join();
 }
 
+#endif
+
 EnvironmentOverride::EnvironmentOverride(const char* name, const QString& value)
     : m_name(name)
     , m_wasSet(qEnvironmentVariableIsSet(name))
@@ -150,6 +245,61 @@ EnvironmentOverride::~EnvironmentOverride()
         qputenv(m_name, m_previous);
     else
         qunsetenv(m_name);
+}
+
+namespace {
+
+#ifdef _WIN32
+// Where Windows keeps the user's folders; Qt asks the shell, which reads them here.
+constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+std::optional<QString> shellFolder(const wchar_t* name)
+{
+    wchar_t value[MAX_PATH] {};
+    DWORD size = sizeof value;
+    if (::RegGetValueW(HKEY_CURRENT_USER, kShellFolders, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+            nullptr, value, &size)
+        != ERROR_SUCCESS)
+        return std::nullopt;
+    return QString::fromWCharArray(value);
+}
+
+void setShellFolder(const wchar_t* name, const std::optional<QString>& folder)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
+        != ERROR_SUCCESS)
+        qFatal("cannot open the user's shell folders");
+    if (folder) {
+        const std::wstring text = QDir::toNativeSeparators(*folder).toStdWString();
+        ::RegSetValueExW(key, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    } else {
+        ::RegDeleteValueW(key, name);
+    }
+    ::RegCloseKey(key);
+}
+#endif
+
+} // namespace
+
+DesktopUnder::DesktopUnder(const QString& home)
+    : m_desktop(home + QStringLiteral("/Desktop"))
+{
+#ifdef _WIN32
+    m_previousShellFolder = shellFolder(L"Desktop");
+    setShellFolder(L"Desktop", m_desktop);
+#else
+    m_home = std::make_unique<EnvironmentOverride>("HOME", home);
+    m_config = std::make_unique<EnvironmentOverride>("XDG_CONFIG_HOME", home + QStringLiteral("/config"));
+#endif
+}
+
+DesktopUnder::~DesktopUnder()
+{
+#ifdef _WIN32
+    setShellFolder(L"Desktop", m_previousShellFolder);
+#endif
 }
 
 WindowUnderTest::WindowUnderTest()
@@ -266,6 +416,10 @@ void clickItem(RadioGroup* group, int index)
 QString drawnFamily(const char* designFamily)
 {
     installFontSubstitutions();
+#ifdef _WIN32
+    // Windows is asked for the design family first and resolves it itself.
+    return QString::fromUtf8(designFamily);
+#endif
     return QFontInfo(QFont(QString::fromUtf8(designFamily))).family();
 }
 
