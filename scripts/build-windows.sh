@@ -26,7 +26,7 @@ mkdir -p "$cache"
 
 install_missing() {
   local wanted=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine wine64
-    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip fonts-ipafont-gothic)
+    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip fontconfig fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -40,6 +40,10 @@ inline constexpr bool kLinuxFileSystem = std::is_same_v<std::filesystem::path::v
 #define TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM()                                                                         \
     if (!tarvo::gui::test::kLinuxFileSystem)                                                                           \
     QSKIP("needs the Linux file system")
+// What only the Linux build installs: its desktop entry, and the icon theme name it gives.
+#define TARVO_QSKIP_UNLESS_LINUX_DESKTOP()                                                                             \
+    if (!tarvo::gui::test::kLinuxFileSystem)                                                                           \
+    QSKIP("needs Linux desktop integration")
 #define TARVO_QSKIP_UNLESS_WINDOWS_FILE_SYSTEM()                                                                       \
     if (tarvo::gui::test::kLinuxFileSystem)                                                                            \
     QSKIP("needs the Windows file system")

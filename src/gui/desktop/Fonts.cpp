@@ -12,13 +12,16 @@ void installFontSubstitutions()
 #ifdef _WIN32
         // Japanese Windows has the design's Gothics (by their English names where
         // the system is not Japanese); every Windows 10 and 11 has Yu Gothic UI
-        // and Meiryo. Last the IPA Gothics, drawn to the design's widths, where a
-        // system has none of these (wine).
+        // and Meiryo, Times New Roman and Arial. Last what a system without
+        // Windows' fonts (wine on Linux) draws as Linux does: the IPA Gothics,
+        // made to the design's widths, and DejaVu.
         QFont::insertSubstitutions(
             QString::fromUtf8(kProportionalGothic), { "MS PGothic", "Yu Gothic UI", "Meiryo", "IPAPGothic" });
         QFont::insertSubstitutions(
             QString::fromUtf8(kFixedGothic), { "MS Gothic", "Yu Gothic UI", "Meiryo", "IPAGothic" });
-        QFont::insertSubstitutions(QString::fromUtf8(kCentury), { "Century Schoolbook", "Times New Roman" });
+        QFont::insertSubstitutions(
+            QString::fromUtf8(kCentury), { "Century Schoolbook", "Times New Roman", "DejaVu Serif" });
+        QFont::insertSubstitutions(QString::fromUtf8(kArial), { "DejaVu Sans" });
 #else
         QFont::insertSubstitutions(QString::fromUtf8(kProportionalGothic),
             { "IPAPGothic", "VL PGothic", "Noto Sans CJK JP", "Droid Sans Fallback" });
