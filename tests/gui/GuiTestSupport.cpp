@@ -28,9 +28,9 @@
 #include "core/files/NativePath.h"
 
 #include <chrono>
-#include <utility>
 
 #ifdef _WIN32
+#include <share.h>
 #include <windows.h>
 // The window's MessageBox, not the system's.
 #undef MessageBox
@@ -74,7 +74,6 @@ StartFolder::StartFolder()
 
 StartFolder::~StartFolder()
 {
-    m_held.clear();
     if constexpr (!kLinuxFileSystem)
         setReadOnly(false);
     QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -109,13 +108,17 @@ void StartFolder::makeFolder(const QString& name) const
 
 bool StartFolder::makeUnreadable(const QString& name)
 {
-    if constexpr (!kLinuxFileSystem) {
-        write(name, "unreadable");
-        m_held.push_back(std::make_unique<HeldFile>(filePath(name), true));
-        return m_held.back()->isHeld();
-    }
+#ifdef _WIN32
+    write(name, "unreadable");
+    m_unshared.emplace_back(
+        ::_wfsopen(
+            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(filePath(name)).utf16()), L"rb", _SH_DENYRW),
+        &std::fclose);
+    return m_unshared.back() != nullptr;
+#else
     return QFileInfo(QStringLiteral("/proc/self/mem")).isFile()
         && QFile::link(QStringLiteral("/proc/self/mem"), filePath(name));
+#endif
 }
 
 void StartFolder::setReadOnly(bool readOnly) const
@@ -135,58 +138,26 @@ void StartFolder::setReadOnly(bool readOnly) const
     QFile::setPermissions(m_folder.path(), permissions);
 }
 
-#ifdef _WIN32
-
-HeldFile::HeldFile(const QString& path, bool shareNothing)
-    : m_handle(::CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), GENERIC_READ,
-        shareNothing ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+HeldFile::HeldFile(const QString& path)
+    : m_file(path)
 {
+    m_file.open(QIODevice::ReadOnly);
 }
-
-bool HeldFile::isHeld() const
-{
-    return m_handle != INVALID_HANDLE_VALUE;
-}
-
-void HeldFile::release()
-{
-    if (isHeld())
-        ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE));
-}
-
-#else
-
-HeldFile::HeldFile(const QString&, bool)
-    : m_handle(nullptr)
-{
-    qFatal("only Windows holds a file against other handles");
-}
-
-bool HeldFile::isHeld() const
-{
-    return false;
-}
-
-void HeldFile::release()
-{
-}
-
-#endif
 
 HeldFile::~HeldFile()
 {
     if (m_releaser.joinable())
         m_releaser.join();
-    release();
 }
 
 void HeldFile::releaseAfter(int delayMs)
 {
+    // The writer may ask again as it retries.
     if (m_releaser.joinable())
         return;
     m_releaser = std::thread([this, delayMs] {
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        release();
+        m_file.close();
     });
 }
 
@@ -247,58 +218,45 @@ EnvironmentOverride::~EnvironmentOverride()
         qunsetenv(m_name);
 }
 
+#ifdef _WIN32
 namespace {
 
-#ifdef _WIN32
-// Where Windows keeps the user's folders; Qt asks the shell, which reads them here.
+// Qt asks the shell for the desktop, which reads it from the user's shell folders.
 constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
-std::optional<QString> shellFolder(const wchar_t* name)
+// An empty folder removes the entry: the desktop is then where Windows puts it.
+void setShellDesktop(const std::wstring& folder)
 {
-    wchar_t value[MAX_PATH] {};
-    DWORD size = sizeof value;
-    if (::RegGetValueW(HKEY_CURRENT_USER, kShellFolders, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-            nullptr, value, &size)
-        != ERROR_SUCCESS)
-        return std::nullopt;
-    return QString::fromWCharArray(value);
+    if (folder.empty())
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop");
+    else
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop", REG_EXPAND_SZ, folder.c_str(),
+            static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
 }
-
-void setShellFolder(const wchar_t* name, const std::optional<QString>& folder)
-{
-    HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
-        != ERROR_SUCCESS)
-        qFatal("cannot open the user's shell folders");
-    if (folder) {
-        const std::wstring text = QDir::toNativeSeparators(*folder).toStdWString();
-        ::RegSetValueExW(key, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    } else {
-        ::RegDeleteValueW(key, name);
-    }
-    ::RegCloseKey(key);
-}
-#endif
 
 } // namespace
+#endif
 
+// Linux's variables are set on Windows too, where nothing reads them.
 DesktopUnder::DesktopUnder(const QString& home)
     : m_desktop(home + QStringLiteral("/Desktop"))
+    , m_home("HOME", home)
+    , m_config("XDG_CONFIG_HOME", home + QStringLiteral("/config"))
 {
 #ifdef _WIN32
-    m_previousShellFolder = shellFolder(L"Desktop");
-    setShellFolder(L"Desktop", m_desktop);
-#else
-    m_home = std::make_unique<EnvironmentOverride>("HOME", home);
-    m_config = std::make_unique<EnvironmentOverride>("XDG_CONFIG_HOME", home + QStringLiteral("/config"));
+    wchar_t previous[MAX_PATH] {};
+    DWORD size = sizeof previous;
+    ::RegGetValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+        nullptr, previous, &size);
+    m_previousShellDesktop = previous;
+    setShellDesktop(QDir::toNativeSeparators(m_desktop).toStdWString());
 #endif
 }
 
 DesktopUnder::~DesktopUnder()
 {
 #ifdef _WIN32
-    setShellFolder(L"Desktop", m_previousShellFolder);
+    setShellDesktop(m_previousShellDesktop);
 #endif
 }
 

@@ -7,15 +7,16 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <thread>
 #include <type_traits>
@@ -44,9 +45,6 @@ inline constexpr bool kLinuxFileSystem = std::is_same_v<std::filesystem::path::v
 #define TARVO_QSKIP_UNLESS_LINUX_DESKTOP()                                                                             \
     if (!tarvo::gui::test::kLinuxFileSystem)                                                                           \
     QSKIP("needs Linux desktop integration")
-#define TARVO_QSKIP_UNLESS_WINDOWS_FILE_SYSTEM()                                                                       \
-    if (tarvo::gui::test::kLinuxFileSystem)                                                                            \
-    QSKIP("needs the Windows file system")
 
 // A path as the window shows it: the system's separators.
 inline QString shown(const QString& path)
@@ -64,23 +62,19 @@ QString failureOf(const std::function<void()>& action);
 
 QString describe(const RegistrationEntry& entry);
 
-// A file that another handle holds open (Windows), sharing reading and writing
-// but not deleting or renaming, as an editor or a virus scanner may; `shareNothing`
-// refuses even reading. A file that Linux cannot hold this way fails the test.
+// A file that another handle holds open. Qt shares reading and writing on
+// Windows but not deleting or renaming, as an editor or a virus scanner may.
 class HeldFile {
 public:
-    explicit HeldFile(const QString& path, bool shareNothing = false);
+    explicit HeldFile(const QString& path);
     ~HeldFile();
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
 
-    bool isHeld() const;
-    // Lets the file go, now or after `delayMs` from another thread.
-    void release();
+    bool isHeld() const { return m_file.isOpen(); }
+    // Lets the file go after `delayMs`, from another thread.
     void releaseAfter(int delayMs);
 
 private:
-    void* m_handle;
+    QFile m_file;
     std::thread m_releaser;
 };
 
@@ -111,7 +105,7 @@ public:
 private:
     QString m_previous;
     QTemporaryDir m_folder;
-    std::vector<std::unique_ptr<HeldFile>> m_held;
+    std::vector<std::unique_ptr<FILE, int (*)(FILE*)>> m_unshared;
 };
 
 // A named pipe (Linux) put where the program expects a file. Should the program wait
@@ -155,16 +149,14 @@ class DesktopUnder {
 public:
     explicit DesktopUnder(const QString& home);
     ~DesktopUnder();
-    DesktopUnder(const DesktopUnder&) = delete;
-    DesktopUnder& operator=(const DesktopUnder&) = delete;
 
     QString desktop() const { return m_desktop; }
 
 private:
     QString m_desktop;
-    std::unique_ptr<EnvironmentOverride> m_home;
-    std::unique_ptr<EnvironmentOverride> m_config;
-    std::optional<QString> m_previousShellFolder;
+    EnvironmentOverride m_home;
+    EnvironmentOverride m_config;
+    std::wstring m_previousShellDesktop;
 };
 
 // The main window started and shown in a fresh start folder that holds a small
