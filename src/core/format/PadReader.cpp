@@ -1,5 +1,6 @@
 #include "core/format/PadReader.h"
 
+#include "core/files/SystemRandom.h"
 #include "core/text/StrictDecoding.h"
 #include "core/text/Utf8.h"
 
@@ -9,7 +10,6 @@
 #include <expat.h>
 #include <memory>
 #include <optional>
-#include <sys/random.h>
 #include <unordered_set>
 
 namespace tarvo {
@@ -214,7 +214,7 @@ public:
         if (!m_parser)
             throw std::bad_alloc();
         unsigned long salt = 0;
-        if (::getrandom(&salt, sizeof salt, 0) != static_cast<ssize_t>(sizeof salt))
+        if (!fillFromSystemRandom(&salt, sizeof salt))
             throw PadReadError("乱数を得られないため XML を読めません。");
         XML_SetHashSalt(m_parser.get(), salt);
         XML_SetParamEntityParsing(m_parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);
