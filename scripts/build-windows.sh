@@ -3,7 +3,7 @@
 # with Debian's mingw-w64, warnings as errors, into build-windows/. With
 # TARVO_WINDOWS_GUI=ON the window is built too (its tests do not compile for
 # Windows yet: add TARVO_WINDOWS_TESTS=OFF). What it needs and lacks it installs from Debian; Qt for
-# Windows and GoogleTest are built once and kept in a cache outside the tree:
+# Windows, GoogleTest and expat are built once and kept in a cache outside the tree:
 #   ${XDG_CACHE_HOME:-~/.cache}/tarvo-windows
 # Qt comes from the prebuilt prefix named by TARVO_QT_TARBALL (checked against
 # its .sha256) when it is there, otherwise from Debian's qt6-base source.
@@ -102,6 +102,44 @@ provide_gtest() {
   rm -rf "$cache/gtest-build"
 }
 
+# expat for PAD import, static, from Debian's expat source package with its
+# patches. The source comes through a deb-src entry that is there only while
+# it is fetched.
+provide_expat() {
+  local prefix=$cache/expat work=$cache/expat-source
+  [[ -f $prefix/lib/libexpat.a ]] && return
+  mkdir -p "$work"
+  if ! ls "$work"/expat_*.dsc >/dev/null 2>&1; then
+    local sudo= entry=/etc/apt/sources.list.d/tarvo-expat-source.sources
+    ((EUID == 0)) || sudo=sudo
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
+      /usr/share/keyrings/debian-archive-keyring.gpg | $sudo tee "$entry" >/dev/null
+    local fetched=0
+    $sudo apt-get update && (cd "$work" && apt-get source --download-only expat) && fetched=1
+    $sudo rm -f "$entry"
+    $sudo apt-get update
+    ((fetched)) || { echo "cannot fetch Debian's expat source" >&2; exit 1; }
+  fi
+  echo "=== building expat for Windows"
+  rm -rf "$work/src" "$work/build" && mkdir "$work/src"
+  tar -xf "$(ls "$work"/expat_*.orig.tar.*)" -C "$work/src" --strip-components=1
+  tar -xf "$(ls "$work"/expat_*.debian.tar.*)" -C "$work/src"
+  (cd "$work/src" && while read -r patch _; do
+    [[ -z $patch || $patch == \#* ]] && continue
+    patch -p1 <"debian/patches/$patch"
+  done <debian/patches/series)
+  # A backported fix tests "XML_DTD == 1", which Debian's autotools build
+  # defines and expat's CMake build leaves empty.
+  sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$work/src/expat/expat_config.h.cmake"
+  cmake -S "$work/src/expat" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" -DEXPAT_SHARED_LIBS=OFF \
+    -DEXPAT_BUILD_TOOLS=OFF -DEXPAT_BUILD_EXAMPLES=OFF -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF \
+    -DEXPAT_BUILD_PKGCONFIG=OFF
+  cmake --build "$work/build" --parallel "$jobs"
+  cmake --install "$work/build"
+  rm -rf "$work/src" "$work/build"
+}
+
 # The CP932 tables are generated from the host's iconv by a host program.
 build_host_generator() {
   cmake -S "$source" -B "$host_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_BUILD_GUI=OFF \
@@ -114,13 +152,14 @@ install_missing
 # Only the window needs Qt.
 [[ $gui == ON ]] && provide_qt
 provide_gtest
+provide_expat
 build_host_generator
 
 echo "=== configuring and building for Windows"
 cmake -S "$source" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF \
   -DTARVO_BUILD_GUI="$gui" -DTARVO_BUILD_TESTS="${TARVO_WINDOWS_TESTS:-ON}" \
-  -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest" -DGTest_DIR="$cache/gtest/lib/cmake/GTest" \
+  -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest;$cache/expat" -DGTest_DIR="$cache/gtest/lib/cmake/GTest" \
   -DQt6_DIR="$cache/qt/prefix/lib/cmake/Qt6" -DQT_HOST_PATH=/usr \
   -DTARVO_CP932_GENERATOR="$host_build/src/core/make_cp932_tables" \
   -DTARVO_HOST_REGTEXT="$host_build/src/cli/tarvo-regtext"
