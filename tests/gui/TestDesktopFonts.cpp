@@ -155,6 +155,29 @@ private slots:
         }
     }
 
+    // The OS boxes have the narrow geometry of their designed style sheet:
+    // the same size, and the same pixels checked and unchecked.
+    void osBoxesLookAsDesigned()
+    {
+        test::WindowUnderTest under;
+        under.window().show();
+        QWidget holder;
+        holder.setFont(windowFont());
+        for (const char* name : form::operatingSystems) {
+            auto* box = under.control<QCheckBox>(name);
+            QCheckBox designed(box->text(), &holder);
+            designed.setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+            designed.setFont(windowFont());
+            QCOMPARE(box->sizeHint(), designed.sizeHint());
+            designed.resize(box->size());
+            for (const bool checked : { false, true }) {
+                box->setChecked(checked);
+                designed.setChecked(checked);
+                QVERIFY2(box->grab().toImage() == designed.grab().toImage(), name);
+            }
+        }
+    }
+
     // CTest runs this once more where Noto Sans CJK is the only font: its
     // lines are taller than the designed fonts'.
     void controlsDoNotOverlap()
