@@ -64,6 +64,10 @@ int CaptionLabel::heightForWidth(int width) const
     const auto known = m_heightForWidth.find(width);
     if (known != m_heightForWidth.end())
         return known->second;
+    // A layout asks a few widths; a label resized at will asks any.
+    constexpr size_t kWidthsKept = 16;
+    if (m_heightForWidth.size() >= kWidthsKept)
+        m_heightForWidth.clear();
     const int height = QLabel::heightForWidth(width);
     m_heightForWidth.emplace(width, height);
     return height;
