@@ -26,7 +26,7 @@ mkdir -p "$cache"
 
 install_missing() {
   local wanted=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine wine64
-    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip fonts-ipafont-gothic)
+    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip fonts-ipafont-gothic icoutils unzip)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -164,6 +164,11 @@ cmake -S "$source" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTARVO_CP932_GENERATOR="$host_build/src/core/make_cp932_tables" \
   -DTARVO_HOST_REGTEXT="$host_build/src/cli/tarvo-regtext"
 cmake --build "$build/win" --parallel "$jobs"
+
+# The zip a Windows user unpacks, dist/tarvo-registration-<version>-windows-x64.zip.
+if [[ $gui == ON ]]; then
+  bash scripts/package-windows.sh "$build/win" "$cache/qt/prefix" "$source/dist"
+fi
 
 if ((run_tests)); then
   bash scripts/windows-wine-test.sh "$build/win"
