@@ -39,13 +39,27 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 }
 
+# Downloads a Debian source package into a folder, through a deb-src entry
+# that is there only while it is fetched.
+fetch_debian_source() {
+  local into=$1 package=$2 sudo= entry=/etc/apt/sources.list.d/tarvo-source.sources
+  ((EUID == 0)) || sudo=sudo
+  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
+    /usr/share/keyrings/debian-archive-keyring.gpg | $sudo tee "$entry" >/dev/null
+  local fetched=0
+  $sudo apt-get update && (cd "$into" && apt-get source --download-only "$package") && fetched=1
+  $sudo rm -f "$entry"
+  $sudo apt-get update
+  ((fetched)) || { echo "cannot fetch Debian's source of $package" >&2; exit 1; }
+}
+
 # Qt 6.4.2 for Windows as the toolchain README describes it: Debian's source,
 # its patches, one fix for Direct2D turned off, a trimmed configuration.
 build_qt_from_source() {
   local work=$cache/qt-source
   echo "=== building Qt $qt_version for Windows from Debian's source (30 to 50 minutes)"
   rm -rf "$work" && mkdir -p "$work"
-  (cd "$work" && apt-get source --download-only "qt6-base=$qt_version")
+  fetch_debian_source "$work" "qt6-base=$qt_version"
   local orig
   orig=$(ls "$work"/qt6-base_*.orig.tar.xz)
   mkdir "$work/src" && tar -xf "$orig" -C "$work/src" --strip-components=1
@@ -103,23 +117,12 @@ provide_gtest() {
 }
 
 # expat for PAD import, static, from Debian's expat source package with its
-# patches. The source comes through a deb-src entry that is there only while
-# it is fetched.
+# patches.
 provide_expat() {
   local prefix=$cache/expat work=$cache/expat-source
   [[ -f $prefix/lib/libexpat.a ]] && return
   mkdir -p "$work"
-  if ! ls "$work"/expat_*.dsc >/dev/null 2>&1; then
-    local sudo= entry=/etc/apt/sources.list.d/tarvo-expat-source.sources
-    ((EUID == 0)) || sudo=sudo
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
-      /usr/share/keyrings/debian-archive-keyring.gpg | $sudo tee "$entry" >/dev/null
-    local fetched=0
-    $sudo apt-get update && (cd "$work" && apt-get source --download-only expat) && fetched=1
-    $sudo rm -f "$entry"
-    $sudo apt-get update
-    ((fetched)) || { echo "cannot fetch Debian's expat source" >&2; exit 1; }
-  fi
+  ls "$work"/expat_*.dsc >/dev/null 2>&1 || fetch_debian_source "$work" expat
   echo "=== building expat for Windows"
   rm -rf "$work/src" "$work/build" && mkdir "$work/src"
   tar -xf "$(ls "$work"/expat_*.orig.tar.*)" -C "$work/src" --strip-components=1
