@@ -2,8 +2,8 @@
 # Builds the core, the command line tool, the window and their tests for
 # 64-bit Windows with Debian's mingw-w64, warnings as errors, into
 # build-windows/ (TARVO_WINDOWS_GUI=OFF leaves the window and Qt out). What it
-# needs and lacks it installs from Debian; Qt for
-# Windows and GoogleTest are built once and kept in a cache outside the tree:
+# needs and lacks it installs from Debian; Qt for Windows, GoogleTest and expat
+# are built once and kept in a cache outside the tree:
 #   ${XDG_CACHE_HOME:-~/.cache}/tarvo-windows
 # Qt comes from the prebuilt prefix named by TARVO_QT_TARBALL (checked against
 # its .sha256) when it is there, otherwise from Debian's qt6-base source.
@@ -26,7 +26,8 @@ mkdir -p "$cache"
 
 install_missing() {
   local wanted=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine wine64
-    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip fontconfig fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk)
+    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip icoutils unzip
+    fontconfig fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -39,13 +40,27 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 }
 
+# Downloads a Debian source package into a folder, through a deb-src entry
+# that is there only while it is fetched.
+fetch_debian_source() {
+  local into=$1 package=$2 sudo= entry=/etc/apt/sources.list.d/tarvo-source.sources
+  ((EUID == 0)) || sudo=sudo
+  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
+    /usr/share/keyrings/debian-archive-keyring.gpg | $sudo tee "$entry" >/dev/null
+  local fetched=0
+  $sudo apt-get update && (cd "$into" && apt-get source --download-only "$package") && fetched=1
+  $sudo rm -f "$entry"
+  $sudo apt-get update
+  ((fetched)) || { echo "cannot fetch Debian's source of $package" >&2; exit 1; }
+}
+
 # Qt 6.4.2 for Windows as the toolchain README describes it: Debian's source,
 # its patches, one fix for Direct2D turned off, a trimmed configuration.
 build_qt_from_source() {
   local work=$cache/qt-source
   echo "=== building Qt $qt_version for Windows from Debian's source (30 to 50 minutes)"
   rm -rf "$work" && mkdir -p "$work"
-  (cd "$work" && apt-get source --download-only "qt6-base=$qt_version")
+  fetch_debian_source "$work" "qt6-base=$qt_version"
   local orig
   orig=$(ls "$work"/qt6-base_*.orig.tar.xz)
   mkdir "$work/src" && tar -xf "$orig" -C "$work/src" --strip-components=1
@@ -102,6 +117,33 @@ provide_gtest() {
   rm -rf "$cache/gtest-build"
 }
 
+# expat for PAD import, static, from Debian's expat source package with its
+# patches.
+provide_expat() {
+  local prefix=$cache/expat work=$cache/expat-source
+  [[ -f $prefix/lib/libexpat.a ]] && return
+  mkdir -p "$work"
+  ls "$work"/expat_*.dsc >/dev/null 2>&1 || fetch_debian_source "$work" expat
+  echo "=== building expat for Windows"
+  rm -rf "$work/src" "$work/build" && mkdir "$work/src"
+  tar -xf "$(ls "$work"/expat_*.orig.tar.*)" -C "$work/src" --strip-components=1
+  tar -xf "$(ls "$work"/expat_*.debian.tar.*)" -C "$work/src"
+  (cd "$work/src" && while read -r patch _; do
+    [[ -z $patch || $patch == \#* ]] && continue
+    patch -p1 <"debian/patches/$patch"
+  done <debian/patches/series)
+  # A backported fix tests "XML_DTD == 1", which Debian's autotools build
+  # defines and expat's CMake build leaves empty.
+  sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$work/src/expat/expat_config.h.cmake"
+  cmake -S "$work/src/expat" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" -DEXPAT_SHARED_LIBS=OFF \
+    -DEXPAT_BUILD_TOOLS=OFF -DEXPAT_BUILD_EXAMPLES=OFF -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF \
+    -DEXPAT_BUILD_PKGCONFIG=OFF
+  cmake --build "$work/build" --parallel "$jobs"
+  cmake --install "$work/build"
+  rm -rf "$work/src" "$work/build"
+}
+
 # The CP932 tables are generated from the host's iconv by a host program.
 build_host_generator() {
   cmake -S "$source" -B "$host_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_BUILD_GUI=OFF \
@@ -114,17 +156,23 @@ install_missing
 # Only the window needs Qt.
 [[ $gui == ON ]] && provide_qt
 provide_gtest
+provide_expat
 build_host_generator
 
 echo "=== configuring and building for Windows"
 cmake -S "$source" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTARVO_WERROR=ON -DTARVO_BUILD_BENCH=OFF \
   -DTARVO_BUILD_GUI="$gui" -DTARVO_BUILD_TESTS="${TARVO_WINDOWS_TESTS:-ON}" \
-  -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest" -DGTest_DIR="$cache/gtest/lib/cmake/GTest" \
+  -DCMAKE_FIND_ROOT_PATH="$cache/qt/prefix;$cache/gtest;$cache/expat" -DGTest_DIR="$cache/gtest/lib/cmake/GTest" \
   -DQt6_DIR="$cache/qt/prefix/lib/cmake/Qt6" -DQT_HOST_PATH=/usr \
   -DTARVO_CP932_GENERATOR="$host_build/src/core/make_cp932_tables" \
   -DTARVO_HOST_REGTEXT="$host_build/src/cli/tarvo-regtext"
 cmake --build "$build/win" --parallel "$jobs"
+
+# The zip a Windows user unpacks, dist/tarvo-registration-<version>-windows-x64.zip.
+if [[ $gui == ON ]]; then
+  bash scripts/package-windows.sh "$build/win" "$cache/qt/prefix" "$source/dist"
+fi
 
 if ((run_tests)); then
   bash scripts/windows-wine-test.sh "$build/win"

@@ -55,7 +55,9 @@ std::optional<std::string> writeToStandardOutput(std::string_view bytes)
 
 int main()
 {
-    // The texts are CP932 with CR LF already: text mode would make that CR CR LF.
+    // The texts are CP932 with CR LF already: text mode would make that CR CR LF,
+    // and would end a PAD file read from standard input at its first Ctrl+Z.
+    ::_setmode(_fileno(stdin), _O_BINARY);
     ::_setmode(_fileno(stdout), _O_BINARY);
     ::_setmode(_fileno(stderr), _O_BINARY);
     // Messages are UTF-8; a console shows them so only in that code page.

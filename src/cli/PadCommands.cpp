@@ -12,14 +12,13 @@
 #include "core/format/SettingsFile.h"
 #include "core/settings/Settings.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #if TARVO_PAD_IMPORT
+#include "cli/DataFolder.h"
 #include "core/pad/PadImportRun.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstdio>
 #endif
 
 namespace tarvo {
@@ -92,43 +91,29 @@ std::optional<std::string> parseImportArguments(const std::vector<std::string>& 
     return std::nullopt;
 }
 
-// The folder the launcher gives the window: as packaging/tarvo-registration.in
-// decides it.
-std::optional<fs::path> defaultDataFolder()
-{
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && fs::path(xdg).is_absolute())
-        return fs::path(xdg) / "tarvo-registration" / "data";
-    const char* home = std::getenv("HOME");
-    if (home && fs::path(home).is_absolute())
-        return fs::path(home) / ".local" / "share" / "tarvo-registration" / "data";
-    return std::nullopt;
-}
-
 bool isFolder(const fs::path& path)
 {
-    struct stat status { };
-    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    std::error_code error;
+    return fs::is_directory(path, error);
 }
 
 // The PAD file's bytes, at most one byte beyond the limit so that a larger file
 // is known as such without reading it all.
+// Standard input is read in binary mode on every platform.
 std::string readPadBytes(const std::string& file)
 {
     if (file != "-")
-        return readPadFile(file);
+        return readPadFile(pathFromNativeBytes(file));
     std::string bytes;
     char buffer[65536];
     while (bytes.size() <= kLargestPadFile) {
-        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (count == 0)
+        const std::size_t count = std::fread(buffer, 1, sizeof buffer, stdin);
+        bytes.append(buffer, count);
+        if (count < sizeof buffer) {
+            if (std::ferror(stdin))
+                throw RuntimeError::cannotOpen("-");
             break;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            throw RuntimeError::cannotOpen("-");
         }
-        bytes.append(buffer, static_cast<std::size_t>(count));
     }
     return bytes;
 }
@@ -158,10 +143,10 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
     if (const auto problem = parseImportArguments(arguments, parsed))
         return wrongUsage(*problem);
 
-    const std::optional<fs::path> data = parsed.data ? std::optional<fs::path>(*parsed.data) : defaultDataFolder();
+    const std::optional<fs::path> data
+        = parsed.data ? std::optional<fs::path>(pathFromNativeBytes(*parsed.data)) : defaultDataFolder();
     if (!data) {
-        reportLine(errorLine("データフォルダが決まりません。XDG_DATA_HOME も HOME も絶対パスではありません。"
-                             "--data で指定して下さい"));
+        reportLine(errorLine(std::string(kNoDefaultDataFolder)));
         return ApplicationError;
     }
     if (!isFolder(*data)) {

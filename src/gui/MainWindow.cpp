@@ -101,7 +101,11 @@ void MainWindow::buildPages()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(form::pages.qt());
     m_common = new CommonPage(m_pages);
+    // The first tab is shown as it is added, which would lay the page out at
+    // a stand-in size; it is laid out once, at its size in the window.
+    m_common->layout()->setEnabled(false);
     m_pages->addTab(m_common, QString::fromUtf8(kPageCaptions[0]));
+    m_common->layout()->setEnabled(true);
     // Until ensurePagesBuilt() the other tabs hold empty stand-ins.
     for (int page = 1; page < 4; ++page)
         m_pages->addTab(new QWidget, QString::fromUtf8(kPageCaptions[page]));

@@ -388,12 +388,16 @@ TEST_P(PadImportCli, ExitsAndWritesAsItSays)
 {
     TARVO_SKIP_UNLESS_PAD_IMPORT();
     const ImportCase& c = GetParam();
+    // Windows keeps no read-only mark for folders.
+    if (c.readOnly)
+        TARVO_SKIP_UNLESS_LINUX_FILE_SYSTEM();
     const test::TemporaryFolder folder;
     const auto data = folder / "data";
     std::filesystem::create_directory(data);
     test::writeBytes(folder / "in.xml", c.pad);
+    const auto written = data / pathFromNativeBytes(c.written.empty() ? "ふせんボード.bak" : c.written);
     if (c.existing)
-        test::writeBytes(data / (c.written.empty() ? "ふせんボード.bak" : c.written), "old");
+        test::writeBytes(written, "old");
     if (c.readOnly)
         std::filesystem::permissions(data, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
     const auto before = test::snapshotOf(data);
@@ -408,9 +412,9 @@ TEST_P(PadImportCli, ExitsAndWritesAsItSays)
         EXPECT_EQ(test::snapshotOf(data), before);
         return;
     }
-    EXPECT_EQ(result.out, std::string("data/") + std::string(c.written) + "\n");
-    EXPECT_TRUE(std::filesystem::is_regular_file(data / c.written));
-    EXPECT_NE(test::readBytes(data / c.written), "old");
+    EXPECT_EQ(result.out, std::string("data") + kPathSeparator + std::string(c.written) + "\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(written));
+    EXPECT_NE(test::readBytes(written), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data), {}), 1);
 }
 
@@ -470,8 +474,19 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             "UndeclaredLatin1", "<XML_DIZ_INFO>Caf\xE9</XML_DIZ_INFO>", {}, 2, "", "--input-encoding windows-1252" },
         ImportCase { "NotAPadFile", "<html/>", {}, 2, "", "XML_DIZ_INFO" }));
 
+// Python runs beside the Linux build only. Under wine the parse is left out:
+// there the Windows tool's JSON is held equal to the Linux tool's, byte for
+// byte, by same-output-as-linux.sh.
+#ifdef _WIN32
+constexpr bool kPythonAtHand = false;
+#else
+constexpr bool kPythonAtHand = true;
+#endif
+
 bool pythonAgrees(const std::filesystem::path& folder, const std::string& script)
 {
+    if (!kPythonAtHand)
+        return true;
     test::writeBytes(folder / "check.py", script);
     const std::string command = "cd '" + folder.string() + "' && timeout 30 python3 check.py";
     return std::system(command.c_str()) == 0;

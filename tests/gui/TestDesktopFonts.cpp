@@ -3,6 +3,7 @@
 #include "gui/FormNames.h"
 #include "gui/LoadDialog.h"
 #include "gui/desktop/Fonts.h"
+#include "gui/widgets/CaptionLabel.h"
 #include "gui/widgets/ClickablePanel.h"
 
 #include <QAbstractButton>
@@ -152,6 +153,64 @@ private slots:
             const auto* shown = under.control<QCheckBox>(form::operatingSystems[box]);
             QVERIFY(
                 under.control<QWidget>(form::operatingSystems[box + 1])->x() > shown->x() + shown->sizeHint().width());
+        }
+    }
+
+    // Every measure a layout asks of a caption is QLabel's own, in each
+    // shape (plain, wrapped, aligned, with margins, a minimum width, a frame,
+    // rich text) and after each change of the text, the font or the wrapping.
+    void captionsMeasureAsQLabel()
+    {
+        using Step = void (*)(QLabel&);
+        const Step shapes[] = { [](QLabel&) {}, [](QLabel& label) { label.setWordWrap(true); },
+            [](QLabel& label) { label.setAlignment(Qt::AlignRight | Qt::AlignBottom); },
+            [](QLabel& label) { label.setContentsMargins(3, 1, 5, 2); },
+            [](QLabel& label) { label.setMinimumWidth(300); }, [](QLabel& label) { label.setMargin(4); },
+            [](QLabel& label) { label.setFrameStyle(QFrame::Box); },
+            [](QLabel& label) { label.setTextFormat(Qt::RichText); } };
+        const Step changes[]
+            = { [](QLabel& label) { label.setText(QStringLiteral("●1行見出し(ソフトの簡単な説明1行だけ)")); },
+                  [](QLabel& label) {
+                      label.setText(QStringLiteral("自動改行するので、行を変えたい時だけ改行して下さい。\tTab."));
+                  },
+                  [](QLabel& label) { label.setFont(pixelFont(kProportionalGothic, kLargerTextSize)); },
+                  [](QLabel& label) { label.setWordWrap(!label.wordWrap()); },
+                  [](QLabel& label) { label.setText(QStringLiteral("A\nB")); } };
+        for (const Step shape : shapes) {
+            QLabel plain;
+            CaptionLabel caption;
+            shape(plain);
+            shape(caption);
+            for (const Step change : changes) {
+                change(plain);
+                change(caption);
+                QCOMPARE(caption.sizeHint(), plain.sizeHint());
+                QCOMPARE(caption.minimumSizeHint(), plain.minimumSizeHint());
+                for (const int width : { 0, 27, 256, 256, 2000 })
+                    QCOMPARE(caption.heightForWidth(width), plain.heightForWidth(width));
+            }
+        }
+    }
+
+    // The OS boxes have the narrow geometry of their designed style sheet:
+    // the same size, and the same pixels checked and unchecked.
+    void osBoxesLookAsDesigned()
+    {
+        test::WindowUnderTest under;
+        under.window().show();
+        QWidget holder;
+        for (const char* name : form::operatingSystems) {
+            auto* box = under.control<QCheckBox>(name);
+            QCheckBox designed(box->text(), &holder);
+            designed.setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+            designed.setFont(windowFont());
+            QCOMPARE(box->sizeHint(), designed.sizeHint());
+            designed.resize(box->size());
+            for (const bool checked : { false, true }) {
+                box->setChecked(checked);
+                designed.setChecked(checked);
+                QVERIFY2(box->grab().toImage() == designed.grab().toImage(), name);
+            }
         }
     }
 

@@ -1,53 +1,18 @@
 #include "core/files/FileIo.h"
 
 #include "core/errors/RuntimeError.h"
+#include "core/files/WindowsFiles.h"
 #include "core/files/WriteFaults.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <random>
-#include <windows.h>
 
 namespace tarvo {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A lock held by an editor, a virus scanner or the indexer is usually let go
-// within moments; longer than this and the save fails as any other.
-constexpr int kAttemptsWhileShared = 10;
-constexpr DWORD kWaitWhileSharedMs = 50;
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle)
-        : m_handle(handle)
-    {
-    }
-    ~Handle()
-    {
-        if (valid())
-            ::CloseHandle(m_handle);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE get() const { return m_handle; }
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    // A failed close may be the first report of a failed write.
-    bool close()
-    {
-        const HANDLE handle = m_handle;
-        m_handle = INVALID_HANDLE_VALUE;
-        return ::CloseHandle(handle) != 0;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
@@ -57,11 +22,6 @@ bool isRegularFile(HANDLE handle, BY_HANDLE_FILE_INFORMATION& information)
 {
     return ::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileInformationByHandle(handle, &information)
         && (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-fs::path folderOf(const fs::path& file)
-{
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
 enum class Target { Absent, Replaceable, Refused };
@@ -89,59 +49,6 @@ Target targetState(const fs::path& target, DWORD& keptAttributes)
     return Target::Replaceable;
 }
 
-bool writeAll(HANDLE file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        if (injectedFault(WriteStep::Write))
-            return false;
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
-        DWORD written = 0;
-        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr))
-            return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
-
-// ".HASH.tmp-", HASH sixteen hex digits of the target's name: hidden, so the
-// backup list never shows it, and short whatever the name's length, so any name
-// the file system holds can also be replaced.
-std::wstring temporaryNamePrefix(const fs::path& target)
-{
-    const fs::path name = target.filename();
-    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
-    for (const wchar_t c : name.native()) {
-        hash ^= static_cast<std::uint16_t>(c);
-        hash *= 1099511628211ULL;
-    }
-    std::wstring prefix = L".";
-    for (int shift = 60; shift >= 0; shift -= 4)
-        prefix += L"0123456789abcdef"[(hash >> shift) & 0xf];
-    return prefix += L".tmp-";
-}
-
-// ".HASH.tmp-XXXXXX" beside the target.
-HANDLE createTemporary(const fs::path& target, fs::path& temporary)
-{
-    thread_local std::mt19937 random { std::random_device {}() };
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[8];
-        std::snprintf(suffix, sizeof suffix, "%06x", static_cast<unsigned>(random() & 0xFFFFFF));
-        temporary = folderOf(target) / temporaryNamePrefix(target);
-        temporary += suffix;
-        const HANDLE file
-            = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
-            return file;
-    }
-    return INVALID_HANDLE_VALUE;
-}
-
-bool isSharingError(DWORD error)
-{
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
 // A rename over the file, as on Linux. ReplaceFileW would also keep the owner
 // and security, but wine's leaves an "rf*.tmp" file beside the target each
 // time the target is held; the attributes that matter are carried over here.
@@ -149,13 +56,7 @@ bool giveTargetName(const fs::path& temporary, const fs::path& target, DWORD kep
 {
     if (keptAttributes != 0 && !::SetFileAttributesW(temporary.c_str(), keptAttributes))
         return false;
-    for (int attempt = 1;; ++attempt) {
-        if (::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
-        if (attempt == kAttemptsWhileShared || !isSharingError(::GetLastError()))
-            return false;
-        ::Sleep(kWaitWhileSharedMs);
-    }
+    return moveWhileShared(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool writeThroughTemporary(const fs::path& target, std::string_view bytes, DWORD keptAttributes)
@@ -163,7 +64,7 @@ bool writeThroughTemporary(const fs::path& target, std::string_view bytes, DWORD
     if (injectedFault(WriteStep::CreateTemporary))
         return false;
     fs::path temporary;
-    Handle file(createTemporary(target, temporary));
+    Handle file(createTemporaryBeside(target, temporary));
     if (!file.valid())
         return false;
     const bool written

@@ -2,6 +2,7 @@
 
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileDescriptor.h"
+#include "core/files/WriteFaults.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,50 +18,30 @@ namespace fs = std::filesystem;
 
 enum class Linked { Done, Exists, Failed, Unsupported };
 
-class Steps {
-public:
-    explicit Steps(const NewFileFault& fault)
-        : m_fault(fault)
-    {
-    }
-
-    // True when the step is to fail; errno then holds the reason.
-    bool fails(NewFileStep step) const
-    {
-        const int error = m_fault ? m_fault(step) : 0;
-        if (error != 0)
-            errno = error;
-        return error != 0;
-    }
-
-    bool writeAndFlush(int fd, std::string_view bytes) const
-    {
-        while (!bytes.empty()) {
-            if (fails(NewFileStep::Write))
-                return false;
-            const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            bytes.remove_prefix(static_cast<size_t>(written));
+bool writeAndFlush(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        if (injectedFault(WriteStep::Write))
+            return false;
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
         }
-        return !fails(NewFileStep::Flush) && ::fsync(fd) == 0;
+        bytes.remove_prefix(static_cast<size_t>(written));
     }
+    return !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
+}
 
-    Linked link(const char* from, const fs::path& target, int flags) const
-    {
-        if (fails(NewFileStep::Link))
-            return Linked::Failed;
-        if (::linkat(AT_FDCWD, from, AT_FDCWD, target.c_str(), flags) == 0)
-            return Linked::Done;
-        return errno == EEXIST ? Linked::Exists : Linked::Failed;
-    }
-
-private:
-    const NewFileFault& m_fault;
-};
+Linked link(const char* from, const fs::path& target, int flags)
+{
+    if (injectedFault(WriteStep::Rename))
+        return Linked::Failed;
+    if (::linkat(AT_FDCWD, from, AT_FDCWD, target.c_str(), flags) == 0)
+        return Linked::Done;
+    return errno == EEXIST ? Linked::Exists : Linked::Failed;
+}
 
 fs::path folderOf(const fs::path& file)
 {
@@ -82,43 +63,43 @@ bool folderTakesFiles(const fs::path& folder)
         && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
-Linked throughUnnamedFile(const Steps& steps, const fs::path& target, std::string_view bytes, mode_t mode)
+Linked throughUnnamedFile(const fs::path& target, std::string_view bytes, mode_t mode)
 {
     const FileDescriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     if (file.get() < 0)
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Linked::Unsupported : Linked::Failed;
-    if (!steps.writeAndFlush(file.get(), bytes))
+    if (!writeAndFlush(file.get(), bytes))
         return Linked::Failed;
     const std::string self = "/proc/self/fd/" + std::to_string(file.get());
-    const Linked linked = steps.link(self.c_str(), target, AT_SYMLINK_FOLLOW);
+    const Linked linked = link(self.c_str(), target, AT_SYMLINK_FOLLOW);
     // No /proc: the file system may still take named files.
     return linked == Linked::Failed && errno == ENOENT && !fs::exists("/proc/self/fd") ? Linked::Unsupported : linked;
 }
 
-Linked throughNamedFile(const Steps& steps, const fs::path& target, std::string_view bytes, mode_t mode)
+Linked throughNamedFile(const fs::path& target, std::string_view bytes, mode_t mode)
 {
     std::string temporary = folderOf(target) / ("." + target.filename().native() + ".tmp-XXXXXX");
     const FileDescriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0)
         return Linked::Failed;
     Linked linked = Linked::Failed;
-    if (::fchmod(file.get(), mode) == 0 && steps.writeAndFlush(file.get(), bytes))
-        linked = steps.link(temporary.c_str(), target, 0);
+    if (::fchmod(file.get(), mode) == 0 && writeAndFlush(file.get(), bytes)
+        && !injectedFault(WriteStep::TemporaryNamed))
+        linked = link(temporary.c_str(), target, 0);
     ::unlink(temporary.c_str());
     return linked;
 }
 
 } // namespace
 
-bool writeNewFile(const fs::path& file, std::string_view bytes, const NewFileFault& fault)
+bool writeNewFile(const fs::path& file, std::string_view bytes)
 {
-    const Steps steps(fault);
-    if (file.filename().empty() || !folderTakesFiles(folderOf(file)) || steps.fails(NewFileStep::CreateTemporary))
+    if (file.filename().empty() || !folderTakesFiles(folderOf(file)) || injectedFault(WriteStep::CreateTemporary))
         throw RuntimeError::cannotCreate(file);
     const mode_t mode = defaultFileMode();
-    Linked linked = throughUnnamedFile(steps, file, bytes, mode);
+    Linked linked = throughUnnamedFile(file, bytes, mode);
     if (linked == Linked::Unsupported)
-        linked = throughNamedFile(steps, file, bytes, mode);
+        linked = throughNamedFile(file, bytes, mode);
     if (linked == Linked::Failed || linked == Linked::Unsupported)
         throw RuntimeError::cannotCreate(file);
     return linked == Linked::Done;

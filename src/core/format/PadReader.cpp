@@ -1,16 +1,15 @@
 #include "core/format/PadReader.h"
 
+#include "core/files/SystemRandom.h"
+#include "core/text/StrictDecoding.h"
 #include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <expat.h>
-#include <iconv.h>
 #include <memory>
 #include <optional>
-#include <sys/random.h>
 #include <unordered_set>
 
 namespace tarvo {
@@ -32,33 +31,34 @@ std::string lowerAscii(std::string_view text)
 
 struct KnownEncoding {
     std::string_view shown; // what the report says
-    std::string_view iconvName; // empty: UTF-8 itself, no conversion
+    std::optional<SourceEncoding> source; // none: UTF-8 itself, no conversion
 };
 
 // Every Shift_JIS name is read as CP932, the superset that also holds the NEC
 // and IBM characters Japanese files carry.
 std::optional<KnownEncoding> knownEncoding(std::string_view name)
 {
+    using enum SourceEncoding;
     static const std::array<std::pair<std::string_view, KnownEncoding>, 19> table { {
-        { "utf-8", { "utf-8", "" } },
-        { "utf8", { "utf-8", "" } },
-        { "us-ascii", { "us-ascii", "US-ASCII" } },
-        { "ascii", { "us-ascii", "US-ASCII" } },
-        { "iso-8859-1", { "iso-8859-1", "ISO-8859-1" } },
-        { "iso_8859-1", { "iso-8859-1", "ISO-8859-1" } },
-        { "latin1", { "iso-8859-1", "ISO-8859-1" } },
-        { "windows-1252", { "windows-1252", "CP1252" } },
-        { "cp1252", { "windows-1252", "CP1252" } },
-        { "shift_jis", { "shift_jis", "CP932" } },
-        { "sjis", { "shift_jis", "CP932" } },
-        { "x-sjis", { "shift_jis", "CP932" } },
-        { "windows-31j", { "shift_jis", "CP932" } },
-        { "cp932", { "shift_jis", "CP932" } },
-        { "ms_kanji", { "shift_jis", "CP932" } },
-        { "euc-jp", { "euc-jp", "EUC-JP-MS" } },
-        { "utf-16", { "utf-16", "UTF-16" } },
-        { "utf-16le", { "utf-16le", "UTF-16LE" } },
-        { "utf-16be", { "utf-16be", "UTF-16BE" } },
+        { "utf-8", { "utf-8", std::nullopt } },
+        { "utf8", { "utf-8", std::nullopt } },
+        { "us-ascii", { "us-ascii", UsAscii } },
+        { "ascii", { "us-ascii", UsAscii } },
+        { "iso-8859-1", { "iso-8859-1", Latin1 } },
+        { "iso_8859-1", { "iso-8859-1", Latin1 } },
+        { "latin1", { "iso-8859-1", Latin1 } },
+        { "windows-1252", { "windows-1252", Windows1252 } },
+        { "cp1252", { "windows-1252", Windows1252 } },
+        { "shift_jis", { "shift_jis", Cp932 } },
+        { "sjis", { "shift_jis", Cp932 } },
+        { "x-sjis", { "shift_jis", Cp932 } },
+        { "windows-31j", { "shift_jis", Cp932 } },
+        { "cp932", { "shift_jis", Cp932 } },
+        { "ms_kanji", { "shift_jis", Cp932 } },
+        { "euc-jp", { "euc-jp", EucJpMs } },
+        { "utf-16", { "utf-16", Utf16 } },
+        { "utf-16le", { "utf-16le", Utf16Le } },
+        { "utf-16be", { "utf-16be", Utf16Be } },
     } };
     const std::string lower = lowerAscii(name);
     for (const auto& [key, encoding] : table) {
@@ -135,54 +135,19 @@ std::string checkedUtf8(std::string_view bytes)
     throw PadReadError(message);
 }
 
-class Iconv {
-public:
-    Iconv(const char* to, const char* from)
-        : m_handle(iconv_open(to, from))
-    {
-    }
-    ~Iconv()
-    {
-        if (valid())
-            iconv_close(m_handle);
-    }
-    Iconv(const Iconv&) = delete;
-    Iconv& operator=(const Iconv&) = delete;
-    bool valid() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
-    iconv_t get() const { return m_handle; }
-
-private:
-    iconv_t m_handle;
-};
-
 // Strict: no transliteration, nothing skipped; the first byte that is not a
 // character of the encoding stops the read.
-std::string convertedToUtf8(std::string_view bytes, const KnownEncoding& encoding)
+std::string convertedToUtf8(std::string_view bytes, std::string_view shown, SourceEncoding source)
 {
-    Iconv converter("UTF-8", std::string(encoding.iconvName).c_str());
-    if (!converter.valid())
-        throw PadReadError("文字コード " + std::string(encoding.shown) + " は変換できません。");
-    std::string output;
-    output.reserve(bytes.size() * 2);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char buffer[8192];
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
-        const int error = errno;
-        output.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (result != static_cast<std::size_t>(-1) || error == E2BIG)
-            continue;
-        const std::size_t offset = bytes.size() - inLeft;
-        std::string message = std::string(encoding.shown) + " として正しくないバイト "
-            + hexByte(static_cast<unsigned char>(bytes[offset])) + " があります（" + place(bytes, offset) + "）。";
-        if (error == EINVAL)
-            message += kCutShort;
-        throw PadReadError(message);
-    }
-    return output;
+    StrictDecoding decoded = decodeStrictly(bytes, source);
+    if (decoded.stop == StrictDecoding::kComplete)
+        return std::move(decoded.utf8);
+    std::string message = std::string(shown) + " として正しくないバイト "
+        + hexByte(static_cast<unsigned char>(bytes[decoded.stop])) + " があります（" + place(bytes, decoded.stop)
+        + "）。";
+    if (decoded.cutShort)
+        message += kCutShort;
+    throw PadReadError(message);
 }
 
 struct Decoded {
@@ -212,7 +177,7 @@ Decoded decode(std::string_view bytes, std::string_view inputEncoding)
         throw PadReadError("UTF-16 と宣言されていますが、ASCII と同じバイトで書かれています。"
                            "--input-encoding で本当の文字コードを指定して下さい。");
     Decoded decoded { std::string(encoding->shown), {} };
-    decoded.utf8 = encoding->iconvName.empty() ? checkedUtf8(bytes) : convertedToUtf8(bytes, *encoding);
+    decoded.utf8 = encoding->source ? convertedToUtf8(bytes, encoding->shown, *encoding->source) : checkedUtf8(bytes);
     if (decoded.utf8.starts_with(kUtf8Bom))
         decoded.utf8.erase(0, kUtf8Bom.size());
     if (const std::size_t nul = decoded.utf8.find('\0'); nul != std::string::npos)
@@ -249,7 +214,7 @@ public:
         if (!m_parser)
             throw std::bad_alloc();
         unsigned long salt = 0;
-        if (::getrandom(&salt, sizeof salt, 0) != static_cast<ssize_t>(sizeof salt))
+        if (!fillFromSystemRandom(&salt, sizeof salt))
             throw PadReadError("乱数を得られないため XML を読めません。");
         XML_SetHashSalt(m_parser.get(), salt);
         XML_SetParamEntityParsing(m_parser.get(), XML_PARAM_ENTITY_PARSING_NEVER);

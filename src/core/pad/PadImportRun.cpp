@@ -3,14 +3,13 @@
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
 #include "core/files/NativePath.h"
+#include "core/files/NewFile.h"
 #include "core/format/CatalogFile.h"
 #include "core/format/EntryJson.h"
 #include "core/format/PadReader.h"
 #include "core/format/SettingsFile.h"
 #include "core/settings/Settings.h"
 #include "core/text/Utf8.h"
-
-#include <sys/stat.h>
 
 namespace tarvo {
 
@@ -25,10 +24,11 @@ PadImportRun& fail(PadImportRun& run, PadImportRun::Status status, std::string m
     return run;
 }
 
+// Whatever holds the name, a dangling link included.
 bool nameTaken(const std::filesystem::path& file)
 {
-    struct stat status { };
-    return ::lstat(file.c_str(), &status) == 0;
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(file, error));
 }
 
 PadImportRun& refuseExisting(PadImportRun& run)
@@ -103,7 +103,7 @@ PadImportRun runPadImport(const PadImportRequest& request)
     try {
         if (request.replace)
             writeFileAtomically(run.target, rows);
-        else if (!writeNewFile(run.target, rows, request.fault))
+        else if (!writeNewFile(run.target, rows))
             return refuseExisting(run);
     } catch (const RuntimeError& failure) {
         return fail(run, PadImportRun::Status::Failed, errorBoxText(failure.message()));

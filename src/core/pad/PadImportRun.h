@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/files/NewFile.h"
 #include "core/pad/PadMapping.h"
 
 #include <filesystem>
@@ -17,7 +16,6 @@ struct PadImportRequest {
     std::filesystem::path dataFolder; // existing; never created
     bool replace = false; // an existing backup is replaced atomically
     bool dryRun = false; // every step and check, nothing written
-    NewFileFault fault; // test seam of the no-replace write
 };
 
 struct PadImportRun {

@@ -3,6 +3,7 @@
 #include "gui/FormNames.h"
 #include "gui/QtText.h"
 #include "gui/desktop/Fonts.h"
+#include "gui/widgets/CaptionLabel.h"
 #include "gui/widgets/ClickablePanel.h"
 #include "gui/widgets/Cp932PlainTextEdit.h"
 #include "gui/widgets/Cp932Validator.h"
@@ -91,7 +92,7 @@ QString helpFieldName(HelpTopic topic)
 
 QLabel* makeCaption(QWidget* parent, const QString& text, const QString& hint, int pixelSize)
 {
-    auto* caption = new QLabel(parent);
+    auto* caption = new CaptionLabel(parent);
     if (pixelSize != kTextSize)
         caption->setFont(pixelFont(kProportionalGothic, pixelSize));
     caption->setText(text);
@@ -101,9 +102,10 @@ QLabel* makeCaption(QWidget* parent, const QString& text, const QString& hint, i
 
 QLabel* makeInstruction(QWidget* parent, FormName objectName, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new CaptionLabel(parent);
     label->setObjectName(objectName.qt());
     label->setWordWrap(true);
+    label->setText(text);
     return label;
 }
 

@@ -1,0 +1,93 @@
+#include "core/files/WindowsFiles.h"
+
+#include "core/files/SystemRandom.h"
+#include "core/files/WriteFaults.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+namespace tarvo {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A lock held by an editor, a virus scanner or the indexer is usually let go
+// within moments; longer than this and the write fails as any other.
+constexpr int kAttemptsWhileShared = 10;
+constexpr DWORD kWaitWhileSharedMs = 50;
+
+// ".HASH.tmp-", HASH sixteen hex digits of the target's name.
+std::wstring temporaryNamePrefix(const fs::path& target)
+{
+    const fs::path name = target.filename();
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
+    for (const wchar_t c : name.native()) {
+        hash ^= static_cast<std::uint16_t>(c);
+        hash *= 1099511628211ULL;
+    }
+    std::wstring prefix = L".";
+    for (int shift = 60; shift >= 0; shift -= 4)
+        prefix += L"0123456789abcdef"[(hash >> shift) & 0xf];
+    return prefix += L".tmp-";
+}
+
+bool isSharingError(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+} // namespace
+
+fs::path folderOf(const fs::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+HANDLE createTemporaryBeside(const fs::path& target, fs::path& temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[3];
+        if (!fillFromSystemRandom(random, sizeof random))
+            return INVALID_HANDLE_VALUE;
+        std::wstring suffix;
+        for (const unsigned char byte : random) {
+            suffix += L"0123456789abcdef"[byte >> 4];
+            suffix += L"0123456789abcdef"[byte & 0xf];
+        }
+        temporary = folderOf(target) / (temporaryNamePrefix(target) + suffix);
+        const HANDLE file
+            = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool writeAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        if (injectedFault(WriteStep::Write))
+            return false;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr))
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool moveWhileShared(const fs::path& from, const fs::path& to, DWORD flags)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(from.c_str(), to.c_str(), flags))
+            return true;
+        if (attempt == kAttemptsWhileShared || !isSharingError(::GetLastError()))
+            return false;
+        ::Sleep(kWaitWhileSharedMs);
+    }
+}
+
+} // namespace tarvo
