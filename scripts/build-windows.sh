@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the core, the command line tool and their tests for 64-bit Windows
-# with Debian's mingw-w64, warnings as errors, into build-windows/. With
-# TARVO_WINDOWS_GUI=ON the window is built too (its tests do not compile for
-# Windows yet: add TARVO_WINDOWS_TESTS=OFF). What it needs and lacks it installs from Debian; Qt for
-# Windows, GoogleTest and expat are built once and kept in a cache outside the tree:
+# Builds the core, the command line tool, the window and their tests for
+# 64-bit Windows with Debian's mingw-w64, warnings as errors, into
+# build-windows/ (TARVO_WINDOWS_GUI=OFF leaves the window and Qt out). What it
+# needs and lacks it installs from Debian; Qt for Windows, GoogleTest and expat
+# are built once and kept in a cache outside the tree:
 #   ${XDG_CACHE_HOME:-~/.cache}/tarvo-windows
 # Qt comes from the prebuilt prefix named by TARVO_QT_TARBALL (checked against
 # its .sha256) when it is there, otherwise from Debian's qt6-base source.
@@ -26,7 +26,8 @@ mkdir -p "$cache"
 
 install_missing() {
   local wanted=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine wine64
-    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip fonts-ipafont-gothic icoutils unzip)
+    cmake ninja-build googletest qt6-base-dev-tools xz-utils zip icoutils unzip
+    fontconfig fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk)
   local missing=()
   for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -150,7 +151,7 @@ build_host_generator() {
   cmake --build "$host_build" --target make_cp932_tables tarvo-regtext --parallel "$jobs"
 }
 
-gui=${TARVO_WINDOWS_GUI:-OFF}
+gui=${TARVO_WINDOWS_GUI:-ON}
 install_missing
 # Only the window needs Qt.
 [[ $gui == ON ]] && provide_qt

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: the normal
 # build (the "default" preset: warnings as errors), then the sanitizer build (the
-# "asan" preset: ASan and UBSan, any report fails its test). Then the core and
-# CLI suites built for Windows run under wine. Then it checks the
+# "asan" preset: ASan and UBSan, any report fails its test). Then the core,
+# CLI and window suites built for Windows run under wine. Then it checks the
 # sources against .clang-format. Both suites run even when the first fails; the
 # script prints both CTest summaries and the format check's and exits non-zero on
 # any build error, failing test or unformatted file.
@@ -40,7 +40,7 @@ build_asan() {
   cmake --preset asan && cmake --build --preset asan --parallel "$jobs"
 }
 
-# The core and the command-line tool cross-built for Windows (build-windows/).
+# The core, the command-line tool and the window cross-built for Windows (build-windows/).
 build_windows() {
   TARVO_JOBS=$jobs bash scripts/build-windows.sh
 }

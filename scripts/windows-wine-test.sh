@@ -14,7 +14,6 @@ export WINEPREFIX=$cache/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 export WINEPATH="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)");/usr/x86_64-w64-mingw32/lib;$cache/qt/prefix/bin"
 # Wine passes no host variable starting with QT_; WINEQT_X becomes QT_X inside.
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1
-export WINEQT_QPA_FONTDIR=${TARVO_TEST_FONT_DIR:-/usr/share/fonts/opentype/ipafont-gothic}
 unset DISPLAY WAYLAND_DISPLAY
 
 mkdir -p "$WINEPREFIX"

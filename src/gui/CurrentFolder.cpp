@@ -6,7 +6,7 @@
 #include "core/files/NativePath.h"
 #include "core/settings/StartDirectory.h"
 
-#include <QFile>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace tarvo::gui {
@@ -18,7 +18,14 @@ QString currentFolderText()
 
 QString shownPath(const std::filesystem::path& path)
 {
-    return QString::fromStdString(displayText(path));
+    return QDir::toNativeSeparators(QString::fromStdString(displayText(path)));
+}
+
+std::filesystem::path nativePath(const QString& systemText)
+{
+    // Qt's own conversion for file names, UTF-8 on Linux, is the bytes the
+    // file system was given; where paths are wide, UTF-8 holds every character.
+    return pathFromNativeBytes(QDir::toNativeSeparators(systemText).toUtf8().toStdString());
 }
 
 std::filesystem::path desktopFolderPath()
@@ -26,9 +33,7 @@ std::filesystem::path desktopFolderPath()
     const QString path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (path.isEmpty())
         throw RuntimeError::ioError(ioCode::fileNotFound);
-    // The desktop's place comes from the environment as text; the file
-    // system's encoding gives its bytes.
-    return QFile::encodeName(path).toStdString();
+    return nativePath(path);
 }
 
 } // namespace tarvo::gui

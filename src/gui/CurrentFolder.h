@@ -17,8 +17,13 @@ namespace tarvo::gui {
 // directory has gone.
 QString currentFolderText();
 
-// How a native path reads on screen.
+// How a native path reads on screen, with the system's separators.
 QString shownPath(const std::filesystem::path& path);
+
+// The native path of a folder the system names as text (a drive, the desktop):
+// its bytes in the file system's encoding where paths are narrow, its
+// characters with the system's separators where they are wide.
+std::filesystem::path nativePath(const QString& systemText);
 
 // The user's desktop folder (which need not exist); raises the "file not found"
 // error when the desktop has no known place at all.

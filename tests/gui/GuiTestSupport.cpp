@@ -25,9 +25,20 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/files/NativePath.h"
+
+#include <chrono>
+
+#ifdef _WIN32
+#include <share.h>
+#include <windows.h>
+// The window's MessageBox, not the system's.
+#undef MessageBox
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace tarvo::gui::test {
 
@@ -38,7 +49,7 @@ QByteArray sj(const char* utf8)
 
 std::filesystem::path native(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return pathFromNativeBytes(path.toUtf8().toStdString());
 }
 
 QString failureOf(const std::function<void()>& action)
@@ -63,6 +74,8 @@ StartFolder::StartFolder()
 
 StartFolder::~StartFolder()
 {
+    if constexpr (!kLinuxFileSystem)
+        setReadOnly(false);
     QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir::setCurrent(m_previous);
 }
@@ -93,20 +106,71 @@ void StartFolder::makeFolder(const QString& name) const
         qFatal("cannot make a test folder");
 }
 
-bool StartFolder::makeUnreadable(const QString& name) const
+bool StartFolder::makeUnreadable(const QString& name)
 {
+#ifdef _WIN32
+    write(name, "unreadable");
+    m_unshared.emplace_back(
+        ::_wfsopen(
+            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(filePath(name)).utf16()), L"rb", _SH_DENYRW),
+        &std::fclose);
+    return m_unshared.back() != nullptr;
+#else
     return QFileInfo(QStringLiteral("/proc/self/mem")).isFile()
         && QFile::link(QStringLiteral("/proc/self/mem"), filePath(name));
+#endif
 }
 
 void StartFolder::setReadOnly(bool readOnly) const
 {
+    if constexpr (!kLinuxFileSystem) {
+        const QDir folder(m_folder.path());
+        for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden)) {
+            QFile::setPermissions(folder.filePath(file),
+                readOnly ? QFile::ReadOwner | QFile::ReadUser : QFile::ReadOwner | QFile::WriteOwner);
+        }
+        return;
+    }
     QFile::Permissions permissions
         = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     if (!readOnly)
         permissions |= QFile::WriteOwner;
     QFile::setPermissions(m_folder.path(), permissions);
 }
+
+HeldFile::HeldFile(const QString& path)
+    : m_file(path)
+{
+    m_file.open(QIODevice::ReadOnly);
+}
+
+HeldFile::~HeldFile()
+{
+    if (m_releaser.joinable())
+        m_releaser.join();
+}
+
+void HeldFile::releaseAfter(int delayMs)
+{
+    // The writer may ask again as it retries.
+    if (m_releaser.joinable())
+        return;
+    m_releaser = std::thread([this, delayMs] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        m_file.close();
+    });
+}
+
+#ifdef _WIN32
+
+NamedPipe::NamedPipe(const QString&)
+{
+    qFatal("Windows has no named pipes in its folders");
+}
+
+NamedPipe::~NamedPipe() = default;
+
+#else
 
 NamedPipe::NamedPipe(const QString& path)
     : m_path(QFile::encodeName(path))
@@ -136,6 +200,8 @@ NamedPipe::~NamedPipe()
     m_releaser.join();
 }
 
+#endif
+
 EnvironmentOverride::EnvironmentOverride(const char* name, const QString& value)
     : m_name(name)
     , m_wasSet(qEnvironmentVariableIsSet(name))
@@ -150,6 +216,48 @@ EnvironmentOverride::~EnvironmentOverride()
         qputenv(m_name, m_previous);
     else
         qunsetenv(m_name);
+}
+
+#ifdef _WIN32
+namespace {
+
+// Qt asks the shell for the desktop, which reads it from the user's shell folders.
+constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+// An empty folder removes the entry: the desktop is then where Windows puts it.
+void setShellDesktop(const std::wstring& folder)
+{
+    if (folder.empty())
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop");
+    else
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop", REG_EXPAND_SZ, folder.c_str(),
+            static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+}
+
+} // namespace
+#endif
+
+// Linux's variables are set on Windows too, where nothing reads them.
+DesktopUnder::DesktopUnder(const QString& home)
+    : m_desktop(home + QStringLiteral("/Desktop"))
+    , m_home("HOME", home)
+    , m_config("XDG_CONFIG_HOME", home + QStringLiteral("/config"))
+{
+#ifdef _WIN32
+    wchar_t previous[MAX_PATH] {};
+    DWORD size = sizeof previous;
+    ::RegGetValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+        nullptr, previous, &size);
+    m_previousShellDesktop = previous;
+    setShellDesktop(QDir::toNativeSeparators(m_desktop).toStdWString());
+#endif
+}
+
+DesktopUnder::~DesktopUnder()
+{
+#ifdef _WIN32
+    setShellDesktop(m_previousShellDesktop);
+#endif
 }
 
 WindowUnderTest::WindowUnderTest()
@@ -266,6 +374,10 @@ void clickItem(RadioGroup* group, int index)
 QString drawnFamily(const char* designFamily)
 {
     installFontSubstitutions();
+#ifdef _WIN32
+    // Windows is asked for the design family first and resolves it itself.
+    return QString::fromUtf8(designFamily);
+#endif
     return QFontInfo(QFont(QString::fromUtf8(designFamily))).family();
 }
 

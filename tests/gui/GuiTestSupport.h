@@ -7,15 +7,20 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+#include <type_traits>
+#include <vector>
 
 class QComboBox;
 class QMessageBox;
@@ -30,6 +35,23 @@ class RadioGroup;
 
 namespace tarvo::gui::test {
 
+// What only the Linux build's file system gives the tests: named pipes,
+// symbolic links, mode bits, read-only folders, names in any bytes, /proc.
+inline constexpr bool kLinuxFileSystem = std::is_same_v<std::filesystem::path::value_type, char>;
+#define TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM()                                                                         \
+    if (!tarvo::gui::test::kLinuxFileSystem)                                                                           \
+    QSKIP("needs the Linux file system")
+// What only the Linux build installs: its desktop entry, and the icon theme name it gives.
+#define TARVO_QSKIP_UNLESS_LINUX_DESKTOP()                                                                             \
+    if (!tarvo::gui::test::kLinuxFileSystem)                                                                           \
+    QSKIP("needs Linux desktop integration")
+
+// A path as the window shows it: the system's separators.
+inline QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 // The core's test helpers of the same names, in Qt's types.
 QByteArray sj(const char* utf8);
 
@@ -39,6 +61,22 @@ std::filesystem::path native(const QString& path);
 QString failureOf(const std::function<void()>& action);
 
 QString describe(const RegistrationEntry& entry);
+
+// A file that another handle holds open. Qt shares reading and writing on
+// Windows but not deleting or renaming, as an editor or a virus scanner may.
+class HeldFile {
+public:
+    explicit HeldFile(const QString& path);
+    ~HeldFile();
+
+    bool isHeld() const { return m_file.isOpen(); }
+    // Lets the file go after `delayMs`, from another thread.
+    void releaseAfter(int delayMs);
+
+private:
+    QFile m_file;
+    std::thread m_releaser;
+};
 
 // A fresh temporary folder made the process's current directory for the object's
 // lifetime, as the folder the program is started in.
@@ -55,17 +93,22 @@ public:
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
     void makeFolder(const QString& name) const;
-    // A regular file that exists but cannot be read, even by the superuser: a
-    // link to the process's memory file, whose first page is never mapped.
-    bool makeUnreadable(const QString& name) const;
+    // A regular file that exists but cannot be read, even by the superuser: on
+    // Linux a link to the process's memory file, whose first page is never
+    // mapped; on Windows a file another handle holds without sharing it.
+    bool makeUnreadable(const QString& name);
+    // Keeps the folder's files from being replaced: on Linux the folder loses
+    // its write permission; Windows ignores that mark on folders, so there each
+    // file of the folder gets the read-only attribute.
     void setReadOnly(bool readOnly) const;
 
 private:
     QString m_previous;
     QTemporaryDir m_folder;
+    std::vector<std::unique_ptr<FILE, int (*)(FILE*)>> m_unshared;
 };
 
-// A named pipe put where the program expects a file. Should the program wait
+// A named pipe (Linux) put where the program expects a file. Should the program wait
 // on it, a writer comes by after a few seconds and lets it go on, so that the
 // test fails on what it then sees instead of hanging.
 class NamedPipe {
@@ -97,6 +140,23 @@ private:
     const char* m_name;
     bool m_wasSet;
     QByteArray m_previous;
+};
+
+// Makes `home` + "/Desktop" the user's desktop folder for the object's
+// lifetime: through HOME and XDG_CONFIG_HOME on Linux, through the user's
+// shell folders in the registry on Windows.
+class DesktopUnder {
+public:
+    explicit DesktopUnder(const QString& home);
+    ~DesktopUnder();
+
+    QString desktop() const { return m_desktop; }
+
+private:
+    QString m_desktop;
+    EnvironmentOverride m_home;
+    EnvironmentOverride m_config;
+    std::wstring m_previousShellDesktop;
 };
 
 // The main window started and shown in a fresh start folder that holds a small
@@ -145,7 +205,8 @@ void chooseItem(QComboBox* combo, int index);
 void clickItem(RadioGroup* group, int index);
 
 // The family Qt draws for a design family name (its first installed
-// substitute): what the window's fonts must name to draw the same glyphs.
+// substitute): what the window's fonts must name to draw the same glyphs. On
+// Windows the design family itself, which the fonts name first.
 QString drawnFamily(const char* designFamily);
 
 // The texts of the list's items, in order.

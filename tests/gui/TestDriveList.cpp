@@ -2,13 +2,17 @@
 #include "gui/QtText.h"
 #include "gui/desktop/Fonts.h"
 #include "gui/widgets/DriveList.h"
+#include "gui/widgets/FolderList.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using tarvo::gui::DriveList;
+using tarvo::gui::test::shown;
 
 class TestDriveList : public QObject {
     Q_OBJECT
@@ -47,8 +51,9 @@ private slots:
         DriveList list(volumes());
         QCOMPARE(list.font().pixelSize(), 13);
         QCOMPARE(list.font().families().front(), tarvo::gui::test::drawnFamily(tarvo::gui::kArial));
-        const QStringList expected { at(QStringLiteral("a")), at(QStringLiteral("a/nested")),
-            at(QStringLiteral("b")) + QStringLiteral(" [Data]"), at(QStringLiteral("c")) + QStringLiteral(" [CD]") };
+        const QStringList expected { shown(at(QStringLiteral("a"))), shown(at(QStringLiteral("a/nested"))),
+            shown(at(QStringLiteral("b"))) + QStringLiteral(" [Data]"),
+            shown(at(QStringLiteral("c"))) + QStringLiteral(" [CD]") };
         QCOMPARE(list.count(), 4);
         for (int index = 0; index < list.count(); ++index) {
             QCOMPARE(list.itemText(index), expected[index]);
@@ -132,6 +137,7 @@ private slots:
 
     void kindsFollowTheFileSystem()
     {
+        TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM();
         struct Case {
             QByteArray type;
             QByteArray device;
@@ -162,7 +168,29 @@ private slots:
         DriveList list;
         QVERIFY(list.currentIndex() >= 0);
         const QString root = mounted[list.currentIndex()].rootPath;
-        QVERIFY(root == QStringLiteral("/") || QDir::currentPath().startsWith(root));
+        QVERIFY(root == QStringLiteral("/") || QDir::currentPath().startsWith(root, Qt::CaseInsensitive));
+    }
+
+    // Each drive (wine's Z: is the host's root) is the one shown for a folder on
+    // it, and the folder list starts at that drive.
+    void eachMachineVolumeIsShownForAFolderOnIt()
+    {
+        const QList<DriveList::Volume> mounted = DriveList::mountedVolumes();
+        for (const DriveList::Volume& volume : mounted) {
+            if (!QDir(volume.rootPath).exists())
+                continue;
+            QVERIFY2(QDir::setCurrent(volume.rootPath), qPrintable(volume.rootPath));
+            DriveList list;
+            QCOMPARE(list.currentText(), DriveList::entryText(volume));
+            QVERIFY(list.currentText().startsWith(shown(volume.rootPath)));
+            const tarvo::gui::FolderList folders;
+            const QString current = QDir::currentPath();
+            QCOMPARE(folders.item(0)->text(), shown(current.left(current.indexOf(QLatin1Char('/')) + 1)));
+        }
+        if (!tarvo::gui::test::kLinuxFileSystem)
+            QVERIFY(std::any_of(mounted.cbegin(), mounted.cend(), [](const DriveList::Volume& volume) {
+                return volume.kind == DriveList::Kind::Fixed && volume.rootPath.endsWith(QStringLiteral(":/"));
+            }));
     }
 };
 

@@ -221,13 +221,12 @@ private slots:
     // Tab reaches the desktop picture, and Space goes where a click goes.
     void spacePressesTheDesktopPicture()
     {
-        const test::EnvironmentOverride home("HOME", m_ui->folder().filePath(QStringLiteral("home")));
+        const test::DesktopUnder home(m_ui->folder().filePath(QStringLiteral("home")));
         m_ui->folder().makeFolder(QStringLiteral("home/Desktop"));
         m_ui->showPage(3);
         pressOn(form::desktopButton, Qt::Key_Space);
         QVERIFY(test::shownTexts().isEmpty());
-        QCOMPARE(m_ui->control<QLabel>(form::folderLabel)->text(),
-            QDir(m_ui->folder().filePath(QStringLiteral("home/Desktop"))).canonicalPath());
+        QCOMPARE(m_ui->control<QLabel>(form::folderLabel)->text(), test::shown(QDir(home.desktop()).canonicalPath()));
     }
 
     // A panel with the focus shows it.

@@ -8,6 +8,7 @@
 #include "gui/MessageBox.h"
 
 #include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
 #include "core/guidance/FieldHelp.h"
 #include "core/guidance/WebLinks.h"
 
@@ -248,10 +249,11 @@ private slots:
         QCOMPARE(seen.category, QString());
         QCOMPARE(requireChild<QComboBox>(window.get(), form::subcategory)->count(), 0);
         QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
-        QCOMPARE(seen.folderLabel, folder.path());
+        QCOMPARE(seen.folderLabel, test::shown(folder.path()));
         QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n二行目\n"));
         QVERIFY(requireChild<QPlainTextEdit>(window.get(), form::helpText)->isReadOnly());
-        QCOMPARE(QString::fromStdString(window->startDirectory()), folder.path() + "/");
+        QCOMPARE(
+            QString::fromStdString(tarvo::displayText(window->startDirectory())), test::shown(folder.path() + "/"));
     }
 
     void startupFailures_data()
@@ -310,10 +312,11 @@ private slots:
         QCOMPARE(seen.categories.size(), catalogueLoaded ? 2 : 0);
         QTEST(seen.author, "author");
         QFETCH(bool, folderShown);
-        QCOMPARE(seen.folderLabel, folderShown ? folder.path() : QString());
+        QCOMPARE(seen.folderLabel, folderShown ? test::shown(folder.path()) : QString());
         QTEST(seen.guide, "guide");
         // Recorded first, whatever fails after it.
-        QCOMPARE(QString::fromStdString(window->startDirectory()), folder.path() + "/");
+        QCOMPARE(
+            QString::fromStdString(tarvo::displayText(window->startDirectory())), test::shown(folder.path() + "/"));
     }
 
     void settingsLineKeepsBlanksAndDropsItsFirstCharacter_data()

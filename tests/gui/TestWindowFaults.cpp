@@ -189,8 +189,9 @@ private slots:
         const auto files = snapshotOf(m_start);
         pressLoad();
 
-        QCOMPARE(
-            test::shownTexts(), QStringList { QStringLiteral("ファイル %1/data/b.bak は開けません.").arg(m_start) });
+        QCOMPARE(test::shownTexts(),
+            QStringList {
+                QStringLiteral("ファイル %1 は開けません.").arg(test::shown(path(QStringLiteral("data/b.bak")))) });
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
         QVERIFY(dialog().isVisible());
         RegistrationEntry after = m_window->entry().read();
@@ -215,6 +216,7 @@ private slots:
     // Once the folder is writable again the same preview goes through.
     void backupFolderTurnsReadOnlyBetweenListingAndLoading()
     {
+        TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM();
         startIn(QStringLiteral("start"));
         const QByteArray earlier = backupFor("作者A", "説明A\r\n");
         write(QStringLiteral("data/a.bak"), earlier);
@@ -248,6 +250,7 @@ private slots:
     // link stays; a link into a missing folder refuses the close as before.
     void settingDatLinkAtClose()
     {
+        TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM();
         startIn(QStringLiteral("start"));
         QVERIFY(QDir().mkpath(path(QStringLiteral("elsewhere"))));
         write(QStringLiteral("elsewhere/setting.dat"), sj("#以前の作者\r\n"));
@@ -274,6 +277,7 @@ private slots:
     // between listing and loading.
     void namedPipesAreRefusedAtOnce()
     {
+        TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM();
         m_start = m_root.filePath(QStringLiteral("start"));
         QVERIFY(QDir().mkpath(m_start));
         const test::NamedPipe catalogue(path(QStringLiteral("category.dat")));
@@ -299,6 +303,7 @@ private slots:
     // by its name, and a name CP932 cannot hold restores nothing and says why.
     void backupsNamedInAnyEncoding()
     {
+        TARVO_QSKIP_UNLESS_LINUX_FILE_SYSTEM();
         startIn(QStringLiteral("start"));
         write(QStringLiteral("data/café.bak"), backupFor("作者é", "説明\r\n"));
         write(QStringLiteral("data/caf?.bak"), backupFor("作者?", "説明\r\n"));
@@ -367,7 +372,9 @@ private slots:
     void startFolderOfAnyName_data()
     {
         QTest::addColumn<QString>("folderName");
-        QTest::newRow("Japanese with blanks") << QStringLiteral(" タルヴォ 登録 表ソ ");
+        // Windows drops a trailing blank from a name, and refuses it in a software name.
+        QTest::newRow("Japanese with blanks") << (test::kLinuxFileSystem ? QStringLiteral(" タルヴォ 登録 表ソ ")
+                                                                         : QStringLiteral(" タルヴォ 登録 表ソ"));
         QTest::newRow("characters CP932 lacks") << QStringLiteral("café José ü 😀");
     }
 
@@ -377,30 +384,33 @@ private slots:
     {
         QFETCH(QString, folderName);
         startIn(folderName);
-        QCOMPARE(control<QLabel>(form::folderLabel)->text(), QDir::currentPath());
+        QCOMPARE(control<QLabel>(form::folderLabel)->text(), test::shown(QDir::currentPath()));
+        const QString software
+            = test::kLinuxFileSystem ? QStringLiteral(" 同期 ツール 表 ") : QStringLiteral(" 同期 ツール 表");
+        const QString backupFile = QStringLiteral("data/%1.bak").arg(software);
         test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral(" 山川 一郎 "));
-        test::typeInto(control<QLineEdit>(form::softwareName), QStringLiteral(" 同期 ツール 表 "));
+        test::typeInto(control<QLineEdit>(form::softwareName), software);
         test::typeInto(control<QLineEdit>(form::archiveFileName), QStringLiteral("sync 10.lzh"));
         test::chooseItem(requireChild<QComboBox>(m_window.get(), form::handling), 0);
         pressPreview();
         QCOMPARE(test::shownTexts(),
             QStringList { QStringLiteral("バックアップを取ると同時にプレビューの作成に成功しました！") });
-        const QByteArray backup = read(QStringLiteral("data/ 同期 ツール 表 .bak"));
+        const QByteArray backup = read(backupFile);
         QVERIFY(backup.startsWith(sj("# 山川 一郎 \r\n")));
         const QString document = control<QPlainTextEdit>(form::preview)->toPlainText();
 
         control<QLineEdit>(form::authorId)->clear();
         control<QLineEdit>(form::archiveFileName)->clear();
-        openListAndChoose(QStringLiteral(" 同期 ツール 表 "));
+        openListAndChoose(software);
         pressLoad();
         QVERIFY(test::shownTexts().isEmpty());
         QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral(" 山川 一郎 "));
         // The restored entry previews to the same text and the same backup.
         pressPreview();
         QCOMPARE(control<QPlainTextEdit>(form::preview)->toPlainText(), document);
-        QCOMPARE(read(QStringLiteral("data/ 同期 ツール 表 .bak")), backup);
+        QCOMPARE(read(backupFile), backup);
         QCOMPARE(QDir(path(QStringLiteral("data"))).entryList(QDir::Files | QDir::Hidden),
-            QStringList { QStringLiteral(" 同期 ツール 表 .bak") });
+            QStringList { software + QStringLiteral(".bak") });
 
         QVERIFY(m_window->close());
         QCOMPARE(read(QStringLiteral("setting.dat")), sj("# 山川 一郎 \r\n"));

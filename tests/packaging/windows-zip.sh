@@ -28,7 +28,7 @@ done
 [[ -d $top/data && -z $(ls -A "$top/data") ]] || fail "data is not an empty folder"
 
 # Windows 10's own DLLs; api-ms-win-* are its API sets.
-system='^(advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dxgi|gdi32|imm32|kernel32|mpr|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-.*)\.dll$'
+system='^(advapi32|authz|bcrypt|comdlg32|d3d9|d3d11|dwmapi|dxgi|gdi32|imm32|kernel32|mpr|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-.*)\.dll$'
 while IFS= read -r -d '' file; do
   while read -r dll; do
     [[ ${dll,,} =~ $system || -n $(find "$top" -maxdepth 1 -iname "$dll") ]] ||

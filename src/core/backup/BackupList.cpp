@@ -29,14 +29,42 @@ bool hasBackupExtension(std::string_view name)
         tail.begin(), tail.end(), kBackupExtension.begin(), [](char a, char b) { return asciiLower(a) == b; });
 }
 
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The CP932 capital of a double-byte small letter (full-width Latin, Greek,
+// Cyrillic), or the character itself.
+void doubleByteToUpper(unsigned char lead, unsigned char& trail)
+{
+    if (lead == 0x82 && trail >= 0x81 && trail <= 0x9A)
+        trail = static_cast<unsigned char>(trail - 0x21);
+    else if (lead == 0x83 && trail >= 0xBF && trail <= 0xD6)
+        trail = static_cast<unsigned char>(trail - 0x20);
+    else if (lead == 0x84 && trail >= 0x70 && trail <= 0x91 && trail != 0x7F)
+        trail = static_cast<unsigned char>(trail - (trail < 0x7F ? 0x30 : 0x31));
+}
+
 // Letter case folded only in single-byte characters: the second byte of a
-// double-byte character may have the code of a letter.
+// double-byte character may have the code of a letter. Where the file system
+// ignores case (Windows), it compares names as that system does: every letter
+// CP932 has in two cases, folded to its capital.
 std::string caseFolded(std::string_view cp932Name)
 {
     std::string folded(cp932Name);
     for (std::size_t at = 0; at < folded.size(); at += cp932CharacterLength(folded, at)) {
-        if (cp932CharacterLength(folded, at) == 1)
-            folded[at] = asciiLower(folded[at]);
+        const std::size_t length = cp932CharacterLength(folded, at);
+        if (!kNamesIgnoreCase) {
+            if (length == 1)
+                folded[at] = asciiLower(folded[at]);
+        } else if (length == 1) {
+            folded[at] = asciiUpper(folded[at]);
+        } else {
+            auto trail = static_cast<unsigned char>(folded[at + 1]);
+            doubleByteToUpper(static_cast<unsigned char>(folded[at]), trail);
+            folded[at + 1] = static_cast<char>(trail);
+        }
     }
     return folded;
 }

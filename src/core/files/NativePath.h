@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace tarvo {
 
@@ -55,6 +56,9 @@ struct Cp932NameOfFile {
 };
 
 Cp932NameOfFile cp932NameOfFile(std::string_view nativeName);
+
+// True where names that differ only in letter case name one file (Windows).
+inline constexpr bool kNamesIgnoreCase = !std::is_same_v<std::filesystem::path::value_type, char>;
 
 // The one separator that ends a folder path of the platform.
 inline constexpr char kPathSeparator = std::filesystem::path::preferred_separator;

@@ -9,6 +9,20 @@ namespace tarvo::gui {
 void installFontSubstitutions()
 {
     static const bool installed = [] {
+#ifdef _WIN32
+        // Japanese Windows has the design's Gothics (by their English names where
+        // the system is not Japanese); every Windows 10 and 11 has Yu Gothic UI
+        // and Meiryo, Times New Roman and Arial. Last what a system without
+        // Windows' fonts (wine on Linux) draws as Linux does: the IPA Gothics,
+        // made to the design's widths, and DejaVu.
+        QFont::insertSubstitutions(
+            QString::fromUtf8(kProportionalGothic), { "MS PGothic", "Yu Gothic UI", "Meiryo", "IPAPGothic" });
+        QFont::insertSubstitutions(
+            QString::fromUtf8(kFixedGothic), { "MS Gothic", "Yu Gothic UI", "Meiryo", "IPAGothic" });
+        QFont::insertSubstitutions(
+            QString::fromUtf8(kCentury), { "Century Schoolbook", "Times New Roman", "DejaVu Serif" });
+        QFont::insertSubstitutions(QString::fromUtf8(kArial), { "DejaVu Sans" });
+#else
         QFont::insertSubstitutions(QString::fromUtf8(kProportionalGothic),
             { "IPAPGothic", "VL PGothic", "Noto Sans CJK JP", "Droid Sans Fallback" });
         QFont::insertSubstitutions(QString::fromUtf8(kFixedGothic),
@@ -16,6 +30,7 @@ void installFontSubstitutions()
         QFont::insertSubstitutions(QString::fromUtf8(kCentury),
             { "C059", "Century Schoolbook L", "TeX Gyre Schola", "DejaVu Serif", "Liberation Serif" });
         QFont::insertSubstitutions(QString::fromUtf8(kArial), { "Liberation Sans", "Nimbus Sans", "DejaVu Sans" });
+#endif
         return true;
     }();
     (void)installed;
@@ -58,7 +73,16 @@ QString installedFamily(const char* family)
 
 QFont pixelFont(const char* family, int pixelSize, bool bold)
 {
+#ifdef _WIN32
+    // Windows finds a family by its localized or its English name and falls
+    // back in the order asked for, so the design comes first, as it is.
+    installFontSubstitutions();
+    QFont font;
+    const QString design = QString::fromUtf8(family);
+    font.setFamilies(QStringList { design } + QFont::substitutes(design));
+#else
     QFont font(installedFamily(family));
+#endif
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

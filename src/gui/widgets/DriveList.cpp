@@ -1,17 +1,24 @@
 #include "gui/widgets/DriveList.h"
 
+#include "gui/CurrentFolder.h"
 #include "gui/desktop/Fonts.h"
 
 #include "core/files/Folders.h"
 #include "core/files/NativePath.h"
 #include "core/settings/StartDirectory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStorageInfo>
 #include <QStyle>
 
 #include <algorithm>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace tarvo::gui {
 
@@ -34,21 +41,43 @@ QStyle::StandardPixmap pixmapFor(DriveList::Kind kind)
     return QStyle::SP_DriveHDIcon;
 }
 
+#ifdef _WIN32
+
+// Windows grants or refuses a drive as a whole: what can be asked for its
+// attributes can be listed.
+bool userCanRead(const QString& rootPath)
+{
+    return ::GetFileAttributesW(nativePath(rootPath).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Drive letters and folder names are the same in any letter case.
+bool holds(const std::filesystem::path& root, const std::filesystem::path& path)
+{
+    const std::wstring& rootText = root.native();
+    const std::wstring& pathText = path.native();
+    if (rootText.empty() || pathText.size() < rootText.size()
+        || ::CompareStringOrdinal(rootText.data(), static_cast<int>(rootText.size()), pathText.data(),
+               static_cast<int>(rootText.size()), TRUE)
+            != CSTR_EQUAL)
+        return false;
+    return pathText.size() == rootText.size() || rootText.back() == L'\\' || pathText[rootText.size()] == L'\\';
+}
+
+#else
+
 bool userCanRead(const QString& rootPath)
 {
     return ::access(QFile::encodeName(rootPath).constData(), R_OK | X_OK) == 0;
 }
 
-// Mount points are named by the system in its own encoding.
-std::string nativeRoot(const QString& rootPath)
+bool holds(const std::filesystem::path& rootPath, const std::filesystem::path& path)
 {
-    return QFile::encodeName(rootPath).toStdString();
+    const std::string& root = rootPath.native();
+    const std::string& text = path.native();
+    return root == "/" || text == root || (text.starts_with(root) && text[root.size()] == '/');
 }
 
-bool holds(const std::string& root, const std::string& path)
-{
-    return root == "/" || path == root || (path.starts_with(root) && path[root.size()] == '/');
-}
+#endif
 
 } // namespace
 
@@ -91,6 +120,26 @@ QList<DriveList::Volume> DriveList::mountedVolumes()
     return volumes;
 }
 
+#ifdef _WIN32
+
+DriveList::Kind DriveList::kindOf(const QByteArray&, const QByteArray&, const QString& rootPath)
+{
+    switch (::GetDriveTypeW(nativePath(rootPath).c_str())) {
+    case DRIVE_REMOVABLE:
+        return Kind::Removable;
+    case DRIVE_CDROM:
+        return Kind::CdRom;
+    case DRIVE_REMOTE:
+        return Kind::Network;
+    case DRIVE_RAMDISK:
+        return Kind::Ram;
+    default:
+        return Kind::Fixed;
+    }
+}
+
+#else
+
 DriveList::Kind DriveList::kindOf(const QByteArray& fileSystemType, const QByteArray& device, const QString& rootPath)
 {
     static const QList<QByteArray> network { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "9p", "afs",
@@ -107,11 +156,14 @@ DriveList::Kind DriveList::kindOf(const QByteArray& fileSystemType, const QByteA
     return Kind::Fixed;
 }
 
+#endif
+
 QString DriveList::entryText(const Volume& volume)
 {
+    const QString root = QDir::toNativeSeparators(volume.rootPath);
     if (volume.label.isEmpty())
-        return volume.rootPath;
-    return volume.rootPath + QStringLiteral(" [") + volume.label + QLatin1Char(']');
+        return root;
+    return root + QStringLiteral(" [") + volume.label + QLatin1Char(']');
 }
 
 void DriveList::fill()
@@ -125,10 +177,10 @@ int DriveList::volumeHolding(const std::filesystem::path& path) const
     int best = -1;
     std::size_t longest = 0;
     for (int index = 0; index < m_volumes.size(); ++index) {
-        const std::string root = nativeRoot(m_volumes[index].rootPath);
-        if (holds(root, nativeBytes(path)) && (best < 0 || root.size() > longest)) {
+        const std::filesystem::path root = nativePath(m_volumes[index].rootPath);
+        if (holds(root, path) && (best < 0 || root.native().size() > longest)) {
             best = index;
-            longest = root.size();
+            longest = root.native().size();
         }
     }
     return best;
@@ -142,7 +194,7 @@ std::filesystem::path DriveList::folderToEnter(int index) const
     std::error_code ignored;
     if (last != m_lastFolder.end() && std::filesystem::is_directory(*last, ignored))
         return *last;
-    return nativeRoot(root);
+    return nativePath(root);
 }
 
 void DriveList::chooseVolume(int index)

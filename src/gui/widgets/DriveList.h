@@ -10,8 +10,8 @@
 
 namespace tarvo::gui {
 
-// The drive list DriveComboBox1. A file system stands in for a drive letter:
-// one entry per mounted, ready file system the user can read, in path order.
+// The drive list DriveComboBox1: one entry per ready drive the user can read
+// (on Linux a mounted file system stands in for a drive letter), in path order.
 // Each remembers the folder last used on it, as a drive keeps its own current
 // folder, and choosing an entry moves the current directory there.
 class DriveList : public QComboBox {
@@ -32,8 +32,10 @@ public:
     explicit DriveList(QList<Volume> volumes, QWidget* parent = nullptr);
 
     static QList<Volume> mountedVolumes();
+    // On Linux by the file system, its device and where desktops mount what is
+    // plugged in; on Windows by the drive type the system reports for the root.
     static Kind kindOf(const QByteArray& fileSystemType, const QByteArray& device, const QString& rootPath);
-    // The root path, then the label in brackets when there is one.
+    // The root path with the system's separators, then the label in brackets when there is one.
     static QString entryText(const Volume& volume);
 
     // Moves the current directory to the folder last used on the volume in
