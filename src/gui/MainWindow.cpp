@@ -39,7 +39,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -359,7 +358,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return;
     event->acceptProposedAction();
-    importDroppedPad(QFile::encodeName(urls.front().toLocalFile()).toStdString());
+    importDroppedPad(nativePath(urls.front().toLocalFile()));
 }
 
 // Imported with the defaults into this window's backup folder, then loaded as
