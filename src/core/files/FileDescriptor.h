@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <unistd.h>
 #include <utility>
 
@@ -34,5 +35,9 @@ public:
 private:
     int m_fd;
 };
+
+// Writes every byte, going on after an interrupted write; false on a failed
+// write or an injected write fault.
+bool writeAll(int fd, std::string_view bytes);
 
 } // namespace tarvo

@@ -17,6 +17,22 @@
 
 namespace tarvo {
 
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        if (injectedFault(WriteStep::Write))
+            return false;
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -84,22 +100,6 @@ bool targetMayBeReplaced(const fs::path& target, mode_t& mode)
     if (!S_ISREG(status.st_mode) || !mayWrite(target, status, W_OK))
         return false;
     mode = status.st_mode & 07777;
-    return true;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        if (injectedFault(WriteStep::Write))
-            return false;
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
     return true;
 }
 

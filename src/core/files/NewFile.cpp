@@ -20,18 +20,7 @@ enum class Linked { Done, Exists, Failed, Unsupported };
 
 bool writeAndFlush(int fd, std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        if (injectedFault(WriteStep::Write))
-            return false;
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
+    return writeAll(fd, bytes) && !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
 }
 
 Linked link(const char* from, const fs::path& target, int flags)
