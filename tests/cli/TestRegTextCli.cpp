@@ -483,6 +483,7 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
         ImportCase { "HandlingZeroIsNoItem", kSmallPad, { "--set", "handling=0" }, 2, "", "1 フリーウェア / 2 " },
         ImportCase { "HandlingElevenIsNoItem", kSmallPad, { "--set", "handling=11" }, 2, "", "10 その他" },
         ImportCase { "HandlingTextIsNoItem", kSmallPad, { "--set", "handling=abc" }, 2, "", "--set-text handling=abc" },
+        ImportCase { "HandlingByItsText", kSmallPad, { "--set", "handling=シェアウェア" }, 0, "Tool.bak", "" },
         ImportCase { "HandlingAsTextOnPurpose", kSmallPad, { "--set-text", "handling=11" }, 0, "Tool.bak", "" },
         ImportCase { "Utf16DeclaredInAsciiBytes", "<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + kSmallPad, {}, 2, "",
             "UTF-16 と宣言" },
@@ -547,7 +548,7 @@ TEST_F(RegTextCli, RelativeDataFolderFindsTheStartFolderAboveIt)
     std::filesystem::create_directory(folder / "data");
     write("in.xml", kSmallPad);
     write("setting.dat", test::sj("#作者番号PA000009\r\n"));
-    for (const std::string data : { ".", "./", "../data" }) {
+    for (const char* data : { ".", "./", "../data" }) {
         const ToolRun result = runTool(folder / "data",
             { "import-pad", "../in.xml", "--data", data, "--dry-run", "--json", "--set", "handling=2" });
         EXPECT_EQ(result.status, 0) << data << result.err;

@@ -1,14 +1,13 @@
 #include "TestSupport.h"
 
 #include "core/document/PreviewCommand.h"
-#include "core/pad/HandlingSetting.h"
 #include "core/pad/PadMapping.h"
 #include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
+#include <tuple>
 
 namespace tarvo {
 namespace {
@@ -181,68 +180,41 @@ INSTANTIATE_TEST_SUITE_P(Encodings, PadEncodings,
             pad("<Program_Info><Program_Name>Caf\xE9 &#x30BD;&#x30D5;&#x30C8;</Program_Name></Program_Info>", ""),
             "windows-1252" }));
 
-// The worst shapes a file under the size cap can take, each built here and read
-// to its end; a search inside a loop over them would not end for hours. Their
-// time per MiB is measured in bench/PadImportBench.cpp.
-struct LargeShape {
-    const char* name;
-    std::string body; // below the root
-    std::string_view key; // the field to look at
-    std::size_t bytes; // ...its size
-    std::size_t findings; // diagnostics from the shape's PAD path
-    std::string_view source;
-};
-
-class PadLargeShapes : public testing::TestWithParam<LargeShape> { };
-
-TEST_P(PadLargeShapes, AreReadToTheEnd)
+// The worst shapes a file under the size cap can take, built here and read to
+// the end (a search inside a loop over them would not end for hours; their time
+// per MiB is measured in bench/PadImportBench.cpp): the size of the field they
+// feed, and how many findings name their PAD path.
+TEST(PadLargeShapes, AreReadToTheEnd)
 {
-    const LargeShape& c = GetParam();
-    const std::string file = pad("<Program_Info><Program_Name>Tool</Program_Name></Program_Info>" + c.body);
-    ASSERT_LE(file.size(), kLargestPadFile);
-    const PadImport result = mapped(file);
-    EXPECT_EQ(field(result.entry, c.key).size(), c.bytes);
-    EXPECT_EQ(std::count_if(result.diagnostics.begin(), result.diagnostics.end(),
-                  [&](const PadDiagnostic& d) { return d.source == c.source; }),
-        c.findings);
-}
-
-std::string repeated(std::size_t times, const std::function<std::string(std::size_t)>& piece)
-{
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i)
-        text += piece(i);
-    return text;
-}
-
-INSTANTIATE_TEST_SUITE_P(Shapes, PadLargeShapes,
-    testing::Values(LargeShape { "FourHundredThousandLanguageBlocks",
-                        "<Program_Descriptions>"
-                            + repeated(400'000, [](std::size_t i) { return "<L" + std::to_string(100'000 + i) + "/>"; })
-                            + "<Last><Char_Desc_80>from the last</Char_Desc_80></Last></Program_Descriptions>",
-                        "headline", 13, 1, "Program_Descriptions/Last/Char_Desc_80" },
-        LargeShape { "OneElementRepeatedWithMarkup",
-            "<Program_Info>" + repeated(90'000, [](std::size_t) { return "<Program_Type>Freeware<b/></Program_Type>"; })
+    const auto repeated = [](std::size_t times, const auto& piece) {
+        std::string text;
+        for (std::size_t i = 0; i < times; ++i)
+            text += piece(i);
+        return text;
+    };
+    const std::tuple<std::string, std::string_view, std::size_t, std::size_t, std::string_view> shapes[] {
+        { "<Program_Descriptions>"
+                + repeated(400'000, [](std::size_t i) { return "<L" + std::to_string(100'000 + i) + "/>"; })
+                + "<Last><Char_Desc_80>from the last</Char_Desc_80></Last></Program_Descriptions>",
+            "headline", 13, 1, "Program_Descriptions/Last/Char_Desc_80" },
+        { "<Program_Info>" + repeated(90'000, [](std::size_t) { return "<Program_Type>Freeware<b/></Program_Type>"; })
                 + "</Program_Info>",
             "handling", 18, 2, "Program_Info/Program_Type" },
-        LargeShape { "OperatingSystemsAllDifferent",
-            "<Program_Info><Program_OS_Support>"
+        { "<Program_Info><Program_OS_Support>"
                 + repeated(300'000, [](std::size_t i) { return "Q" + std::to_string(i % 100'000) + ","; })
                 + "</Program_OS_Support></Program_Info>",
             "otherOs", 588'890 + 3 * 99'999, 300'001, "Program_Info/Program_OS_Support" },
-        LargeShape { "HugeValueOfOpenedTags",
-            "<Program_Descriptions><English><Char_Desc_80>" + repeated(600'000, [](std::size_t) { return "&lt;a"; })
+        { "<Program_Descriptions><English><Char_Desc_80>" + repeated(600'000, [](std::size_t) { return "&lt;a"; })
                 + "</Char_Desc_80></English></Program_Descriptions>",
-            "headline", 1'200'000, 1, "Program_Descriptions/English/Char_Desc_80" }),
-    [](const testing::TestParamInfo<LargeShape>& info) { return std::string(info.param.name); });
-
-TEST(PadHandlingSetting, NamesAnItemByNumberOrText)
-{
-    const std::vector<std::pair<std::string_view, std::optional<std::string>>> cases { { "1", "フリーウェア" },
-        { "10", "その他" }, { "シェアウェア", "シェアウェア" }, { "", "" }, { "0", std::nullopt },
-        { "11", std::nullopt }, { "03", std::nullopt }, { "abc", std::nullopt }, { "シェアウェア ", std::nullopt } };
-    for (const auto& [value, item] : cases)
-        EXPECT_EQ(handlingItemOf(value), item) << value;
+            "headline", 1'200'000, 1, "Program_Descriptions/English/Char_Desc_80" },
+    };
+    for (const auto& [body, key, bytes, findings, source] : shapes) {
+        // A file over the cap would not be read at all, and fail here.
+        const PadImport result = mapped(pad("<Program_Info><Program_Name>Tool</Program_Name></Program_Info>" + body));
+        EXPECT_EQ(field(result.entry, key).size(), bytes) << source;
+        const auto fromShape = [&](const PadDiagnostic& d) { return d.source == source; };
+        EXPECT_EQ(std::count_if(result.diagnostics.begin(), result.diagnostics.end(), fromShape), findings) << source;
+    }
 }
 
 // The backup the import writes is byte for byte the one the preview writes for
