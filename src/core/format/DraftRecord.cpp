@@ -84,8 +84,8 @@ public:
     int choice(std::size_t count, std::string_view* rest = nullptr)
     {
         const std::string_view line = value();
-        const bool valid = !line.empty() && line.front() >= '0' && line.front() < char('0' + count)
-            && (rest || line.size() == 1);
+        const bool valid
+            = !line.empty() && line.front() >= '0' && line.front() < char('0' + count) && (rest || line.size() == 1);
         if (!valid) {
             m_intact = false;
             return 0;
