@@ -42,14 +42,11 @@ void DraftKeeper::watchPage(QWidget* page)
         connect(box, &QCheckBox::clicked, this, &DraftKeeper::noteEdit);
     for (RadioGroup* group : page->findChildren<RadioGroup*>())
         connect(group, &RadioGroup::itemSelected, this, &DraftKeeper::noteEdit);
-    for (QPlainTextEdit* memo : page->findChildren<QPlainTextEdit*>())
-        watchText(memo);
 }
 
 void DraftKeeper::watchText(QPlainTextEdit* memo)
 {
-    if (!memo->isReadOnly())
-        connect(memo, &QPlainTextEdit::textChanged, this, &DraftKeeper::noteEdit);
+    connect(memo, &QPlainTextEdit::textChanged, this, &DraftKeeper::noteEdit);
 }
 
 // On the keystroke path: the time is noted, and the timer started only when it

@@ -26,7 +26,9 @@ public:
     // which is set once start-up has run and outlives the keeper.
     DraftKeeper(const std::filesystem::path& startDirectory, std::function<Draft()> form, QObject* parent);
 
-    // The author's edits of the page's fields count; a text no one may edit does not.
+    // The author's edits of the page's one-line fields, lists, check boxes and
+    // choices count, and of the memos named one by one (a page may show memos
+    // that are no part of the form).
     void watchPage(QWidget* page);
     void watchText(QPlainTextEdit* memo);
 

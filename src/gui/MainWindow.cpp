@@ -105,6 +105,8 @@ MainWindow::MainWindow(QWidget* parent)
     connectPages();
     addPageKeys();
     m_draft->watchPage(m_common);
+    m_draft->watchText(m_common->controls().description);
+    m_draft->watchText(m_common->controls().notes);
     startUp();
     offerDraft();
     m_common->focusFirstField();
@@ -164,6 +166,7 @@ void MainWindow::ensurePagesBuilt()
     delete m_earlyHandling;
     m_earlyHandling = nullptr;
     m_draft->watchPage(m_shareware);
+    m_draft->watchText(m_shareware->controls().sharewareConditions);
     m_draft->watchText(m_previewPage->controls().preview);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();

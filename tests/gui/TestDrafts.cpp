@@ -39,8 +39,9 @@ const QString kDraft = QStringLiteral("draft.dat");
 const QString kQuestion = QStringLiteral("前回の入力内容「ふせんボード」が残っています。復元しますか？");
 const QString kCloseQuestion = QStringLiteral("保存できないまま終了しますか？");
 // Another software's backup, for the load dialog to list and restore.
-const QByteArray kOtherBackup = test::sj("#別の作者\r\n#0\r\n#\r\n#\r\n#\r\n#other.zip\r\n#\r\n#\r\n#\r\n#000000\r\n#\r\n"
-                                         "#フリーウェア\r\n#\r\n#\r\n#0\r\n#0\r\n#0\r\n@特になし\r\n");
+const QByteArray kOtherBackup
+    = test::sj("#別の作者\r\n#0\r\n#\r\n#\r\n#\r\n#other.zip\r\n#\r\n#\r\n#\r\n#000000\r\n#\r\n"
+               "#フリーウェア\r\n#\r\n#\r\n#0\r\n#0\r\n#0\r\n@特になし\r\n");
 
 template <typename T> T* control(QWidget* window, const char* name)
 {
@@ -175,7 +176,9 @@ private:
             child->waitForReadyRead(1000);
         QCOMPARE(child->readLine(), QByteArray("typed\n"));
         // A second of quiet writes the draft; one more, and the process dies without closing.
-        QTest::qWait(2000);
+        QTest::qWait(1000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_folder->exists(kDraft), 10000);
+        QTest::qWait(1000);
         child->kill();
         QVERIFY(child->waitForFinished(10000));
     }
@@ -210,9 +213,10 @@ private:
         QVERIFY(test::dropFile(&w, QStringLiteral(TARVO_PAD_FIXTURES "/fusen-freeware-ja.xml")));
         // The import runs after the drop has returned.
         QCOMPARE(m_folder->read(backupName()), QByteArray("#old\r\n"));
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(&w, form::archiveFileName)->text(), QStringLiteral("fusen120.zip"),
-            10000);
-        QVERIFY(test::shownTexts().contains(QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？")));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            control<QLineEdit>(&w, form::archiveFileName)->text(), QStringLiteral("fusen120.zip"), 10000);
+        QVERIFY(test::shownTexts().contains(
+            QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？")));
 #else
         static_cast<void>(w);
         QSKIP("a build without PAD import");
@@ -253,8 +257,8 @@ private slots:
     void typingComesBackAtTheNextStart_data()
     {
         QTest::addColumn<QString>("loss");
-        for (const char* loss : { "close", "kill", "restore", "drop", "cancel load", "close refused, then No",
-                 "answered No", "damaged" })
+        for (const char* loss :
+            { "close", "kill", "restore", "drop", "cancel load", "close refused, then No", "answered No", "damaged" })
             QTest::newRow(loss) << QString::fromLatin1(loss);
     }
 
