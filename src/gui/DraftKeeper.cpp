@@ -56,6 +56,7 @@ void DraftKeeper::noteEdit()
     if (m_programSteps > 0)
         return;
     m_unwritten = true;
+    m_draftIsThisForm = true;
     m_sinceEdit.start();
     if (!m_timer.isActive())
         m_timer.start(kQuietMs);
@@ -94,16 +95,20 @@ void DraftKeeper::writeUnwrittenEdits()
     m_unwritten = false;
 }
 
-void DraftKeeper::formReplaced()
+void DraftKeeper::formReplaced(bool byTheDraft)
 {
     m_timer.stop();
     m_unwritten = false;
+    m_draftIsThisForm = byTheDraft;
 }
 
+// A draft that holds a form replaced since (by a Load, or one the author chose
+// not to restore) is no part of the backup just written, and stays.
 void DraftKeeper::discard()
 {
+    if (m_draftIsThisForm)
+        removeDraft(m_startDirectory);
     formReplaced();
-    removeDraft(m_startDirectory);
 }
 
 } // namespace tarvo::gui

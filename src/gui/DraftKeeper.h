@@ -51,10 +51,10 @@ public:
     // Before the form is replaced: edits not yet written are written now; a
     // failure goes unreported, as while typing.
     void keepUnwrittenEdits();
-    // The form now holds a draft or a backup: it has no edits of its own, and
-    // the draft on disk stays until the next edit.
-    void formReplaced();
-    // The backup holds everything: the draft goes.
+    // The form now holds a backup, or the draft when `byTheDraft`: it has no
+    // edits of its own, and the draft on disk stays until the next edit.
+    void formReplaced(bool byTheDraft = false);
+    // The backup holds everything the form holds: the form's draft goes.
     void discard();
     // At close: raises "ファイル draft.dat を作成できません" when edits cannot be written.
     void writeUnwrittenEdits();
@@ -69,6 +69,8 @@ private:
     QTimer m_timer;
     QElapsedTimer m_sinceEdit;
     bool m_unwritten = false;
+    // Whether the draft on disk, if any, holds this form rather than an earlier one.
+    bool m_draftIsThisForm = false;
     int m_programSteps = 0;
 };
 

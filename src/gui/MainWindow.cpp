@@ -292,6 +292,7 @@ void MainWindow::offerDraft()
     ListedRestore restored;
     restored.entry = std::move(draft->entry);
     showRestore(restored, this);
+    m_draft->formReplaced(true);
     const DraftKeeper::ProgramStep step(*m_draft);
     m_previewPage->showPreview(draft->previewText);
 }

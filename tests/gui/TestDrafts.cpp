@@ -198,6 +198,9 @@ private:
         }
         QCOMPARE(control<QLineEdit>(&w, form::softwareName)->text(), QStringLiteral("other"));
         QCOMPARE(control<QPlainTextEdit>(&w, form::preview)->toPlainText(), QString());
+        // The other backup previewed again: the typing it replaced stays in the draft.
+        QTest::mouseClick(control<QPushButton>(&w, form::previewButton), Qt::LeftButton);
+        QVERIFY(m_folder->read(QStringLiteral("data/other.bak")) != kOtherBackup);
     }
 
     void dropPadOverItsBackup(MainWindow& w) const
