@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
@@ -20,8 +21,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cerrno>
