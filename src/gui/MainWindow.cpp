@@ -262,8 +262,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The author's changes of the Category text only; a restore sets the text and
-// leaves the Subcategory list as it was.
+// The author's changes of the Category text; a restore fills the list itself.
 void MainWindow::refillSubcategories()
 {
     m_common->setSubcategories(m_catalog.subcategoriesFor(m_entry->read().category.str()));
@@ -335,8 +334,12 @@ void MainWindow::restoreChosenBackup(const std::optional<ListedBackup>& chosen)
 
 bool MainWindow::showRestore(const ListedRestore& restored, QWidget* boxParent)
 {
-    if (restored.entry)
+    if (restored.entry) {
+        // The lower list offers the restored Category's entries, so that another
+        // one can be picked; the restored text stands, listed or not.
+        m_common->setSubcategories(m_catalog.subcategoriesFor(restored.entry->category.str()));
         m_entry->write(*restored.entry);
+    }
     for (int shown = 0; shown < restored.feeFilterMessages; ++shown)
         MessageBox::message(boxParent, qtText(kDigitsOnlyMessage));
     showOutcome(boxParent, restored.outcome);
