@@ -547,21 +547,25 @@ private slots:
         QCOMPARE(control<QPlainTextEdit>(form::sharewareConditions)->toPlainText(), QStringLiteral("条件"));
     }
 
-    // The fee field's filter runs on the restored fee: one message per
-    // disallowed byte, the field emptied, the rest restored.
+    // The fee field's filter runs on the restored fee: full-width digits taken
+    // as digits, one message per disallowed byte, the field emptied, the rest
+    // restored.
     void restoredFeeGoesThroughTheFilter_data()
     {
         QTest::addColumn<QString>("fee");
         QTest::addColumn<int>("messages");
-        QTest::newRow("a letter") << "12a" << 1;
-        QTest::newRow("a full-width digit") << "１" << 2;
-        QTest::newRow("digits") << "0500" << 0;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a letter") << "12a" << 1 << QString();
+        QTest::newRow("full-width digits") << "１５0０" << 0 << "1500";
+        QTest::newRow("a full-width letter") << "１Ａ" << 2 << QString();
+        QTest::newRow("digits") << "0500" << 0 << "0500";
     }
 
     void restoredFeeGoesThroughTheFilter()
     {
         QFETCH(QString, fee);
         QFETCH(int, messages);
+        QFETCH(QString, shown);
         QStringList rows = commonRows("作者", "シェアウェア");
         rows << "#" + fee << "@条件"
              << "#"
@@ -572,7 +576,7 @@ private slots:
         writeBackupFile(QStringLiteral("a.bak"), backupBytes(rows));
         load(0);
         QCOMPARE(test::shownTexts(), QStringList(messages, kDigitsOnly));
-        QCOMPARE(control<QLineEdit>(form::sharewareFee)->text(), messages ? QString() : fee);
+        QCOMPARE(control<QLineEdit>(form::sharewareFee)->text(), shown);
         QCOMPARE(control<QLineEdit>(form::registeredProductNumber)->text(), QStringLiteral("SR1"));
         QVERIFY(!dialog().isVisible());
     }

@@ -196,10 +196,19 @@ void SharewarePage::showStatements(
 }
 
 // The field is emptied at the first disallowed byte; every further one still
-// shows the message, as the walk goes on over the text taken at the start.
+// shows the message, as the walk goes on over the text taken at the start. Text
+// the filter takes but writes otherwise (full-width digits) is put back at once,
+// the cursor where it stood.
 void SharewarePage::filterFee(const QString& text)
 {
-    const FeeFilterResult filtered = filterFeeText(toCp932(text));
+    const std::string typed = toCp932(text);
+    const FeeFilterResult filtered = filterFeeText(typed);
+    if (filtered.messageCount == 0 && filtered.text != typed) {
+        const int cursor = m_ui.sharewareFee->cursorPosition();
+        m_ui.sharewareFee->setText(fromCp932(filtered.text));
+        m_ui.sharewareFee->setCursorPosition(cursor);
+        return;
+    }
     for (int shown = 0; shown < filtered.messageCount; ++shown) {
         emit digitsOnlyRefused();
         if (shown == 0)
