@@ -32,7 +32,8 @@ namespace {
 
 const QByteArray kCatalogue = sj("#ユーティリティ\r\nファイル管理\r\n圧縮\r\n#ゲーム\r\nパズル\r\n");
 const QByteArray kSettings = sj("#山川 一郎\r\n");
-const QByteArray kGuide = sj("書き方ガイド\r\n二行目\r\n");
+// The byte 0x5C of a Japanese text is shown as the yen sign it means.
+const QByteArray kGuide = sj("書き方ガイド\r\n料金は\\500から\r\n");
 
 // The form's names as the design spells them, beside the constant that the
 // code and every other test use: spelled out here, and only here, so that a
@@ -250,7 +251,7 @@ private slots:
         QCOMPARE(requireChild<QComboBox>(window.get(), form::subcategory)->count(), 0);
         QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
         QCOMPARE(seen.folderLabel, test::shown(folder.path()));
-        QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n二行目\n"));
+        QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n料金は¥500から\n"));
         QVERIFY(requireChild<QPlainTextEdit>(window.get(), form::helpText)->isReadOnly());
         QCOMPARE(
             QString::fromStdString(tarvo::displayText(window->startDirectory())), test::shown(folder.path() + "/"));
@@ -265,7 +266,7 @@ private slots:
         QTest::addColumn<bool>("folderShown");
         QTest::addColumn<QString>("guide");
 
-        const QString guide = QStringLiteral("書き方ガイド\n二行目\n");
+        const QString guide = QStringLiteral("書き方ガイド\n料金は¥500から\n");
         const QString author = QStringLiteral("山川 一郎");
         const QStringList openCategory { QStringLiteral("ファイル category.dat は開けません.") };
         // A missing catalogue ends the sequence: no author, folder or guide.

@@ -54,7 +54,7 @@ QString statementText(const std::vector<std::string>& cp932Lines)
     QStringList lines;
     for (const std::string& line : cp932Lines)
         lines.append(fromCp932(line));
-    return lines.join(QLatin1Char('\n'));
+    return withYenSigns(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -77,9 +77,9 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     // Every change, whatever its source: typing, pasting, or a restored fee.
     connect(m_ui.sharewareFee, &QLineEdit::textChanged, this, &SharewarePage::filterFee);
     row->addWidget(m_ui.sharewareFee);
-    // The backslash is the byte that Japanese fonts draw as the yen sign; a
-    // screen reader would say "backslash", so it hears the yen sign instead.
-    auto* range = new QLabel(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee), this);
+    // Written with the byte that Japanese fonts draw as the yen sign; a screen
+    // reader hears the full-width sign.
+    auto* range = new QLabel(withYenSigns(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee)), this);
     range->setAccessibleName(QStringLiteral("（￥%1～￥%2）").arg(kLowestFee).arg(kHighestFee));
     row->addWidget(range);
     row->addStretch(1);
