@@ -26,6 +26,7 @@
 #include "core/fees/FeeCalculation.h"
 #include "core/fees/FeeStatements.h"
 #include "core/fees/FeeTexts.h"
+#include "core/files/Folders.h"
 #include "core/format/CatalogFile.h"
 #include "core/guidance/DescriptionSize.h"
 #include "core/guidance/HelpText.h"
@@ -242,7 +243,26 @@ void MainWindow::startUp()
         // Shown by pages 2 to 4 once they exist.
         m_startFolderText = currentFolderText();
         m_helpText = readHelpText();
+        if (enterLauncherSaveFolder())
+            m_startFolderText = currentFolderText();
     });
+}
+
+// Once the start folder's files are read: the backups and the settings file
+// are addressed through the start directory, so only the text moves.
+bool MainWindow::enterLauncherSaveFolder()
+{
+    const std::optional<std::filesystem::path> folder = saveFolderFromLauncher();
+    if (!folder)
+        return false;
+    try {
+        enterFolder(*folder);
+        return true;
+    } catch (const RuntimeError&) {
+        // A folder that has gone since the launcher looked: the start folder
+        // serves, as when started without the launcher.
+        return false;
+    }
 }
 
 // The settings file goes into the start directory, where the next start reads

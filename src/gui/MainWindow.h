@@ -85,6 +85,8 @@ private:
     void connectPages();
     void addPageKeys();
     void startUp();
+    // True when the launcher named a save folder and it is now the current one.
+    bool enterLauncherSaveFolder();
     void keepDialogAboveThisWindow();
     void importDroppedPad(const std::filesystem::path& file);
     // Shows what a restore did, its boxes above boxParent; true when it succeeded.

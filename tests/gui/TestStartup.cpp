@@ -11,6 +11,7 @@
 #include "core/files/NativePath.h"
 #include "core/guidance/FieldHelp.h"
 #include "core/guidance/WebLinks.h"
+#include "core/settings/StartDirectory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -366,6 +367,44 @@ private slots:
         QVERIFY(window->close());
         QTEST(folder.read("setting.dat"), "file");
         QCOMPARE(test::shownTexts(), QStringList());
+    }
+
+    // Started by the installed launcher, the text is first saved in the folder
+    // it names (the documents); the start folder's files are read and written
+    // where they are. A named folder that has gone leaves the start folder.
+    void launcherNamesTheSaveFolder_data()
+    {
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("documents") << "documents"
+                                   << "documents";
+        QTest::newRow("gone") << "gone" << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void launcherNamesTheSaveFolder()
+    {
+        QFETCH(QString, named);
+        QFETCH(QString, shown);
+        StartFolder folder;
+        folder.write("category.dat", kCatalogue);
+        folder.write("tarvo.dat", kGuide);
+        folder.write("setting.dat", kSettings);
+        folder.makeFolder("documents");
+        const test::EnvironmentOverride launcher(
+            tarvo::kSaveFolderVariable, named.isEmpty() ? QString() : folder.filePath(named));
+        std::unique_ptr<MainWindow> window;
+        const Started seen = startIn(folder, window);
+        QCOMPARE(seen.boxes, QStringList());
+        QCOMPARE(seen.categories.size(), 2);
+        QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
+        QVERIFY(!seen.guide.isEmpty());
+        QCOMPARE(seen.folderLabel, test::shown(shown.isEmpty() ? folder.path() : folder.filePath(shown)));
+        QCOMPARE(
+            QString::fromStdString(tarvo::displayText(window->startDirectory())), test::shown(folder.path() + "/"));
+        QVERIFY(window->close());
+        QCOMPARE(folder.read("setting.dat"), kSettings);
+        QVERIFY(!folder.exists("documents/setting.dat"));
     }
 
     // The settings file goes where the next start reads it, wherever the
