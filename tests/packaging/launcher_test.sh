@@ -122,6 +122,7 @@ check_equal "the program's exit status is the launcher's" 3 "$status"
 tools=$scratch/tools
 mkdir -p "$tools" "$home/Dokumente"
 while IFS=';' read -r answer want; do
+    # shellcheck disable=SC2016 # "$1" is the fake tool's own argument
     printf '#!/bin/sh\n[ "$1" = DOCUMENTS ] || exit 2\n%s\n' "$answer" >"$tools/xdg-user-dir"
     chmod 755 "$tools/xdg-user-dir"
     run XDG_DATA_HOME="$xdg" PATH="$tools:$PATH"
