@@ -27,6 +27,7 @@
 #include "core/fees/FeeCalculation.h"
 #include "core/fees/FeeStatements.h"
 #include "core/fees/FeeTexts.h"
+#include "core/files/Folders.h"
 #include "core/format/CatalogFile.h"
 #include "core/guidance/DescriptionSize.h"
 #include "core/guidance/HelpText.h"
@@ -268,6 +269,8 @@ void MainWindow::startUp()
         // Shown by pages 2 to 4 once they exist.
         m_startFolderText = currentFolderText();
         m_helpText = readHelpText();
+        if (enterLauncherSaveFolder())
+            m_startFolderText = currentFolderText();
     });
 }
 
@@ -297,6 +300,23 @@ void MainWindow::offerDraft()
     m_previewPage->showPreview(draft->previewText);
 }
 
+// Once the start folder's files are read: the backups and the settings file
+// are addressed through the start directory, so only the text moves.
+bool MainWindow::enterLauncherSaveFolder()
+{
+    const std::optional<std::filesystem::path> folder = saveFolderFromLauncher();
+    if (!folder)
+        return false;
+    try {
+        enterFolder(*folder);
+        return true;
+    } catch (const RuntimeError&) {
+        // A folder that has gone since the launcher looked: the start folder
+        // serves, as when started without the launcher.
+        return false;
+    }
+}
+
 // The settings file and the draft go into the start directory, where the next
 // start reads them, wherever the text was saved. When one cannot be written the
 // author decides whether to close without it; the next close tries again.
@@ -317,8 +337,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The author's changes of the Category text only; a restore sets the text and
-// leaves the Subcategory list as it was.
+// The author's changes of the Category text; a restore fills the list itself.
 void MainWindow::refillSubcategories()
 {
     m_common->setSubcategories(m_catalog.subcategoriesFor(m_entry->read().category.str()));
@@ -407,6 +426,9 @@ bool MainWindow::showRestore(const ListedRestore& restored, QWidget* boxParent)
     if (restored.entry) {
         m_draft->keepUnwrittenEdits();
         const DraftKeeper::ProgramStep step(*m_draft);
+        // The lower list offers the restored Category's entries, so that another
+        // one can be picked; the restored text stands, listed or not.
+        m_common->setSubcategories(m_catalog.subcategoriesFor(restored.entry->category.str()));
         m_entry->write(*restored.entry);
         m_draft->formReplaced();
     }

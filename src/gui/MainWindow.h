@@ -89,6 +89,8 @@ private:
     void startUp();
     void offerDraft();
     tarvo::Draft currentDraft() const;
+    // True when the launcher named a save folder and it is now the current one.
+    bool enterLauncherSaveFolder();
     void keepDialogAboveThisWindow();
     void importDroppedPad(const std::filesystem::path& file);
     // Shows what a restore did, its boxes above boxParent; true when it succeeded.
