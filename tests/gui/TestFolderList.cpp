@@ -176,6 +176,24 @@ private slots:
         std::filesystem::remove(current / "café");
     }
 
+    // Where paths are wide, names outside the ANSI code page too: shown by their
+    // characters, and opened.
+    void foldersOfAnyCharactersAreShownAndOpened()
+    {
+        const QStringList names { QStringLiteral("日本語 フォルダ"), QStringLiteral("한글") };
+        for (const QString& name : names)
+            QVERIFY(QDir().mkpath(at(QStringLiteral("top/mid/other/") + name)));
+        QVERIFY(QDir::setCurrent(at(QStringLiteral("top/mid/other"))));
+        FolderList list;
+        for (const QString& name : names)
+            QVERIFY2(texts(list).contains(name), qPrintable(texts(list).join(QLatin1Char('|'))));
+        list.setCurrentRow(int(texts(list).indexOf(names[0])));
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(tarvo::gui::currentFolderText(), test::shown(QDir::currentPath()));
+        QCOMPARE(QDir::currentPath(), QDir(at(QStringLiteral("top/mid/other/") + names[0])).canonicalPath());
+        QCOMPARE(list.currentItem()->text(), names[0]);
+    }
+
     void vanishedFolderIsFileNotFoundAndNothingMoves()
     {
         QVERIFY(QDir().mkpath(at(QStringLiteral("top/mid/cur/gone"))));
