@@ -19,6 +19,8 @@ QString currentFolderText();
 
 // How a native path reads on screen, with the system's separators.
 QString shownPath(const std::filesystem::path& path);
+// Never a narrow text, as displayText().
+template <typename Text> QString shownPath(const Text&) = delete;
 
 // The native path of a folder the system names as text (a drive, the desktop):
 // its bytes in the file system's encoding where paths are narrow, its

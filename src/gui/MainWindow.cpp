@@ -13,6 +13,7 @@
 #include "gui/UrlOpener.h"
 #include "gui/desktop/Accessibility.h"
 #include "gui/desktop/Fonts.h"
+#include "gui/desktop/ScrollingPages.h"
 #include "gui/desktop/WindowPlacement.h"
 #include "gui/pages/CommonPage.h"
 #include "gui/pages/HelpPage.h"
@@ -48,10 +49,13 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace tarvo::gui {
 
@@ -60,6 +64,8 @@ namespace {
 constexpr int kClientWidth = 781;
 constexpr int kClientHeight = 442;
 const QPoint kOpeningPosition(190, 107);
+// However small the screen, the tabs and a part of a page stay in reach.
+const QSize kSmallestSize(240, 160);
 
 const char* const kPageCaptions[]
     = { "共通（フリー/シェア）", "シェアウェアの場合", "書き方のヘルプ / インターネット", "プレビュー" };
@@ -96,7 +102,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
-    m_placement = new FramePlacement(this, kOpeningPosition);
+    m_placement = new FramePlacement(this, kOpeningPosition, [this](const QSize& room) { fitWithin(room); });
     // Reads the form once start-up has set the start directory.
     m_draft = new DraftKeeper(
         m_startDirectory, [this] { return currentDraft(); }, this);
@@ -134,6 +140,7 @@ void MainWindow::buildPages()
         m_pages->addTab(new QWidget, QString::fromUtf8(kPageCaptions[page]));
     m_pages->setCurrentIndex(0);
     layout->addWidget(m_pages);
+    m_scrollingPages = new ScrollingPages(m_pages);
     // Before a click turns the page, and for every other way to turn it.
     connect(m_pages->tabBar(), &QTabBar::tabBarClicked, this, &MainWindow::ensurePagesBuilt);
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::ensurePagesBuilt);
@@ -156,12 +163,15 @@ void MainWindow::ensurePagesBuilt()
         for (int page = 1; page < 4; ++page) {
             QWidget* standIn = m_pages->widget(page);
             m_pages->removeTab(page);
-            m_pages->insertTab(page, built[page - 1], QString::fromUtf8(kPageCaptions[page]));
+            m_pages->insertTab(page, m_scrollingPages->forTab(built[page - 1]), QString::fromUtf8(kPageCaptions[page]));
             delete standIn;
         }
         m_pages->setCurrentIndex(shown);
     }
+    const QSize before = size();
     growToFitLayout();
+    if (size() != before)
+        m_placement->placeAgain();
     m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
     m_entry->adoptHandlingKind(m_earlyHandlingKind);
     delete m_earlyHandling;
@@ -235,8 +245,33 @@ void MainWindow::addPageKeys()
 // fixed, instead of letting its controls overlap.
 void MainWindow::growToFitLayout()
 {
+    // Scrolling pages take any size; their scroll bars show what the window lacks.
+    if (m_scrollingPages->started())
+        return;
     ensurePolished();
     setFixedSize(QSize(kClientWidth, kClientHeight).expandedTo(minimumSizeHint()));
+}
+
+// A screen too small for the window as designed (a small one, or a desktop
+// scaled up) gets it as large as it allows, with scrolling pages; on any
+// screen that holds it, the window stays exactly as designed.
+void MainWindow::fitWithin(const QSize& room)
+{
+    if (!m_scrollingPages->started()) {
+        if (width() <= room.width() && height() <= room.height())
+            return;
+        m_designedSize = size();
+        m_scrollingPages->start();
+    }
+    // Cut one way, a page scrolls that way, and its scroll bar takes room the
+    // other way that the screen may still have.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize fitted = m_designedSize.boundedTo(room);
+    if (fitted.width() < m_designedSize.width())
+        fitted.setHeight(std::min(room.height(), m_designedSize.height() + bar));
+    if (fitted.height() < m_designedSize.height())
+        fitted.setWidth(std::min(room.width(), m_designedSize.width() + bar));
+    setFixedSize(fitted.expandedTo(kSmallestSize));
 }
 
 void MainWindow::showEvent(QShowEvent* event)

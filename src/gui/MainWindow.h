@@ -25,9 +25,11 @@ class FramePlacement;
 class HelpPage;
 class LoadDialog;
 class PreviewPage;
+class ScrollingPages;
 class SharewarePage;
 
-// The main window TForm1: four pages in one tab control, fixed in size. Creating
+// The main window TForm1: four pages in one tab control, fixed in size (smaller,
+// with scrolling pages, where the screen is too small for it). Creating
 // it runs the start-up sequence; closing it stores the author field.
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -84,6 +86,7 @@ private:
     void buildPages();
     void trackEarlyHandling();
     void growToFitLayout();
+    void fitWithin(const QSize& room);
     void connectPages();
     void addPageKeys();
     void startUp();
@@ -109,6 +112,9 @@ private:
     // The lines of "category.dat", read once at start.
     CategoryCatalog m_catalog;
     FramePlacement* m_placement = nullptr;
+    ScrollingPages* m_scrollingPages = nullptr;
+    // The window's size as designed, kept once its pages scroll.
+    QSize m_designedSize;
     bool m_firstShow = true;
     bool m_pagesBuilt = false;
     bool m_firstPaintSeen = false;

@@ -379,6 +379,14 @@ std::string billionLaughs()
 const std::string kSmallPad = "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name></Program_Info>"
                               "</XML_DIZ_INFO>";
 
+std::string padNamed(std::string_view name)
+{
+    return "<XML_DIZ_INFO><Program_Info><Program_Name>" + std::string(name)
+        + "</Program_Name></Program_Info></XML_DIZ_INFO>";
+}
+
+constexpr bool kLinux = test::kLinuxFileSystem;
+
 struct ImportCase {
     const char* name;
     std::string pad; // the file's bytes
@@ -494,7 +502,11 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             {}, 2, "", "--input-encoding windows-1252" },
         ImportCase {
             "UndeclaredLatin1", "<XML_DIZ_INFO>Caf\xE9</XML_DIZ_INFO>", {}, 2, "", "--input-encoding windows-1252" },
-        ImportCase { "NotAPadFile", "<html/>", {}, 2, "", "XML_DIZ_INFO" }));
+        ImportCase { "NotAPadFile", "<html/>", {}, 2, "", "XML_DIZ_INFO" },
+        // Windows' rules apply to the backup's file name: "Tool..bak" is one it stores.
+        ImportCase { "NameEndingInADot", padNamed("Tool."), {}, 0, "Tool..bak", "" },
+        ImportCase { "WindowsDeviceName", padNamed("aux.txt"), {}, kLinux ? 0 : 1, kLinux ? "aux.txt.bak" : "",
+            kLinux ? "" : "Windows の装置名「AUX」" }));
 
 // Python runs beside the Linux build only. Under wine the parse is left out:
 // there the Windows tool's JSON is held equal to the Linux tool's, byte for

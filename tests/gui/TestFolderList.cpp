@@ -176,6 +176,18 @@ private slots:
         std::filesystem::remove(current / "café");
     }
 
+    // Where paths are wide, names outside the ANSI code page too: shown by their characters.
+    void foldersOfAnyCharactersAreShown()
+    {
+        const QStringList names { QStringLiteral("日本語 フォルダ"), QStringLiteral("한글") };
+        for (const QString& name : names)
+            QVERIFY(QDir().mkpath(at(QStringLiteral("top/mid/other/") + name)));
+        QVERIFY(QDir::setCurrent(at(QStringLiteral("top/mid/other"))));
+        FolderList list;
+        for (const QString& name : names)
+            QVERIFY2(texts(list).contains(name), qPrintable(texts(list).join(QLatin1Char('|'))));
+    }
+
     void vanishedFolderIsFileNotFoundAndNothingMoves()
     {
         QVERIFY(QDir().mkpath(at(QStringLiteral("top/mid/cur/gone"))));

@@ -1,7 +1,12 @@
 #include "GuiTestSupport.h"
 #include "gui/desktop/WindowPlacement.h"
 
+#include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 using tarvo::gui::placedWithin;
@@ -29,6 +34,16 @@ QString misplaced(const QRect& frame, const QRect& window, const QRect& area, bo
     if (frame.topLeft() == kDesigned || !xRight || !yRight)
         return QStringLiteral("not moved just enough") + seen;
     return {};
+}
+
+// Whether a control of the page is seen in its view: whole where the view holds it.
+bool inView(const QScrollArea* page, const QWidget* control)
+{
+    if (!page->viewport()->isAncestorOf(control))
+        return true;
+    const QRect view = page->viewport()->rect();
+    const QRect shown(control->mapTo(page->viewport(), QPoint()), control->size());
+    return view.contains(shown) || (!view.contains(QRect(QPoint(), shown.size())) && view.intersects(shown));
 }
 
 } // namespace
@@ -68,18 +83,55 @@ private slots:
     void windowOnThisScreen()
     {
         const QByteArray expected = qgetenv("TARVO_TEST_PLACEMENT");
-        QVERIFY2(expected == "designed" || expected == "moved", "TARVO_TEST_PLACEMENT is designed or moved");
+        QVERIFY2(expected == "designed" || expected == "moved" || expected == "scrolled",
+            "TARVO_TEST_PLACEMENT is designed, moved or scrolled");
         tarvo::gui::test::WindowUnderTest under;
         const QWidget& window = under.window();
         const auto misplacement = [&] {
-            return misplaced(
-                window.frameGeometry(), window.geometry(), window.screen()->availableGeometry(), expected == "moved");
+            return misplaced(window.frameGeometry(), window.geometry(), window.screen()->availableGeometry(),
+                expected != "designed");
         };
         // A window manager frames the window a moment after it shows; where it
         // ends up must then stay.
         QTRY_COMPARE_WITH_TIMEOUT(misplacement(), QString(), 5000);
         QTest::qWait(300);
         QCOMPARE(misplacement(), QString());
+    }
+
+    // Where the screen holds the window, it is as designed; where it does not
+    // (a small screen, a scaled desktop), the window is as large as the screen
+    // allows, its pages scroll, and Tab always brings the focused control into
+    // view, on every page.
+    void pagesScrollOnlyWhereTheScreenIsTooSmall()
+    {
+        const bool scrolled = qgetenv("TARVO_TEST_PLACEMENT") == "scrolled";
+        tarvo::gui::test::WindowUnderTest under;
+        QWidget& window = under.window();
+        auto* pages = under.control<QTabWidget>(tarvo::gui::form::pages);
+        QCOMPARE(window.width() < 781 || window.height() < 442, scrolled);
+        for (int page = 0; page < pages->count(); ++page)
+            QCOMPARE(qobject_cast<QScrollArea*>(pages->widget(page)) != nullptr, scrolled);
+        if (!scrolled)
+            return;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (int page = 0; page < pages->count(); ++page) {
+            if (page > 0)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(pages->currentIndex(), page);
+            // A page shown for the first time shows its scroll bars a moment later.
+            QApplication::processEvents();
+            const auto* area = qobject_cast<QScrollArea*>(pages->currentWidget());
+            // Cut in width only, the window has the height for the scroll bar.
+            QVERIFY(window.height() < 442 || area->verticalScrollBar()->maximum() == 0);
+            // Through the page, up to the tab bar.
+            for (int stop = 0; stop < 40 && (stop == 0 || QApplication::focusWidget() != pages->tabBar()); ++stop) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QVERIFY2(
+                    inView(area, QApplication::focusWidget()), qPrintable(QApplication::focusWidget()->objectName()));
+            }
+            QCOMPARE(QApplication::focusWidget(), pages->tabBar());
+        }
     }
 };
 

@@ -66,7 +66,7 @@ void writeBackup(
     const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText)
 {
     const std::filesystem::path path = backupPath(startDirectory, cp932SoftwareName);
-    if (!isOneFileName(cp932SoftwareName))
+    if (!isOneFileName(cp932SoftwareName, kBackupExtension))
         throw RuntimeError::cannotCreate(path);
     if (isHiddenFileName(cp932SoftwareName))
         throw RuntimeError::ioError(ioCode::invalidName);

@@ -8,6 +8,12 @@
 
 namespace tarvo {
 
+namespace {
+
+constexpr std::string_view kTextExtension = ".txt";
+
+} // namespace
+
 std::string overwriteQuestion(std::string_view cp932SoftwareName)
 {
     return "「" + utf8FromCp932(cp932SoftwareName) + "」は存在します。上書きしますか？";
@@ -16,14 +22,14 @@ std::string overwriteQuestion(std::string_view cp932SoftwareName)
 std::filesystem::path textFileName(std::string_view cp932SoftwareName)
 {
     std::filesystem::path name = fileNameFromCp932(cp932SoftwareName);
-    name += ".txt";
+    name += kTextExtension;
     return name;
 }
 
 void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoBytes)
 {
     const std::filesystem::path name = textFileName(cp932SoftwareName);
-    if (!isOneFileName(cp932SoftwareName))
+    if (!isOneFileName(cp932SoftwareName, kTextExtension))
         throw RuntimeError::cannotCreate(name);
     if (isHiddenFileName(cp932SoftwareName))
         throw RuntimeError::ioError(ioCode::invalidName);
@@ -38,7 +44,7 @@ Outcome saveTextFile(
     const std::filesystem::path name = textFileName(cp932SoftwareName);
     // Refused before the question, so that no answer can lead to a write elsewhere
     // or to a file the author does not see.
-    if (!isOneFileName(cp932SoftwareName))
+    if (!isOneFileName(cp932SoftwareName, kTextExtension))
         return Outcome::failed(RuntimeError::cannotCreate(name));
     if (isHiddenFileName(cp932SoftwareName))
         return Outcome::failed(RuntimeError::ioError(ioCode::invalidName));

@@ -21,16 +21,36 @@ std::filesystem::path pathFromNativeBytes(std::string_view bytes);
 // The path as a person reads it (UTF-8): its characters, each byte that is not
 // valid UTF-8 shown as U+FFFD.
 std::string displayText(const std::filesystem::path& path);
+// Never a narrow text: made a path on the way, Windows would read it in its
+// ANSI code page. Native names go through pathFromNativeBytes() first.
+template <typename Text> std::string displayText(const Text&) = delete;
 
 // The file name that a CP932 name (SoftwareName) stands for: its characters in
 // UTF-8, the file system's encoding.
 std::filesystem::path fileNameFromCp932(std::string_view cp932Name);
 
-// False when the CP932 name cannot be one file name of a folder: a "/" or "\"
-// would address another folder, and a NUL byte would silently shorten it. The
-// test walks whole characters, since "ソ" and "表" carry 0x5C as second byte.
-// On Windows also false for what windowsRefusesName() finds.
-bool isOneFileName(std::string_view cp932Name);
+// What keeps a CP932 name (SoftwareName) followed by `extension` from being one
+// file name of a folder: a "/" or "\" would address another folder, and a NUL
+// byte would silently shorten it. The test walks whole characters, since "ソ"
+// and "表" carry 0x5C as second byte. On Windows also what windowsRefusesName()
+// finds in the file name that is made: "name .bak" is a name Windows stores,
+// though "name " alone is not.
+struct FileNameFault {
+    enum class Kind { None, Separator, RefusedCharacter, DeviceName };
+    Kind kind = Kind::None;
+    // The refused character, or the device's name, as a person reads it (UTF-8).
+    std::string what;
+};
+FileNameFault fileNameFault(std::string_view cp932Name, std::string_view extension);
+
+inline bool isOneFileName(std::string_view cp932Name, std::string_view extension)
+{
+    return fileNameFault(cp932Name, extension).kind == FileNameFault::Kind::None;
+}
+
+// Why the name cannot name its backup, in the words a person reads (UTF-8);
+// empty for a fault of kind None.
+std::string backupNameFaultMessage(const FileNameFault& fault);
 
 // True for a name that starts with ".": on this platform such a file is hidden
 // (the backup list never shows it), and "." and ".." name folders.

@@ -1,5 +1,6 @@
 #include "core/pad/PadMapping.h"
 
+#include "core/backup/BackupFolder.h"
 #include "core/entry/EntryLists.h"
 #include "core/fees/FeeRange.h"
 #include "core/files/NativePath.h"
@@ -810,8 +811,9 @@ private:
         };
         if (cp932Name.empty())
             refuse("ソフト名がありません。バックアップのファイル名になるため必要です。");
-        else if (!isOneFileName(cp932Name))
-            refuse("ソフト名に「/」「\\」（「¥」を含む）があるため、バックアップのファイル名にできません。");
+        else if (const FileNameFault fault = fileNameFault(cp932Name, kBackupExtension);
+                 fault.kind != FileNameFault::Kind::None)
+            refuse(backupNameFaultMessage(fault));
         else if (cp932Name.front() == '.')
             refuse("ソフト名が「.」で始まるため、読込の一覧に出ません。");
         else if (cp932Name.find(".bak") != std::string::npos)

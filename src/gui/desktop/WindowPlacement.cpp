@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvo::gui {
 
@@ -37,25 +38,36 @@ QRect availableAreaAt(const QPoint& point)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-FramePlacement::FramePlacement(QWidget* window, const QPoint& designed)
+FramePlacement::FramePlacement(QWidget* window, const QPoint& designed, Fitting fit)
     : QObject(window)
     , m_window(window)
     , m_designed(designed)
+    , m_fit(std::move(fit))
 {
 }
 
 void FramePlacement::start()
 {
+    m_started = true;
     placeFor(m_placedForFrame);
     follow(kFrameChecks);
+}
+
+void FramePlacement::placeAgain()
+{
+    if (m_started)
+        placeFor(m_placedForFrame);
 }
 
 // The designed position, unless the frame would then reach past the screen's
 // available area (a small screen, a panel).
 void FramePlacement::placeFor(const QMargins& frame)
 {
+    const QRect area = availableAreaAt(m_designed);
+    if (m_fit && !area.isEmpty())
+        m_fit(area.size().shrunkBy(frame));
     const QPoint inside(frame.left(), frame.top());
-    const QPoint placed = placedWithin(availableAreaAt(m_designed), m_window->size().grownBy(frame), m_designed);
+    const QPoint placed = placedWithin(area, m_window->size().grownBy(frame), m_designed);
     if (m_window->geometry().topLeft() != placed + inside)
         m_window->setGeometry(QRect(placed + inside, m_window->size()));
 }

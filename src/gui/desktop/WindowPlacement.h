@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QWidget;
 
 namespace tarvo::gui {
@@ -22,13 +24,19 @@ QRect availableAreaAt(const QPoint& point);
 // Keeps a window at its designed position, or within the available area, by
 // its client area, which every window manager takes as given. A window manager
 // frames the window a moment after it shows, and may report passing frames
-// before the last; the window follows each new frame for a few seconds.
+// before the last; the window follows each new frame for a few seconds. Before
+// each placement the window is told the room its client area has in the
+// available area, and may take another size.
 class FramePlacement : public QObject {
 public:
-    FramePlacement(QWidget* window, const QPoint& designed);
+    using Fitting = std::function<void(const QSize& room)>;
+
+    FramePlacement(QWidget* window, const QPoint& designed, Fitting fit = {});
 
     // At the window's first show.
     void start();
+    // After the window changed its size; nothing before start().
+    void placeAgain();
 
 private:
     void placeFor(const QMargins& frame);
@@ -36,6 +44,8 @@ private:
 
     QWidget* m_window;
     QPoint m_designed;
+    Fitting m_fit;
+    bool m_started = false;
     // The window manager's frame the window was last placed for.
     QMargins m_placedForFrame;
 };

@@ -58,7 +58,7 @@ void sortForReading(std::vector<std::string>& names)
     std::vector<std::pair<QString, std::string>> keyed;
     keyed.reserve(names.size());
     for (std::string& name : names)
-        keyed.emplace_back(shownPath(name).toCaseFolded(), std::move(name));
+        keyed.emplace_back(shownPath(pathFromNativeBytes(name)).toCaseFolded(), std::move(name));
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
         const int order = QString::localeAwareCompare(a.first, b.first);
         return order != 0 ? order < 0 : a.second < b.second;
@@ -95,8 +95,10 @@ void FolderList::refresh()
 
     std::vector<std::string> subFolders = subFolderNames(current);
     sortForReading(subFolders);
-    for (const std::string& name : subFolders)
-        addEntry(shownPath(name), current / pathFromNativeBytes(name), levels, FolderIcon::Closed);
+    for (const std::string& name : subFolders) {
+        const fs::path folder = pathFromNativeBytes(name);
+        addEntry(shownPath(folder), current / folder, levels, FolderIcon::Closed);
+    }
 }
 
 void FolderList::addEntry(const QString& name, const fs::path& path, int level, FolderIcon icon)
