@@ -69,4 +69,16 @@ std::filesystem::path currentFolder()
     return buffer;
 }
 
+bool folderHolds(const std::filesystem::path& root, const std::filesystem::path& path)
+{
+    const std::string& rootText = root.native();
+    const std::string& text = path.native();
+    return rootText == "/" || text == rootText || (text.starts_with(rootText) && text[rootText.size()] == '/');
+}
+
+bool userCanRead(const std::filesystem::path& folder)
+{
+    return ::access(folder.c_str(), R_OK | X_OK) == 0;
+}
+
 } // namespace tarvo
