@@ -1,4 +1,4 @@
-// The two commands around PAD files and backups as JSON.
+// import-pad: a PAD file read into a backup of the data folder.
 
 #include "cli/RegTextTool.h"
 
@@ -197,49 +197,5 @@ int RegTextTool::importPad(const std::vector<std::string>&)
     return ApplicationError;
 }
 #endif
-
-int RegTextTool::show(const std::vector<std::string>& arguments)
-{
-    bool json = false;
-    std::vector<std::string> files;
-    for (const auto& argument : arguments) {
-        if (argument == "--json")
-            json = true;
-        else if (argument.starts_with("-"))
-            return wrongUsage("unknown option '" + argument + "'");
-        else
-            files.push_back(argument);
-    }
-    if (files.size() != 1)
-        return wrongUsage("show takes one backup file");
-    if (!json)
-        return wrongUsage("show needs --json");
-
-    const fs::path file = pathFromNativeBytes(files.front());
-    const ListedRestore restored = restoreListedBackup(listedBackupOf(file), RegistrationEntry());
-    if (restored.outcome.kind == Outcome::Kind::Refused) {
-        reportLine(restored.outcome.message);
-        return Refused;
-    }
-    if (!restored.outcome.succeeded())
-        return report(restored.outcome);
-    const RegistrationEntry& entry = *restored.entry;
-    if (entry.softwareName.empty()) {
-        reportLine(
-            "ファイル名 " + displayText(file.filename()) + " からはソフト名が決まりません（.bak がありません）。");
-        return Refused;
-    }
-    for (int i = 0; i < restored.feeFilterMessages; ++i)
-        reportLine(std::string(kDigitsOnlyMessage));
-    std::string text;
-    try {
-        JsonWriter out;
-        writeEntryJson(out, entry, restored.sharewareSectionRead);
-        text = out.text();
-    } catch (const RuntimeError& failure) {
-        return report(Outcome::failed(failure));
-    }
-    return write(text) ? Success : ApplicationError;
-}
 
 } // namespace tarvo
