@@ -73,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     installAccessibleInterfaces();
+    markAsWindow(this);
     setObjectName(form::mainWindow.qt());
     setAcceptDrops(true);
     setWindowTitle(QString::fromUtf8(kApplicationTitle));

@@ -2,7 +2,7 @@
 
 #include "core/errors/IoError.h"
 
-#include "core/files/NativePath.h"
+#include "core/text/PathText.h"
 
 namespace tarvo {
 

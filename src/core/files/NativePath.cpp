@@ -39,29 +39,6 @@ bool isDeviceName(std::string_view cp932Name)
 
 } // namespace
 
-std::string nativeBytes(const std::filesystem::path& path)
-{
-    if constexpr (kWidePaths) {
-        const std::u8string utf8 = path.u8string();
-        return std::string(utf8.begin(), utf8.end());
-    } else {
-        return path.string();
-    }
-}
-
-std::filesystem::path pathFromNativeBytes(std::string_view bytes)
-{
-    if constexpr (kWidePaths)
-        return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
-    else
-        return std::filesystem::path(std::string(bytes));
-}
-
-std::string displayText(const std::filesystem::path& path)
-{
-    return utf8ForDisplay(nativeBytes(path));
-}
-
 std::filesystem::path fileNameFromCp932(std::string_view cp932Name)
 {
     return pathFromNativeBytes(utf8FromCp932(cp932Name));

@@ -1,5 +1,8 @@
 #pragma once
 
+// The path rules build on the conversions between a path and its text.
+#include "core/text/PathText.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,16 +14,6 @@ namespace tarvo {
 // A path is the bytes the system gives (std::filesystem::path holds them as they
 // are) and is used as it stands. Only what a person reads is converted, and only
 // the entry's CP932 SoftwareName ever becomes part of a file name.
-
-// A path as the bytes the program handles, and back: the system's own bytes
-// where paths are narrow, UTF-8 where they are wide (Windows). Every conversion
-// between a path and a narrow text goes through these two.
-std::string nativeBytes(const std::filesystem::path& path);
-std::filesystem::path pathFromNativeBytes(std::string_view bytes);
-
-// The path as a person reads it (UTF-8): its characters, each byte that is not
-// valid UTF-8 shown as U+FFFD.
-std::string displayText(const std::filesystem::path& path);
 
 // The file name that a CP932 name (SoftwareName) stands for: its characters in
 // UTF-8, the file system's encoding.
