@@ -1,5 +1,6 @@
 #include "core/files/NativePath.h"
 
+#include "core/errors/IoError.h"
 #include "core/text/Cp932.h"
 #include "core/text/Cp932Characters.h"
 #include "core/text/Utf8.h"
@@ -76,6 +77,15 @@ bool isOneFileName(std::string_view cp932Name)
             return false;
     }
     return !kWidePaths || !windowsRefusesName(cp932Name);
+}
+
+std::optional<RuntimeError> fileNameFault(std::string_view cp932Name, const std::filesystem::path& file)
+{
+    if (!isOneFileName(cp932Name))
+        return RuntimeError::cannotCreate(file);
+    if (isHiddenFileName(cp932Name))
+        return RuntimeError::ioError(ioCode::invalidName);
+    return std::nullopt;
 }
 
 Cp932NameOfFile cp932NameOfFile(std::string_view nativeName)

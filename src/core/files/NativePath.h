@@ -3,6 +3,8 @@
 // The path rules build on the conversions between a path and its text.
 #include "core/text/PathText.h"
 
+#include "core/errors/RuntimeError.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,6 +30,12 @@ bool isOneFileName(std::string_view cp932Name);
 // True for a name that starts with ".": on this platform such a file is hidden
 // (the backup list never shows it), and "." and ".." name folders.
 bool isHiddenFileName(std::string_view cp932Name);
+
+// Why a file named by the CP932 name (SoftwareName) cannot be written, checked
+// before anything is: RuntimeError::cannotCreate(file) when the name is not one
+// file name, the invalid-name error when it names a hidden file; nothing when
+// it can be written.
+std::optional<RuntimeError> fileNameFault(std::string_view cp932Name, const std::filesystem::path& file);
 
 // True for a CP932 name that Windows would refuse, alter or take for a device:
 // one of < > : " | ? *, a control character, a trailing dot or blank, or CON,
