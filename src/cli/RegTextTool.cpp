@@ -123,7 +123,7 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
     const std::optional<ListedRestore> restored = restoreNamedBackup(files.front(), status);
     if (!restored)
         return status;
-    const PreviewOutcome preview = runPreviewCommand(*restored->entry, BackupRecord::Skipped);
+    const PreviewOutcome preview = runPreviewCommand(*restored->entry, BackupText::Skipped);
     if (preview.previewRebuilt && !write(utf8 ? terminalText(preview.previewText) : preview.previewText))
         return ApplicationError;
     return report(preview.outcome);
