@@ -2,6 +2,7 @@
 
 #include "cli/RegTextTool.h"
 
+#include "cli/DataFolder.h"
 #include "core/backup/BackupList.h"
 #include "core/errors/RuntimeError.h"
 #include "core/fees/FeeTexts.h"
@@ -10,24 +11,17 @@
 #include "core/format/CatalogFile.h"
 #include "core/format/EntryJson.h"
 #include "core/format/SettingsFile.h"
+#include "core/pad/PadImportRun.h"
 #include "core/settings/Settings.h"
 
-#include <filesystem>
-
-#if TARVO_PAD_IMPORT
-#include "cli/DataFolder.h"
-#include "core/pad/PadImportRun.h"
-
 #include <cstdio>
-#endif
+#include <filesystem>
 
 namespace tarvo {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-#if TARVO_PAD_IMPORT
 
 struct ImportArguments {
     std::vector<std::string> files;
@@ -132,11 +126,8 @@ std::string errorLine(std::string message)
     return PadDiagnostic { PadDiagnostic::Level::Error, "-", {}, std::move(message) }.line();
 }
 
-#endif
-
 } // namespace
 
-#if TARVO_PAD_IMPORT
 int RegTextTool::importPad(const std::vector<std::string>& arguments)
 {
     ImportArguments parsed;
@@ -190,12 +181,5 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
     }
     return ApplicationError;
 }
-#else
-int RegTextTool::importPad(const std::vector<std::string>&)
-{
-    reportLine("error -: この tarvo-regtext は PAD ファイルを読み込めません（import-pad のないビルドです）。");
-    return ApplicationError;
-}
-#endif
 
 } // namespace tarvo
