@@ -1,7 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
