@@ -7,6 +7,9 @@
 //   (target: 100 ms or less);
 // - one keystroke in Category with a catalogue of 100,000 lines: the cascade walks
 //   the catalogue and refills the Subcategory list (target: 16 ms or less, a frame).
+// - one keystroke into the Headline and into the 1 MiB Description: what typing
+//   costs, with everything the window does on an edit (the draft it keeps is
+//   written later, off this path).
 // Every measured step ends with the events it posted processed.
 //
 // With --once, it instead runs one preview click and one setPlainText of the
@@ -216,10 +219,35 @@ void BM_CategoryKeyMatchingNothing(benchmark::State& state)
         state.SkipWithError("the Subcategory list was not emptied");
 }
 
+// A key and then Backspace, so that the text stays as it was for every round.
+void typeAndTakeBack(benchmark::State& state, QWidget* control)
+{
+    control->setFocus();
+    for (auto _ : state) {
+        QTest::keyClick(control, 'a');
+        QTest::keyClick(control, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_KeystrokeInHeadline(benchmark::State& state)
+{
+    typeAndTakeBack(state, fixture().control<QLineEdit>(form::headline));
+}
+
+void BM_KeystrokeInDescription(benchmark::State& state)
+{
+    auto* description = fixture().control<QPlainTextEdit>(form::description);
+    description->moveCursor(QTextCursor::End);
+    typeAndTakeBack(state, description);
+}
+
 BENCHMARK(BM_PreviewThroughWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SetPlainTextBaseline)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_CategoryKeyCompletingTheLastGroup)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_CategoryKeyMatchingNothing)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_KeystrokeInHeadline)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_KeystrokeInDescription)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 } // namespace
 
@@ -307,6 +335,12 @@ int main(int argc, char** argv)
         std::printf("One keystroke in Category, 100,000-line catalogue: %.2f ms filling the list, %.2f ms "
                     "matching nothing (target: 16 ms or less).\n",
             filling.wall * 1e3, emptying.wall * 1e3);
+    }
+    const auto headline = reporter.times("BM_KeystrokeInHeadline");
+    const auto inDescription = reporter.times("BM_KeystrokeInDescription");
+    if (headline.wall > 0 && inDescription.wall > 0) {
+        std::printf("A key and Backspace: %.1f us in Headline, %.1f us at the end of the 1 MiB Description.\n",
+            headline.wall * 1e6, inDescription.wall * 1e6);
     }
     fixture().window.reset();
     return 0;

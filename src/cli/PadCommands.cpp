@@ -11,6 +11,7 @@
 #include "core/format/CatalogFile.h"
 #include "core/format/EntryJson.h"
 #include "core/format/SettingsFile.h"
+#include "core/pad/HandlingSetting.h"
 #include "core/pad/PadImportRun.h"
 #include "core/settings/Settings.h"
 
@@ -33,7 +34,25 @@ struct ImportArguments {
     std::string inputEncoding;
     bool transliterate = false;
     std::vector<std::pair<std::string, std::string>> settings;
+    std::optional<std::string> handlingProblem; // the first --set handling= that names no item
 };
+
+// `--set handling=` names an item; any other text is taken from --set-text only.
+void addSetting(ImportArguments& parsed, std::string field, std::string text, bool asText)
+{
+    if (field == "handling" && !asText) {
+        const std::optional<std::string> item = handlingItemOf(text);
+        if (!item) {
+            if (!parsed.handlingProblem)
+                parsed.handlingProblem = "--set handling=" + text + " は取扱いの項目ではありません。番号か項目の文字で"
+                    + "指定して下さい: " + numberedHandlingItems()
+                    + "。この文字のまま入れるには --set-text handling=" + text + " とします。";
+            return;
+        }
+        text = *item;
+    }
+    parsed.settings.emplace_back(std::move(field), std::move(text));
+}
 
 // The reason the arguments are wrong usage, or nothing.
 std::optional<std::string> parseImportArguments(const std::vector<std::string>& arguments, ImportArguments& parsed)
@@ -56,7 +75,7 @@ std::optional<std::string> parseImportArguments(const std::vector<std::string>& 
         else if (argument == "--transliterate")
             parsed.transliterate = true;
         else if (argument == "--data" || argument == "--language" || argument == "--input-encoding"
-            || argument == "--set") {
+            || argument == "--set" || argument == "--set-text") {
             if (!valueOf(value))
                 return "option '" + argument + "' needs a value";
             if (argument == "--data")
@@ -68,12 +87,12 @@ std::optional<std::string> parseImportArguments(const std::vector<std::string>& 
             else {
                 const std::size_t equals = value.find('=');
                 if (equals == std::string::npos)
-                    return "--set takes FIELD=VALUE";
+                    return argument + " takes FIELD=VALUE";
                 std::string field = value.substr(0, equals);
                 std::string text = value.substr(equals + 1);
                 if (const auto problem = settingProblem(field, text))
-                    return "--set: " + *problem;
-                parsed.settings.emplace_back(std::move(field), std::move(text));
+                    return argument + ": " + *problem;
+                addSetting(parsed, std::move(field), std::move(text), argument == "--set-text");
             }
         } else if (argument.starts_with("-") && argument != "-")
             return "unknown option '" + argument + "'";
@@ -112,9 +131,13 @@ std::string readPadBytes(const std::string& file)
     return bytes;
 }
 
+// Made absolute first: the parent of "." or "data/.." is not the start folder.
 fs::path startFolderOf(const fs::path& dataFolder)
 {
-    fs::path folder = dataFolder.lexically_normal();
+    std::error_code error;
+    fs::path folder = fs::absolute(dataFolder, error).lexically_normal();
+    if (error)
+        folder = dataFolder.lexically_normal();
     if (folder.filename().empty())
         folder = folder.parent_path();
     const fs::path start = folder.parent_path();
@@ -133,6 +156,10 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
     ImportArguments parsed;
     if (const auto problem = parseImportArguments(arguments, parsed))
         return wrongUsage(*problem);
+    if (parsed.handlingProblem) {
+        reportLine(errorLine(*parsed.handlingProblem));
+        return ApplicationError;
+    }
 
     const std::optional<fs::path> data
         = parsed.data ? std::optional<fs::path>(pathFromNativeBytes(*parsed.data)) : defaultDataFolder();

@@ -27,12 +27,14 @@ constexpr const char* kUsage = R"(Usage: tarvo-regtext COMMAND ...
   fees FEE                  Write what a user pays and what the author receives.
   import-pad FILE.xml [--data DIR] [--force] [--dry-run] [--json]
              [--language NAME] [--input-encoding NAME] [--transliterate]
-             [--set FIELD=VALUE]...
+             [--set FIELD=VALUE]... [--set-text FIELD=VALUE]...
                             Read a PAD file (- for standard input) and write its
                             entry as the backup DIR/<software name>.bak, CP932 with
                             CR LF, for the window's "load". DIR is the window's data
                             folder unless given. An existing backup is kept unless
                             --force. --json writes a report instead of the path.
+                            --set handling= takes an item's number (1-10) or text;
+                            --set-text handling=TEXT takes any text as it is.
   show FILE.bak --json      Restore the backup FILE.bak into a new form (the software
                             name taken from the file name) and write its fields as
                             JSON, UTF-8.

@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -47,7 +48,7 @@ LoadDialog::LoadDialog(QWidget* parent)
     setFixedSize(kClientSize);
     setSizeGripEnabled(false);
     placeControls();
-    connect(m_loadButton, &QPushButton::clicked, this, [this] { emit loadRequested(selectedBackup()); });
+    connect(m_loadButton, &QPushButton::clicked, this, &LoadDialog::requestLoad);
     connect(m_cancelButton, &QPushButton::clicked, this, &LoadDialog::reject);
 }
 
@@ -73,10 +74,27 @@ void LoadDialog::openWith(std::vector<ListedBackup> backups)
     centreOnScreen();
     raise();
     activateWindow();
-    // "Load" holds the focus from the start, and shows it as a button focused by
-    // keyboard does: styles draw the frame only after a keyboard focus change.
+    // The list holds the focus from the start, so that the arrow keys choose at
+    // once, and shows it as after a keyboard focus change: styles draw the
+    // frame only then.
     setAttribute(Qt::WA_KeyboardFocusChange);
     m_backups->reset(std::move(backups), QSize(m_list->viewport()->width(), kRowHeight));
+    m_list->setFocus(Qt::TabFocusReason);
+}
+
+// A box shown by the owner (nothing chosen, a failed restore) hands the
+// activation to the main window as it closes; the keyboard user is brought
+// back to where they were here instead.
+void LoadDialog::requestLoad()
+{
+    const QPointer<QWidget> focused = focusWidget();
+    emit loadRequested(selectedBackup());
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+    if (focused)
+        focused->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 std::optional<ListedBackup> LoadDialog::selectedBackup() const
@@ -115,7 +133,10 @@ void LoadDialog::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (focusWidget() == m_loadButton || focusWidget() == m_cancelButton)
+        // The list ignores the key, so that it comes here and loads.
+        if (focusWidget() == m_list)
+            m_loadButton->click();
+        else if (focusWidget() == m_loadButton || focusWidget() == m_cancelButton)
             static_cast<QPushButton*>(focusWidget())->click();
         event->accept();
         return;

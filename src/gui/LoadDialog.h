@@ -15,8 +15,9 @@ class BackupListModel;
 class PlainListBox;
 
 // The backup load dialog TForm2: a modeless tool window with a list of backups,
-// "Load" and "Cancel". It keeps no default or cancel button: Enter presses only
-// a focused button, Escape does nothing, and a double click only selects.
+// "Load" and "Cancel". It keeps no default or cancel button: Enter presses a
+// focused button, or "Load" from the list; Escape does nothing, and a double
+// click only selects.
 class LoadDialog : public QDialog {
     Q_OBJECT
 
@@ -24,7 +25,8 @@ public:
     explicit LoadDialog(QWidget* parent = nullptr);
 
     // Centres the dialog on the screen, shows it (or brings it forward) and
-    // lists `backups` by their software names, in their order, none selected.
+    // lists `backups` by their software names, in their order, none selected,
+    // the focus on the list.
     void openWith(std::vector<ListedBackup> backups);
 
     // The backup of the selected entry; nothing when none is selected.
@@ -47,6 +49,7 @@ protected:
 
 private:
     void placeControls();
+    void requestLoad();
     void centreOnScreen();
 
     QPushButton* m_loadButton;

@@ -2,6 +2,7 @@
 
 #include "gui/ApplicationTitle.h"
 #include "gui/CurrentFolder.h"
+#include "gui/DraftKeeper.h"
 #include "gui/EntryBinding.h"
 #include "gui/FormNames.h"
 #include "gui/HandlerGuard.h"
@@ -26,12 +27,14 @@
 #include "core/fees/FeeCalculation.h"
 #include "core/fees/FeeStatements.h"
 #include "core/fees/FeeTexts.h"
+#include "core/files/Folders.h"
 #include "core/format/CatalogFile.h"
 #include "core/guidance/DescriptionSize.h"
 #include "core/guidance/HelpText.h"
 #if TARVO_PAD_IMPORT
 #include "core/pad/PadImportRun.h"
 #endif
+#include "core/settings/DraftFile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/StartDirectory.h"
 #include "core/text/Cp932.h"
@@ -39,6 +42,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -65,6 +69,19 @@ QString qtText(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
+const char* const kDraftQuestion = "前回の入力内容が残っています。復元しますか？";
+const char* const kNamedDraftQuestion = "前回の入力内容「%1」が残っています。復元しますか？";
+const char* const kCloseUnwrittenQuestion = "保存できないまま終了しますか？";
+
+// The wait cursor while a long step runs without a box of its own.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -81,12 +98,19 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     move(kOpeningPosition);
     m_placement = new FramePlacement(this, kOpeningPosition);
+    // Reads the form once start-up has set the start directory.
+    m_draft = new DraftKeeper(
+        m_startDirectory, [this] { return currentDraft(); }, this);
     buildPages();
     growToFitLayout();
     trackEarlyHandling();
     connectPages();
     addPageKeys();
+    m_draft->watchPage(m_common);
+    m_draft->watchText(m_common->controls().description);
+    m_draft->watchText(m_common->controls().notes);
     startUp();
+    offerDraft();
     m_common->focusFirstField();
 }
 
@@ -143,6 +167,9 @@ void MainWindow::ensurePagesBuilt()
     m_entry->adoptHandlingKind(m_earlyHandlingKind);
     delete m_earlyHandling;
     m_earlyHandling = nullptr;
+    m_draft->watchPage(m_shareware);
+    m_draft->watchText(m_shareware->controls().sharewareConditions);
+    m_draft->watchText(m_previewPage->controls().preview);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();
     m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
@@ -243,18 +270,66 @@ void MainWindow::startUp()
         // Shown by pages 2 to 4 once they exist.
         m_startFolderText = currentFolderText();
         m_helpText = readHelpText();
+        if (enterLauncherSaveFolder())
+            m_startFolderText = currentFolderText();
     });
 }
 
-// The settings file goes into the start directory, where the next start reads
-// it, wherever the text was saved. When it cannot be written the window stays
-// open, and the next close tries again.
+Draft MainWindow::currentDraft() const
+{
+    return Draft { entry().read(), m_previewPage->previewText() };
+}
+
+// A draft left by an earlier run comes back on the author's word; one that
+// cannot be read is reported and the form starts empty.
+void MainWindow::offerDraft()
+{
+    std::optional<Draft> draft;
+    if (!runGuarded(this, [this, &draft] { draft = readDraft(m_startDirectory); }) || !draft)
+        return;
+    const std::string& name = draft->entry.softwareName.str();
+    const QString question = name.empty() ? QString::fromUtf8(kDraftQuestion)
+                                          : QString::fromUtf8(kNamedDraftQuestion).arg(fromCp932(name));
+    if (MessageBox::question(this, question) != MessageBox::Answer::Yes)
+        return;
+    ensurePagesBuilt();
+    ListedRestore restored;
+    restored.entry = std::move(draft->entry);
+    showRestore(restored, this);
+    m_draft->formReplaced(true);
+    const DraftKeeper::ProgramStep step(*m_draft);
+    m_previewPage->showPreview(draft->previewText);
+}
+
+// Once the start folder's files are read: the backups and the settings file
+// are addressed through the start directory, so only the text moves.
+bool MainWindow::enterLauncherSaveFolder()
+{
+    const std::optional<std::filesystem::path> folder = saveFolderFromLauncher();
+    if (!folder)
+        return false;
+    try {
+        enterFolder(*folder);
+        return true;
+    } catch (const RuntimeError&) {
+        // A folder that has gone since the launcher looked: the start folder
+        // serves, as when started without the launcher.
+        return false;
+    }
+}
+
+// The settings file and the draft go into the start directory, where the next
+// start reads them, wherever the text was saved. When one cannot be written the
+// author decides whether to close without it; the next close tries again.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     ensurePagesBuilt();
-    const bool written
+    const bool settingsWritten
         = runGuarded(this, [this] { writeAuthorSetting(m_entry->read().authorId.str(), m_startDirectory); });
-    if (!written) {
+    const bool draftWritten = runGuarded(this, [this] { m_draft->writeUnwrittenEdits(); });
+    if ((!settingsWritten || !draftWritten)
+        && MessageBox::question(this, QString::fromUtf8(kCloseUnwrittenQuestion), MessageBox::Answer::No)
+            != MessageBox::Answer::Yes) {
         event->ignore();
         return;
     }
@@ -263,8 +338,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The author's changes of the Category text only; a restore sets the text and
-// leaves the Subcategory list as it was.
+// The author's changes of the Category text; a restore fills the list itself.
 void MainWindow::refillSubcategories()
 {
     m_common->setSubcategories(m_catalog.subcategoriesFor(m_entry->read().category.str()));
@@ -276,13 +350,19 @@ void MainWindow::makePreview()
     ensurePagesBuilt();
     const RegistrationEntry entry = m_entry->read();
     const PreviewOutcome preview = runPreviewCommand(entry);
-    if (preview.filledNotes)
-        m_entry->writeNotes(*preview.filledNotes);
-    if (preview.previewRebuilt)
-        m_previewPage->showPreview(preview.previewText);
+    {
+        const DraftKeeper::ProgramStep step(*m_draft);
+        if (preview.filledNotes)
+            m_entry->writeNotes(*preview.filledNotes);
+        if (preview.previewRebuilt)
+            m_previewPage->showPreview(preview.previewText);
+    }
     const Outcome backup = preview.outcome.succeeded()
         ? saveBackup(m_startDirectory, entry.softwareName.str(), preview.backupText)
         : Outcome::success();
+    // The backup now holds the whole form, and the preview rebuilds its text.
+    if (preview.outcome.succeeded() && backup.succeeded())
+        m_draft->discard();
     showOutcome(this, backup.succeeded() ? preview.outcome : backup);
 }
 
@@ -298,13 +378,12 @@ void MainWindow::saveText()
     showOutcome(this, saved);
 }
 
-// The preview text goes first, whatever the listing finds. The backup folder is
-// named from the start directory, so the current directory, the folder to save
-// into, stays where the author put it.
+// The backup folder is named from the start directory, so the current
+// directory, the folder to save into, stays where the author put it. The
+// preview text stays until a backup replaces the form.
 void MainWindow::offerBackups()
 {
     ensurePagesBuilt();
-    m_previewPage->clearPreview();
     runGuarded(this, [this] {
         std::vector<ListedBackup> listed = listBackups(m_startDirectory);
         if (listed.empty()) {
@@ -330,14 +409,30 @@ void MainWindow::keepDialogAboveThisWindow()
 void MainWindow::restoreChosenBackup(const std::optional<ListedBackup>& chosen)
 {
     ensurePagesBuilt();
-    if (showRestore(restoreListedBackup(chosen, m_entry->read()), m_loadDialog.get()))
+    const ListedRestore restored = restoreListedBackup(chosen, m_entry->read());
+    if (restored.entry) {
+        // The touch-ups of the preview go into the draft before the text goes.
+        m_draft->keepUnwrittenEdits();
+        const DraftKeeper::ProgramStep step(*m_draft);
+        m_previewPage->clearPreview();
+    }
+    if (showRestore(restored, m_loadDialog.get()))
         m_loadDialog->hide();
 }
 
+// Typing not yet in the draft is written into it before the form is replaced;
+// the draft then keeps it until the author changes the form again.
 bool MainWindow::showRestore(const ListedRestore& restored, QWidget* boxParent)
 {
-    if (restored.entry)
+    if (restored.entry) {
+        m_draft->keepUnwrittenEdits();
+        const DraftKeeper::ProgramStep step(*m_draft);
+        // The lower list offers the restored Category's entries, so that another
+        // one can be picked; the restored text stands, listed or not.
+        m_common->setSubcategories(m_catalog.subcategoriesFor(restored.entry->category.str()));
         m_entry->write(*restored.entry);
+        m_draft->formReplaced();
+    }
     for (int shown = 0; shown < restored.feeFilterMessages; ++shown)
         MessageBox::message(boxParent, qtText(kDigitsOnlyMessage));
     showOutcome(boxParent, restored.outcome);
@@ -353,13 +448,16 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
+// The drop returns at once: a box inside it would hold the drag source, the
+// file manager, until answered.
 void MainWindow::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return;
     event->acceptProposedAction();
-    importDroppedPad(nativePath(urls.front().toLocalFile()));
+    QMetaObject::invokeMethod(
+        this, [this, file = nativePath(urls.front().toLocalFile())] { importDroppedPad(file); }, Qt::QueuedConnection);
 }
 
 // Imported with the defaults into this window's backup folder, then loaded as
@@ -371,16 +469,20 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
 #else
     ensurePagesBuilt();
     runGuarded(this, [this, &file] {
+        std::optional<BusyCursor> busy(std::in_place);
         const std::string bytes = readPadFile(file);
         PadImportRequest request;
         request.fileBytes = bytes;
         request.dataFolder = backupFolder(m_startDirectory);
         addStartFolderDefaults(request.options, m_startDirectory);
         PadImportRun run = runPadImport(request);
+        busy.reset();
         if (run.backupExists) {
             const QString question = QStringLiteral("バックアップ「%1」はもうあります。置き換えますか？")
                                          .arg(QString::fromStdString(displayText(run.target.filename())));
-            if (MessageBox::question(this, question) == MessageBox::Answer::Yes) {
+            // The backup may hold what the author added by hand since.
+            if (MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes) {
+                const BusyCursor replacing;
                 request.replace = true;
                 run = runPadImport(request);
             } else

@@ -3,6 +3,7 @@
 #include "core/backup/BackupList.h"
 #include "core/catalog/CategoryCatalog.h"
 #include "core/entry/HandlingKind.h"
+#include "core/format/DraftRecord.h"
 #include "core/guidance/FieldHelp.h"
 #include "core/guidance/WebLinks.h"
 
@@ -18,6 +19,7 @@ class QTabWidget;
 namespace tarvo::gui {
 
 class CommonPage;
+class DraftKeeper;
 class EntryBinding;
 class FramePlacement;
 class HelpPage;
@@ -85,6 +87,10 @@ private:
     void connectPages();
     void addPageKeys();
     void startUp();
+    void offerDraft();
+    tarvo::Draft currentDraft() const;
+    // True when the launcher named a save folder and it is now the current one.
+    bool enterLauncherSaveFolder();
     void keepDialogAboveThisWindow();
     void importDroppedPad(const std::filesystem::path& file);
     // Shows what a restore did, its boxes above boxParent; true when it succeeded.
@@ -96,6 +102,7 @@ private:
     HelpPage* m_help = nullptr;
     PreviewPage* m_previewPage = nullptr;
     EntryBinding* m_entry = nullptr;
+    DraftKeeper* m_draft = nullptr;
     std::unique_ptr<LoadDialog> m_loadDialog;
 
     std::filesystem::path m_startDirectory;

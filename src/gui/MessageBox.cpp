@@ -76,6 +76,7 @@ struct BoxStyle {
     QString title;
     QMessageBox::Icon icon;
     bool yesNo;
+    bool noOnEnter = false;
 };
 
 BoxStyle styleFor(MessageBox::Kind kind)
@@ -113,15 +114,16 @@ MessageBox::Answer showBox(const BoxStyle& style, QWidget* parent, const QString
     }
     QPushButton* yes = box.addButton(yesCaption(), QMessageBox::YesRole);
     QPushButton* no = box.addButton(noCaption(), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(style.noOnEnter ? no : yes);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
 }
 
-MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text)
+MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text, bool noOnEnter = false)
 {
-    const BoxStyle style = styleFor(kind);
+    BoxStyle style = styleFor(kind);
+    style.noOnEnter = noOnEnter;
     const QStringList buttons = style.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
     if (hooks().recording)
         hooks().records.append({ kind, style.title, text, style.icon, buttons });
@@ -137,9 +139,9 @@ void MessageBox::message(QWidget* parent, const QString& text)
     ask(Kind::Message, parent, text);
 }
 
-MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text)
+MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text, Answer onEnter)
 {
-    return ask(Kind::Question, parent, text) == Answer::Yes ? Answer::Yes : Answer::No;
+    return ask(Kind::Question, parent, text, onEnter == Answer::No) == Answer::Yes ? Answer::Yes : Answer::No;
 }
 
 MessageBox::Answer MessageBox::confirm(QWidget* parent, const QString& text)

@@ -12,6 +12,7 @@ namespace tarvo::gui {
 // The four boxes of the system, all modal and centred on the screen:
 // - message: application title, no icon, "OK";
 // - question: application title, no icon, "はい(&Y)" (Enter) and "いいえ(&N)" (Esc);
+//   where "はい" would lose something, "いいえ" takes Enter too;
 // - confirmation: "確認", question icon, the same two buttons;
 // - error: application title, error icon, "OK".
 class MessageBox {
@@ -28,7 +29,7 @@ public:
     };
 
     static void message(QWidget* parent, const QString& text);
-    static Answer question(QWidget* parent, const QString& text);
+    static Answer question(QWidget* parent, const QString& text, Answer onEnter = Answer::Yes);
     // Any answer but Yes (No, Esc, the close box) counts as No.
     static Answer confirm(QWidget* parent, const QString& text);
     // Shows the text as given; the full-stop rule is the caller's (see HandlerGuard).

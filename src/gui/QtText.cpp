@@ -38,6 +38,11 @@ std::string toCp932(const QString& text)
     return cp932FromUtf16(utf16View(text));
 }
 
+QString withYenSigns(QString shownText)
+{
+    return shownText.replace(QLatin1Char('\\'), QChar(0x00A5));
+}
+
 // A half of a surrogate pair (a key event may deliver one) would reach UTF-8 as
 // "?", which CP932 holds, so it is caught here before the conversion hides it.
 QString firstUnrepresentable(const QString& text)

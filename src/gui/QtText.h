@@ -16,6 +16,11 @@ inline std::u16string_view utf16View(const QString& text)
     return { reinterpret_cast<const char16_t*>(text.constData()), static_cast<size_t>(text.size()) };
 }
 
+// Text written for Shift-JIS means the yen sign by the byte 0x5C, which only
+// Japanese fonts draw as one; what the window only shows (never a text that
+// goes back into a file) shows the sign it means.
+QString withYenSigns(QString shownText);
+
 // The first character of `text` that CP932 cannot hold (an unpaired surrogate
 // included), or an empty string.
 QString firstUnrepresentable(const QString& text);

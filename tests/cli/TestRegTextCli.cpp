@@ -350,12 +350,20 @@ std::string padFixture(std::string_view name)
     return test::readBytes(std::filesystem::path(TARVO_PAD_FIXTURES) / name);
 }
 
-std::string utf16Le(std::string_view ascii)
+std::string utf16Le(std::string_view ascii, bool bigEndian = false)
 {
     std::string bytes;
     for (const char c : ascii)
-        bytes += std::string { c, '\0' };
+        bytes += bigEndian ? std::string { '\0', c } : std::string { c, '\0' };
     return bytes;
+}
+
+// "ソフト" named in UTF-16 without a byte-order mark: no UTF-8 either.
+std::string utf16NamedSoft(bool bigEndian)
+{
+    return utf16Le("<XML_DIZ_INFO><Program_Info><Program_Name>", bigEndian)
+        + (bigEndian ? "\x30\xBD\x30\xD5\x30\xC8" : "\xBD\x30\xD5\x30\xC8\x30")
+        + utf16Le("</Program_Name></Program_Info></XML_DIZ_INFO>", bigEndian);
 }
 
 std::string billionLaughs()
@@ -465,7 +473,21 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
         ImportCase { "InvalidUtf8",
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<XML_DIZ_INFO>\xE9t\xE9</XML_DIZ_INFO>", {}, 2, "",
             "0xE9 があります（2 行 15 桁）" },
-        ImportCase { "Utf16WithoutBom", utf16Le(kSmallPad), {}, 2, "", "UTF-16" },
+        ImportCase { "Utf16WithoutBom", utf16Le(kSmallPad), {}, 2, "", "--input-encoding UTF-16LE " },
+        ImportCase { "Utf16LeWithoutBomNotUtf8", utf16NamedSoft(false), {}, 2, "", "--input-encoding UTF-16LE " },
+        ImportCase { "Utf16BeWithoutBomNotUtf8", utf16NamedSoft(true), {}, 2, "", "--input-encoding UTF-16BE " },
+        ImportCase {
+            "Utf16BeAsSuggested", utf16NamedSoft(true), { "--input-encoding", "UTF-16BE" }, 0, "ソフト.bak", "" },
+        ImportCase { "HeadlineLargerThanTheLoadTakes",
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name></Program_Info><Program_Descriptions>"
+            "<English><Char_Desc_80>"
+                + std::string(1'200'000, 'h') + "</Char_Desc_80></English></Program_Descriptions></XML_DIZ_INFO>",
+            {}, 2, "", "「1行見出し」は大きすぎて" },
+        ImportCase { "HandlingZeroIsNoItem", kSmallPad, { "--set", "handling=0" }, 2, "", "1 フリーウェア / 2 " },
+        ImportCase { "HandlingElevenIsNoItem", kSmallPad, { "--set", "handling=11" }, 2, "", "10 その他" },
+        ImportCase { "HandlingTextIsNoItem", kSmallPad, { "--set", "handling=abc" }, 2, "", "--set-text handling=abc" },
+        ImportCase { "HandlingByItsText", kSmallPad, { "--set", "handling=シェアウェア" }, 0, "Tool.bak", "" },
+        ImportCase { "HandlingAsTextOnPurpose", kSmallPad, { "--set-text", "handling=11" }, 0, "Tool.bak", "" },
         ImportCase { "Utf16DeclaredInAsciiBytes", "<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + kSmallPad, {}, 2, "",
             "UTF-16 と宣言" },
         ImportCase { "Utf16WithBomCutShort", "\xFF\xFE" + utf16Le(kSmallPad) + "<", {}, 2, "", "途中で切れて" },
@@ -518,6 +540,24 @@ ok = (report["entry"] == entry and report["written"] == "data/かんたん家計
       and all(d["level"] != "error" for d in report["diagnostics"]))
 sys.exit(0 if ok else 1)
 )"));
+}
+
+// Run inside the data folder, a relative data folder still has the start
+// folder above it: its setting.dat gives the author. A handling's number
+// becomes its item.
+TEST_F(RegTextCli, RelativeDataFolderFindsTheStartFolderAboveIt)
+{
+    TARVO_SKIP_UNLESS_PAD_IMPORT();
+    std::filesystem::create_directory(folder / "data");
+    write("in.xml", kSmallPad);
+    write("setting.dat", test::sj("#作者番号PA000009\r\n"));
+    for (const char* data : { ".", "./", "../data" }) {
+        const ToolRun result = runTool(folder / "data",
+            { "import-pad", "../in.xml", "--data", data, "--dry-run", "--json", "--set", "handling=2" });
+        EXPECT_EQ(result.status, 0) << data << result.err;
+        EXPECT_NE(result.out.find("\"authorId\": \"作者番号PA000009\""), std::string::npos) << data << result.out;
+        EXPECT_NE(result.out.find("\"text\": \"フリーウェア（寄付歓迎：カンパウェア）\""), std::string::npos) << data;
+    }
 }
 
 // A refused import still shows what it would have written, characters and all.

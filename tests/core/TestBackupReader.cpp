@@ -188,7 +188,9 @@ TEST_P(RestoredFee, PassesTheDigitFilter)
 
 INSTANTIATE_TEST_SUITE_P(Fees, RestoredFee,
     testing::Values(FeeCase { "Digits", "1000", 0, "1000" }, FeeCase { "OutOfRangeDigitsStay", "99", 0, "99" },
-        FeeCase { "LetterEmptiesTheField", "12a", 1, "" }, FeeCase { "FullWidthDigitShowsTwice", sj("１"), 2, "" }),
+        FeeCase { "LetterEmptiesTheField", "12a", 1, "" },
+        FeeCase { "FullWidthDigitsAreDigits", sj("１５００"), 0, "1500" },
+        FeeCase { "FullWidthLetterShowsTwice", sj("Ａ"), 2, "" }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BackupReader, RestoreNeverTouchesTheSoftwareName)

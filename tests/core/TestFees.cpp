@@ -101,7 +101,7 @@ struct FilterCase {
 
 class FeeFilter : public testing::TestWithParam<FilterCase> { };
 
-TEST_P(FeeFilter, ShowsTheMessageOncePerDisallowedByte)
+TEST_P(FeeFilter, TakesFullWidthDigitsAndShowsTheMessageOncePerDisallowedByte)
 {
     const auto& c = GetParam();
     const FeeFilterResult result = filterFeeText(c.text);
@@ -112,8 +112,11 @@ TEST_P(FeeFilter, ShowsTheMessageOncePerDisallowedByte)
 INSTANTIATE_TEST_SUITE_P(EdgeCases, FeeFilter,
     testing::Values(FilterCase { "Digits", "0123456789", 0, "0123456789" }, FilterCase { "Empty", "", 0, "" },
         FilterCase { "LetterAfterDigits", "12a", 1, "" }, FilterCase { "Pasted", "1a2b", 2, "" },
-        FilterCase { "FullWidthDigit", sj("１"), 2, "" }, FilterCase { "Blank", "500 ", 1, "" },
-        FilterCase { "Minus", "-500", 1, "" },
+        FilterCase { "FullWidthDigits", sj("０１２３４５６７８９"), 0, "0123456789" },
+        FilterCase { "FullWidthLetterAfterFullWidthDigit", sj("１Ａ"), 2, "" },
+        // "モ" ends in 0x82: with "O" after it, the bytes of "０" without the character.
+        FilterCase { "TrailByteBeforeLetterO", sj("モO"), 3, "" }, FilterCase { "LoneLeadByte", "5\x82", 1, "" },
+        FilterCase { "Blank", "500 ", 1, "" }, FilterCase { "Minus", "-500", 1, "" },
         // What a window passes for a character CP932 cannot hold.
         FilterCase { "UnrepresentableCharacter",
             cp932FromUtf8("1\xF0\x9F\x98\x80"

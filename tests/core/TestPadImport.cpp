@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace tarvo {
 namespace {
@@ -178,6 +179,43 @@ INSTANTIATE_TEST_SUITE_P(Encodings, PadEncodings,
         EncodingCase { "Windows1252GivenForAnUndeclaredFile",
             pad("<Program_Info><Program_Name>Caf\xE9 &#x30BD;&#x30D5;&#x30C8;</Program_Name></Program_Info>", ""),
             "windows-1252" }));
+
+// The worst shapes a file under the size cap can take, built here and read to
+// the end (a search inside a loop over them would not end for hours; their time
+// per MiB is measured in bench/PadImportBench.cpp): the size of the field they
+// feed, and how many findings name their PAD path.
+TEST(PadLargeShapes, AreReadToTheEnd)
+{
+    const auto repeated = [](std::size_t times, const auto& piece) {
+        std::string text;
+        for (std::size_t i = 0; i < times; ++i)
+            text += piece(i);
+        return text;
+    };
+    const std::tuple<std::string, std::string_view, std::size_t, std::size_t, std::string_view> shapes[] {
+        { "<Program_Descriptions>"
+                + repeated(400'000, [](std::size_t i) { return "<L" + std::to_string(100'000 + i) + "/>"; })
+                + "<Last><Char_Desc_80>from the last</Char_Desc_80></Last></Program_Descriptions>",
+            "headline", 13, 1, "Program_Descriptions/Last/Char_Desc_80" },
+        { "<Program_Info>" + repeated(90'000, [](std::size_t) { return "<Program_Type>Freeware<b/></Program_Type>"; })
+                + "</Program_Info>",
+            "handling", 18, 2, "Program_Info/Program_Type" },
+        { "<Program_Info><Program_OS_Support>"
+                + repeated(300'000, [](std::size_t i) { return "Q" + std::to_string(i % 100'000) + ","; })
+                + "</Program_OS_Support></Program_Info>",
+            "otherOs", 588'890 + 3 * 99'999, 300'001, "Program_Info/Program_OS_Support" },
+        { "<Program_Descriptions><English><Char_Desc_80>" + repeated(600'000, [](std::size_t) { return "&lt;a"; })
+                + "</Char_Desc_80></English></Program_Descriptions>",
+            "headline", 1'200'000, 1, "Program_Descriptions/English/Char_Desc_80" },
+    };
+    for (const auto& [body, key, bytes, findings, source] : shapes) {
+        // A file over the cap would not be read at all, and fail here.
+        const PadImport result = mapped(pad("<Program_Info><Program_Name>Tool</Program_Name></Program_Info>" + body));
+        EXPECT_EQ(field(result.entry, key).size(), bytes) << source;
+        const auto fromShape = [&](const PadDiagnostic& d) { return d.source == source; };
+        EXPECT_EQ(std::count_if(result.diagnostics.begin(), result.diagnostics.end(), fromShape), findings) << source;
+    }
+}
 
 // The backup the import writes is byte for byte the one the preview writes for
 // the same entry, once the preview accepts it.

@@ -13,11 +13,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -354,6 +356,17 @@ void pasteInto(QWidget* control, const QString& clipboardText)
     control->setFocus();
     QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
     QCoreApplication::processEvents();
+}
+
+bool dropFile(QWidget* window, const QString& file)
+{
+    QMimeData mime;
+    mime.setUrls({ QUrl::fromLocalFile(file) });
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &dropped);
+    return enter.isAccepted() && dropped.isAccepted();
 }
 
 void chooseItem(QComboBox* combo, int index)

@@ -197,6 +197,10 @@ void typeInto(QWidget* control, const QString& text);
 void sendCharacter(QWidget* control, const QString& character);
 void pasteInto(QWidget* control, const QString& clipboardText);
 
+// Drags one local file onto the window and drops it; true when both the
+// entering drag and the drop were accepted. What the drop queues is not yet run.
+bool dropFile(QWidget* window, const QString& file);
+
 // Picks an item from the drop-down list the way the author does: open the list
 // and click the item.
 void chooseItem(QComboBox* combo, int index);

@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("999") << "999" << 999 << 50 << 1154 << 105 << 944;
         QTest::newRow("15000") << "15000" << 15000 << 750 << 15855 << 1575 << 14175;
         QTest::newRow("leading zero") << "0500" << 500 << 25 << 630 << 53 << 472;
+        QTest::newRow("full-width digits") << "１２3４" << 1234 << 62 << 1401 << 130 << 1166;
     }
 
     void statements()
@@ -111,8 +112,8 @@ private slots:
             end.movePosition(QTextCursor::End);
             QVERIFY(box->viewport()->rect().contains(box->cursorRect(end)));
         }
-        // The field keeps what the author typed.
-        QCOMPARE(this->fee()->text(), fee);
+        // The field keeps what the author typed, full-width digits as digits.
+        QCOMPARE(this->fee()->text(), fee.normalized(QString::NormalizationForm_KC));
 
         // Pressing again replaces: still six lines each.
         m_ui->click(form::calculateButton);
@@ -159,8 +160,12 @@ private slots:
                                                << "12a" << 1;
         QTest::newRow("pasted 1a2b") << "paste"
                                      << "1a2b" << 2;
-        QTest::newRow("full-width digit typed") << "type"
-                                                << "１" << 2;
+        QTest::newRow("full-width letter typed after a full-width digit") << "type"
+                                                                          << "１Ａ" << 2;
+        QTest::newRow("full-width digits typed") << "type"
+                                                 << "１５００" << 0;
+        QTest::newRow("full-width digits pasted") << "paste"
+                                                  << "9０8" << 0;
         QTest::newRow("kana typed after 5") << "type"
                                             << "5あ" << 2;
         QTest::newRow("character outside CP932") << "type"
@@ -184,13 +189,15 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList(messages, kDigitsOnly));
         for (const MessageBox::Record& record : MessageBox::shown())
             QCOMPARE(record.kind, MessageBox::Kind::Message);
-        QCOMPARE(fee()->text(), messages ? QString() : text);
+        QCOMPARE(fee()->text(), messages ? QString() : text.normalized(QString::NormalizationForm_KC));
 
-        // The field takes digits again afterwards.
+        // The field takes digits again afterwards, where the cursor stands.
         MessageBox::clearShown();
-        test::typeInto(fee(), QStringLiteral("7"));
+        QTest::keyClick(fee(), Qt::Key_Home);
+        test::typeInto(fee(), QStringLiteral("７"));
         QCOMPARE(test::shownTexts(), QStringList());
-        QVERIFY(fee()->text().endsWith(QLatin1Char('7')));
+        QVERIFY(fee()->text().startsWith(QLatin1Char('7')));
+        QCOMPARE(fee()->cursorPosition(), 1);
     }
 
     // The statements show the last calculation; the filter does not touch them.

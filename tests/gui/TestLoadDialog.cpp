@@ -7,6 +7,7 @@
 #include "gui/desktop/Fonts.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
@@ -131,17 +132,15 @@ private slots:
         QCOMPARE(requested, (QStringList { QStringLiteral("(none)"), QStringLiteral("b") }));
     }
 
-    // "Load" holds the focus when the dialog opens and shows it at once, as it
-    // does once the focus has come back to it by keyboard.
-    void loadShowsItsFocusFromTheStart()
+    // The list holds the focus when the dialog opens, with nothing chosen; the
+    // first ↓ chooses the first entry.
+    void listHoldsTheFocusFromTheStart()
     {
-        openActive({ QStringLiteral("a") });
-        const QImage atOpening = load()->grab().toImage();
-        QTest::keyClick(load(), Qt::Key_Tab);
-        const QImage unfocused = load()->grab().toImage();
-        QTest::keyClick(cancel(), Qt::Key_Backtab);
-        QVERIFY(load()->hasFocus() && atOpening != unfocused);
-        QCOMPARE(atOpening, load()->grab().toImage());
+        openActive({ QStringLiteral("a"), QStringLiteral("b") });
+        QCOMPARE(QApplication::focusWidget(), list());
+        QVERIFY(noneSelected());
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(chosenName(), QStringLiteral("a"));
     }
 
     void focusOnTheListTakesNoEntry()
@@ -167,24 +166,26 @@ private slots:
         QCOMPARE(requested.count(), 0);
     }
 
-    void enterPressesOnlyTheFocusedButton()
+    // Enter in the list is "Load", chosen or not; on a button, that button.
+    void enterPressesTheFocusedButtonOrLoadsFromTheList()
     {
-        openActive({ QStringLiteral("a") });
-        QSignalSpy requested(dialog, &LoadDialog::loadRequested);
-        list()->setFocus();
-        select(0);
+        openActive({ QStringLiteral("a"), QStringLiteral("b") });
+        QStringList requested;
+        connect(dialog, &LoadDialog::loadRequested, this, [&requested](const auto& chosen) {
+            requested.append(chosen ? QString::fromStdString(chosen->softwareName.shown) : QStringLiteral("(none)"));
+        });
         QTest::keyClick(list(), Qt::Key_Return);
+        QTest::keyClick(list(), Qt::Key_Down);
+        QTest::keyClick(list(), Qt::Key_Down);
         QTest::keyClick(list(), Qt::Key_Enter);
-        QCOMPARE(requested.count(), 0);
-        QVERIFY(dialog->isVisible());
-
         load()->setFocus();
         QTest::keyClick(load(), Qt::Key_Return);
-        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested, (QStringList { QStringLiteral("(none)"), QStringLiteral("b"), QStringLiteral("b") }));
+        QVERIFY(dialog->isVisible());
 
         cancel()->setFocus();
         QTest::keyClick(cancel(), Qt::Key_Enter);
-        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested.size(), 3);
         QVERIFY(!dialog->isVisible());
     }
 

@@ -32,14 +32,14 @@ const QString kOk = QStringLiteral("OK");
 const QString kYes = QStringLiteral("はい(&Y)");
 const QString kNo = QStringLiteral("いいえ(&N)");
 
-Answer askOfKind(Kind kind, const QString& text)
+Answer askOfKind(Kind kind, const QString& text, Answer onEnter = Answer::Yes)
 {
     switch (kind) {
     case Kind::Message:
         MessageBox::message(nullptr, text);
         return Answer::Ok;
     case Kind::Question:
-        return MessageBox::question(nullptr, text);
+        return MessageBox::question(nullptr, text, onEnter);
     case Kind::Confirmation:
         return MessageBox::confirm(nullptr, text);
     case Kind::Error:
@@ -103,6 +103,9 @@ private slots:
                                        << kOk << kOk;
         QTest::newRow("plain question") << Kind::Question << kAppTitle << QMessageBox::NoIcon
                                         << QStringList { kYes, kNo } << kYes << kNo;
+        // Where "はい" would lose what the author has, Enter keeps it.
+        QTest::newRow("question keeping on Enter")
+            << Kind::Question << kAppTitle << QMessageBox::NoIcon << QStringList { kYes, kNo } << kNo << kNo;
         QTest::newRow("confirmation") << Kind::Confirmation << QStringLiteral("確認") << QMessageBox::Question
                                       << QStringList { kYes, kNo } << kYes << kNo;
         QTest::newRow("application error")
@@ -127,7 +130,7 @@ private slots:
         });
         // Shown as plain text: a file name may hold what looks like markup.
         const QString text = QStringLiteral("ファイル <b>x</b> は開けません.");
-        const Answer answer = askOfKind(kind, text);
+        const Answer answer = askOfKind(kind, text, defaultButton == kNo ? Answer::No : Answer::Yes);
 
         QCOMPARE(seen.title, title);
         QCOMPARE(seen.text, text);
@@ -138,7 +141,7 @@ private slots:
         QCOMPARE(seen.modality, Qt::ApplicationModal);
         const QPoint screenCentre = QApplication::primaryScreen()->availableGeometry().center();
         QVERIFY2((seen.centre - screenCentre).manhattanLength() <= 2, "the box is not centred on the screen");
-        QCOMPARE(answer, buttons.size() == 2 ? Answer::Yes : Answer::Ok);
+        QCOMPARE(answer, buttons.size() == 2 ? (defaultButton == kYes ? Answer::Yes : Answer::No) : Answer::Ok);
         // The record says what the box showed; a hooked box is recorded alike.
         QCOMPARE(MessageBox::shown().size(), 1);
         const MessageBox::Record& record = MessageBox::shown().front();

@@ -7,8 +7,8 @@
 
 #include "core/backup/BackupList.h"
 
+#include <QApplication>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTest>
 
 using namespace tarvo::gui;
@@ -24,16 +24,7 @@ private:
     QString fixture() const { return QStringLiteral(TARVO_PAD_FIXTURES "/fusen-freeware-ja.xml"); }
     QString backup() const { return m_ui->folder().filePath(QStringLiteral("data/ふせんボード.bak")); }
 
-    bool drop(const QString& file) const
-    {
-        QMimeData mime;
-        mime.setUrls({ QUrl::fromLocalFile(file) });
-        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&m_ui->window(), &enter);
-        QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&m_ui->window(), &dropped);
-        return enter.isAccepted();
-    }
+    bool drop(const QString& file) const { return test::dropFile(&m_ui->window(), file); }
 
 private slots:
     void init() { m_ui = std::make_unique<test::WindowUnderTest>(); }
@@ -46,7 +37,10 @@ private slots:
         const QString file = m_ui->folder().filePath(QStringLiteral("ふせんボード.xml"));
         QVERIFY(QFile::copy(fixture(), file));
         QVERIFY(drop(file));
+        QVERIFY(!QFile::exists(backup()));
+        QCoreApplication::processEvents();
         QVERIFY(QFile::exists(backup()));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         const tarvo::ListedRestore expected
             = tarvo::restoreListedBackup(tarvo::listedBackupOf(test::native(backup())), before);
         QVERIFY(expected.entry);
@@ -59,11 +53,33 @@ private slots:
         QVERIFY(!shown.front().contains(QStringLiteral("\n")));
     }
 
+    // The backup may hold what the author added by hand: Enter and Escape keep it.
+    void existingBackupIsKeptOnEnterAndEscape()
+    {
+        for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
+            m_ui->folder().write(QStringLiteral("data/ふせんボード.bak"), "#old\r\n");
+            MessageBox::clearNextAnswers();
+            QString asked;
+            test::whenMessageBoxShows([key, &asked](QMessageBox* question) {
+                asked = question->text();
+                QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+                QTest::keyClick(question, key);
+                test::whenMessageBoxShows([](QMessageBox* findings) { QTest::keyClick(findings, Qt::Key_Return); });
+            });
+            drop(fixture());
+            QCoreApplication::processEvents();
+            QTRY_VERIFY_WITH_TIMEOUT(!asked.isEmpty() && !QApplication::activeModalWidget(), 10000);
+            QCOMPARE(asked, QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？"));
+            QCOMPARE(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")), QByteArray("#old\r\n"));
+        }
+    }
+
     // The backup is replaced only after "はい(&Y)" to a question naming it.
     void existingBackupNeedsTheAuthorsYes()
     {
         m_ui->folder().write(QStringLiteral("data/ふせんボード.bak"), "#old\r\n");
         drop(fixture());
+        QCoreApplication::processEvents();
         QCOMPARE(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")), QByteArray("#old\r\n"));
         const QStringList expected { QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？"),
             QStringLiteral("警告：掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
@@ -74,6 +90,7 @@ private slots:
         MessageBox::setNextAnswer(MessageBox::Answer::Yes);
         test::answerEveryBoxAfterQueued();
         drop(fixture());
+        QCoreApplication::processEvents();
         QVERIFY(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")).startsWith("#"));
         QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("ふせんボード"));
     }

@@ -105,10 +105,19 @@ private slots:
         QCOMPARE(control<QTabWidget>(form::pages)->currentIndex(), 0);
     }
 
+    // Full-width digits reach the preview and the backup as digits.
+    void sharewareSucceedsWithItsSection_data()
+    {
+        QTest::addColumn<QString>("fee");
+        QTest::newRow("digits") << "1000";
+        QTest::newRow("full-width digits") << "１０００";
+    }
+
     void sharewareSucceedsWithItsSection()
     {
         fillRequired(Shareware);
-        test::typeInto(control<QLineEdit>(form::sharewareFee), QStringLiteral("1000"));
+        QFETCH(QString, fee);
+        test::typeInto(control<QLineEdit>(form::sharewareFee), fee);
         test::typeInto(control<QLineEdit>(form::registeredProductNumber), QStringLiteral("SR000001"));
         pressPreview();
 

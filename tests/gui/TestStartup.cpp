@@ -11,6 +11,7 @@
 #include "core/files/NativePath.h"
 #include "core/guidance/FieldHelp.h"
 #include "core/guidance/WebLinks.h"
+#include "core/settings/StartDirectory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,7 +33,9 @@ namespace {
 
 const QByteArray kCatalogue = sj("#ユーティリティ\r\nファイル管理\r\n圧縮\r\n#ゲーム\r\nパズル\r\n");
 const QByteArray kSettings = sj("#山川 一郎\r\n");
-const QByteArray kGuide = sj("書き方ガイド\r\n二行目\r\n");
+// The byte 0x5C of a Japanese text is shown as the yen sign it means.
+const QByteArray kGuide = sj("書き方ガイド\r\n料金は\\500から\r\n");
+const QString kCloseQuestion = QStringLiteral("保存できないまま終了しますか？");
 
 // The form's names as the design spells them, beside the constant that the
 // code and every other test use: spelled out here, and only here, so that a
@@ -250,7 +253,7 @@ private slots:
         QCOMPARE(requireChild<QComboBox>(window.get(), form::subcategory)->count(), 0);
         QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
         QCOMPARE(seen.folderLabel, test::shown(folder.path()));
-        QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n二行目\n"));
+        QCOMPARE(seen.guide, QStringLiteral("書き方ガイド\n料金は¥500から\n"));
         QVERIFY(requireChild<QPlainTextEdit>(window.get(), form::helpText)->isReadOnly());
         QCOMPARE(
             QString::fromStdString(tarvo::displayText(window->startDirectory())), test::shown(folder.path() + "/"));
@@ -265,7 +268,7 @@ private slots:
         QTest::addColumn<bool>("folderShown");
         QTest::addColumn<QString>("guide");
 
-        const QString guide = QStringLiteral("書き方ガイド\n二行目\n");
+        const QString guide = QStringLiteral("書き方ガイド\n料金は¥500から\n");
         const QString author = QStringLiteral("山川 一郎");
         const QStringList openCategory { QStringLiteral("ファイル category.dat は開けません.") };
         // A missing catalogue ends the sequence: no author, folder or guide.
@@ -367,6 +370,27 @@ private slots:
         QCOMPARE(test::shownTexts(), QStringList());
     }
 
+    // Started by the installed launcher, the text is first saved in the folder
+    // it names (the documents); the start folder's files stay where they are.
+    // A named folder that has gone leaves the start folder.
+    void launcherNamesTheSaveFolder()
+    {
+        for (const QString& named : { QStringLiteral("documents"), QStringLiteral("gone") }) {
+            StartFolder folder;
+            folder.write("category.dat", kCatalogue);
+            folder.write("setting.dat", kSettings);
+            folder.makeFolder("documents");
+            const test::EnvironmentOverride launcher(tarvo::kSaveFolderVariable, folder.filePath(named));
+            std::unique_ptr<MainWindow> window;
+            const Started seen = startIn(folder, window);
+            QCOMPARE(seen.author, QStringLiteral("山川 一郎"));
+            QCOMPARE(seen.folderLabel, test::shown(folder.exists(named) ? folder.filePath(named) : folder.path()));
+            QVERIFY(window->close());
+            QCOMPARE(folder.read("setting.dat"), kSettings);
+            QVERIFY(!folder.exists("documents/setting.dat"));
+        }
+    }
+
     // The settings file goes where the next start reads it, wherever the
     // current directory has moved; a read-only folder there does not matter.
     void closeWritesIntoTheStartFolder()
@@ -400,19 +424,22 @@ private slots:
         author->end(false);
         test::typeInto(author, QStringLiteral("後"));
 
+        // The draft's message comes between them unless its second of quiet has passed.
         folder.setReadOnly(true);
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
-        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
+        QCOMPARE(test::shownTexts().front(), QStringLiteral("ファイル setting.dat を作成できません."));
         QCOMPARE(MessageBox::shown().front().kind, MessageBox::Kind::Error);
+        QCOMPARE(test::shownTexts().back(), kCloseQuestion);
         QCOMPARE(folder.read("setting.dat"), sj("#前\r\n"));
+        const qsizetype boxesOfAClose = MessageBox::shown().size();
         QVERIFY(!window->close());
-        QCOMPARE(MessageBox::shown().size(), 2);
+        QCOMPARE(MessageBox::shown().size(), 2 * boxesOfAClose);
 
         folder.setReadOnly(false);
         QVERIFY(window->close());
         QCOMPARE(folder.read("setting.dat"), sj("#前後\r\n"));
-        QCOMPARE(MessageBox::shown().size(), 2);
+        QCOMPARE(MessageBox::shown().size(), 2 * boxesOfAClose);
     }
 
     void closeIsRefusedOnAFullDisk()
@@ -425,7 +452,8 @@ private slots:
         tarvo::setWriteFaultHookForTesting(
             [](tarvo::WriteStep step) { return step == tarvo::WriteStep::Write ? ENOSPC : 0; });
         QVERIFY(!window->close());
-        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
+        QCOMPARE(test::shownTexts(),
+            QStringList({ QStringLiteral("ファイル setting.dat を作成できません."), kCloseQuestion }));
         QVERIFY(!folder.exists("setting.dat"));
         tarvo::setWriteFaultHookForTesting({});
         QVERIFY(window->close());

@@ -39,6 +39,10 @@ using test::sj;
 namespace {
 
 // Every file and folder under `root`, hidden ones included, with its bytes.
+// The create message of a close that cannot write the settings, and the question after it.
+const QStringList kSettingsRefused { QStringLiteral("ファイル setting.dat を作成できません."),
+    QStringLiteral("保存できないまま終了しますか？") };
+
 QMap<QString, QByteArray> snapshotOf(const QString& root)
 {
     QMap<QString, QByteArray> snapshot;
@@ -51,6 +55,14 @@ QMap<QString, QByteArray> snapshotOf(const QString& root)
             it.fileInfo().isDir() ? QByteArrayLiteral("(folder)")
                                   : (file.open(QIODevice::ReadOnly) ? file.readAll() : "?"));
     }
+    return snapshot;
+}
+
+// The draft of the form is written whenever the form is about to be replaced.
+QMap<QString, QByteArray> snapshotOfAllButTheDraft(const QString& root)
+{
+    QMap<QString, QByteArray> snapshot = snapshotOf(root);
+    snapshot.remove(QStringLiteral("draft.dat"));
     return snapshot;
 }
 
@@ -171,7 +183,8 @@ private slots:
     }
 
     // The open error names the file; the dialog stays open; the entry keeps
-    // everything but the chosen name; no file anywhere changes.
+    // everything but the chosen name; no file anywhere changes but the draft,
+    // which keeps the name typed before.
     void backupGoneWhileListed()
     {
         QFETCH(QString, removal);
@@ -186,7 +199,7 @@ private slots:
             QVERIFY(QFile::remove(path(QStringLiteral("data/b.bak"))));
         else
             QVERIFY(QDir(m_start).rename(QStringLiteral("data"), QStringLiteral("data-moved")));
-        const auto files = snapshotOf(m_start);
+        const auto files = snapshotOfAllButTheDraft(m_start);
         pressLoad();
 
         QCOMPARE(test::shownTexts(),
@@ -198,7 +211,8 @@ private slots:
         QCOMPARE(fromCp932(after.softwareName.str()), QStringLiteral("b"));
         after.softwareName = cp932FromUtf8("作業中");
         QCOMPARE(test::describe(after), before);
-        QCOMPARE(snapshotOf(m_start), files);
+        QCOMPARE(snapshotOfAllButTheDraft(m_start), files);
+        QVERIFY(read(QStringLiteral("draft.dat")).contains(sj("\r\n#作業中\r\n")));
 
         if (removal == "folder")
             return;
@@ -268,7 +282,7 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("gone/setting.dat"), path(QStringLiteral("setting.dat"))));
         MessageBox::clearShown();
         QVERIFY(!m_window->close());
-        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
+        QCOMPARE(test::shownTexts(), kSettingsRefused);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("gone"))));
     }
 
@@ -347,22 +361,23 @@ private slots:
         QCOMPARE(old.readAll(), oldBackup);
     }
 
-    // Closing is refused with the create message and the window stays open; the
-    // folder keeps its contents; once it is gone the close writes the file.
+    // Closing shows the create message, and No to closing anyway keeps the
+    // window open; the folder keeps its contents (the draft aside); once it is
+    // gone the close writes the file.
     void settingDatFolderAtClose()
     {
         startIn(QStringLiteral("start"));
         QVERIFY(QDir().mkpath(path(QStringLiteral("setting.dat/inner"))));
         write(QStringLiteral("setting.dat/inner/kept.txt"), "kept");
         test::typeInto(control<QLineEdit>(form::authorId), QStringLiteral("山川 一郎"));
-        const auto files = snapshotOf(m_start);
+        const auto files = snapshotOfAllButTheDraft(m_start);
 
         MessageBox::clearShown();
         QVERIFY(!m_window->close());
-        QCOMPARE(test::shownTexts(), QStringList { QStringLiteral("ファイル setting.dat を作成できません.") });
+        QCOMPARE(test::shownTexts(), kSettingsRefused);
         QVERIFY(m_window->isVisible());
         QCOMPARE(control<QLineEdit>(form::authorId)->text(), QStringLiteral("山川 一郎"));
-        QCOMPARE(snapshotOf(m_start), files);
+        QCOMPARE(snapshotOfAllButTheDraft(m_start), files);
 
         QVERIFY(QDir(path(QStringLiteral("setting.dat"))).removeRecursively());
         QVERIFY(m_window->close());

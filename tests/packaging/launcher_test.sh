@@ -22,11 +22,11 @@ chmod 755 "$bin/tarvo-registration"
 program=$(cd "$bin" && mkdir -p "$(dirname "$to_program")" && cd "$(dirname "$to_program")" && pwd)/$(basename "$to_program")
 shipped=$(cd "$bin" && mkdir -p "$to_data" && cd "$to_data" && pwd)
 
-# The fake program writes its working folder and argument count to the file
-# named by FAKE_LOG and ends with FAKE_STATUS.
+# The fake program writes its working folder, argument count and the folder
+# it is told to save in to the file named by FAKE_LOG and ends with FAKE_STATUS.
 cat >"$program" <<'EOF'
 #!/bin/sh
-printf '%s\n%s\n' "$(pwd -P)" "$#" >"$FAKE_LOG"
+printf '%s\n%s\n%s\n' "$(pwd -P)" "$#" "${TARVO_REGISTRATION_SAVE_FOLDER-(unset)}" >"$FAKE_LOG"
 exit "${FAKE_STATUS:-0}"
 EOF
 chmod 755 "$program"
@@ -116,6 +116,27 @@ check "a link to the launcher finds the program" started_in "$folder"
 # --- the program's exit status is passed on
 run XDG_DATA_HOME="$xdg" FAKE_STATUS=3
 check_equal "the program's exit status is the launcher's" 3 "$status"
+
+# --- the folder the text is saved in: the documents folder xdg-user-dir
+# names, else home; the start folder is not affected
+tools=$scratch/tools
+mkdir -p "$tools" "$home/Dokumente"
+while IFS=';' read -r answer want; do
+    # shellcheck disable=SC2016 # "$1" is the fake tool's own argument
+    printf '#!/bin/sh\n[ "$1" = DOCUMENTS ] || exit 2\n%s\n' "$answer" >"$tools/xdg-user-dir"
+    chmod 755 "$tools/xdg-user-dir"
+    run XDG_DATA_HOME="$xdg" PATH="$tools:$PATH"
+    check_equal "save folder when xdg-user-dir does '$answer'" "$want" "$(sed -n 3p "$FAKE_LOG" 2>/dev/null)"
+    check "...and the program still runs in its start folder" started_in "$folder"
+done <<EOF
+echo "$home/Dokumente";$home/Dokumente
+echo "$home/missing";$home
+echo relative;$home
+echo;$home
+exit 1;$home
+EOF
+run XDG_DATA_HOME="$xdg" HOME=relative PATH="$tools:$PATH"
+check_equal "no documents folder and no absolute HOME: nothing is named" "(unset)" "$(sed -n 3p "$FAKE_LOG" 2>/dev/null)"
 
 # --- arguments: the two options answer on standard output, anything else is a
 # usage error; none starts the program or creates the folder.

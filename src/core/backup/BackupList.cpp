@@ -124,7 +124,11 @@ ListedBackup listedBackupOf(const std::filesystem::path& file)
     return { file.filename(), softwareNameOfBackupFile(nativeBytes(file.filename())), file };
 }
 
-ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form)
+namespace {
+
+// `restore` reads the backup into the form it is given.
+template <typename Restore>
+ListedRestore restoreListed(const ListedBackup* chosen, RegistrationEntry form, const Restore& restore)
 {
     ListedRestore restored;
     if (!chosen) {
@@ -138,7 +142,7 @@ ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, Reg
     form.softwareName = *chosen->softwareName.cp932;
     try {
         if (!form.softwareName.empty()) {
-            const RestoreReport report = restoreBackupFile(chosen->file, form);
+            const RestoreReport report = restore(form);
             restored.feeFilterMessages = report.feeFilterMessages;
             restored.sharewareSectionRead = report.sharewareSectionRead;
         }
@@ -150,6 +154,19 @@ ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, Reg
         return { std::nullopt, 0, false, Outcome::refused(std::move(*tooLarge)) };
     restored.entry = std::move(form);
     return restored;
+}
+
+} // namespace
+
+ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form)
+{
+    return restoreListed(chosen ? &*chosen : nullptr, std::move(form),
+        [&](RegistrationEntry& into) { return restoreBackupFile(chosen->file, into); });
+}
+
+ListedRestore restoreListedBytes(const ListedBackup& backup, std::string_view bytes, RegistrationEntry form)
+{
+    return restoreListed(&backup, std::move(form), [&](RegistrationEntry& into) { return restoreBackup(bytes, into); });
 }
 
 } // namespace tarvo

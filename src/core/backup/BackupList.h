@@ -60,4 +60,9 @@ ListedBackup listedBackupOf(const std::filesystem::path& file);
 // `form`. Throws nothing.
 ListedRestore restoreListedBackup(const std::optional<ListedBackup>& chosen, RegistrationEntry form);
 
+// The same "Load" of bytes not yet in the file, with the same checks and
+// limits: what a writer of backups gives is known to load back before it is
+// written.
+ListedRestore restoreListedBytes(const ListedBackup& backup, std::string_view bytes, RegistrationEntry form);
+
 } // namespace tarvo

@@ -44,4 +44,10 @@ enum class WriteStep { CreateTemporary, Write, Flush, Rename, TemporaryNamed };
 // disk, for example). Pass an empty function to remove it.
 void setWriteFaultHookForTesting(std::function<int(WriteStep)> hook);
 
+// Test seam: false has the writers take the way they take on a file system
+// without unnamed files (NTFS through ntfs-3g, for one), where every temporary
+// has a name; true gives them back what the file system offers. Windows always
+// names its temporaries.
+void setUnnamedTemporariesForTesting(bool allowed);
+
 } // namespace tarvo

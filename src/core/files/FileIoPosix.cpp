@@ -2,12 +2,11 @@
 
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileDescriptor.h"
+#include "core/files/NamedTemporaries.h"
 #include "core/files/WriteFaults.h"
 
 #include <cerrno>
 #include <climits>
-#include <cstdint>
-#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
@@ -108,94 +107,6 @@ bool writeAndFlush(int fd, std::string_view bytes, mode_t mode)
     return writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && !injectedFault(WriteStep::Flush) && ::fsync(fd) == 0;
 }
 
-constexpr std::string_view kTemporaryMark = ".tmp-";
-constexpr std::size_t kTemporaryUniqueLength = 6; // as mkstemp() makes it
-constexpr std::string_view kTemporaryCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
-// ".HASH.tmp-", HASH sixteen hex digits of the target's name: hidden, so the
-// backup list never shows it, and 28 bytes with its unique part whatever the
-// name's length, so any name the file system holds can also be replaced.
-std::string temporaryNamePrefix(const fs::path& target)
-{
-    // FNV-1a, the same in every run, so a later save finds what an earlier left.
-    const fs::path name = target.filename();
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : name.native()) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ULL;
-    }
-    std::string prefix = ".";
-    for (int shift = 60; shift >= 0; shift -= 4)
-        prefix += "0123456789abcdef"[(hash >> shift) & 0xf];
-    return prefix += kTemporaryMark;
-}
-
-std::string temporaryPrefix(const fs::path& target)
-{
-    return (target.has_parent_path() ? target.parent_path() / "" : fs::path()).native() + temporaryNamePrefix(target);
-}
-
-bool isTemporaryOf(std::string_view name, std::string_view prefix)
-{
-    return name.size() == prefix.size() + kTemporaryUniqueLength && name.starts_with(prefix)
-        && name.find_first_not_of(kTemporaryCharacters, prefix.size()) == std::string_view::npos;
-}
-
-// A save holds this lock on its temporary from before it has a name until it
-// has taken the target's, so that a temporary nobody holds is known to be left
-// over by a killed save.
-bool holdAsTemporary(int fd, int how = LOCK_EX)
-{
-    while (::flock(fd, how) != 0) {
-        if (errno != EINTR)
-            return false;
-    }
-    return true;
-}
-
-bool sameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// Removes the temporaries of this target that killed saves left; one that a
-// running save holds stays, and so does anything that changed meanwhile.
-void removeLeftTemporaries(const fs::path& target)
-{
-    FolderListing folder(folderOf(target).c_str());
-    if (!folder.valid())
-        return;
-    const std::string prefix = temporaryNamePrefix(target);
-    while (const dirent* item = folder.next()) {
-        if (!isTemporaryOf(item->d_name, prefix))
-            continue;
-        FileDescriptor file(::openat(folder.fd(), item->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat held { };
-        struct stat named { };
-        if (file.valid() && ::fstat(file.get(), &held) == 0 && S_ISREG(held.st_mode)
-            && holdAsTemporary(file.get(), LOCK_EX | LOCK_NB)
-            && ::fstatat(folder.fd(), item->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(held, named))
-            ::unlinkat(folder.fd(), item->d_name, 0);
-    }
-}
-
-// A named temporary, locked; a cleanup of another save may take a fresh one
-// before it is locked, and then the next name is tried.
-int createNamedTemporary(std::string& temporary, const fs::path& target)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = temporaryPrefix(target) + std::string(kTemporaryUniqueLength, 'X');
-        FileDescriptor file(::mkstemp(temporary.data()));
-        struct stat held { };
-        struct stat named { };
-        if (!file.valid() || !holdAsTemporary(file.get()) || ::fstat(file.get(), &held) != 0)
-            return -1;
-        if (::lstat(temporary.c_str(), &named) == 0 && sameFile(held, named))
-            return file.release();
-    }
-    return -1;
-}
-
 bool writeThroughNamedTemporary(const fs::path& target, std::string_view bytes, mode_t mode)
 {
     std::string temporary;
@@ -249,10 +160,13 @@ enum class Written { Done, Failed, Unsupported };
 
 Written writeThroughUnnamedTemporary(const fs::path& target, std::string_view bytes, mode_t mode)
 {
+    if (!unnamedTemporariesAllowed())
+        return Written::Unsupported;
     FileDescriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     if (!file.valid())
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Written::Unsupported : Written::Failed;
-    if (!holdAsTemporary(file.get()) || !writeAndFlush(file.get(), bytes, mode) || injectedFault(WriteStep::Rename))
+    if (!holdAsTemporary(file.get(), LOCK_EX) || !writeAndFlush(file.get(), bytes, mode)
+        || injectedFault(WriteStep::Rename))
         return Written::Failed;
     switch (linkUnnamedFile(file.get(), target)) {
     case Linked::Done:

@@ -119,7 +119,10 @@ void writeFileAtomically(const fs::path& file, std::string_view bytes)
 {
     DWORD keptAttributes = 0;
     const Target state = file.filename().empty() ? Target::Refused : targetState(file, keptAttributes);
-    if (state == Target::Refused || !writeThroughTemporary(file, bytes, keptAttributes))
+    if (state == Target::Refused)
+        throw RuntimeError::cannotCreate(file);
+    removeLeftTemporaries(file);
+    if (!writeThroughTemporary(file, bytes, keptAttributes))
         throw RuntimeError::cannotCreate(file);
 }
 

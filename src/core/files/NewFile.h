@@ -10,7 +10,9 @@ namespace tarvo {
 // folder, are flushed to disk, and the file is then linked in under its name by
 // a call that fails when the name exists (a link of any kind counts). Where the
 // file system has no unnamed files, a named temporary is linked the same way and
-// removed. Returns false, changing nothing, when the name exists. Raises
+// removed. First, as writeFileAtomically does, the temporaries that killed
+// writes of the same name left (either writer's) are removed. Returns false,
+// changing nothing else, when the name exists. Raises
 // "ファイル %s を作成できません" and leaves no temporary file when the folder is
 // missing or read-only, or any step fails. On Windows the temporary always has
 // a name, and a rename that never replaces gives it the file's; Windows keeps

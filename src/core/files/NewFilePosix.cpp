@@ -2,6 +2,7 @@
 
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileDescriptor.h"
+#include "core/files/NamedTemporaries.h"
 #include "core/files/WriteFaults.h"
 
 #include <cerrno>
@@ -54,6 +55,8 @@ bool folderTakesFiles(const fs::path& folder)
 
 Linked throughUnnamedFile(const fs::path& target, std::string_view bytes, mode_t mode)
 {
+    if (!unnamedTemporariesAllowed())
+        return Linked::Unsupported;
     const FileDescriptor file(::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
     if (file.get() < 0)
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Linked::Unsupported : Linked::Failed;
@@ -65,11 +68,13 @@ Linked throughUnnamedFile(const fs::path& target, std::string_view bytes, mode_t
     return linked == Linked::Failed && errno == ENOENT && !fs::exists("/proc/self/fd") ? Linked::Unsupported : linked;
 }
 
+// Held, as the replacing writer holds its own, from its creation until it is
+// gone, so that only what a killed write left is taken away by another.
 Linked throughNamedFile(const fs::path& target, std::string_view bytes, mode_t mode)
 {
-    std::string temporary = folderOf(target) / ("." + target.filename().native() + ".tmp-XXXXXX");
-    const FileDescriptor file(::mkstemp(temporary.data()));
-    if (file.get() < 0)
+    std::string temporary;
+    const FileDescriptor file(createNamedTemporary(temporary, target));
+    if (!file.valid())
         return Linked::Failed;
     Linked linked = Linked::Failed;
     if (::fchmod(file.get(), mode) == 0 && writeAndFlush(file.get(), bytes)
@@ -85,6 +90,7 @@ bool writeNewFile(const fs::path& file, std::string_view bytes)
 {
     if (file.filename().empty() || !folderTakesFiles(folderOf(file)) || injectedFault(WriteStep::CreateTemporary))
         throw RuntimeError::cannotCreate(file);
+    removeLeftTemporaries(file);
     const mode_t mode = defaultFileMode();
     Linked linked = throughUnnamedFile(file, bytes, mode);
     if (linked == Linked::Unsupported)

@@ -51,6 +51,7 @@ bool writeNewFile(const fs::path& file, std::string_view bytes)
 {
     if (file.filename().empty() || !isFolder(folderOf(file)) || injectedFault(WriteStep::CreateTemporary))
         throw RuntimeError::cannotCreate(file);
+    removeLeftTemporaries(file);
     const Linked linked = throughTemporary(file, bytes);
     if (linked == Linked::Failed)
         throw RuntimeError::cannotCreate(file);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvo {
 
@@ -33,6 +34,14 @@ std::wstring temporaryNamePrefix(const fs::path& target)
     return prefix += L".tmp-";
 }
 
+constexpr std::size_t kTemporaryUniqueLength = 6; // hex digits of three random bytes
+
+bool isTemporaryOf(std::wstring_view name, std::wstring_view prefix)
+{
+    return name.size() == prefix.size() + kTemporaryUniqueLength && name.starts_with(prefix)
+        && name.find_first_not_of(L"0123456789abcdef", prefix.size()) == std::wstring_view::npos;
+}
+
 bool isSharingError(DWORD error)
 {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
@@ -52,6 +61,7 @@ HANDLE createTemporaryBeside(const fs::path& target, fs::path& temporary)
         if (!fillFromSystemRandom(random, sizeof random))
             return INVALID_HANDLE_VALUE;
         std::wstring suffix;
+        static_assert(sizeof random * 2 == kTemporaryUniqueLength);
         for (const unsigned char byte : random) {
             suffix += L"0123456789abcdef"[byte >> 4];
             suffix += L"0123456789abcdef"[byte & 0xf];
@@ -63,6 +73,22 @@ HANDLE createTemporaryBeside(const fs::path& target, fs::path& temporary)
             return file;
     }
     return INVALID_HANDLE_VALUE;
+}
+
+void removeLeftTemporaries(const fs::path& target)
+{
+    const std::wstring prefix = temporaryNamePrefix(target);
+    const fs::path folder = folderOf(target);
+    WIN32_FIND_DATAW found {};
+    const HANDLE search = ::FindFirstFileW((folder / (prefix + L"*")).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    do {
+        if ((found.dwFileAttributes & kNotAFile) == 0 && isTemporaryOf(found.cFileName, prefix))
+            ::DeleteFileW((folder / found.cFileName).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
 }
 
 bool writeAll(HANDLE file, std::string_view bytes)

@@ -41,6 +41,12 @@ std::filesystem::path folderOf(const std::filesystem::path& file);
 // INVALID_HANDLE_VALUE on failure.
 HANDLE createTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary);
 
+// Removes the temporaries of this target that killed writes left. One that a
+// running write holds open cannot be removed and stays; only in the moment
+// between its close and its rename could it be taken, and that write then
+// fails as any failed rename does, leaving the earlier file as it was.
+void removeLeftTemporaries(const std::filesystem::path& target);
+
 // Writes all bytes, asking the write-fault hook before each write.
 bool writeAll(HANDLE file, std::string_view bytes);
 

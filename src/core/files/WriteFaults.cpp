@@ -13,6 +13,12 @@ std::function<int(WriteStep)>& faultHook()
     return hook;
 }
 
+bool& unnamedTemporaries()
+{
+    static bool allowed = true;
+    return allowed;
+}
+
 } // namespace
 
 bool injectedFault(WriteStep step)
@@ -29,6 +35,16 @@ bool injectedFault(WriteStep step)
 void setWriteFaultHookForTesting(std::function<int(WriteStep)> hook)
 {
     faultHook() = std::move(hook);
+}
+
+bool unnamedTemporariesAllowed()
+{
+    return unnamedTemporaries();
+}
+
+void setUnnamedTemporariesForTesting(bool allowed)
+{
+    unnamedTemporaries() = allowed;
 }
 
 } // namespace tarvo

@@ -8,4 +8,8 @@ namespace tarvo {
 // hook's error. Shared by the platforms' writers.
 bool injectedFault(WriteStep step);
 
+// False while a test has the writers behave as on a file system without
+// unnamed files.
+bool unnamedTemporariesAllowed();
+
 } // namespace tarvo

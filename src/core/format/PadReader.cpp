@@ -10,7 +10,7 @@
 #include <expat.h>
 #include <memory>
 #include <optional>
-#include <unordered_set>
+#include <set>
 
 namespace tarvo {
 
@@ -155,6 +155,34 @@ struct Decoded {
     std::string utf8;
 };
 
+// The byte order of what looks like UTF-16 without a byte-order mark: the
+// markup at the start is ASCII, so a NUL stands in every other byte there (a
+// Japanese character here and there has none).
+std::string_view utf16ByteOrder(std::string_view bytes)
+{
+    const std::size_t pairs = std::min(bytes.size(), kDeclarationSniff) / 2;
+    std::size_t evenNuls = 0;
+    std::size_t oddNuls = 0;
+    for (std::size_t pair = 0; pair < pairs; ++pair) {
+        evenNuls += bytes[2 * pair] == '\0' ? 1 : 0;
+        oddNuls += bytes[2 * pair + 1] == '\0' ? 1 : 0;
+    }
+    if (pairs >= 2 && 2 * oddNuls >= pairs && 4 * evenNuls <= oddNuls)
+        return "UTF-16LE";
+    if (pairs >= 2 && 2 * evenNuls >= pairs && 4 * oddNuls <= evenNuls)
+        return "UTF-16BE";
+    return {};
+}
+
+std::string utf16Hint(std::string_view byteOrder)
+{
+    return byteOrder.empty()
+        ? std::string("バイト順マークのない UTF-16 のファイルなら --input-encoding UTF-16LE（または UTF-16BE）を"
+                      "付けて下さい。")
+        : "バイト順マークのない UTF-16 のファイルのようです。--input-encoding " + std::string(byteOrder)
+            + " を付けて、もう一度実行して下さい。";
+}
+
 Decoded decode(std::string_view bytes, std::string_view inputEncoding)
 {
     if (bytes.starts_with(kUtf8Bom))
@@ -164,6 +192,8 @@ Decoded decode(std::string_view bytes, std::string_view inputEncoding)
     if (name.empty())
         name = utf16Bom ? "utf-16" : declaredEncoding(bytes);
     if (name.empty()) {
+        if (const std::string_view byteOrder = utf16ByteOrder(bytes); !byteOrder.empty())
+            throw PadReadError(utf16Hint(byteOrder));
         if (firstInvalidUtf8(bytes) != std::string_view::npos)
             throw PadReadError("文字コードが宣言されておらず、UTF-8 でもありません。Windows-1252 で書かれた"
                                "ファイルなら --input-encoding windows-1252 を付けて、もう一度実行して下さい。");
@@ -181,9 +211,8 @@ Decoded decode(std::string_view bytes, std::string_view inputEncoding)
     if (decoded.utf8.starts_with(kUtf8Bom))
         decoded.utf8.erase(0, kUtf8Bom.size());
     if (const std::size_t nul = decoded.utf8.find('\0'); nul != std::string::npos)
-        throw PadReadError("NUL バイトがあります（" + place(decoded.utf8, nul)
-            + "）。バイト順マークのない UTF-16 のファイルなら --input-encoding UTF-16LE（または UTF-16BE）を"
-              "付けて下さい。");
+        throw PadReadError(
+            "NUL バイトがあります（" + place(decoded.utf8, nul) + "）。" + utf16Hint(utf16ByteOrder(bytes)));
     return decoded;
 }
 
@@ -272,39 +301,50 @@ private:
     {
         if (!m_stopReason.empty())
             return;
-        if (m_names.size() >= static_cast<std::size_t>(kDeepestPadElement)) {
+        const std::size_t depth = m_pathEnds.size();
+        if (depth >= static_cast<std::size_t>(kDeepestPadElement)) {
             stop("要素の入れ子が深すぎます（" + std::to_string(kDeepestPadElement) + " 段まで、" + where() + "）。");
             return;
         }
-        if (m_names.empty() && name != kRoot) {
+        if (depth == 0 && name != kRoot) {
             stop("PAD ファイルではありません: ルート要素が XML_DIZ_INFO ではなく " + std::string(name) + " です。");
             return;
         }
-        if (m_names.size() == 2 && m_names[1] == kDescriptions)
-            m_document.descriptionLanguages.emplace_back(name);
         if (!m_children.empty())
             m_children.back() = true;
-        m_names.emplace_back(name);
+        // The path grows and shrinks with the open elements instead of being
+        // joined anew for each one.
+        m_pathEnds.push_back(m_path.size());
+        if (depth >= 2)
+            m_path += '/';
+        if (depth >= 1)
+            m_path += name;
         m_texts.emplace_back();
         m_children.push_back(false);
     }
 
     void end()
     {
-        if (!m_stopReason.empty() || m_names.empty())
+        if (!m_stopReason.empty() || m_pathEnds.empty())
             return;
-        if (m_names.size() > 1) {
-            std::string path;
-            for (std::size_t i = 1; i < m_names.size(); ++i)
-                path += (i > 1 ? "/" : "") + m_names[i];
-            if (m_children.back() && m_texts.back().find_first_not_of(" \t\r\n") != std::string::npos)
-                m_document.mixedPaths.push_back(path);
-            if (m_seen.insert(path).second)
-                m_document.values.emplace_back(path, std::move(m_texts.back()));
-            else if (m_repeated.insert(path).second)
-                m_document.repeatedPaths.push_back(path);
+        if (m_pathEnds.size() > 1) {
+            if (m_children.back() && m_texts.back().find_first_not_of(" \t\r\n") != std::string::npos
+                && !m_mixed.contains(m_path)) {
+                m_mixed.insert(m_path);
+                m_document.mixedPaths.push_back(m_path);
+            }
+            const std::size_t nameStart = m_pathEnds.back() + 1;
+            if (m_document.addValue(m_path, std::move(m_texts.back()))) {
+                // Siblings end in the order they start: the first of each block, in file order.
+                if (m_pathEnds.size() == 3 && std::string_view(m_path).substr(0, m_pathEnds.back()) == kDescriptions)
+                    m_document.descriptionLanguages.push_back(m_path.substr(nameStart));
+            } else if (!m_repeated.contains(m_path)) {
+                m_repeated.insert(m_path);
+                m_document.repeatedPaths.push_back(m_path);
+            }
         }
-        m_names.pop_back();
+        m_path.resize(m_pathEnds.back());
+        m_pathEnds.pop_back();
         m_texts.pop_back();
         m_children.pop_back();
     }
@@ -327,11 +367,13 @@ private:
     std::string_view m_text;
     std::unique_ptr<XML_ParserStruct, XmlParserDeleter> m_parser;
     PadDocument m_document;
-    std::vector<std::string> m_names;
+    std::string m_path; // of the open element below the root
+    std::vector<std::size_t> m_pathEnds; // the path's length before each open element
     std::vector<std::string> m_texts;
     std::vector<bool> m_children; // whether each open element has a child yet
-    std::unordered_set<std::string> m_seen;
-    std::unordered_set<std::string> m_repeated;
+    // Ordered sets: no crafted set of names can make their lookups slow.
+    std::set<std::string, std::less<>> m_repeated;
+    std::set<std::string, std::less<>> m_mixed;
     std::string m_stopReason;
 };
 
@@ -339,11 +381,18 @@ private:
 
 std::string_view PadDocument::value(std::string_view path) const
 {
-    for (const auto& [key, text] : values) {
-        if (key == path)
-            return text;
-    }
-    return {};
+    const auto found = m_index.find(path);
+    return found == m_index.end() ? std::string_view() : std::string_view(values[found->second].second);
+}
+
+bool PadDocument::addValue(std::string_view path, std::string text)
+{
+    const auto at = m_index.lower_bound(path);
+    if (at != m_index.end() && at->first == path)
+        return false;
+    values.emplace_back(path, std::move(text));
+    m_index.emplace_hint(at, values.back().first, values.size() - 1);
+    return true;
 }
 
 PadDocument readPad(std::string_view fileBytes, std::string_view inputEncoding)

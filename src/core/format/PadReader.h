@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,21 +29,37 @@ public:
 };
 
 struct PadDocument {
+    PadDocument() = default;
+    // Moved only: a copy's index would point at the paths of the original.
+    PadDocument(PadDocument&&) = default;
+    PadDocument& operator=(PadDocument&&) = default;
+    PadDocument(const PadDocument&) = delete;
+    PadDocument& operator=(const PadDocument&) = delete;
+
     // The encoding the bytes were decoded from, lower case ("utf-8", "windows-1252").
     std::string encoding;
     // Every element's own text (UTF-8, untrimmed) by its path below the root
     // ("Program_Info/Program_Name"), in file order; the first of repeated paths.
-    std::vector<std::pair<std::string, std::string>> values;
+    // Filled through addValue() only, which keeps the index value() looks in;
+    // a deque, so that the index may point at the paths where they stand.
+    std::deque<std::pair<std::string, std::string>> values;
     // Paths that occurred more than once, each named once.
     std::vector<std::string> repeatedPaths;
     // Paths whose element holds text and elements side by side (HTML written
     // as markup); the text inside the inner elements is not part of the value.
     std::vector<std::string> mixedPaths;
-    // The element names below Program_Descriptions, in file order.
+    // The element names below Program_Descriptions, in file order, each once.
     std::vector<std::string> descriptionLanguages;
 
-    // The text at the path; empty when there is none.
+    // The text at the path; empty when there is none. Found through an index,
+    // as a file may hold hundreds of thousands of paths.
     std::string_view value(std::string_view path) const;
+    // Appends the value of a path not seen yet; false, changing nothing, for a
+    // path already there.
+    bool addValue(std::string_view path, std::string text);
+
+private:
+    std::map<std::string_view, std::size_t> m_index; // path (in values) -> place in values
 };
 
 // Decodes strictly (a UTF-8 byte-order mark is skipped, a UTF-16 one selects

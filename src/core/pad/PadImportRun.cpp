@@ -1,5 +1,6 @@
 #include "core/pad/PadImportRun.h"
 
+#include "core/backup/BackupList.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
 #include "core/files/NativePath.h"
@@ -84,15 +85,21 @@ PadImportRun runPadImport(const PadImportRequest& request)
     run.target += ".bak";
     const std::string rows = backupRecordOf(entry, mapped.sections);
 
-    // The file is worth writing only if the window's load reads back exactly
-    // these rows.
-    RegistrationEntry loaded;
-    loaded.softwareName = entry.softwareName;
-    const RestoreReport report = restoreBackup(rows, loaded);
-    if (backupRecordOf(loaded, mapped.sections) != rows || report.feeFilterMessages != 0)
+    // The file is worth writing only if the window's load, with its limits,
+    // reads back exactly these rows.
+    ListedRestore loaded = restoreListedBytes(listedBackupOf(run.target), rows, RegistrationEntry());
+    if (!loaded.outcome.succeeded()) {
+        run.entry = std::move(mapped.shownEntry);
+        run.entryInUtf8 = true;
+        run.sharewareSection = mapped.sections == BackupSections::CommonAndShareware;
+        return fail(run, PadImportRun::Status::Failed,
+            loaded.outcome.message + " 読込で断られるため、バックアップは書きません。");
+    }
+    if (backupRecordOf(*loaded.entry, mapped.sections) != rows || loaded.feeFilterMessages != 0
+        || loaded.entry->softwareName != entry.softwareName)
         return fail(run, PadImportRun::Status::Refused, "このバックアップは読込で同じ内容に戻らないため書きません。");
-    run.entry = loaded;
-    run.sharewareSection = report.sharewareSectionRead;
+    run.entry = std::move(loaded.entry);
+    run.sharewareSection = loaded.sharewareSectionRead;
 
     if (!request.replace && nameTaken(run.target))
         return refuseExisting(run);

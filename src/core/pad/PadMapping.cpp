@@ -465,6 +465,7 @@ private:
         std::string list = std::string(take(source));
         std::replace(list.begin(), list.end(), ';', ',');
         std::vector<std::string> others;
+        std::set<std::string, std::less<>> named; // others, to find a repeat at once
         bool windows = false;
         bool any = false;
         std::size_t start = 0;
@@ -508,7 +509,7 @@ private:
                 add(Level::Info, "otherOs", source, "OS「" + name + "」は知らない名前のため、そのまま入れました。");
             }
             windows = windows || lower.starts_with("win");
-            if (std::find(others.begin(), others.end(), text) == others.end())
+            if (named.insert(text).second)
                 others.push_back(text);
         }
         std::string joined;
@@ -537,13 +538,24 @@ private:
         return end == at ? std::string() : "Windows" + lower.substr(at, end - at);
     }
 
-    std::vector<std::string> languages() const
+    // A file may hold any number of blocks; those without a description of
+    // their own are left out, so that each field looks at the others only.
+    std::vector<std::string_view> languages() const
     {
         if (!m_options.language.empty())
             return { m_options.language };
-        std::vector<std::string> order { "Japanese", "English" };
+        std::set<std::string_view> described;
+        constexpr std::string_view blocks = "Program_Descriptions/";
+        for (const auto& [path, value] : m_doc.values) {
+            if (path.starts_with(blocks) && !trimmed(value).empty()) {
+                const std::string_view block = std::string_view(path).substr(blocks.size());
+                described.insert(block.substr(0, block.find('/')));
+            }
+        }
+        std::vector<std::string_view> order { "Japanese", "English" };
+        // The reader names each block once.
         for (const std::string& language : m_doc.descriptionLanguages) {
-            if (std::find(order.begin(), order.end(), language) == order.end())
+            if (language != order[0] && language != order[1] && described.contains(language))
                 order.push_back(language);
         }
         return order;
@@ -552,9 +564,9 @@ private:
     // The first language that has the field; a language beats a longer text.
     bool describe(std::string_view field, const std::vector<std::string_view>& names)
     {
-        for (const std::string& language : languages()) {
+        for (const std::string_view language : languages()) {
             for (const std::string_view name : names) {
-                const std::string path = "Program_Descriptions/" + language + "/" + std::string(name);
+                const std::string path = "Program_Descriptions/" + std::string(language) + "/" + std::string(name);
                 if (trimmed(m_doc.value(path)).empty())
                     continue;
                 if (field == "description")
@@ -562,7 +574,7 @@ private:
                 else
                     set(field, single(field, path), path);
                 if (language != "Japanese")
-                    add(Level::Info, field, path, language + " の説明から取りました。");
+                    add(Level::Info, field, path, std::string(language) + " の説明から取りました。");
                 if (looksLikeHtml(m_text[std::string(field)]))
                     add(Level::Warning, field, path,
                         "HTML のタグのような文字列があります。登録の本文にはそのまま出ます。");
@@ -581,10 +593,13 @@ private:
 
     static bool looksLikeHtml(std::string_view text)
     {
-        for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        // Only a '>' after the last '<' that opens a name counts, so each is looked for once.
+        const std::size_t lastClose = text.rfind('>');
+        if (lastClose == std::string_view::npos)
+            return false;
+        for (std::size_t at = text.find('<'); at < lastClose; at = text.find('<', at + 1)) {
             const std::size_t next = at + (at + 1 < text.size() && text[at + 1] == '/' ? 2 : 1);
-            if (next < text.size() && std::isalpha(static_cast<unsigned char>(text[next]))
-                && text.find('>', next) != std::string_view::npos)
+            if (next < lastClose && std::isalpha(static_cast<unsigned char>(text[next])))
                 return true;
         }
         return false;
@@ -701,7 +716,7 @@ private:
 
     void applySettings()
     {
-        const auto& handlings = entryLists().handlings;
+        // Handling comes as it is meant: an item chosen by its number is its text here.
         for (const auto& [key, value] : m_options.settings) {
             m_setByOption.insert(key);
             const auto number = smallNumber(value);
@@ -713,8 +728,6 @@ private:
                 m_printPermission = *number - 1;
             else if (key == "webPermission")
                 m_webPermission = *number - 1;
-            else if (key == "handling" && number && *number >= 1 && *number <= 10)
-                set(key, utf8FromCp932(handlings[static_cast<std::size_t>(*number - 1)]), "--set");
             else if (key == "description" || key == "notes" || key == "sharewareConditions")
                 set(key, joinedLines(splitLines(value)), "--set");
             else
@@ -731,7 +744,7 @@ private:
     {
         std::size_t count = 0;
         for (const auto& [path, value] : m_doc.values) {
-            if (m_used.contains(path) || trimmed(value).empty())
+            if (trimmed(value).empty() || m_used.contains(path))
                 continue;
             m_result.notImported.push_back(path);
             ++count;
@@ -762,26 +775,29 @@ private:
                 result += character;
                 continue;
             }
-            const std::string where = field.lines ? std::to_string(line) + " 行 " + std::to_string(column) + " 文字目"
-                                                  : std::to_string(column) + " 文字目";
+            // Worded only for a finding: most characters have none.
+            const auto where = [&] {
+                return field.lines ? std::to_string(line) + " 行 " + std::to_string(column) + " 文字目"
+                                   : std::to_string(column) + " 文字目";
+            };
             if (!isRepresentableInCp932(character)) {
                 if (const auto replacement = mayReplace ? transliteration(code) : std::nullopt) {
                     add(Level::Warning, key, source,
                         "「" + character + "」(" + codePointName(code) + ") を「" + *replacement
-                            + "」に置き換えました（" + where + "）。"
+                            + "」に置き換えました（" + where() + "）。"
                             + (key == "softwareName" ? "バックアップのファイル名も変わります。" : ""));
                     result += *replacement;
                     continue;
                 }
                 add(Level::Error, key, source,
-                    unrepresentableMessage(character) + "（" + codePointName(code) + "、" + where + "）");
+                    unrepresentableMessage(character) + "（" + codePointName(code) + "、" + where() + "）");
                 result += character;
                 continue;
             }
             if (const auto back = oneWayCharacter(code))
                 add(code == 0xA5 ? Level::Warning : Level::Info, key, source,
                     "「" + character + "」(" + codePointName(code) + ") は読み戻すと「" + std::string(*back)
-                        + "」になります（" + where + "）。");
+                        + "」になります（" + where() + "）。");
             result += character;
         }
         return result;

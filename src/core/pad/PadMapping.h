@@ -34,7 +34,8 @@ struct PadImportOptions {
     std::string language;
     // Replace the characters of a small fixed table instead of refusing them.
     bool transliterate = false;
-    // FIELD=VALUE (UTF-8) in the order given, applied after the PAD rules.
+    // FIELD=VALUE (UTF-8) in the order given, applied after the PAD rules;
+    // Handling as its text (handlingItemOf() reads a number).
     std::vector<std::pair<std::string, std::string>> settings;
     // The author the window remembers (CP932), when its start folder holds one.
     std::optional<std::string> rememberedAuthor;

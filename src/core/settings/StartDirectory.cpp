@@ -3,6 +3,8 @@
 #include "core/files/Folders.h"
 #include "core/files/NativePath.h"
 
+#include <cstdlib>
+
 namespace tarvo {
 
 std::filesystem::path currentDirectory()
@@ -18,6 +20,19 @@ std::filesystem::path startDirectoryFrom(const std::filesystem::path& directory)
         form.pop_back();
     form += kPathSeparator;
     return form;
+}
+
+std::optional<std::filesystem::path> saveFolderFromLauncher()
+{
+#ifdef _WIN32
+    const std::wstring name(std::begin(kSaveFolderVariable), std::end(kSaveFolderVariable) - 1);
+    const wchar_t* value = _wgetenv(name.c_str());
+#else
+    const char* value = std::getenv(kSaveFolderVariable);
+#endif
+    if (!value || !*value)
+        return std::nullopt;
+    return std::filesystem::path(value);
 }
 
 } // namespace tarvo

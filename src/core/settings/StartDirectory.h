@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 namespace tarvo {
 
@@ -13,5 +14,13 @@ std::filesystem::path currentDirectory();
 // backup folder hangs off it. The separator "/" is never part of a multi-byte
 // character, in UTF-8 as in Shift-JIS, so the bytes can be tested one by one.
 std::filesystem::path startDirectoryFrom(const std::filesystem::path& directory);
+
+// The installed launcher starts the program in a hidden per-user folder, and
+// names in this variable the folder the text file is first saved into (the
+// user's documents). Started otherwise, the text goes to the start folder.
+inline constexpr char kSaveFolderVariable[] = "TARVO_REGISTRATION_SAVE_FOLDER";
+
+// The folder the variable names, when it is set and not empty.
+std::optional<std::filesystem::path> saveFolderFromLauncher();
 
 } // namespace tarvo

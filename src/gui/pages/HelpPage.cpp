@@ -1,7 +1,7 @@
 #include "gui/pages/HelpPage.h"
 
 #include "gui/FormNames.h"
-#include "gui/MemoText.h"
+#include "gui/QtText.h"
 #include "gui/desktop/Colours.h"
 #include "gui/desktop/WidgetImages.h"
 #include "gui/pages/AboutPanel.h"
@@ -84,9 +84,11 @@ QVBoxLayout* HelpPage::buildLinkColumn()
             continue;
         auto* leadIn = new QLabel(QString::fromUtf8(link.leadIn.data(), qsizetype(link.leadIn.size())), this);
         ClickableLabel* label = siteLink(link);
-        // Read with the link: what it is for, not only its address.
+        // Heard by what it is for; the address, which the label shows, is its
+        // description.
         leadIn->setBuddy(label);
-        label->setAccessibleDescription(leadIn->text());
+        label->setAccessibleName(leadIn->text());
+        label->setAccessibleDescription(label->text());
         if (link.placement == LeadIn::OnTheLeft) {
             auto* row = new QHBoxLayout;
             row->setSpacing(6);
@@ -122,7 +124,7 @@ QVBoxLayout* HelpPage::buildHelpColumn()
 
 void HelpPage::showHelpText(std::string_view cp932Text)
 {
-    setMemoTextCp932(*m_ui.helpText, cp932Text);
+    m_ui.helpText->setPlainText(withYenSigns(fromCp932(cp932Text)));
 }
 
 } // namespace tarvo::gui

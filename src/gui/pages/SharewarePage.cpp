@@ -54,7 +54,7 @@ QString statementText(const std::vector<std::string>& cp932Lines)
     QStringList lines;
     for (const std::string& line : cp932Lines)
         lines.append(fromCp932(line));
-    return lines.join(QLatin1Char('\n'));
+    return withYenSigns(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -78,9 +78,9 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     // filtered by the restore, which counts the messages for the window.
     connect(m_ui.sharewareFee, &QLineEdit::textChanged, this, &SharewarePage::filterFee);
     row->addWidget(m_ui.sharewareFee);
-    // The backslash is the byte that Japanese fonts draw as the yen sign; a
-    // screen reader would say "backslash", so it hears the yen sign instead.
-    auto* range = new QLabel(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee), this);
+    // Written with the byte that Japanese fonts draw as the yen sign; a screen
+    // reader hears the full-width sign.
+    auto* range = new QLabel(withYenSigns(QStringLiteral("（\\%1～\\%2）").arg(kLowestFee).arg(kHighestFee)), this);
     range->setAccessibleName(QStringLiteral("（￥%1～￥%2）").arg(kLowestFee).arg(kHighestFee));
     row->addWidget(range);
     row->addStretch(1);
@@ -197,10 +197,19 @@ void SharewarePage::showStatements(
 }
 
 // The field is emptied at the first disallowed byte; every further one still
-// shows the message, as the walk goes on over the text taken at the start.
+// shows the message, as the walk goes on over the text taken at the start. Text
+// the filter takes but writes otherwise (full-width digits) is put back at once,
+// the cursor where it stood.
 void SharewarePage::filterFee(const QString& text)
 {
-    const FeeFilterResult filtered = filterFeeText(toCp932(text));
+    const std::string typed = toCp932(text);
+    const FeeFilterResult filtered = filterFeeText(typed);
+    if (filtered.messageCount == 0 && filtered.text != typed) {
+        const int cursor = m_ui.sharewareFee->cursorPosition();
+        m_ui.sharewareFee->setText(fromCp932(filtered.text));
+        m_ui.sharewareFee->setCursorPosition(cursor);
+        return;
+    }
     for (int shown = 0; shown < filtered.messageCount; ++shown) {
         emit digitsOnlyRefused();
         if (shown == 0)
