@@ -27,11 +27,18 @@ chmod 700 "$runtime"
 folder=$scratch/xdg/tarvo-registration
 
 # The launcher replaces itself with the program, so the process it started as
-# is running the program, in the per-user folder, once the program is up.
+# is running the program once the program is up: in the per-user folder, or
+# already in the folder it saves into (the home folder here, which has no
+# documents folder).
 program_is_up() {
-    local pid=$1
+    local pid=$1 cwd
+    cwd=$(readlink "/proc/$pid/cwd" 2>/dev/null)
     [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == "$program" ]] &&
-        [[ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" == "$(readlink -f "$folder")" ]]
+        [[ "$cwd" == "$(readlink -f "$folder")" || "$cwd" == "$(readlink -f "$home")" ]]
+}
+
+saves_into_home() {
+    [[ "$(readlink "/proc/$1/cwd" 2>/dev/null)" == "$(readlink -f "$home")" ]]
 }
 
 # start_and_end LABEL: starts the launcher, waits up to 30 s for the program,
@@ -49,8 +56,9 @@ start_and_end() {
         sleep 0.1
         waited=$((waited + 1))
     done
-    check "$label: the program runs in the per-user folder" program_is_up "$pid"
+    check "$label: the program runs from the launcher" program_is_up "$pid"
     sleep 1
+    check "$label: the text is saved into the home folder" saves_into_home "$pid"
     check "$label: the program is still running after its start-up" kill -0 "$pid"
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
