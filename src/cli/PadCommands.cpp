@@ -1,7 +1,8 @@
-// The two commands around PAD files and backups as JSON.
+// import-pad: a PAD file read into a backup of the data folder.
 
 #include "cli/RegTextTool.h"
 
+#include "cli/DataFolder.h"
 #include "core/backup/BackupList.h"
 #include "core/errors/RuntimeError.h"
 #include "core/fees/FeeTexts.h"
@@ -10,25 +11,18 @@
 #include "core/format/CatalogFile.h"
 #include "core/format/EntryJson.h"
 #include "core/format/SettingsFile.h"
-#include "core/settings/Settings.h"
-
-#include <filesystem>
-
-#if TARVO_PAD_IMPORT
-#include "cli/DataFolder.h"
 #include "core/pad/HandlingSetting.h"
 #include "core/pad/PadImportRun.h"
+#include "core/settings/Settings.h"
 
 #include <cstdio>
-#endif
+#include <filesystem>
 
 namespace tarvo {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-#if TARVO_PAD_IMPORT
 
 struct ImportArguments {
     std::vector<std::string> files;
@@ -155,11 +149,8 @@ std::string errorLine(std::string message)
     return PadDiagnostic { PadDiagnostic::Level::Error, "-", {}, std::move(message) }.line();
 }
 
-#endif
-
 } // namespace
 
-#if TARVO_PAD_IMPORT
 int RegTextTool::importPad(const std::vector<std::string>& arguments)
 {
     ImportArguments parsed;
@@ -216,57 +207,6 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
         break;
     }
     return ApplicationError;
-}
-#else
-int RegTextTool::importPad(const std::vector<std::string>&)
-{
-    reportLine("error -: この tarvo-regtext は PAD ファイルを読み込めません（import-pad のないビルドです）。");
-    return ApplicationError;
-}
-#endif
-
-int RegTextTool::show(const std::vector<std::string>& arguments)
-{
-    bool json = false;
-    std::vector<std::string> files;
-    for (const auto& argument : arguments) {
-        if (argument == "--json")
-            json = true;
-        else if (argument.starts_with("-"))
-            return wrongUsage("unknown option '" + argument + "'");
-        else
-            files.push_back(argument);
-    }
-    if (files.size() != 1)
-        return wrongUsage("show takes one backup file");
-    if (!json)
-        return wrongUsage("show needs --json");
-
-    const fs::path file = pathFromNativeBytes(files.front());
-    const ListedRestore restored = restoreListedBackup(listedBackupOf(file), RegistrationEntry());
-    if (restored.outcome.kind == Outcome::Kind::Refused) {
-        reportLine(restored.outcome.message);
-        return Refused;
-    }
-    if (!restored.outcome.succeeded())
-        return report(restored.outcome);
-    const RegistrationEntry& entry = *restored.entry;
-    if (entry.softwareName.empty()) {
-        reportLine(
-            "ファイル名 " + displayText(file.filename()) + " からはソフト名が決まりません（.bak がありません）。");
-        return Refused;
-    }
-    for (int i = 0; i < restored.feeFilterMessages; ++i)
-        reportLine(std::string(kDigitsOnlyMessage));
-    std::string text;
-    try {
-        JsonWriter out;
-        writeEntryJson(out, entry, restored.sharewareSectionRead);
-        text = out.text();
-    } catch (const RuntimeError& failure) {
-        return report(Outcome::failed(failure));
-    }
-    return write(text) ? Success : ApplicationError;
 }
 
 } // namespace tarvo

@@ -7,6 +7,9 @@
 #include "core/fees/FeeStatements.h"
 #include "core/fees/FeeTexts.h"
 #include "core/files/FileIo.h"
+#include "core/files/NativePath.h"
+#include "core/format/EntryJson.h"
+#include "core/format/JsonWriter.h"
 #include "core/text/Cp932.h"
 #include "core/text/Utf8.h"
 
@@ -118,33 +121,77 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
     if (files.size() != 1)
         return wrongUsage("render takes one backup file");
 
-    // The path exactly as given; the SoftwareName is what the load dialog makes
-    // of its file name. The window's form at start, with an empty author.
-    const std::filesystem::path file = pathFromNativeBytes(files.front());
+    int status = Success;
+    const std::optional<ListedRestore> restored = restoreNamedBackup(files.front(), status);
+    if (!restored)
+        return status;
+    const PreviewOutcome preview = runPreviewCommand(*restored->entry, BackupText::Skipped);
+    if (preview.previewRebuilt && !write(utf8 ? terminalText(preview.previewText) : preview.previewText))
+        return ApplicationError;
+    return report(preview.outcome);
+}
+
+int RegTextTool::show(const std::vector<std::string>& arguments)
+{
+    bool json = false;
+    std::vector<std::string> files;
+    for (const auto& argument : arguments) {
+        if (argument == "--json")
+            json = true;
+        else if (argument.starts_with("-"))
+            return wrongUsage("unknown option '" + argument + "'");
+        else
+            files.push_back(argument);
+    }
+    if (files.size() != 1)
+        return wrongUsage("show takes one backup file");
+    if (!json)
+        return wrongUsage("show needs --json");
+
+    int status = Success;
+    const std::optional<ListedRestore> restored = restoreNamedBackup(files.front(), status);
+    if (!restored)
+        return status;
+    std::string text;
+    try {
+        JsonWriter out;
+        writeEntryJson(out, *restored->entry, restored->sharewareSectionRead);
+        text = out.text();
+    } catch (const RuntimeError& failure) {
+        return report(Outcome::failed(failure));
+    }
+    return write(text) ? Success : ApplicationError;
+}
+
+// The path exactly as given; the SoftwareName is what the load dialog makes of
+// its file name, into the window's form at start, with an empty author. The
+// digit filter's lines come first, as the window shows them while it restores.
+std::optional<ListedRestore> RegTextTool::restoreNamedBackup(const std::string& path, int& status)
+{
+    const std::filesystem::path file = pathFromNativeBytes(path);
     const ListedBackup backup = listedBackupOf(file);
     const ListedRestore restored = restoreListedBackup(backup, RegistrationEntry());
-    if (restored.outcome.kind == Outcome::Kind::Refused) {
-        reportLine(restored.outcome.message);
-        return ApplicationError;
-    }
     for (int i = 0; i < restored.feeFilterMessages; ++i)
         reportLine(std::string(kDigitsOnlyMessage));
-    if (!restored.outcome.succeeded())
-        return report(restored.outcome);
+    if (!restored.outcome.succeeded()) {
+        status = report(restored.outcome);
+        return std::nullopt;
+    }
     // Unlike the dialog's entry, a path given here that names no backup is still
-    // opened, so that a mistyped one is reported.
+    // opened, so that a mistyped one is reported; one that opens gives no name.
     if (backup.softwareName.cp932->empty()) {
         try {
             readWholeFile(file);
         } catch (const RuntimeError& failure) {
-            return report(Outcome::failed(failure));
+            status = report(Outcome::failed(failure));
+            return std::nullopt;
         }
+        reportLine(
+            "ファイル名 " + displayText(file.filename()) + " からはソフト名が決まりません（.bak がありません）。");
+        status = Refused;
+        return std::nullopt;
     }
-    const RegistrationEntry& entry = *restored.entry;
-    const PreviewOutcome preview = runPreviewCommand(entry, BackupRecord::Skipped);
-    if (preview.previewRebuilt && !write(utf8 ? terminalText(preview.previewText) : preview.previewText))
-        return ApplicationError;
-    return report(preview.outcome);
+    return restored;
 }
 
 int RegTextTool::fees(const std::vector<std::string>& arguments)

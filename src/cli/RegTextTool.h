@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Outcome.h"
+#include "core/backup/BackupList.h"
 
 #include <functional>
 #include <optional>
@@ -41,6 +42,10 @@ private:
     int importPad(const std::vector<std::string>& arguments);
     int show(const std::vector<std::string>& arguments);
     int wrongUsage(const std::string& reason);
+
+    // The backup at the path as given, restored as the window's "load" would;
+    // nothing once the reason is reported, with `status` the exit status.
+    std::optional<ListedRestore> restoreNamedBackup(const std::string& path, int& status);
 
     // False after reporting "cannot write the output" on the error stream.
     bool write(std::string_view bytes);

@@ -38,7 +38,6 @@ EntryBinding::EntryBinding(
     , m_handling(common.handling)
     , m_notes(common.notes)
 {
-    // AuthorId first: writeAuthorId() relies on it.
     m_lines = {
         { &Entry::authorId, common.authorId },
         { &Entry::originalLibraryNumber, common.originalLibraryNumber },
@@ -133,11 +132,6 @@ void EntryBinding::writeNotes(const LinesText& notes)
 {
     if (memoTextCp932(*m_notes) != notes.text())
         setMemoTextCp932(*m_notes, notes.text());
-}
-
-void EntryBinding::writeAuthorId(const SingleLineText& authorId)
-{
-    setLineText(m_lines.front().edit, authorId);
 }
 
 void EntryBinding::recomputeHandlingKind()

@@ -39,8 +39,6 @@ public:
 
     // The preview command may have put "特になし" into Notes.
     void writeNotes(const LinesText& notes);
-    // Start-up restores the author field from the settings file.
-    void writeAuthorId(const SingleLineText& authorId);
 
     const HandlingKind& handlingKind() const { return m_handlingKind; }
     // The window binds the entry after its first paint; what the author typed

@@ -32,9 +32,6 @@
 #include "core/format/CatalogFile.h"
 #include "core/guidance/DescriptionSize.h"
 #include "core/guidance/HelpText.h"
-#if TARVO_PAD_IMPORT
-#include "core/pad/PadImportRun.h"
-#endif
 #include "core/settings/DraftFile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/StartDirectory.h"
@@ -79,15 +76,6 @@ const char* const kDraftQuestion = "前回の入力内容が残っています�
 const char* const kNamedDraftQuestion = "前回の入力内容「%1」が残っています。復元しますか？";
 const char* const kCloseUnwrittenQuestion = "保存できないまま終了しますか？";
 
-// The wait cursor while a long step runs without a box of its own.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -96,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     installAccessibleInterfaces();
+    markAsWindow(this);
     setObjectName(form::mainWindow.qt());
     setAcceptDrops(true);
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
@@ -478,7 +467,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     // A build without PAD import takes nothing dropped.
-    if (TARVO_PAD_IMPORT && urls.size() == 1 && urls.front().isLocalFile())
+    if (importsDroppedPads() && urls.size() == 1 && urls.front().isLocalFile())
         event->acceptProposedAction();
 }
 
@@ -492,50 +481,6 @@ void MainWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     QMetaObject::invokeMethod(
         this, [this, file = nativePath(urls.front().toLocalFile())] { importDroppedPad(file); }, Qt::QueuedConnection);
-}
-
-// Imported with the defaults into this window's backup folder, then loaded as
-// "load" loads that backup. Warnings and refusals go into one box, one a line.
-void MainWindow::importDroppedPad(const std::filesystem::path& file)
-{
-#if !TARVO_PAD_IMPORT
-    static_cast<void>(file);
-#else
-    ensurePagesBuilt();
-    runGuarded(this, [this, &file] {
-        std::optional<BusyCursor> busy(std::in_place);
-        const std::string bytes = readPadFile(file);
-        PadImportRequest request;
-        request.fileBytes = bytes;
-        request.dataFolder = backupFolder(m_startDirectory);
-        addStartFolderDefaults(request.options, m_startDirectory);
-        PadImportRun run = runPadImport(request);
-        busy.reset();
-        if (run.backupExists) {
-            const QString question = QStringLiteral("バックアップ「%1」はもうあります。置き換えますか？")
-                                         .arg(QString::fromStdString(displayText(run.target.filename())));
-            // The backup may hold what the author added by hand since.
-            if (MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes) {
-                const BusyCursor replacing;
-                request.replace = true;
-                run = runPadImport(request);
-            } else
-                run.diagnostics.pop_back();
-        }
-        QStringList findings;
-        for (const PadDiagnostic& finding : run.diagnostics) {
-            if (finding.level != PadDiagnostic::Level::Info)
-                findings.append((finding.level == PadDiagnostic::Level::Error ? QStringLiteral("エラー：")
-                                                                              : QStringLiteral("警告："))
-                    + QString::fromStdString(finding.message));
-        }
-        if (!findings.isEmpty())
-            MessageBox::message(this, findings.join(QLatin1Char('\n')));
-        if (!run.written)
-            return;
-        showRestore(restoreListedBackup(listedBackupOf(run.target), m_entry->read()), this);
-    });
-#endif
 }
 
 // The description's bytes without its line breaks; wrapping adds none.

@@ -95,6 +95,8 @@ private:
     // True when the launcher named a save folder and it is now the current one.
     bool enterLauncherSaveFolder();
     void keepDialogAboveThisWindow();
+    // Both in PadDrop.cpp, or in PadDropStub.cpp for a build without PAD import.
+    static bool importsDroppedPads();
     void importDroppedPad(const std::filesystem::path& file);
     // Shows what a restore did, its boxes above boxParent; true when it succeeded.
     bool showRestore(const tarvo::ListedRestore& restored, QWidget* boxParent);

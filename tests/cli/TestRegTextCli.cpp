@@ -160,14 +160,17 @@ TEST_F(RegTextCli, HandlingThatNeverMatchedStopsBeforeThePreviewIsEmptied)
     EXPECT_EQ(result.err, utf8Line("'' は整数ではありません."));
 }
 
+// Both commands restore through one helper: one refusal, one status.
 TEST_F(RegTextCli, FileWithoutLowerCaseBakIsNotRestored)
 {
     write("CALC.BAK", backupOf(sampleSharewareEntry()));
-    const ToolRun result = run({ "render", "CALC.BAK" });
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_FALSE(result.err.empty());
-    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+    for (const std::vector<std::string>& arguments :
+        { std::vector<std::string> { "render", "CALC.BAK" }, { "show", "CALC.BAK", "--json" } }) {
+        const ToolRun result = run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments.front();
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, utf8Line("ファイル名 CALC.BAK からはソフト名が決まりません（.bak がありません）。"));
+    }
 }
 
 struct PathCase {
@@ -218,8 +221,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, RegTextPath,
                         utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
         PathCase { "ShiftJisBytesName", test::sj("旧ソフト.bak"), 0, "旧ソフト",
             utf8Line("バックアップを取ると同時にプレビューの作成に成功しました！") },
-        PathCase { "NameCp932Lacks", "café.bak", 2, "", utf8Line("「é」はShift-JISで表せないため使えません。") },
-        PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 2, "",
+        PathCase { "NameCp932Lacks", "café.bak", 1, "", utf8Line("「é」はShift-JISで表せないため使えません。") },
+        PathCase { "NameNeitherUtf8NorCp932", "x\xFF.bak", 1, "",
             utf8Line("「\uFFFD」はShift-JISで表せないため使えません。") },
         PathCase { "Missing", "nothere.bak", 2, "", utf8Line("ファイル nothere.bak は開けません.") },
         // Unlike the dialog's entry, a path that names no backup is still opened.

@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, PreviewCommonMissingRequired,
         MissingCase { "AuthorIdWithKindUnset",
             [](RegistrationEntry& e) {
                 e.authorId = "";
-                e.handlingKind.setText("");
+                e.handlingKind = HandlingKind();
             } }),
     [](const testing::TestParamInfo<MissingCase>& info) { return std::string(info.param.name); });
 

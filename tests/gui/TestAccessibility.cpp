@@ -111,6 +111,7 @@ private slots:
 
     void groupsListsAndTextsAreNamedForTheReader()
     {
+        QCOMPARE(accessibleOf(&m_ui->window())->role(), QAccessible::Window);
         QAccessibleInterface* group = accessible(form::operatingSystems[5])->parent();
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), QStringLiteral("●動作可能OS"));

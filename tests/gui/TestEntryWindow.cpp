@@ -341,7 +341,7 @@ private slots:
         m_window->entry().write(entry);
         QCOMPARE(control<QComboBox>(form::handling)->currentText(), QStringLiteral("シェアウェア"));
         QCOMPARE(handlingKind(), QString());
-        entry.handlingKind.setText("3");
+        entry.handlingKind.recompute(cp("シェアウェア"));
         m_window->entry().write(entry);
         QCOMPARE(handlingKind(), QStringLiteral("3"));
     }
@@ -365,7 +365,7 @@ private slots:
         entry.otherOs = "NT3.51";
         entry.requiredSoftware = "VB";
         entry.handling = cp("その他");
-        entry.handlingKind.setText("10");
+        entry.handlingKind.recompute(cp("その他"));
         entry.category = "A";
         entry.subcategory = "x";
         entry.fileLocation = 1;

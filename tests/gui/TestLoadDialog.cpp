@@ -6,6 +6,7 @@
 #include "gui/QtText.h"
 #include "gui/desktop/Fonts.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QListView>
@@ -51,6 +52,18 @@ private:
 private slots:
     void init() { dialog = new LoadDialog; }
     void cleanup() { delete dialog; }
+
+    // Refilled as the dialog refills it, the list's model keeps Qt's model rules.
+    void backupModelKeepsTheModelRules()
+    {
+        QAbstractItemModelTester tester(list()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (const QStringList& names : { QStringList { "a", "表ソフト", "c" }, QStringList {}, QStringList { "b" } }) {
+            dialog->openWith(backups(names));
+            QCOMPARE(list()->model()->rowCount(), names.size());
+            for (int row = 0; row < names.size(); ++row)
+                QCOMPARE(entry(row).data().toString(), names[row]);
+        }
+    }
 
     void formMatchesItsDesign()
     {

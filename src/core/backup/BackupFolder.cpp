@@ -1,6 +1,5 @@
 #include "core/backup/BackupFolder.h"
 
-#include "core/errors/IoError.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
 #include "core/files/NativePath.h"
@@ -66,10 +65,8 @@ void writeBackup(
     const std::filesystem::path& startDirectory, std::string_view cp932SoftwareName, std::string_view backupText)
 {
     const std::filesystem::path path = backupPath(startDirectory, cp932SoftwareName);
-    if (!isOneFileName(cp932SoftwareName, kBackupExtension))
-        throw RuntimeError::cannotCreate(path);
-    if (isHiddenFileName(cp932SoftwareName))
-        throw RuntimeError::ioError(ioCode::invalidName);
+    if (const std::optional<RuntimeError> fault = writeRefusal(cp932SoftwareName, kBackupExtension, path))
+        throw *fault;
     writeFileAtomically(path, backupText);
 }
 

@@ -92,9 +92,9 @@ std::string_view itemOf(const auto& items, int index)
 
 class PreviewRun {
 public:
-    PreviewRun(const RegistrationEntry& entry, BackupRecord backupRecord)
+    PreviewRun(const RegistrationEntry& entry, BackupText backupText)
         : m_entry(entry)
-        , m_backupRecord(backupRecord)
+        , m_backupText(backupText)
         , m_texts(documentTexts())
         , m_out(m_outcome.previewText)
     {
@@ -227,7 +227,7 @@ private:
     PreviewOutcome succeed(BackupSections sections)
     {
         m_outcome.outcome = Outcome::success(std::string(kPreviewSuccessMessage));
-        if (m_backupRecord == BackupRecord::Made)
+        if (m_backupText == BackupText::Made)
             m_outcome.backupText = backupRecordOf(m_entry, sections, notes());
         return std::move(m_outcome);
     }
@@ -243,7 +243,7 @@ private:
     }
 
     const RegistrationEntry& m_entry;
-    const BackupRecord m_backupRecord;
+    const BackupText m_backupText;
     const DocumentTexts& m_texts;
     PreviewOutcome m_outcome;
     DocumentWriter m_out;
@@ -251,9 +251,9 @@ private:
 
 } // namespace
 
-PreviewOutcome runPreviewCommand(const RegistrationEntry& entry, BackupRecord backupRecord)
+PreviewOutcome runPreviewCommand(const RegistrationEntry& entry, BackupText backupText)
 {
-    return PreviewRun(entry, backupRecord).run();
+    return PreviewRun(entry, backupText).run();
 }
 
 } // namespace tarvo

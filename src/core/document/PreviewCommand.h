@@ -11,7 +11,7 @@ namespace tarvo {
 // Notes that it fills in comes back in the outcome, and writing the backup is
 // the caller's part.
 // The command line shows the text only, and skips making the backup record.
-enum class BackupRecord { Made, Skipped };
-PreviewOutcome runPreviewCommand(const RegistrationEntry& entry, BackupRecord backupRecord = BackupRecord::Made);
+enum class BackupText { Made, Skipped };
+PreviewOutcome runPreviewCommand(const RegistrationEntry& entry, BackupText backupText = BackupText::Made);
 
 } // namespace tarvo

@@ -1,6 +1,5 @@
 #include "core/document/TextFileOutput.h"
 
-#include "core/errors/IoError.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
 #include "core/files/NativePath.h"
@@ -29,10 +28,8 @@ std::filesystem::path textFileName(std::string_view cp932SoftwareName)
 void writeTextFile(std::string_view cp932SoftwareName, std::string_view memoBytes)
 {
     const std::filesystem::path name = textFileName(cp932SoftwareName);
-    if (!isOneFileName(cp932SoftwareName, kTextExtension))
-        throw RuntimeError::cannotCreate(name);
-    if (isHiddenFileName(cp932SoftwareName))
-        throw RuntimeError::ioError(ioCode::invalidName);
+    if (const std::optional<RuntimeError> fault = writeRefusal(cp932SoftwareName, kTextExtension, name))
+        throw *fault;
     writeFileAtomically(name, memoBytes);
 }
 
@@ -44,10 +41,8 @@ Outcome saveTextFile(
     const std::filesystem::path name = textFileName(cp932SoftwareName);
     // Refused before the question, so that no answer can lead to a write elsewhere
     // or to a file the author does not see.
-    if (!isOneFileName(cp932SoftwareName, kTextExtension))
-        return Outcome::failed(RuntimeError::cannotCreate(name));
-    if (isHiddenFileName(cp932SoftwareName))
-        return Outcome::failed(RuntimeError::ioError(ioCode::invalidName));
+    if (const std::optional<RuntimeError> fault = writeRefusal(cp932SoftwareName, kTextExtension, name))
+        return Outcome::failed(*fault);
     try {
         if (!regularFileExists(name)) {
             writeTextFile(cp932SoftwareName, memoBytes);

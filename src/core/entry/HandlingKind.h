@@ -22,6 +22,8 @@ public:
 
     // The decimal text the window keeps for it; empty while unset.
     const std::string& text() const { return m_text; }
+    // A draft brings back the text it kept, as the kind depends on every edit
+    // since, not on the last text alone.
     void setText(std::string text) { m_text = std::move(text); }
 
     // Converts the kept text with the strict conversion (so an unset kind raises

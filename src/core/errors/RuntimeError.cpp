@@ -2,7 +2,7 @@
 
 #include "core/errors/IoError.h"
 
-#include "core/files/NativePath.h"
+#include "core/text/PathText.h"
 
 namespace tarvo {
 
@@ -17,8 +17,7 @@ std::string formatted(std::string_view pattern, std::string_view utf8Argument)
 } // namespace
 
 RuntimeError::RuntimeError(const std::string& utf8Message)
-    : std::runtime_error(utf8Message)
-    , m_message(utf8Message)
+    : m_message(std::make_shared<const std::string>(utf8Message))
 {
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <filesystem>
-#include <stdexcept>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,13 @@ namespace tarvo {
 // reads it (UTF-8): CP932 text in it is shown by its characters, a file name by
 // its real characters. Shown unchanged (apart from the full-stop rule) in the
 // application error box.
-class RuntimeError : public std::runtime_error {
+class RuntimeError : public std::exception {
 public:
     explicit RuntimeError(const std::string& utf8Message);
 
-    const std::string& message() const noexcept { return m_message; }
+    // Every byte, a NUL among them; what() ends at the first NUL.
+    const std::string& message() const noexcept { return *m_message; }
+    const char* what() const noexcept override { return m_message->c_str(); }
 
     // `text` as a person reads it: CP932 text goes through utf8FromCp932() first.
     static RuntimeError notAnInteger(std::string_view utf8Text);
@@ -26,7 +29,8 @@ public:
     static RuntimeError ioError(int code);
 
 private:
-    std::string m_message;
+    // Shared, so that copying an exception cannot fail.
+    std::shared_ptr<const std::string> m_message;
 };
 
 // The text of the application error box: a full stop is appended when the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <dirent.h>
 #include <string_view>
 #include <unistd.h>
 #include <utility>
@@ -34,6 +35,30 @@ public:
 
 private:
     int m_fd;
+};
+
+// A folder open for listing, closed when it goes out of scope.
+class FolderListing {
+public:
+    explicit FolderListing(const char* folder)
+        : m_folder(::opendir(folder))
+    {
+    }
+    ~FolderListing()
+    {
+        if (m_folder)
+            ::closedir(m_folder);
+    }
+    FolderListing(const FolderListing&) = delete;
+    FolderListing& operator=(const FolderListing&) = delete;
+
+    bool valid() const { return m_folder != nullptr; }
+    int fd() const { return ::dirfd(m_folder); }
+    // The next entry, or null after the last.
+    const dirent* next() { return ::readdir(m_folder); }
+
+private:
+    DIR* m_folder;
 };
 
 // Writes every byte, going on after an interrupted write; false on a failed

@@ -27,4 +27,13 @@ std::vector<std::string> regularFileNames(
 // system's code when it cannot be known (it was removed, say).
 std::filesystem::path currentFolder();
 
+// True when `path` is the folder `root` or lies in it, names compared as the
+// system compares them: in any letter case where names ignore it (drive
+// letters and folder names on Windows), byte for byte elsewhere.
+bool folderHolds(const std::filesystem::path& root, const std::filesystem::path& path);
+
+// True when the user may list the folder and enter it. Windows grants or
+// refuses a drive as a whole: what can be asked for its attributes can be listed.
+bool userCanRead(const std::filesystem::path& folder);
+
 } // namespace tarvo

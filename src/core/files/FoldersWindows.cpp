@@ -99,4 +99,21 @@ std::filesystem::path currentFolder()
     }
 }
 
+bool folderHolds(const std::filesystem::path& root, const std::filesystem::path& path)
+{
+    const std::wstring& rootText = root.native();
+    const std::wstring& pathText = path.native();
+    if (rootText.empty() || pathText.size() < rootText.size()
+        || ::CompareStringOrdinal(rootText.data(), static_cast<int>(rootText.size()), pathText.data(),
+               static_cast<int>(rootText.size()), TRUE)
+            != CSTR_EQUAL)
+        return false;
+    return pathText.size() == rootText.size() || rootText.back() == L'\\' || pathText[rootText.size()] == L'\\';
+}
+
+bool userCanRead(const std::filesystem::path& folder)
+{
+    return ::GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 } // namespace tarvo

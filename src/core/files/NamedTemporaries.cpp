@@ -86,22 +86,21 @@ int createNamedTemporary(std::string& temporary, const fs::path& target)
 
 void removeLeftTemporaries(const fs::path& target)
 {
-    DIR* folder = ::opendir(folderOf(target).c_str());
-    if (!folder)
+    FolderListing folder(folderOf(target).c_str());
+    if (!folder.valid())
         return;
     const std::string prefix = temporaryNamePrefix(target);
-    while (const dirent* item = ::readdir(folder)) {
+    while (const dirent* item = folder.next()) {
         if (!isTemporaryOf(item->d_name, prefix))
             continue;
-        FileDescriptor file(::openat(::dirfd(folder), item->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        FileDescriptor file(::openat(folder.fd(), item->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat held { };
         struct stat named { };
         if (file.valid() && ::fstat(file.get(), &held) == 0 && S_ISREG(held.st_mode)
             && holdAsTemporary(file.get(), LOCK_EX | LOCK_NB)
-            && ::fstatat(::dirfd(folder), item->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(held, named))
-            ::unlinkat(::dirfd(folder), item->d_name, 0);
+            && ::fstatat(folder.fd(), item->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(held, named))
+            ::unlinkat(folder.fd(), item->d_name, 0);
     }
-    ::closedir(folder);
 }
 
 } // namespace tarvo

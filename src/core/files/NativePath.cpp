@@ -1,5 +1,6 @@
 #include "core/files/NativePath.h"
 
+#include "core/errors/IoError.h"
 #include "core/text/Cp932.h"
 #include "core/text/Cp932Characters.h"
 #include "core/text/Utf8.h"
@@ -66,29 +67,6 @@ std::string shownCharacter(char c)
 
 } // namespace
 
-std::string nativeBytes(const std::filesystem::path& path)
-{
-    if constexpr (kWidePaths) {
-        const std::u8string utf8 = path.u8string();
-        return std::string(utf8.begin(), utf8.end());
-    } else {
-        return path.string();
-    }
-}
-
-std::filesystem::path pathFromNativeBytes(std::string_view bytes)
-{
-    if constexpr (kWidePaths)
-        return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
-    else
-        return std::filesystem::path(std::string(bytes));
-}
-
-std::string displayText(const std::filesystem::path& path)
-{
-    return utf8ForDisplay(nativeBytes(path));
-}
-
 std::filesystem::path fileNameFromCp932(std::string_view cp932Name)
 {
     return pathFromNativeBytes(utf8FromCp932(cp932Name));
@@ -145,6 +123,16 @@ std::string backupNameFaultMessage(const FileNameFault& fault)
             + "」と見なされるため、バックアップのファイル名にできません。";
     }
     return {};
+}
+
+std::optional<RuntimeError> writeRefusal(
+    std::string_view cp932Name, std::string_view extension, const std::filesystem::path& file)
+{
+    if (!isOneFileName(cp932Name, extension))
+        return RuntimeError::cannotCreate(file);
+    if (isHiddenFileName(cp932Name))
+        return RuntimeError::ioError(ioCode::invalidName);
+    return std::nullopt;
 }
 
 Cp932NameOfFile cp932NameOfFile(std::string_view nativeName)

@@ -1,5 +1,10 @@
 #pragma once
 
+// The path rules build on the conversions between a path and its text.
+#include "core/text/PathText.h"
+
+#include "core/errors/RuntimeError.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,19 +16,6 @@ namespace tarvo {
 // A path is the bytes the system gives (std::filesystem::path holds them as they
 // are) and is used as it stands. Only what a person reads is converted, and only
 // the entry's CP932 SoftwareName ever becomes part of a file name.
-
-// A path as the bytes the program handles, and back: the system's own bytes
-// where paths are narrow, UTF-8 where they are wide (Windows). Every conversion
-// between a path and a narrow text goes through these two.
-std::string nativeBytes(const std::filesystem::path& path);
-std::filesystem::path pathFromNativeBytes(std::string_view bytes);
-
-// The path as a person reads it (UTF-8): its characters, each byte that is not
-// valid UTF-8 shown as U+FFFD.
-std::string displayText(const std::filesystem::path& path);
-// Never a narrow text: made a path on the way, Windows would read it in its
-// ANSI code page. Native names go through pathFromNativeBytes() first.
-template <typename Text> std::string displayText(const Text&) = delete;
 
 // The file name that a CP932 name (SoftwareName) stands for: its characters in
 // UTF-8, the file system's encoding.
@@ -55,6 +47,13 @@ std::string backupNameFaultMessage(const FileNameFault& fault);
 // True for a name that starts with ".": on this platform such a file is hidden
 // (the backup list never shows it), and "." and ".." name folders.
 bool isHiddenFileName(std::string_view cp932Name);
+
+// Why `file`, named by the CP932 name (SoftwareName) followed by `extension`,
+// cannot be written, checked before anything is: RuntimeError::cannotCreate(file)
+// when the name is not one file name, the invalid-name error when it names a
+// hidden file; nothing when it can be written.
+std::optional<RuntimeError> writeRefusal(
+    std::string_view cp932Name, std::string_view extension, const std::filesystem::path& file);
 
 // True for a CP932 name that Windows would refuse, alter or take for a device:
 // one of < > : " | ? *, a control character, a trailing dot or blank, or CON,

@@ -1,6 +1,6 @@
 #include "gui/desktop/Accessibility.h"
 
-#include "gui/MainWindow.h"
+#include "gui/widgets/AccessibleClickable.h"
 #include "gui/widgets/ClickableLabel.h"
 
 #include <QAbstractItemView>
@@ -14,40 +14,8 @@ namespace {
 
 // Marks a plain container that assistive technology sees as a group.
 constexpr char kGroup[] = "tarvoAccessibleGroup";
-
-// A label that acts as a button or a link: its role and a press action. The
-// name is the widget's accessible name, or its text; a label whose buddy it is
-// (a link's lead-in) is its labelling relation, not its name.
-class AccessibleClickable : public QAccessibleWidget {
-public:
-    explicit AccessibleClickable(ClickableLabel* label)
-        : QAccessibleWidget(label, label->accessibleRole())
-    {
-        addControllingSignal(QStringLiteral("clicked()"));
-    }
-
-    // Read when asked: the interface may be made before the page sets the role.
-    QAccessible::Role role() const override { return label()->accessibleRole(); }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind != QAccessible::Name)
-            return QAccessibleWidget::text(kind);
-        const QString name = label()->accessibleName();
-        return name.isEmpty() ? label()->text() : name;
-    }
-
-    QStringList actionNames() const override { return { pressAction() }; }
-
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction())
-            emit label()->clicked();
-    }
-
-private:
-    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
-};
+// Marks the widget that assistive technology sees as the application's window.
+constexpr char kWindow[] = "tarvoAccessibleWindow";
 
 // Qt names a combo box on Linux by its current text, so a reader would call
 // the machine field "汎用". Here it is named as every other field is, by its
@@ -120,7 +88,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
     if (className == QLatin1String(QWidget::staticMetaObject.className()) && object->property(kGroup).toBool())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     // A plain widget at the top would be announced as a pane.
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
+    if (object->isWidgetType() && object->property(kWindow).toBool())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
@@ -131,6 +99,11 @@ void nameAsGroup(QWidget* container, const QString& name)
 {
     container->setProperty(kGroup, true);
     container->setAccessibleName(name);
+}
+
+void markAsWindow(QWidget* window)
+{
+    window->setProperty(kWindow, true);
 }
 
 void installAccessibleInterfaces()

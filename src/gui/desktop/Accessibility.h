@@ -15,4 +15,8 @@ void installAccessibleInterfaces();
 // `name`. Call before the container is first shown.
 void nameAsGroup(QWidget* container, const QString& name);
 
+// Shows a plain top-level widget to assistive technology as a window, not as a
+// pane. Call first in its constructor, before anything is announced.
+void markAsWindow(QWidget* window);
+
 } // namespace tarvo::gui

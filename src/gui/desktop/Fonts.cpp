@@ -4,33 +4,67 @@
 #include <QHash>
 #include <QStringList>
 
+#include <array>
+
 namespace tarvo::gui {
+
+namespace {
+
+struct Substitution {
+    const char* family;
+    // Tried in this order; the list ends at the first null.
+    std::array<const char*, 6> substitutes;
+};
+
+#ifdef _WIN32
+// Japanese Windows has the design's Gothics (by their English names where
+// the system is not Japanese); every Windows 10 and 11 has Yu Gothic UI
+// and Meiryo, Times New Roman and Arial. Last what a system without
+// Windows' fonts (wine on Linux) draws as Linux does: the IPA Gothics,
+// made to the design's widths, and DejaVu.
+constexpr Substitution kSubstitutions[] {
+    { kProportionalGothic, { "MS PGothic", "Yu Gothic UI", "Meiryo", "IPAPGothic" } },
+    { kFixedGothic, { "MS Gothic", "Yu Gothic UI", "Meiryo", "IPAGothic" } },
+    { kCentury, { "Century Schoolbook", "Times New Roman", "DejaVu Serif" } },
+    { kArial, { "DejaVu Sans" } },
+};
+// Windows finds a family by its localized or its English name and falls back
+// in the order asked for.
+constexpr bool kSystemFallsBackInOrder = true;
+#else
+constexpr Substitution kSubstitutions[] {
+    { kProportionalGothic, { "IPAPGothic", "VL PGothic", "Noto Sans CJK JP", "Droid Sans Fallback" } },
+    { kFixedGothic, { "IPAGothic", "VL Gothic", "Noto Sans Mono CJK JP", "Droid Sans Fallback" } },
+    { kCentury, { "C059", "Century Schoolbook L", "TeX Gyre Schola", "DejaVu Serif", "Liberation Serif" } },
+    { kArial, { "Liberation Sans", "Nimbus Sans", "DejaVu Sans" } },
+};
+constexpr bool kSystemFallsBackInOrder = false;
+#endif
+
+// The design family first, as it is, then its substitutes.
+QFont fontFallingBackInOrder(const char* family)
+{
+    installFontSubstitutions();
+    QFont font;
+    const QString design = QString::fromUtf8(family);
+    font.setFamilies(QStringList { design } + QFont::substitutes(design));
+    return font;
+}
+
+} // namespace
 
 void installFontSubstitutions()
 {
     static const bool installed = [] {
-#ifdef _WIN32
-        // Japanese Windows has the design's Gothics (by their English names where
-        // the system is not Japanese); every Windows 10 and 11 has Yu Gothic UI
-        // and Meiryo, Times New Roman and Arial. Last what a system without
-        // Windows' fonts (wine on Linux) draws as Linux does: the IPA Gothics,
-        // made to the design's widths, and DejaVu.
-        QFont::insertSubstitutions(
-            QString::fromUtf8(kProportionalGothic), { "MS PGothic", "Yu Gothic UI", "Meiryo", "IPAPGothic" });
-        QFont::insertSubstitutions(
-            QString::fromUtf8(kFixedGothic), { "MS Gothic", "Yu Gothic UI", "Meiryo", "IPAGothic" });
-        QFont::insertSubstitutions(
-            QString::fromUtf8(kCentury), { "Century Schoolbook", "Times New Roman", "DejaVu Serif" });
-        QFont::insertSubstitutions(QString::fromUtf8(kArial), { "DejaVu Sans" });
-#else
-        QFont::insertSubstitutions(QString::fromUtf8(kProportionalGothic),
-            { "IPAPGothic", "VL PGothic", "Noto Sans CJK JP", "Droid Sans Fallback" });
-        QFont::insertSubstitutions(QString::fromUtf8(kFixedGothic),
-            { "IPAGothic", "VL Gothic", "Noto Sans Mono CJK JP", "Droid Sans Fallback" });
-        QFont::insertSubstitutions(QString::fromUtf8(kCentury),
-            { "C059", "Century Schoolbook L", "TeX Gyre Schola", "DejaVu Serif", "Liberation Serif" });
-        QFont::insertSubstitutions(QString::fromUtf8(kArial), { "Liberation Sans", "Nimbus Sans", "DejaVu Sans" });
-#endif
+        for (const Substitution& substitution : kSubstitutions) {
+            QStringList substitutes;
+            for (const char* substitute : substitution.substitutes) {
+                if (!substitute)
+                    break;
+                substitutes.append(QString::fromUtf8(substitute));
+            }
+            QFont::insertSubstitutions(QString::fromUtf8(substitution.family), substitutes);
+        }
         return true;
     }();
     (void)installed;
@@ -73,16 +107,7 @@ QString installedFamily(const char* family)
 
 QFont pixelFont(const char* family, int pixelSize, bool bold)
 {
-#ifdef _WIN32
-    // Windows finds a family by its localized or its English name and falls
-    // back in the order asked for, so the design comes first, as it is.
-    installFontSubstitutions();
-    QFont font;
-    const QString design = QString::fromUtf8(family);
-    font.setFamilies(QStringList { design } + QFont::substitutes(design));
-#else
-    QFont font(installedFamily(family));
-#endif
+    QFont font = kSystemFallsBackInOrder ? fontFallingBackInOrder(family) : QFont(installedFamily(family));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

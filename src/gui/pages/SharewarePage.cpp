@@ -74,7 +74,8 @@ QHBoxLayout* SharewarePage::buildFeeRow()
     m_ui.sharewareFee->setObjectName(form::sharewareFee.qt());
     m_ui.sharewareFee->setFixedWidth(kFeeEditWidth);
     removeLengthLimit(m_ui.sharewareFee);
-    // Every change, whatever its source: typing, pasting, or a restored fee.
+    // Every change the author makes, typed or pasted. A restored fee comes
+    // filtered by the restore, which counts the messages for the window.
     connect(m_ui.sharewareFee, &QLineEdit::textChanged, this, &SharewarePage::filterFee);
     row->addWidget(m_ui.sharewareFee);
     // Written with the byte that Japanese fonts draw as the yen sign; a screen

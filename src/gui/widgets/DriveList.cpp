@@ -8,17 +8,10 @@
 #include "core/settings/StartDirectory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStorageInfo>
 #include <QStyle>
 
 #include <algorithm>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace tarvo::gui {
 
@@ -40,44 +33,6 @@ QStyle::StandardPixmap pixmapFor(DriveList::Kind kind)
     }
     return QStyle::SP_DriveHDIcon;
 }
-
-#ifdef _WIN32
-
-// Windows grants or refuses a drive as a whole: what can be asked for its
-// attributes can be listed.
-bool userCanRead(const QString& rootPath)
-{
-    return ::GetFileAttributesW(nativePath(rootPath).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Drive letters and folder names are the same in any letter case.
-bool holds(const std::filesystem::path& root, const std::filesystem::path& path)
-{
-    const std::wstring& rootText = root.native();
-    const std::wstring& pathText = path.native();
-    if (rootText.empty() || pathText.size() < rootText.size()
-        || ::CompareStringOrdinal(rootText.data(), static_cast<int>(rootText.size()), pathText.data(),
-               static_cast<int>(rootText.size()), TRUE)
-            != CSTR_EQUAL)
-        return false;
-    return pathText.size() == rootText.size() || rootText.back() == L'\\' || pathText[rootText.size()] == L'\\';
-}
-
-#else
-
-bool userCanRead(const QString& rootPath)
-{
-    return ::access(QFile::encodeName(rootPath).constData(), R_OK | X_OK) == 0;
-}
-
-bool holds(const std::filesystem::path& rootPath, const std::filesystem::path& path)
-{
-    const std::string& root = rootPath.native();
-    const std::string& text = path.native();
-    return root == "/" || text == root || (text.starts_with(root) && text[root.size()] == '/');
-}
-
-#endif
 
 } // namespace
 
@@ -112,51 +67,13 @@ QList<DriveList::Volume> DriveList::mountedVolumes()
         const QString root = storage.rootPath();
         const bool seen = std::any_of(
             volumes.cbegin(), volumes.cend(), [&](const Volume& volume) { return volume.rootPath == root; });
-        if (!storage.isValid() || !storage.isReady() || seen || !userCanRead(root))
+        if (!storage.isValid() || !storage.isReady() || seen || !userCanRead(nativePath(root)))
             continue;
         volumes.append({ root, storage.name(), kindOf(storage.fileSystemType(), storage.device(), root) });
     }
     std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });
     return volumes;
 }
-
-#ifdef _WIN32
-
-DriveList::Kind DriveList::kindOf(const QByteArray&, const QByteArray&, const QString& rootPath)
-{
-    switch (::GetDriveTypeW(nativePath(rootPath).c_str())) {
-    case DRIVE_REMOVABLE:
-        return Kind::Removable;
-    case DRIVE_CDROM:
-        return Kind::CdRom;
-    case DRIVE_REMOTE:
-        return Kind::Network;
-    case DRIVE_RAMDISK:
-        return Kind::Ram;
-    default:
-        return Kind::Fixed;
-    }
-}
-
-#else
-
-DriveList::Kind DriveList::kindOf(const QByteArray& fileSystemType, const QByteArray& device, const QString& rootPath)
-{
-    static const QList<QByteArray> network { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "9p", "afs",
-        "ceph", "glusterfs", "davfs", "fuse.davfs2" };
-    if (network.contains(fileSystemType))
-        return Kind::Network;
-    if (fileSystemType == "iso9660" || fileSystemType == "udf" || device.startsWith("/dev/sr"))
-        return Kind::CdRom;
-    if (fileSystemType == "tmpfs" || fileSystemType == "ramfs")
-        return Kind::Ram;
-    // Where desktops mount what is plugged in.
-    if (rootPath.startsWith(QLatin1String("/media/")) || rootPath.startsWith(QLatin1String("/run/media/")))
-        return Kind::Removable;
-    return Kind::Fixed;
-}
-
-#endif
 
 QString DriveList::entryText(const Volume& volume)
 {
@@ -178,7 +95,7 @@ int DriveList::volumeHolding(const std::filesystem::path& path) const
     std::size_t longest = 0;
     for (int index = 0; index < m_volumes.size(); ++index) {
         const std::filesystem::path root = nativePath(m_volumes[index].rootPath);
-        if (holds(root, path) && (best < 0 || root.native().size() > longest)) {
+        if (folderHolds(root, path) && (best < 0 || root.native().size() > longest)) {
             best = index;
             longest = root.native().size();
         }

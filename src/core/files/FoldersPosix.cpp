@@ -2,6 +2,7 @@
 
 #include "core/errors/IoError.h"
 #include "core/errors/RuntimeError.h"
+#include "core/files/FileDescriptor.h"
 
 #include <cerrno>
 #include <climits>
@@ -22,10 +23,10 @@ void enterFolder(const std::filesystem::path& folder)
 std::vector<std::string> subFolderNames(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
-    DIR* directory = ::opendir(folder.c_str());
-    if (!directory)
+    FolderListing directory(folder.c_str());
+    if (!directory.valid())
         return names;
-    while (const dirent* item = ::readdir(directory)) {
+    while (const dirent* item = directory.next()) {
         const std::string_view name = item->d_name;
         // A leading "." marks a hidden folder, and "." and ".." themselves.
         struct stat status { };
@@ -33,18 +34,17 @@ std::vector<std::string> subFolderNames(const std::filesystem::path& folder)
             continue;
         names.emplace_back(name);
     }
-    ::closedir(directory);
     return names;
 }
 
 std::vector<std::string> regularFileNames(
     const std::filesystem::path& folder, const std::function<bool(std::string_view)>& wanted)
 {
-    DIR* directory = ::opendir(folder.c_str());
-    if (!directory)
+    FolderListing directory(folder.c_str());
+    if (!directory.valid())
         throw RuntimeError::ioError(ioErrorCodeFromErrno(errno));
     std::vector<std::string> names;
-    while (const dirent* item = ::readdir(directory)) {
+    while (const dirent* item = directory.next()) {
         const std::string_view name = item->d_name;
         // On this platform a leading "." marks a hidden file.
         struct stat status { };
@@ -53,7 +53,6 @@ std::vector<std::string> regularFileNames(
             continue;
         names.emplace_back(name);
     }
-    ::closedir(directory);
     return names;
 }
 
@@ -67,6 +66,18 @@ std::filesystem::path currentFolder()
     }
     buffer.resize(buffer.find('\0'));
     return buffer;
+}
+
+bool folderHolds(const std::filesystem::path& root, const std::filesystem::path& path)
+{
+    const std::string& rootText = root.native();
+    const std::string& text = path.native();
+    return rootText == "/" || text == rootText || (text.starts_with(rootText) && text[rootText.size()] == '/');
+}
+
+bool userCanRead(const std::filesystem::path& folder)
+{
+    return ::access(folder.c_str(), R_OK | X_OK) == 0;
 }
 
 } // namespace tarvo
