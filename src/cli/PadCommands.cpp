@@ -132,6 +132,40 @@ std::string errorLine(std::string message)
     return PadDiagnostic { PadDiagnostic::Level::Error, "-", {}, std::move(message) }.line();
 }
 
+// A finding's remedy in this tool's options.
+std::string withRemedy(const PadDiagnostic& finding)
+{
+    using Kind = PadDiagnostic::Kind;
+    std::string text = finding.message;
+    switch (finding.kind) {
+    case Kind::FillIn: {
+        std::string settings;
+        for (const PadDiagnostic::Fill& fill : finding.fills)
+            settings += (settings.empty() ? "--set " : " --set ") + fill.field + "="
+                + (fill.value.empty() ? std::string("…") : fill.value);
+        return text + settings + " で指定して下さい。";
+    }
+    case Kind::BackupExists:
+        return text + "上書きするには --force を付けて下さい。";
+    case Kind::Unrepresentable:
+        if (!finding.replacement.empty())
+            text += "--transliterate を付けると「" + finding.replacement + "」に置き換えます。";
+        return text;
+    case Kind::Note:
+    case Kind::Replaced:
+    case Kind::MissingLanguage:
+        break;
+    }
+    return text;
+}
+
+std::string cliLine(const PadDiagnostic& finding)
+{
+    PadDiagnostic worded = finding;
+    worded.message = withRemedy(finding);
+    return worded.line();
+}
+
 #endif
 
 } // namespace
@@ -173,10 +207,11 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
     }
     request.fileBytes = bytes;
 
-    const PadImportRun run = runPadImport(request);
+    // Without --force an existing backup stays; the finding says how to replace it.
+    const PadImportRun run = tarvo::importPad(request, [](const fs::path&) { return false; });
     for (const PadDiagnostic& diagnostic : run.diagnostics)
-        reportLine(diagnostic.line());
-    const bool shown = parsed.json ? write(padImportReportJson(run, parsed.files.front()))
+        reportLine(cliLine(diagnostic));
+    const bool shown = parsed.json ? write(padImportReportJson(run, parsed.files.front(), withRemedy))
                                    : !run.written || write(displayText(run.target) + '\n');
     if (!shown)
         return ApplicationError;

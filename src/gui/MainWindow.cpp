@@ -8,6 +8,7 @@
 #include "gui/LoadDialog.h"
 #include "gui/MemoText.h"
 #include "gui/MessageBox.h"
+#include "gui/PadFindingText.h"
 #include "gui/QtText.h"
 #include "gui/UrlOpener.h"
 #include "gui/desktop/Accessibility.h"
@@ -370,27 +371,27 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
 #else
     ensurePagesBuilt();
     runGuarded(this, [this, &file] {
-        const std::string bytes = readPadFile(file);
         PadImportRequest request;
-        request.fileBytes = bytes;
         request.dataFolder = backupFolder(m_startDirectory);
         addStartFolderDefaults(request.options, m_startDirectory);
-        PadImportRun run = runPadImport(request);
-        if (run.backupExists) {
+        const auto askReplace = [this](const std::filesystem::path& backup) {
             const QString question = QStringLiteral("バックアップ「%1」はもうあります。置き換えますか？")
-                                         .arg(QString::fromStdString(displayText(run.target.filename())));
-            if (MessageBox::question(this, question) == MessageBox::Answer::Yes) {
-                request.replace = true;
-                run = runPadImport(request);
-            } else
-                run.diagnostics.pop_back();
+                                         .arg(QString::fromStdString(displayText(backup.filename())));
+            return MessageBox::question(this, question) == MessageBox::Answer::Yes;
+        };
+        PadImportRun run = importPadFile(file, request, askReplace);
+        // Refused only for characters the table replaces: asked once, no by default.
+        if (const QString question = transliterationQuestion(run.diagnostics); !question.isEmpty()
+            && MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes) {
+            request.options.transliterate = true;
+            run = importPadFile(file, request, askReplace);
         }
         QStringList findings;
         for (const PadDiagnostic& finding : run.diagnostics) {
-            if (finding.level != PadDiagnostic::Level::Info)
+            if (finding.level != PadDiagnostic::Level::Info && finding.kind != PadDiagnostic::Kind::BackupExists)
                 findings.append((finding.level == PadDiagnostic::Level::Error ? QStringLiteral("エラー：")
                                                                               : QStringLiteral("警告："))
-                    + QString::fromStdString(finding.message));
+                    + windowText(finding));
         }
         if (!findings.isEmpty())
             MessageBox::message(this, findings.join(QLatin1Char('\n')));

@@ -94,7 +94,8 @@ BoxStyle styleFor(MessageBox::Kind kind)
     return { kind, appTitle, QMessageBox::Critical, false };
 }
 
-MessageBox::Answer showBox(const BoxStyle& style, QWidget* parent, const QString& text)
+MessageBox::Answer showBox(
+    const BoxStyle& style, QWidget* parent, const QString& text, MessageBox::Answer defaultAnswer)
 {
     ScreenCentredBox box(parent);
     box.setWindowTitle(style.title);
@@ -113,13 +114,14 @@ MessageBox::Answer showBox(const BoxStyle& style, QWidget* parent, const QString
     }
     QPushButton* yes = box.addButton(yesCaption(), QMessageBox::YesRole);
     QPushButton* no = box.addButton(noCaption(), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultAnswer == MessageBox::Answer::No ? no : yes);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
 }
 
-MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text)
+MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& text,
+    MessageBox::Answer defaultAnswer = MessageBox::Answer::Yes)
 {
     const BoxStyle style = styleFor(kind);
     const QStringList buttons = style.yesNo ? QStringList { yesCaption(), noCaption() } : QStringList { okCaption() };
@@ -127,7 +129,7 @@ MessageBox::Answer ask(MessageBox::Kind kind, QWidget* parent, const QString& te
         hooks().records.append({ kind, style.title, text, style.icon, buttons });
     if (const std::optional<MessageBox::Answer> answer = hooks().takeAnswer())
         return *answer;
-    return showBox(style, parent, text);
+    return showBox(style, parent, text, defaultAnswer);
 }
 
 } // namespace
@@ -137,9 +139,9 @@ void MessageBox::message(QWidget* parent, const QString& text)
     ask(Kind::Message, parent, text);
 }
 
-MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text)
+MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text, Answer defaultAnswer)
 {
-    return ask(Kind::Question, parent, text) == Answer::Yes ? Answer::Yes : Answer::No;
+    return ask(Kind::Question, parent, text, defaultAnswer) == Answer::Yes ? Answer::Yes : Answer::No;
 }
 
 MessageBox::Answer MessageBox::confirm(QWidget* parent, const QString& text)

@@ -28,7 +28,8 @@ public:
     };
 
     static void message(QWidget* parent, const QString& text);
-    static Answer question(QWidget* parent, const QString& text);
+    // Enter gives `defaultAnswer`: No where saying yes by habit would cost the author.
+    static Answer question(QWidget* parent, const QString& text, Answer defaultAnswer = Answer::Yes);
     // Any answer but Yes (No, Esc, the close box) counts as No.
     static Answer confirm(QWidget* parent, const QString& text);
     // Shows the text as given; the full-stop rule is the caller's (see HandlerGuard).

@@ -8,6 +8,7 @@
 #include "core/backup/BackupList.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 
@@ -66,8 +67,9 @@ private slots:
         drop(fixture());
         QCOMPARE(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")), QByteArray("#old\r\n"));
         const QStringList expected { QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？"),
-            QStringLiteral("警告：掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
-                           "ウィンドウで確かめて下さい。") };
+            QStringLiteral(
+                "警告：掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
+                "画面の「弊社出版物への掲載許諾」「弊社インターネットサイトでの公開許諾」を確かめて下さい。") };
         QCOMPARE(test::shownTexts(), expected);
         QVERIFY(m_ui->control<QLineEdit>(form::softwareName)->text().isEmpty());
         MessageBox::clearShown();
@@ -76,6 +78,35 @@ private slots:
         drop(fixture());
         QVERIFY(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")).startsWith("#"));
         QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("ふせんボード"));
+    }
+
+    // A file refused only for characters the table replaces: one question
+    // listing them, which Enter answers いいえ; after はい the replaced name loads.
+    void replaceableCharactersAreOfferedOnceNoByDefault()
+    {
+        m_ui->folder().write(QStringLiteral("cafe.xml"),
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Caf&#233; &#233;&#8211;</Program_Name></Program_Info>"
+            "</XML_DIZ_INFO>");
+        const QString file = m_ui->folder().filePath(QStringLiteral("cafe.xml"));
+        MessageBox::clearNextAnswers();
+        const auto asked = test::whenMessageBoxShows([](QMessageBox* box) {
+            MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        drop(file);
+        QVERIFY(asked->inspected);
+        const QString question
+            = QStringLiteral("Shift-JIS で表せない文字があります。次のように置き換えて取り込みますか？\n"
+                             "「é」→「e」\n「–」→「-」");
+        QCOMPARE(test::shownTexts().front(), question);
+        QCOMPARE(test::shownTexts().count(question), 1);
+        QVERIFY(!m_ui->folder().exists(QStringLiteral("data/Cafe e-.bak")));
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+        test::answerEveryBoxAfterQueued();
+        drop(file);
+        QVERIFY(m_ui->folder().exists(QStringLiteral("data/Cafe e-.bak")));
+        QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("Cafe e-"));
     }
 };
 

@@ -11,6 +11,8 @@
 #include "core/settings/Settings.h"
 #include "core/text/Utf8.h"
 
+#include <algorithm>
+
 namespace tarvo {
 
 namespace {
@@ -34,8 +36,9 @@ bool nameTaken(const std::filesystem::path& file)
 PadImportRun& refuseExisting(PadImportRun& run)
 {
     run.backupExists = true;
-    return fail(run, PadImportRun::Status::Refused,
-        "バックアップ " + displayText(run.target) + " はもうあります。上書きするには --force を付けて下さい。");
+    fail(run, PadImportRun::Status::Refused, "バックアップ " + displayText(run.target) + " はもうあります。");
+    run.diagnostics.back().kind = PadDiagnostic::Kind::BackupExists;
+    return run;
 }
 
 } // namespace
@@ -72,6 +75,12 @@ PadImportRun runPadImport(const PadImportRequest& request)
     const bool refused = mapped.refused();
     run.diagnostics = std::move(mapped.diagnostics);
     run.notImported = std::move(mapped.notImported);
+    // Asking for a block the file lacks is a wrong reading of the file, not a check.
+    if (std::any_of(run.diagnostics.begin(), run.diagnostics.end(),
+            [](const PadDiagnostic& d) { return d.kind == PadDiagnostic::Kind::MissingLanguage; })) {
+        run.status = PadImportRun::Status::Failed;
+        return run;
+    }
     if (refused) {
         run.entry = std::move(mapped.shownEntry);
         run.entryInUtf8 = true;
@@ -113,7 +122,30 @@ PadImportRun runPadImport(const PadImportRequest& request)
     return run;
 }
 
-std::string padImportReportJson(const PadImportRun& run, std::string_view file)
+PadImportRun importPad(PadImportRequest request, const ReplaceConfirmation& confirmReplace)
+{
+    PadImportRun run = runPadImport(request);
+    if (!run.backupExists || request.replace || request.dryRun || !confirmReplace(run.target))
+        return run;
+    request.replace = true;
+    return runPadImport(request);
+}
+
+PadImportRun importPadFile(
+    const std::filesystem::path& file, PadImportRequest request, const ReplaceConfirmation& confirmReplace)
+{
+    std::string bytes;
+    try {
+        bytes = readPadFile(file);
+    } catch (const RuntimeError& failure) {
+        PadImportRun run;
+        return fail(run, PadImportRun::Status::Failed, errorBoxText(failure.message()));
+    }
+    request.fileBytes = bytes;
+    return importPad(std::move(request), confirmReplace);
+}
+
+std::string padImportReportJson(const PadImportRun& run, std::string_view file, const PadFindingWording& worded)
 {
     JsonWriter out;
     const auto optionalText = [&](std::string_view key, const std::string& text) {
@@ -144,7 +176,7 @@ std::string padImportReportJson(const PadImportRun& run, std::string_view file)
         out.string(diagnostic.field);
         optionalText("source", diagnostic.source);
         out.key("message");
-        out.string(utf8ForDisplay(diagnostic.message));
+        out.string(utf8ForDisplay(worded ? worded(diagnostic) : diagnostic.message));
         out.endObject();
     }
     out.endArray();

@@ -1,0 +1,116 @@
+// Program_Descriptions: the headline and the description, from the language
+// blocks in the order the author is served best.
+
+#include "core/pad/PadMapper.h"
+
+#include <unordered_set>
+
+namespace tarvo::pad {
+
+namespace {
+
+constexpr std::string_view kBlocks = "Program_Descriptions/";
+
+bool looksLikeHtml(std::string_view text)
+{
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        const std::size_t next = at + (at + 1 < text.size() && text[at + 1] == '/' ? 2 : 1);
+        if (next < text.size() && std::isalpha(static_cast<unsigned char>(text[next]))
+            && text.find('>', next) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+// The file's block of that name, compared without case ("japanese" is Japanese).
+std::string_view blockNamed(const PadDocument& document, std::string_view name)
+{
+    const std::string wanted = lowerAscii(name);
+    for (const std::string& block : document.descriptionLanguages) {
+        if (lowerAscii(block) == wanted)
+            return block;
+    }
+    return {};
+}
+
+} // namespace
+
+// The one block asked for; else Japanese, English, then the rest in file order.
+std::vector<std::string> Mapper::languages() const
+{
+    if (!m_options.language.empty())
+        return { std::string(blockNamed(m_doc, m_options.language)) };
+    std::vector<std::string> order;
+    std::unordered_set<std::string> taken;
+    const auto take = [&](std::string_view block) {
+        if (!block.empty() && taken.insert(std::string(block)).second)
+            order.emplace_back(block);
+    };
+    take(blockNamed(m_doc, "Japanese"));
+    take(blockNamed(m_doc, "English"));
+    for (const std::string& block : m_doc.descriptionLanguages)
+        take(block);
+    return order;
+}
+
+// The first language that has one of the elements; a language beats a longer
+// text. A fall-back (a headline from a description, or the other way round)
+// is told.
+bool Mapper::describe(std::string_view field, std::initializer_list<std::string_view> names, bool asFallBack)
+{
+    for (const std::string& language : languages()) {
+        for (const std::string_view name : names) {
+            const std::string path = std::string(kBlocks) + language + "/" + std::string(name);
+            if (trimmed(value(path)).empty())
+                continue;
+            if (field == "description")
+                set(field, joinedLines(paragraphs(path)), path);
+            else
+                set(field, single(field, path), path);
+            if (lowerAscii(language) != "japanese")
+                add(Level::Info, field, path, language + " の説明から取りました。");
+            if (asFallBack)
+                add(Level::Info, field, path,
+                    field == "description" ? "内容説明に当たる長い説明がないため、短い説明を使いました。"
+                                           : "1行見出しに当たる短い説明がないため、長い説明を使いました。");
+            if (looksLikeHtml(text(field)))
+                add(Level::Warning, field, path, "HTML のタグのような文字列があります。登録の本文にはそのまま出ます。");
+            return true;
+        }
+    }
+    return false;
+}
+
+// Char_Desc_80 (else 45) → headline; the longest description → description.
+// When the file has only one kind, it serves both.
+void Mapper::mapDescriptions()
+{
+    if (!describe("headline", { "Char_Desc_80" }, false) && !describe("headline", { "Char_Desc_45" }, false))
+        describe("headline", { "Char_Desc_250", "Char_Desc_450", "Char_Desc_2000" }, true);
+    if (!describe("description", { "Char_Desc_2000", "Char_Desc_450", "Char_Desc_250" }, false))
+        describe("description", { "Char_Desc_80", "Char_Desc_45" }, true);
+}
+
+} // namespace tarvo::pad
+
+namespace tarvo {
+
+std::optional<PadDiagnostic> missingLanguage(const PadDocument& document, std::string_view language)
+{
+    if (language.empty() || !pad::blockNamed(document, language).empty())
+        return std::nullopt;
+    std::string blocks;
+    std::unordered_set<std::string> named;
+    for (const std::string& block : document.descriptionLanguages) {
+        if (named.insert(block).second)
+            blocks += (blocks.empty() ? "" : "、") + block;
+    }
+    PadDiagnostic finding { PadDiagnostic::Level::Error, "description", "Program_Descriptions",
+        "説明の言語「" + std::string(language) + "」はこのファイルにありません。"
+            + (blocks.empty() ? std::string("説明の言語は一つもありません。") : "あるのは " + blocks + " です。") };
+    finding.kind = PadDiagnostic::Kind::MissingLanguage;
+    finding.value = language;
+    return finding;
+}
+
+} // namespace tarvo
