@@ -151,6 +151,15 @@ std::string withRemedy(const PadDiagnostic& finding)
         if (!finding.replacement.empty())
             text += "--transliterate を付けると「" + finding.replacement + "」に置き換えます。";
         return text;
+    case Kind::Encoding:
+        if (finding.value.empty())
+            return text + "--input-encoding で本当の文字コードを指定して下さい。";
+        if (finding.value == "UTF-16LE")
+            return text
+                + "バイト順マークのない UTF-16 のファイルなら --input-encoding UTF-16LE（または UTF-16BE）を"
+                  "付けて下さい。";
+        return text + finding.value + " で書かれたファイルなら --input-encoding " + finding.value
+            + " を付けて、もう一度実行して下さい。";
     case Kind::Note:
     case Kind::Replaced:
     case Kind::MissingLanguage:

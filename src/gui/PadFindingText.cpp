@@ -19,6 +19,12 @@ QString windowText(const PadDiagnostic& finding)
         }
         text += QStringLiteral("画面の%1を確かめて下さい。").arg(captions.join(QString()));
     }
+    if (finding.kind == PadDiagnostic::Kind::Encoding)
+        text += finding.value.empty()
+            ? QStringLiteral("ファイルを UTF-8 で保存し直してから、もう一度ドロップして下さい。")
+            : QStringLiteral("%1 で書かれたファイルかもしれません。UTF-8 で保存し直してから、"
+                             "もう一度ドロップして下さい。")
+                  .arg(QString::fromStdString(finding.value));
     return text;
 }
 

@@ -108,6 +108,22 @@ private slots:
         QVERIFY(m_ui->folder().exists(QStringLiteral("data/Cafe e-.bak")));
         QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("Cafe e-"));
     }
+
+    // The window words every finding in its own terms: no command-line option.
+    void findingsNameNoOption()
+    {
+        const QList<QByteArray> files { "<XML_DIZ_INFO><Program_Info><Program_Name>Caf\xE9</Program_Name>"
+                                        "</Program_Info></XML_DIZ_INFO>",
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name><Program_Type>Shareware</Program_Type>"
+            "<Program_Release_Status>Major Update</Program_Release_Status></Program_Info></XML_DIZ_INFO>" };
+        for (const QByteArray& bytes : files) {
+            m_ui->folder().write(QStringLiteral("in.xml"), bytes);
+            MessageBox::clearShown();
+            drop(m_ui->folder().filePath(QStringLiteral("in.xml")));
+            const QString shown = test::shownTexts().join(QLatin1Char('\n'));
+            QVERIFY2(!shown.isEmpty() && !shown.contains(QStringLiteral("--")), qPrintable(shown));
+        }
+    }
 };
 
 QTEST_MAIN(TestPadDrop)

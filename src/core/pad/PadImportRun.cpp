@@ -67,7 +67,12 @@ PadImportRun runPadImport(const PadImportRequest& request)
     try {
         document = readPad(request.fileBytes, request.inputEncoding);
     } catch (const PadReadError& failure) {
-        return fail(run, PadImportRun::Status::Failed, failure.what());
+        fail(run, PadImportRun::Status::Failed, failure.what());
+        if (failure.encodingHint) {
+            run.diagnostics.back().kind = PadDiagnostic::Kind::Encoding;
+            run.diagnostics.back().value = failure.encoding;
+        }
+        return run;
     }
     run.encoding = document.encoding;
     PadImport mapped = mapPad(document, request.options);

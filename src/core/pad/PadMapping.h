@@ -26,6 +26,7 @@ struct PadDiagnostic {
         Unrepresentable, // `value` is a character CP932 cannot hold; `replacement` when the table has one
         Replaced, // `value` became `replacement`, `count` times
         MissingLanguage, // `value` names no description block; the message lists those there are
+        Encoding, // the file reads in another encoding: `value`, or empty when only the author knows it
     };
     // A field to fill in and what to put there: an item number ("4", "1..10")
     // or a pattern ("SR……"); empty when any text will do.
