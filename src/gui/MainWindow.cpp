@@ -371,7 +371,10 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
 #else
     ensurePagesBuilt();
     runGuarded(this, [this, &file] {
+        // A file that cannot be read gets the application error box.
+        const std::string bytes = readPadFile(file);
         PadImportRequest request;
+        request.fileBytes = bytes;
         request.dataFolder = backupFolder(m_startDirectory);
         addStartFolderDefaults(request.options, m_startDirectory);
         const auto askReplace = [this](const std::filesystem::path& backup) {
@@ -379,12 +382,12 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
                                          .arg(QString::fromStdString(displayText(backup.filename())));
             return MessageBox::question(this, question) == MessageBox::Answer::Yes;
         };
-        PadImportRun run = importPadFile(file, request, askReplace);
+        PadImportRun run = importPad(request, askReplace);
         // Refused only for characters the table replaces: asked once, no by default.
         if (const QString question = transliterationQuestion(run.diagnostics); !question.isEmpty()
             && MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes) {
             request.options.transliterate = true;
-            run = importPadFile(file, request, askReplace);
+            run = importPad(request, askReplace);
         }
         QStringList findings;
         for (const PadDiagnostic& finding : run.diagnostics) {

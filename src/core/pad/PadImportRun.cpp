@@ -136,20 +136,6 @@ PadImportRun importPad(PadImportRequest request, const ReplaceConfirmation& conf
     return runPadImport(request);
 }
 
-PadImportRun importPadFile(
-    const std::filesystem::path& file, PadImportRequest request, const ReplaceConfirmation& confirmReplace)
-{
-    std::string bytes;
-    try {
-        bytes = readPadFile(file);
-    } catch (const RuntimeError& failure) {
-        PadImportRun run;
-        return fail(run, PadImportRun::Status::Failed, errorBoxText(failure.message()));
-    }
-    request.fileBytes = bytes;
-    return importPad(std::move(request), confirmReplace);
-}
-
 std::string padImportReportJson(const PadImportRun& run, std::string_view file, const PadFindingWording& worded)
 {
     JsonWriter out;

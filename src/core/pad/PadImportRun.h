@@ -57,9 +57,6 @@ using ReplaceConfirmation = std::function<bool(const std::filesystem::path& back
 // The import as the window and the command line run it: runPadImport, and when
 // the backup is there, the question, then the replacing run after a yes.
 PadImportRun importPad(PadImportRequest request, const ReplaceConfirmation& confirmReplace);
-// The same for a file read here; a file that cannot be read fails the run.
-PadImportRun importPadFile(
-    const std::filesystem::path& file, PadImportRequest request, const ReplaceConfirmation& confirmReplace);
 
 // A finding's message as a front end words it, its remedy included.
 using PadFindingWording = std::function<std::string(const PadDiagnostic&)>;

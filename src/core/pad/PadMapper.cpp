@@ -392,7 +392,8 @@ void Mapper::buildEntry()
     e.description.forEachLine([&](std::string_view line) { bytes += line.size(); });
     if (bytes > kDescriptionGuideBytes)
         add(Level::Warning, "description", m_source["description"],
-            "内容説明が " + std::to_string(bytes) + " バイトあります（1キロバイト程度が目安です）。");
+            "「" + std::string(entryField("description")->caption) + "」が " + std::to_string(bytes)
+                + " バイトあります（1キロバイト程度が目安です）。");
     const std::string& kind = e.handlingKind.text();
     const DocumentClass documentClass
         = kind.empty() ? DocumentClass::SharewareOptional : documentClassOf(std::stoi(kind));
