@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, PadMapping,
         MappingCase { "VistaEditionsAndBitnessFoldIntoOneNameEach",
             program("<Program_OS_Support>Windows Vista Ultimate x64,Linux,Win7x64,Windows Vista Home Basic,"
                     "Windows Server 2008r2,Mac OS X 10.9,WinXP,Windows 7,Windows Tablet PC Edition 2005,"
-                    "Mac OSX,WinServer 2016,Windows10,Linux Gnome,Foo OS,Win98</Program_OS_Support>"),
+                    "Mac OSX,WinServer 2016,Windows10,Linux Gnome,Foo OS,Win98,Windows NT 4.0</Program_OS_Support>"),
             "otherOs",
             "WindowsXP / WindowsVista / Windows7 / Windows10 / WindowsServer2008R2 / WindowsServer2016 / Mac OS X / "
             "Linux / Foo OS",

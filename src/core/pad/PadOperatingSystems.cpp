@@ -211,8 +211,13 @@ void Mapper::mapOperatingSystems()
             dropped.push_back(name);
             continue;
         }
-        const auto box = std::find_if(
-            kBoxAliases.begin(), kBoxAliases.end(), [&](const BoxAlias& a) { return a.padName == folded; });
+        // Any NT 3.x or 4.x spelling ("Windows NT 4.0") is the NT box.
+        const auto box = std::find_if(kBoxAliases.begin(), kBoxAliases.end(), [&](const BoxAlias& a) {
+            return a.padName == folded
+                || (a.box == 3 && folded.starts_with(a.padName) && folded.size() > a.padName.size()
+                    && (folded[a.padName.size()] == ' ' || folded[a.padName.size()] == '3'
+                        || folded[a.padName.size()] == '4'));
+        });
         if (box != kBoxAliases.end()) {
             m_os[static_cast<std::size_t>(box->box)] = true;
             windows = windows || box->box < 5;
