@@ -3,6 +3,7 @@
 
 #include "core/pad/PadMapper.h"
 
+#include <cctype>
 #include <unordered_set>
 
 namespace tarvo::pad {
@@ -35,17 +36,28 @@ std::string_view blockNamed(const PadDocument& document, std::string_view name)
 
 } // namespace
 
-// The one block asked for; else Japanese, English, then the rest in file order.
+// The one block asked for; else Japanese, English, then the rest in file
+// order. Only blocks that hold some text count, found in one pass, so that a
+// file of many empty blocks costs no more than its size.
 std::vector<std::string> Mapper::languages() const
 {
-    if (!m_options.language.empty())
-        return { std::string(blockNamed(m_doc, m_options.language)) };
+    std::unordered_set<std::string_view> filled;
+    for (const auto& [path, text] : m_doc.values) {
+        if (path.starts_with(kBlocks) && !trimmed(text).empty()) {
+            const std::string_view rest = std::string_view(path).substr(kBlocks.size());
+            filled.insert(rest.substr(0, rest.find('/')));
+        }
+    }
     std::vector<std::string> order;
     std::unordered_set<std::string> taken;
     const auto take = [&](std::string_view block) {
-        if (!block.empty() && taken.insert(std::string(block)).second)
+        if (!block.empty() && filled.contains(block) && taken.insert(std::string(block)).second)
             order.emplace_back(block);
     };
+    if (!m_options.language.empty()) {
+        take(blockNamed(m_doc, m_options.language));
+        return order;
+    }
     take(blockNamed(m_doc, "Japanese"));
     take(blockNamed(m_doc, "English"));
     for (const std::string& block : m_doc.descriptionLanguages)
@@ -58,7 +70,7 @@ std::vector<std::string> Mapper::languages() const
 // is told.
 bool Mapper::describe(std::string_view field, std::initializer_list<std::string_view> names, bool asFallBack)
 {
-    for (const std::string& language : languages()) {
+    for (const std::string& language : m_languages) {
         for (const std::string_view name : names) {
             const std::string path = std::string(kBlocks) + language + "/" + std::string(name);
             if (trimmed(value(path)).empty())
@@ -85,6 +97,7 @@ bool Mapper::describe(std::string_view field, std::initializer_list<std::string_
 // When the file has only one kind, it serves both.
 void Mapper::mapDescriptions()
 {
+    m_languages = languages();
     if (!describe("headline", { "Char_Desc_80" }, false) && !describe("headline", { "Char_Desc_45" }, false))
         describe("headline", { "Char_Desc_250", "Char_Desc_450", "Char_Desc_2000" }, true);
     if (!describe("description", { "Char_Desc_2000", "Char_Desc_450", "Char_Desc_250" }, false))

@@ -107,6 +107,7 @@ private:
     std::set<std::string, std::less<>> m_setByOption;
     std::map<std::string, Replacement> m_replacements; // by the replaced character
     std::vector<std::string> m_replacementOrder; // as first met
+    std::vector<std::string> m_languages; // description blocks in the order they serve
     std::array<bool, 6> m_os {};
     bool m_shareware = false;
     int m_submissionKind = 0;
