@@ -535,7 +535,9 @@ TEST_F(RegTextCli, RefusedImportReportShowsTheEntryAsRead)
     EXPECT_TRUE(std::filesystem::is_empty(folder / "data"));
     EXPECT_TRUE(pythonAgrees(folder.path(), R"(import json, sys
 report = json.load(open("report.json", encoding="utf-8"))
-sys.exit(0 if report["written"] is None and report["entry"]["softwareName"] == "Café Menu" else 1)
+refusals = [d for d in report["diagnostics"] if d["level"] == "error"]
+ok = all(d["kind"] == "unrepresentable" and "--transliterate" in d["message"] for d in refusals)
+sys.exit(0 if ok and refusals and report["written"] is None and report["entry"]["softwareName"] == "Café Menu" else 1)
 )"));
 }
 

@@ -41,6 +41,28 @@ PadImportRun& refuseExisting(PadImportRun& run)
     return run;
 }
 
+std::string_view kindName(PadDiagnostic::Kind kind)
+{
+    using Kind = PadDiagnostic::Kind;
+    switch (kind) {
+    case Kind::FillIn:
+        return "fillIn";
+    case Kind::BackupExists:
+        return "backupExists";
+    case Kind::Unrepresentable:
+        return "unrepresentable";
+    case Kind::Replaced:
+        return "replaced";
+    case Kind::MissingLanguage:
+        return "missingLanguage";
+    case Kind::Encoding:
+        return "encoding";
+    case Kind::Note:
+        break;
+    }
+    return "note";
+}
+
 } // namespace
 
 std::string readPadFile(const std::filesystem::path& file)
@@ -163,6 +185,8 @@ std::string padImportReportJson(const PadImportRun& run, std::string_view file, 
         out.beginObject();
         out.key("level");
         out.string(levelName(diagnostic.level));
+        out.key("kind");
+        out.string(kindName(diagnostic.kind));
         out.key("field");
         out.string(diagnostic.field);
         optionalText("source", diagnostic.source);
