@@ -12,6 +12,8 @@
 #include "core/settings/Settings.h"
 #include "core/text/Utf8.h"
 
+#include <algorithm>
+
 namespace tarvo {
 
 namespace {
@@ -35,8 +37,31 @@ bool nameTaken(const std::filesystem::path& file)
 PadImportRun& refuseExisting(PadImportRun& run)
 {
     run.backupExists = true;
-    return fail(run, PadImportRun::Status::Refused,
-        "バックアップ " + displayText(run.target) + " はもうあります。上書きするには --force を付けて下さい。");
+    fail(run, PadImportRun::Status::Refused, "バックアップ " + displayText(run.target) + " はもうあります。");
+    run.diagnostics.back().kind = PadDiagnostic::Kind::BackupExists;
+    return run;
+}
+
+std::string_view kindName(PadDiagnostic::Kind kind)
+{
+    using Kind = PadDiagnostic::Kind;
+    switch (kind) {
+    case Kind::FillIn:
+        return "fillIn";
+    case Kind::BackupExists:
+        return "backupExists";
+    case Kind::Unrepresentable:
+        return "unrepresentable";
+    case Kind::Replaced:
+        return "replaced";
+    case Kind::MissingLanguage:
+        return "missingLanguage";
+    case Kind::Encoding:
+        return "encoding";
+    case Kind::Note:
+        break;
+    }
+    return "note";
 }
 
 } // namespace
@@ -65,7 +90,12 @@ PadImportRun runPadImport(const PadImportRequest& request)
     try {
         document = readPad(request.fileBytes, request.inputEncoding);
     } catch (const PadReadError& failure) {
-        return fail(run, PadImportRun::Status::Failed, failure.what());
+        fail(run, PadImportRun::Status::Failed, failure.what());
+        if (failure.encodingHint) {
+            run.diagnostics.back().kind = PadDiagnostic::Kind::Encoding;
+            run.diagnostics.back().value = failure.encoding;
+        }
+        return run;
     }
     run.encoding = document.encoding;
     PadImport mapped = mapPad(document, request.options);
@@ -73,6 +103,12 @@ PadImportRun runPadImport(const PadImportRequest& request)
     const bool refused = mapped.refused();
     run.diagnostics = std::move(mapped.diagnostics);
     run.notImported = std::move(mapped.notImported);
+    // Asking for a block the file lacks is a wrong reading of the file, not a check.
+    if (std::any_of(run.diagnostics.begin(), run.diagnostics.end(),
+            [](const PadDiagnostic& d) { return d.kind == PadDiagnostic::Kind::MissingLanguage; })) {
+        run.status = PadImportRun::Status::Failed;
+        return run;
+    }
     if (refused) {
         run.entry = std::move(mapped.shownEntry);
         run.entryInUtf8 = true;
@@ -120,7 +156,16 @@ PadImportRun runPadImport(const PadImportRequest& request)
     return run;
 }
 
-std::string padImportReportJson(const PadImportRun& run, std::string_view file)
+PadImportRun importPad(PadImportRequest request, const ReplaceConfirmation& confirmReplace)
+{
+    PadImportRun run = runPadImport(request);
+    if (!run.backupExists || request.replace || request.dryRun || !confirmReplace(run.target))
+        return run;
+    request.replace = true;
+    return runPadImport(request);
+}
+
+std::string padImportReportJson(const PadImportRun& run, std::string_view file, const PadFindingWording& worded)
 {
     JsonWriter out;
     const auto optionalText = [&](std::string_view key, const std::string& text) {
@@ -147,11 +192,13 @@ std::string padImportReportJson(const PadImportRun& run, std::string_view file)
         out.beginObject();
         out.key("level");
         out.string(levelName(diagnostic.level));
+        out.key("kind");
+        out.string(kindName(diagnostic.kind));
         out.key("field");
         out.string(diagnostic.field);
         optionalText("source", diagnostic.source);
         out.key("message");
-        out.string(utf8ForDisplay(diagnostic.message));
+        out.string(utf8ForDisplay(worded ? worded(diagnostic) : diagnostic.message));
         out.endObject();
     }
     out.endArray();
