@@ -486,6 +486,17 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             "<English><Char_Desc_80>"
                 + std::string(1'200'000, 'h') + "</Char_Desc_80></English></Program_Descriptions></XML_DIZ_INFO>",
             {}, 2, "", "「1行見出し」は大きすぎて" },
+        // Named by the window's label, not the backup's row ("動作可能OSのその他").
+        ImportCase { "OtherOsLargerThanTheLoadTakes",
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name><Program_OS_Support>" +
+                [] {
+                    std::string names;
+                    for (int i = 0; i < 150'000; ++i)
+                        names += "Q" + std::to_string(1'000'000 + i) + ",";
+                    return names;
+                }()
+                + "</Program_OS_Support></Program_Info></XML_DIZ_INFO>",
+            {}, 2, "", "「その他のOS」は大きすぎて" },
         ImportCase { "HandlingZeroIsNoItem", kSmallPad, { "--set", "handling=0" }, 2, "", "1 フリーウェア / 2 " },
         ImportCase { "HandlingElevenIsNoItem", kSmallPad, { "--set", "handling=11" }, 2, "", "10 その他" },
         ImportCase { "HandlingTextIsNoItem", kSmallPad, { "--set", "handling=abc" }, 2, "", "--set-text handling=abc" },

@@ -1,6 +1,8 @@
 #include "core/pad/PadImportRun.h"
 
+#include "core/backup/BackupFolder.h"
 #include "core/backup/BackupList.h"
+#include "core/entry/EntryFields.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
 #include "core/files/NativePath.h"
@@ -121,6 +123,22 @@ PadImportRun runPadImport(const PadImportRequest& request)
     run.target += ".bak";
     const std::string rows = backupRecordOf(entry, mapped.sections);
 
+    // A value the load would refuse as too large, named as the window labels
+    // its field (the load names the backup's row).
+    for (const EntryField& field : entryFields()) {
+        if (field.single
+            && (field.section == EntrySection::Common || mapped.sections == BackupSections::CommonAndShareware)
+            && (entry.*field.single).str().size() > kMostBytesOfARestoredLine) {
+            run.entry = std::move(mapped.shownEntry);
+            run.entryInUtf8 = true;
+            run.sharewareSection = mapped.sections == BackupSections::CommonAndShareware;
+            fail(run, PadImportRun::Status::Failed,
+                "「" + std::string(field.caption) + "」は大きすぎて読込で読み込めません（"
+                    + std::to_string(kMostBytesOfARestoredLine) + " バイトまで）。バックアップは書きません。");
+            run.diagnostics.back().field = field.json;
+            return run;
+        }
+    }
     // The file is worth writing only if the window's load, with its limits,
     // reads back exactly these rows.
     ListedRestore loaded = restoreListedBytes(listedBackupOf(run.target), rows, RegistrationEntry());
