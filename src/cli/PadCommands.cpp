@@ -149,6 +149,50 @@ std::string errorLine(std::string message)
     return PadDiagnostic { PadDiagnostic::Level::Error, "-", {}, std::move(message) }.line();
 }
 
+// A finding's remedy in this tool's options.
+std::string withRemedy(const PadDiagnostic& finding)
+{
+    using Kind = PadDiagnostic::Kind;
+    std::string text = finding.message;
+    switch (finding.kind) {
+    case Kind::FillIn: {
+        std::string settings;
+        for (const PadDiagnostic::Fill& fill : finding.fills)
+            settings += (settings.empty() ? "--set " : " --set ") + fill.field + "="
+                + (fill.value.empty() ? std::string("…") : fill.value);
+        return text + settings + " で指定して下さい。";
+    }
+    case Kind::BackupExists:
+        return text + "上書きするには --force を付けて下さい。";
+    case Kind::Unrepresentable:
+        if (!finding.replacement.empty())
+            text += "--transliterate を付けると「" + finding.replacement + "」に置き換えます。";
+        return text;
+    case Kind::Encoding:
+        if (finding.value.empty())
+            return text + "--input-encoding で本当の文字コードを指定して下さい。";
+        // "UTF-16" when the reader could not tell the byte order.
+        if (finding.value == "UTF-16")
+            return text
+                + "バイト順マークのない UTF-16 のファイルなら --input-encoding UTF-16LE（または UTF-16BE）を"
+                  "付けて下さい。";
+        return text + finding.value + " で書かれたファイルなら --input-encoding " + finding.value
+            + " を付けて、もう一度実行して下さい。";
+    case Kind::Note:
+    case Kind::Replaced:
+    case Kind::MissingLanguage:
+        break;
+    }
+    return text;
+}
+
+std::string cliLine(const PadDiagnostic& finding)
+{
+    PadDiagnostic worded = finding;
+    worded.message = withRemedy(finding);
+    return worded.line();
+}
+
 } // namespace
 
 int RegTextTool::importPad(const std::vector<std::string>& arguments)
@@ -191,10 +235,11 @@ int RegTextTool::importPad(const std::vector<std::string>& arguments)
     }
     request.fileBytes = bytes;
 
-    const PadImportRun run = runPadImport(request);
+    // Without --force an existing backup stays; the finding says how to replace it.
+    const PadImportRun run = tarvo::importPad(request, [](const fs::path&) { return false; });
     for (const PadDiagnostic& diagnostic : run.diagnostics)
-        reportLine(diagnostic.line());
-    const bool shown = parsed.json ? write(padImportReportJson(run, parsed.files.front()))
+        reportLine(cliLine(diagnostic));
+    const bool shown = parsed.json ? write(padImportReportJson(run, parsed.files.front(), withRemedy))
                                    : !run.written || write(displayText(run.target) + '\n');
     if (!shown)
         return ApplicationError;

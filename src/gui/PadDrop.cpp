@@ -5,6 +5,7 @@
 #include "gui/EntryBinding.h"
 #include "gui/HandlerGuard.h"
 #include "gui/MessageBox.h"
+#include "gui/PadFindingText.h"
 
 #include "core/backup/BackupFolder.h"
 #include "core/backup/BackupList.h"
@@ -43,30 +44,40 @@ void MainWindow::importDroppedPad(const std::filesystem::path& file)
     ensurePagesBuilt();
     runGuarded(this, [this, &file] {
         std::optional<BusyCursor> busy(std::in_place);
+        // A file that cannot be read gets the application error box.
         const std::string bytes = readPadFile(file);
         PadImportRequest request;
         request.fileBytes = bytes;
         request.dataFolder = backupFolder(m_startDirectory);
         addStartFolderDefaults(request.options, m_startDirectory);
-        PadImportRun run = runPadImport(request);
-        busy.reset();
-        if (run.backupExists) {
+        // The wait cursor is gone while a box asks.
+        const auto askReplace = [this, &busy](const std::filesystem::path& backup) {
+            busy.reset();
             const QString question = QStringLiteral("バックアップ「%1」はもうあります。置き換えますか？")
-                                         .arg(QString::fromStdString(displayText(run.target.filename())));
+                                         .arg(QString::fromStdString(displayText(backup.filename())));
             // The backup may hold what the author added by hand since.
-            if (MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes) {
-                const BusyCursor replacing;
-                request.replace = true;
-                run = runPadImport(request);
-            } else
-                run.diagnostics.pop_back();
+            const bool replace
+                = MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes;
+            if (replace)
+                busy.emplace();
+            return replace;
+        };
+        PadImportRun run = importPad(request, askReplace);
+        busy.reset();
+        // Refused only for characters the table replaces: asked once, no by default.
+        if (const QString question = transliterationQuestion(run.diagnostics); !question.isEmpty()
+            && MessageBox::question(this, question, MessageBox::Answer::No) == MessageBox::Answer::Yes) {
+            request.options.transliterate = true;
+            busy.emplace();
+            run = importPad(request, askReplace);
+            busy.reset();
         }
         QStringList findings;
         for (const PadDiagnostic& finding : run.diagnostics) {
-            if (finding.level != PadDiagnostic::Level::Info)
+            if (finding.level != PadDiagnostic::Level::Info && finding.kind != PadDiagnostic::Kind::BackupExists)
                 findings.append((finding.level == PadDiagnostic::Level::Error ? QStringLiteral("エラー：")
                                                                               : QStringLiteral("警告："))
-                    + QString::fromStdString(finding.message));
+                    + windowText(finding));
         }
         if (!findings.isEmpty())
             MessageBox::message(this, findings.join(QLatin1Char('\n')));

@@ -441,9 +441,9 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
     testing::Values(ImportCase { "JapaneseFreeware", padFixture("fusen-freeware-ja.xml"), {}, 0, "ふせんボード.bak",
                         "info description (Program_Descriptions/Japanese/Char_Desc_2000)" },
         ImportCase { "DollarShareware", padFixture("tidytabs-shareware-usd.xml"), {}, 0, "TidyTabs Organizer.bak",
-            "warning sharewareFee (Program_Info/Program_Cost_Dollars)" },
+            "warning shareware.fee (Program_Info/Program_Cost_Dollars)" },
         ImportCase { "YenSharewareWithTrial", padFixture("kakeibo-shareware-yen.xml"), {}, 0, "かんたん家計簿.bak",
-            "info sharewareConditions" },
+            "info shareware.conditions" },
         ImportCase { "Pad40", padFixture("notepad-pad40.xml"), {}, 0, "Quiet Notepad.bak", "warning headline" },
         ImportCase { "Windows1252Refused", padFixture("menu-windows-1252.xml"), {}, 1, "", "error softwareName" },
         ImportCase { "Windows1252Transliterated", padFixture("menu-windows-1252.xml"), { "--transliterate" }, 0,
@@ -459,7 +459,13 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
         ImportCase { "MissingDataFolder", kSmallPad, { "--data", "none" }, 2, "", "フォルダ none がありません" },
         ImportCase { "UnknownSetField", kSmallPad, { "--set", "colour=red" }, 64, "", "unknown field" },
         ImportCase { "SetNumberOutOfRange", kSmallPad, { "--set", "fileLocation=5" }, 64, "", "1 to 4" },
+        ImportCase { "SetByTheNameFindingsGive", kSmallPad, { "--set", "shareware.fee=1,500" }, 64, "", "digits only" },
         ImportCase { "OptionWithoutValue", kSmallPad, { "--language" }, 64, "", "needs a value" },
+        ImportCase { "MissingLanguageListsTheBlocks", padFixture("fusen-freeware-ja.xml"), { "--language", "French" },
+            2, "",
+            "error description (Program_Descriptions): 説明の言語「French」はこのファイルにありません。あるのは" },
+        ImportCase { "LanguageWithoutCase", padFixture("fusen-freeware-ja.xml"), { "--language", "JAPANESE" }, 0,
+            "ふせんボード.bak", "" },
         ImportCase { "BillionLaughs", billionLaughs(), {}, 2, "", "DOCTYPE" },
         ImportCase { "ExternalEntity",
             "<!DOCTYPE x [<!ENTITY e SYSTEM \"file:///etc/hostname\">]><XML_DIZ_INFO>&e;</XML_DIZ_INFO>", {}, 2, "",
@@ -491,6 +497,17 @@ INSTANTIATE_TEST_SUITE_P(Pad, PadImportCli,
             "<English><Char_Desc_80>"
                 + std::string(1'200'000, 'h') + "</Char_Desc_80></English></Program_Descriptions></XML_DIZ_INFO>",
             {}, 2, "", "「1行見出し」は大きすぎて" },
+        // Named by the window's label, not the backup's row ("動作可能OSのその他").
+        ImportCase { "OtherOsLargerThanTheLoadTakes",
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name><Program_OS_Support>" +
+                [] {
+                    std::string names;
+                    for (int i = 0; i < 150'000; ++i)
+                        names += "Q" + std::to_string(1'000'000 + i) + ",";
+                    return names;
+                }()
+                + "</Program_OS_Support></Program_Info></XML_DIZ_INFO>",
+            {}, 2, "", "「その他のOS」は大きすぎて" },
         ImportCase { "HandlingZeroIsNoItem", kSmallPad, { "--set", "handling=0" }, 2, "", "1 フリーウェア / 2 " },
         ImportCase { "HandlingElevenIsNoItem", kSmallPad, { "--set", "handling=11" }, 2, "", "10 その他" },
         ImportCase { "HandlingTextIsNoItem", kSmallPad, { "--set", "handling=abc" }, 2, "", "--set-text handling=abc" },
@@ -584,7 +601,9 @@ TEST_F(RegTextCli, RefusedImportReportShowsTheEntryAsRead)
     EXPECT_TRUE(std::filesystem::is_empty(folder / "data"));
     EXPECT_TRUE(pythonAgrees(folder.path(), R"(import json, sys
 report = json.load(open("report.json", encoding="utf-8"))
-sys.exit(0 if report["written"] is None and report["entry"]["softwareName"] == "Café Menu" else 1)
+refusals = [d for d in report["diagnostics"] if d["level"] == "error"]
+ok = all(d["kind"] == "unrepresentable" and "--transliterate" in d["message"] for d in refusals)
+sys.exit(0 if ok and refusals and report["written"] is None and report["entry"]["softwareName"] == "Café Menu" else 1)
 )"));
 }
 

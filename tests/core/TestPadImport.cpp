@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "core/document/PreviewCommand.h"
+#include "core/entry/EntryFields.h"
 #include "core/pad/PadMapping.h"
 #include "core/text/Cp932.h"
 
@@ -46,10 +47,12 @@ std::string field(const RegistrationEntry& e, std::string_view key)
     return text;
 }
 
+// Findings name a field as the JSON entry object does.
 bool reported(const PadImport& result, Level level, std::string_view key)
 {
+    const std::string_view json = entryField(key) ? entryField(key)->json : key;
     return std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
-        [&](const PadDiagnostic& d) { return d.level == level && d.field == key; });
+        [&](const PadDiagnostic& d) { return d.level == level && d.field == json; });
 }
 
 struct MappingCase {
@@ -88,8 +91,50 @@ INSTANTIATE_TEST_SUITE_P(Rules, PadMapping,
             "machine", "", Level::Warning, true },
         MappingCase { "CommercialBecomesOther", program("<Program_Type>Commercial</Program_Type>"), "handling",
             "その他", Level::Warning, true },
-        MappingCase { "UnknownTypeLeavesHandlingEmpty", program("<Program_Type>Open Source</Program_Type>"), "handling",
-            "", Level::Warning, true },
+        MappingCase { "UnknownTypeLeavesHandlingEmpty", program("<Program_Type>Program_Type</Program_Type>"),
+            "handling", "", Level::Warning, true },
+        MappingCase { "OpenSourceIsFreewareWithTheBetterItemsOffered",
+            program("<Program_Type> open-SOURCE </Program_Type>"), "handling", "フリーウェア", Level::Warning, true },
+        MappingCase { "DonationwareIsKampaware", program("<Program_Type>Donationware</Program_Type>"), "handling",
+            "フリーウェア（寄付歓迎：カンパウェア）", Level::Warning, false },
+        MappingCase { "FreeTrialIsASample", program("<Program_Type>Free Trial</Program_Type>"), "handling",
+            "サンプル版（正式使用は製品版を購入）", Level::Warning, true },
+        MappingCase { "FreemiumBecomesOther", program("<Program_Type>Freemium</Program_Type>"), "handling", "その他",
+            Level::Warning, true },
+        MappingCase { "VistaEditionsAndBitnessFoldIntoOneNameEach",
+            program("<Program_OS_Support>Windows Vista Ultimate x64,Linux,Win7x64,Windows Vista Home Basic,"
+                    "Windows Server 2008r2,Mac OS X 10.9,WinXP,Windows 7,Windows Tablet PC Edition 2005,"
+                    "Mac OSX,WinServer 2016,Windows10,Linux Gnome,Foo OS,Win98,Windows NT 4.0</Program_OS_Support>"),
+            "otherOs",
+            "WindowsXP / WindowsVista / Windows7 / Windows10 / WindowsServer2008R2 / WindowsServer2016 / Mac OS X / "
+            "Linux / Foo OS",
+            Level::Info, true },
+        MappingCase { "SourceForgeNamesTheFileBeforeDownload",
+            program("",
+                "<Web_Info><Download_URLs><Primary_Download_URL>https://sourceforge.net/projects/tool/files/"
+                "tool-3.34.exe/download</Primary_Download_URL></Download_URLs></Web_Info>"),
+            "archiveFileName", "tool-3.34.exe", Level::Info, true },
+        MappingCase { "QueryValueNamesTheFile",
+            program("",
+                "<Web_Info><Download_URLs><Primary_Download_URL>https://example.com/get.php?id=3&amp;file=dl%2F"
+                "Tool.AppImage#top</Primary_Download_URL></Download_URLs></Web_Info>"),
+            "archiveFileName", "Tool.AppImage", Level::Info, true },
+        MappingCase { "SecondCurrencyIsNamedNotDollarsOnly",
+            program("<Program_Type>Shareware</Program_Type><Program_Cost_Dollars>19.95</Program_Cost_Dollars>"
+                    "<Program_Cost_Other_Code>EUR</Program_Cost_Other_Code><Program_Cost_Other>17.50"
+                    "</Program_Cost_Other>"),
+            "sharewareFee", "", Level::Warning, true },
+        MappingCase { "PrettyPrintedDescriptionKeepsParagraphsOnly",
+            program("",
+                "<Program_Descriptions><English><Char_Desc_80>\n      Notes on\n      the desktop\n    "
+                "</Char_Desc_80><Char_Desc_2000>\n        A small tool\n        for notes.\n\n\n"
+                "        Free of charge.\n      </Char_Desc_2000></English></Program_Descriptions>"),
+            "description", "A small tool for notes.\n\nFree of charge.", Level::Info, true },
+        MappingCase { "HeadlineFallsBackToTheShortestDescription",
+            program("",
+                "<Program_Descriptions><Japanese><Char_Desc_450>長い説明</Char_Desc_450><Char_Desc_250>"
+                "\n  付箋を\n  貼る\n</Char_Desc_250></Japanese></Program_Descriptions>"),
+            "headline", "付箋を 貼る", Level::Info, true },
         MappingCase { "WholeYenTaken",
             program("<Program_Type>Shareware</Program_Type><Program_Cost_Other_Code>jpy</Program_Cost_Other_Code>"
                     "<Program_Cost_Other>01500.00</Program_Cost_Other>"),
@@ -123,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, PadMapping,
         MappingCase { "JapaneseBlockBeatsALongerEnglishOne",
             program("",
                 "<Program_Descriptions><English><Char_Desc_2000>Long</Char_Desc_2000></English><Japanese>"
-                "<Char_Desc_250>短い\r\n  二行目\t </Char_Desc_250></Japanese></Program_Descriptions>"),
-            "description", "短い\n  二行目", Level::Info, false },
+                "<Char_Desc_250>短い\r\n二行目\t </Char_Desc_250></Japanese></Program_Descriptions>"),
+            "description", "短い\n二行目", Level::Info, false },
         MappingCase { "FileFromTheFirstUrlThatNamesOne",
             program("",
                 "<Web_Info><Download_URLs><Primary_Download_URL>https://example.com/download?id=4"
@@ -141,6 +186,90 @@ INSTANTIATE_TEST_SUITE_P(Rules, PadMapping,
         MappingCase { "UnrepresentableNameRefused",
             pad("<Program_Info><Program_Name>Caf&#233;</Program_Name></Program_Info>"), "softwareName", "Caf?",
             Level::Error, true }));
+
+// A value counts as imported only when it reaches a field; anything else is
+// listed, and repeats are told only where they matter.
+TEST(PadNothingDropped, ListsEveryValueThatMissesTheEntry)
+{
+    const std::string file = program("<Program_Name>Again</Program_Name><Program_Type>Shareware</Program_Type>"
+                                     "<Program_Cost_Dollars>19.95"
+                                     "</Program_Cost_Dollars><Program_Cost_Other_Code>EUR</Program_Cost_Other_Code>"
+                                     "<Program_Cost_Other>17.50</Program_Cost_Other><Expire_Info><Has_Expire_Info>Y"
+                                     "</Has_Expire_Info><Expire_Count>30</Expire_Count><Expire_Based_On>Weeks"
+                                     "</Expire_Based_On></Expire_Info>",
+        "<Web_Info><Download_URLs><Primary_Download_URL>http://e.jp/t.zip</Primary_Download_URL>"
+        "<Secondary_Download_URL>http://e.jp/t.dmg</Secondary_Download_URL></Download_URLs></Web_Info>"
+        "<Program_Descriptions><German><Keywords>a</Keywords><Keywords>b</Keywords></German></Program_Descriptions>"
+        "<Program_Descriptions><English><Char_Desc_80>x</Char_Desc_80></English></Program_Descriptions>");
+    const PadImport result = mapped(file);
+    for (const std::string_view path : { "Program_Info/Program_Cost_Dollars", "Program_Info/Program_Cost_Other_Code",
+             "Program_Info/Program_Cost_Other", "Program_Info/Expire_Info/Has_Expire_Info",
+             "Program_Info/Expire_Info/Expire_Count", "Web_Info/Download_URLs/Secondary_Download_URL",
+             "Program_Descriptions/German/Keywords" })
+        EXPECT_NE(std::find(result.notImported.begin(), result.notImported.end(), path), result.notImported.end())
+            << path;
+    for (const std::string_view path : { "Web_Info/Download_URLs/Primary_Download_URL", "Program_Info/Program_Name" })
+        EXPECT_EQ(std::find(result.notImported.begin(), result.notImported.end(), path), result.notImported.end())
+            << path;
+    std::string messages;
+    for (const PadDiagnostic& d : result.diagnostics)
+        messages += d.line() + "\n";
+    EXPECT_NE(messages.find("19.95 USD、17.50 EUR"), std::string::npos) << messages;
+    EXPECT_EQ(messages.find("US ドルだけ"), std::string::npos) << messages;
+    EXPECT_NE(messages.find("http://e.jp/t.dmg"), std::string::npos) << messages;
+    // Told for the imported name, not for the unused German keywords.
+    EXPECT_NE(messages.find("(Program_Info/Program_Name): この項目が何度も"), std::string::npos) << messages;
+    EXPECT_EQ(messages.find("Keywords): この項目が何度も"), std::string::npos) << messages;
+}
+
+// Without the table, one refusal per character, each offering its replacement;
+// with it, one warning per character, counted.
+TEST(PadTransliteration, ReplacesRealFilesCharactersAndCountsThem)
+{
+    const std::string file = program("<Program_Version>1</Program_Version>",
+        "<Program_Descriptions><English><Char_Desc_80>Caf&#233; &#171;Men&#252;&#187; &#8211; caf&#233;&#8209;bar"
+        "&#8230;</Char_Desc_80><Char_Desc_2000>&#8226; Cr&#232;me&#8482; &#322;&#246;d&#339;</Char_Desc_2000>"
+        "</English></Program_Descriptions>");
+    const PadImport refused = mapped(file);
+    ASSERT_TRUE(refused.refused());
+    for (const PadDiagnostic& d : refused.diagnostics) {
+        if (d.level == Level::Error) {
+            EXPECT_TRUE(d.kind == PadDiagnostic::Kind::Unrepresentable && d.count == 1) << d.line();
+        }
+    }
+    PadImportOptions options;
+    options.transliterate = true;
+    const PadImport result = mapped(file, options);
+    ASSERT_FALSE(result.refused());
+    EXPECT_EQ(field(result.entry, "headline"), "Cafe 《Menu》 - cafe-bar…");
+    EXPECT_EQ(field(result.entry, "description"), "・ Creme(TM) lodoe");
+    std::map<std::string, int> counts;
+    for (const PadDiagnostic& d : result.diagnostics) {
+        if (d.kind == PadDiagnostic::Kind::Replaced)
+            counts[d.value + ">" + d.replacement] += d.count;
+    }
+    const std::map<std::string, int> expected { { "é>e", 2 }, { "«>《", 1 }, { "»>》", 1 }, { "ü>u", 1 }, { "–>-", 1 },
+        { "‑>-", 1 }, { "•>・", 1 }, { "è>e", 1 }, { "™>(TM)", 1 }, { "ł>l", 1 }, { "ö>o", 1 }, { "œ>oe", 1 } };
+    EXPECT_EQ(counts, expected);
+}
+
+// A block asked for by name is found whatever its case; a missing one is an
+// error naming the blocks there are.
+TEST(PadLanguages, AreComparedWithoutCaseAndAMissingOneListsTheOthers)
+{
+    const std::string file = program("",
+        "<Program_Descriptions><english><Char_Desc_80>E</Char_Desc_80></english><GERMAN><Char_Desc_80>G"
+        "</Char_Desc_80></GERMAN></Program_Descriptions>");
+    PadImportOptions options;
+    options.language = "German";
+    EXPECT_EQ(field(mapped(file, options).entry, "headline"), "G");
+    EXPECT_EQ(field(mapped(file).entry, "headline"), "E");
+    options.language = "French";
+    const PadImport missing = mapped(file, options);
+    ASSERT_TRUE(missing.refused());
+    EXPECT_EQ(missing.diagnostics.back().kind, PadDiagnostic::Kind::MissingLanguage);
+    EXPECT_NE(missing.diagnostics.back().message.find("english、GERMAN"), std::string::npos);
+}
 
 struct EncodingCase {
     const char* name;
@@ -196,17 +325,17 @@ TEST(PadLargeShapes, AreReadToTheEnd)
         { "<Program_Descriptions>"
                 + repeated(400'000, [](std::size_t i) { return "<L" + std::to_string(100'000 + i) + "/>"; })
                 + "<Last><Char_Desc_80>from the last</Char_Desc_80></Last></Program_Descriptions>",
-            "headline", 13, 1, "Program_Descriptions/Last/Char_Desc_80" },
+            "headline", 13, 3, "Program_Descriptions/Last/Char_Desc_80" },
         { "<Program_Info>" + repeated(90'000, [](std::size_t) { return "<Program_Type>Freeware<b/></Program_Type>"; })
                 + "</Program_Info>",
             "handling", 18, 2, "Program_Info/Program_Type" },
         { "<Program_Info><Program_OS_Support>"
                 + repeated(300'000, [](std::size_t i) { return "Q" + std::to_string(i % 100'000) + ","; })
                 + "</Program_OS_Support></Program_Info>",
-            "otherOs", 588'890 + 3 * 99'999, 300'001, "Program_Info/Program_OS_Support" },
+            "otherOs", 588'890 + 3 * 99'999, 2, "Program_Info/Program_OS_Support" },
         { "<Program_Descriptions><English><Char_Desc_80>" + repeated(600'000, [](std::size_t) { return "&lt;a"; })
                 + "</Char_Desc_80></English></Program_Descriptions>",
-            "headline", 1'200'000, 1, "Program_Descriptions/English/Char_Desc_80" },
+            "headline", 1'200'000, 4, "Program_Descriptions/English/Char_Desc_80" },
     };
     for (const auto& [body, key, bytes, findings, source] : shapes) {
         // A file over the cap would not be read at all, and fail here.

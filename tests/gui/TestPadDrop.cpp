@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 using namespace tarvo::gui;
@@ -82,8 +83,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")), QByteArray("#old\r\n"));
         const QStringList expected { QStringLiteral("バックアップ「ふせんボード.bak」はもうあります。置き換えますか？"),
-            QStringLiteral("警告：掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
-                           "ウィンドウで確かめて下さい。") };
+            QStringLiteral(
+                "警告：掲載許諾（出版物・インターネット）は PAD から決められないため「許可」のままです。"
+                "画面の「弊社出版物への掲載許諾」「弊社インターネットサイトでの公開許諾」を確かめて下さい。") };
         QCOMPARE(test::shownTexts(), expected);
         QVERIFY(m_ui->control<QLineEdit>(form::softwareName)->text().isEmpty());
         MessageBox::clearShown();
@@ -93,6 +95,55 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(m_ui->folder().read(QStringLiteral("data/ふせんボード.bak")).startsWith("#"));
         QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("ふせんボード"));
+    }
+
+    // A file refused only for characters the table replaces: one question
+    // listing them, which Enter answers いいえ; after はい the replaced name loads.
+    void replaceableCharactersAreOfferedOnceNoByDefault()
+    {
+        m_ui->folder().write(QStringLiteral("cafe.xml"),
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Caf&#233; &#233;&#8211;</Program_Name></Program_Info>"
+            "</XML_DIZ_INFO>");
+        const QString file = m_ui->folder().filePath(QStringLiteral("cafe.xml"));
+        MessageBox::clearNextAnswers();
+        const auto asked = test::whenMessageBoxShows([](QMessageBox* box) {
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+            MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(drop(file));
+        QCoreApplication::processEvents();
+        QVERIFY(asked->inspected);
+        const QString question
+            = QStringLiteral("Shift-JIS で表せない文字があります。次のように置き換えて取り込みますか？\n"
+                             "「é」→「e」\n「–」→「-」");
+        QCOMPARE(test::shownTexts().front(), question);
+        QCOMPARE(test::shownTexts().count(question), 1);
+        QVERIFY(!m_ui->folder().exists(QStringLiteral("data/Cafe e-.bak")));
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+        test::answerEveryBoxAfterQueued();
+        QVERIFY(drop(file));
+        QCoreApplication::processEvents();
+        QVERIFY(m_ui->folder().exists(QStringLiteral("data/Cafe e-.bak")));
+        QCOMPARE(m_ui->control<QLineEdit>(form::softwareName)->text(), QStringLiteral("Cafe e-"));
+    }
+
+    // The window words every finding in its own terms: no command-line option.
+    void findingsNameNoOption()
+    {
+        const QList<QByteArray> files { "<XML_DIZ_INFO><Program_Info><Program_Name>Caf\xE9</Program_Name>"
+                                        "</Program_Info></XML_DIZ_INFO>",
+            "<XML_DIZ_INFO><Program_Info><Program_Name>Tool</Program_Name><Program_Type>Shareware</Program_Type>"
+            "<Program_Release_Status>Major Update</Program_Release_Status></Program_Info></XML_DIZ_INFO>" };
+        for (const QByteArray& bytes : files) {
+            m_ui->folder().write(QStringLiteral("in.xml"), bytes);
+            MessageBox::clearShown();
+            QVERIFY(drop(m_ui->folder().filePath(QStringLiteral("in.xml"))));
+            QCoreApplication::processEvents();
+            const QString shown = test::shownTexts().join(QLatin1Char('\n'));
+            QVERIFY2(!shown.isEmpty() && !shown.contains(QStringLiteral("--")), qPrintable(shown));
+        }
     }
 };
 

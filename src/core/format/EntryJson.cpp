@@ -1,5 +1,6 @@
 #include "core/format/EntryJson.h"
 
+#include "core/entry/EntryFields.h"
 #include "core/entry/EntryLists.h"
 #include "core/errors/RuntimeError.h"
 #include "core/text/Cp932.h"
@@ -79,6 +80,19 @@ public:
         m_out.endObject();
     }
 
+    // The name the JSON object gives the field inside its object.
+    static std::string_view nameOf(const EntryField& field) { return field.json.substr(field.json.rfind('.') + 1); }
+
+    void plain(const EntryField& field)
+    {
+        if (field.lines)
+            lines(nameOf(field), m_entry.*field.lines);
+        else
+            text(nameOf(field), m_entry.*field.single);
+    }
+
+    // Every field by the one table of fields, in its order; the name first, as
+    // the file name gives it. The items, boxes and follow-up texts nest.
     void run(bool sharewareSection)
     {
         const auto& e = m_entry;
@@ -89,47 +103,34 @@ public:
         m_out.key("formatVersion");
         m_out.number(1);
         text("softwareName", e.softwareName);
-        text("authorId", e.authorId);
-        item("submissionKind", e.submissionKind, lists.submissionKinds);
-        m_out.endObject();
-        text("originalLibraryNumber", e.originalLibraryNumber);
-        text("headline", e.headline);
-        lines("description", e.description);
-        text("archiveFileName", e.archiveFileName);
-        text("publicationFileName", e.publicationFileName);
-        text("version", e.version);
-        text("machine", e.machine);
-        m_out.key("operatingSystems");
-        m_out.beginObject();
-        for (std::size_t i = 0; i < e.supportedOs.size(); ++i) {
-            m_out.key(lists.operatingSystems[i]);
-            m_out.boolean(e.supportedOs[i]);
+        for (const EntryField& field : entryFields()) {
+            const std::string_view key = field.key;
+            if (field.section == EntrySection::Shareware)
+                break;
+            if (key == "softwareName" || key == "fileLocationOther" || key.ends_with("RefusalReason"))
+                continue;
+            if (key == "submissionKind") {
+                item(key, e.submissionKind, lists.submissionKinds);
+                m_out.endObject();
+            } else if (key == "operatingSystems") {
+                m_out.key(key);
+                m_out.beginObject();
+                for (std::size_t i = 0; i < e.supportedOs.size(); ++i) {
+                    m_out.key(lists.operatingSystems[i]);
+                    m_out.boolean(e.supportedOs[i]);
+                }
+                m_out.endObject();
+            } else if (key == "handling")
+                handling();
+            else if (key == "fileLocation")
+                fileLocation();
+            else if (key == "printPermission")
+                permission(key, e.printPermission, e.printRefusalReason);
+            else if (key == "webPermission")
+                permission(key, e.webPermission, e.webRefusalReason);
+            else
+                plain(field);
         }
-        m_out.endObject();
-        text("otherOs", e.otherOs);
-        text("requiredSoftware", e.requiredSoftware);
-        m_out.key("handling");
-        m_out.beginObject();
-        text("text", e.handling);
-        m_out.key("kind");
-        if (e.handlingKind.text().empty())
-            m_out.null();
-        else
-            m_out.number(std::stoll(e.handlingKind.text()));
-        m_out.endObject();
-        text("category", e.category);
-        text("subcategory", e.subcategory);
-        item("fileLocation", e.fileLocation, lists.fileLocations);
-        if (e.visibility.fileLocationOther)
-            text("other", e.fileLocationOther);
-        else {
-            m_out.key("other");
-            m_out.null();
-        }
-        m_out.endObject();
-        permission("printPermission", e.printPermission, e.printRefusalReason);
-        permission("webPermission", e.webPermission, e.webRefusalReason);
-        lines("notes", e.notes);
         m_out.key("shareware");
         if (sharewareSection)
             shareware();
@@ -138,17 +139,38 @@ public:
         m_out.endObject();
     }
 
+    void handling()
+    {
+        m_out.key("handling");
+        m_out.beginObject();
+        text("text", m_entry.handling);
+        m_out.key("kind");
+        if (m_entry.handlingKind.text().empty())
+            m_out.null();
+        else
+            m_out.number(std::stoll(m_entry.handlingKind.text()));
+        m_out.endObject();
+    }
+
+    void fileLocation()
+    {
+        item("fileLocation", m_entry.fileLocation, entryLists().fileLocations);
+        if (m_entry.visibility.fileLocationOther)
+            text("other", m_entry.fileLocationOther);
+        else {
+            m_out.key("other");
+            m_out.null();
+        }
+        m_out.endObject();
+    }
+
     void shareware()
     {
-        const auto& e = m_entry;
         m_out.beginObject();
-        text("fee", e.sharewareFee);
-        lines("conditions", e.sharewareConditions);
-        text("bankRemittance", e.bankRemittance);
-        text("postalRemittance", e.postalRemittance);
-        text("registeredProductNumber", e.registeredProductNumber);
-        text("niftyRemittance", e.niftyRemittance);
-        text("otherRemittance", e.otherRemittance);
+        for (const EntryField& field : entryFields()) {
+            if (field.section == EntrySection::Shareware)
+                plain(field);
+        }
         m_out.endObject();
     }
 

@@ -174,15 +174,6 @@ std::string_view utf16ByteOrder(std::string_view bytes)
     return {};
 }
 
-std::string utf16Hint(std::string_view byteOrder)
-{
-    return byteOrder.empty()
-        ? std::string("バイト順マークのない UTF-16 のファイルなら --input-encoding UTF-16LE（または UTF-16BE）を"
-                      "付けて下さい。")
-        : "バイト順マークのない UTF-16 のファイルのようです。--input-encoding " + std::string(byteOrder)
-            + " を付けて、もう一度実行して下さい。";
-}
-
 Decoded decode(std::string_view bytes, std::string_view inputEncoding)
 {
     if (bytes.starts_with(kUtf8Bom))
@@ -193,10 +184,9 @@ Decoded decode(std::string_view bytes, std::string_view inputEncoding)
         name = utf16Bom ? "utf-16" : declaredEncoding(bytes);
     if (name.empty()) {
         if (const std::string_view byteOrder = utf16ByteOrder(bytes); !byteOrder.empty())
-            throw PadReadError(utf16Hint(byteOrder));
+            throw PadReadError("バイト順マークのない UTF-16 のファイルのようです。", std::string(byteOrder));
         if (firstInvalidUtf8(bytes) != std::string_view::npos)
-            throw PadReadError("文字コードが宣言されておらず、UTF-8 でもありません。Windows-1252 で書かれた"
-                               "ファイルなら --input-encoding windows-1252 を付けて、もう一度実行して下さい。");
+            throw PadReadError("文字コードが宣言されておらず、UTF-8 でもありません。", "windows-1252");
         name = "utf-8";
     }
     const std::optional<KnownEncoding> encoding = knownEncoding(name);
@@ -204,15 +194,18 @@ Decoded decode(std::string_view bytes, std::string_view inputEncoding)
         throw PadReadError("文字コード " + utf8ForDisplay(name) + " は扱えません。");
     // A declaration read as ASCII cannot be true of a UTF-16 file.
     if (inputEncoding.empty() && !utf16Bom && encoding->shown.starts_with("utf-16"))
-        throw PadReadError("UTF-16 と宣言されていますが、ASCII と同じバイトで書かれています。"
-                           "--input-encoding で本当の文字コードを指定して下さい。");
+        throw PadReadError("UTF-16 と宣言されていますが、ASCII と同じバイトで書かれています。", "");
     Decoded decoded { std::string(encoding->shown), {} };
     decoded.utf8 = encoding->source ? convertedToUtf8(bytes, encoding->shown, *encoding->source) : checkedUtf8(bytes);
     if (decoded.utf8.starts_with(kUtf8Bom))
         decoded.utf8.erase(0, kUtf8Bom.size());
-    if (const std::size_t nul = decoded.utf8.find('\0'); nul != std::string::npos)
-        throw PadReadError(
-            "NUL バイトがあります（" + place(decoded.utf8, nul) + "）。" + utf16Hint(utf16ByteOrder(bytes)));
+    if (const std::size_t nul = decoded.utf8.find('\0'); nul != std::string::npos) {
+        // "UTF-16" when the byte order cannot be told from the bytes.
+        const std::string_view byteOrder = utf16ByteOrder(bytes);
+        throw PadReadError("NUL バイトがあります（" + place(decoded.utf8, nul) + "）。"
+                + (byteOrder.empty() ? "" : "バイト順マークのない UTF-16 のファイルのようです。"),
+            std::string(byteOrder.empty() ? "UTF-16" : byteOrder));
+    }
     return decoded;
 }
 
@@ -266,6 +259,8 @@ public:
     {
         m_document.encoding = std::move(encoding);
         const XML_Status status = XML_Parse(m_parser.get(), m_text.data(), static_cast<int>(m_text.size()), XML_TRUE);
+        if (!m_stopReason.empty() && m_stopEncoding)
+            throw PadReadError(m_stopReason, *m_stopEncoding);
         if (!m_stopReason.empty())
             throw PadReadError(m_stopReason);
         if (status != XML_STATUS_OK) {
@@ -283,10 +278,11 @@ public:
     }
 
 private:
-    void stop(const std::string& reason)
+    void stop(const std::string& reason, std::optional<std::string> encoding = std::nullopt)
     {
         if (m_stopReason.empty()) {
             m_stopReason = reason;
+            m_stopEncoding = std::move(encoding);
             XML_StopParser(m_parser.get(), XML_FALSE);
         }
     }
@@ -357,8 +353,8 @@ private:
             char code[8];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned char>(text[*c1 + 1]));
             stop(std::string("制御文字 ") + code + " があります（" + where()
-                + "）。ISO-8859-1 と宣言された Windows-1252 のファイルによくあることです。"
-                  "--input-encoding windows-1252 を付けて、もう一度実行して下さい。");
+                    + "）。ISO-8859-1 と宣言された Windows-1252 のファイルによくあることです。",
+                "windows-1252");
             return;
         }
         m_texts.back() += text;
@@ -375,6 +371,7 @@ private:
     std::set<std::string, std::less<>> m_repeated;
     std::set<std::string, std::less<>> m_mixed;
     std::string m_stopReason;
+    std::optional<std::string> m_stopEncoding;
 };
 
 } // namespace

@@ -19,13 +19,24 @@ inline constexpr std::size_t kLargestPadFile = std::size_t(4) << 20;
 inline constexpr int kDeepestPadElement = 32;
 
 // A file that cannot be read as a PAD file. The message (UTF-8, Japanese) names
-// the place when there is one.
+// the place when there is one. When another encoding would likely read it,
+// `encoding` is that one ("windows-1252"), or empty when only the author
+// knows it; each front end offers it in its own way.
 class PadReadError : public std::runtime_error {
 public:
     explicit PadReadError(const std::string& utf8Message)
         : std::runtime_error(utf8Message)
     {
     }
+    PadReadError(const std::string& utf8Message, std::string encoding)
+        : std::runtime_error(utf8Message)
+        , encodingHint(true)
+        , encoding(std::move(encoding))
+    {
+    }
+
+    bool encodingHint = false;
+    std::string encoding;
 };
 
 struct PadDocument {

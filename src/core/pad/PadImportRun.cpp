@@ -1,6 +1,8 @@
 #include "core/pad/PadImportRun.h"
 
+#include "core/backup/BackupFolder.h"
 #include "core/backup/BackupList.h"
+#include "core/entry/EntryFields.h"
 #include "core/errors/RuntimeError.h"
 #include "core/files/FileIo.h"
 #include "core/files/NativePath.h"
@@ -11,6 +13,8 @@
 #include "core/format/SettingsFile.h"
 #include "core/settings/Settings.h"
 #include "core/text/Utf8.h"
+
+#include <algorithm>
 
 namespace tarvo {
 
@@ -35,8 +39,31 @@ bool nameTaken(const std::filesystem::path& file)
 PadImportRun& refuseExisting(PadImportRun& run)
 {
     run.backupExists = true;
-    return fail(run, PadImportRun::Status::Refused,
-        "バックアップ " + displayText(run.target) + " はもうあります。上書きするには --force を付けて下さい。");
+    fail(run, PadImportRun::Status::Refused, "バックアップ " + displayText(run.target) + " はもうあります。");
+    run.diagnostics.back().kind = PadDiagnostic::Kind::BackupExists;
+    return run;
+}
+
+std::string_view kindName(PadDiagnostic::Kind kind)
+{
+    using Kind = PadDiagnostic::Kind;
+    switch (kind) {
+    case Kind::FillIn:
+        return "fillIn";
+    case Kind::BackupExists:
+        return "backupExists";
+    case Kind::Unrepresentable:
+        return "unrepresentable";
+    case Kind::Replaced:
+        return "replaced";
+    case Kind::MissingLanguage:
+        return "missingLanguage";
+    case Kind::Encoding:
+        return "encoding";
+    case Kind::Note:
+        break;
+    }
+    return "note";
 }
 
 } // namespace
@@ -65,7 +92,12 @@ PadImportRun runPadImport(const PadImportRequest& request)
     try {
         document = readPad(request.fileBytes, request.inputEncoding);
     } catch (const PadReadError& failure) {
-        return fail(run, PadImportRun::Status::Failed, failure.what());
+        fail(run, PadImportRun::Status::Failed, failure.what());
+        if (failure.encodingHint) {
+            run.diagnostics.back().kind = PadDiagnostic::Kind::Encoding;
+            run.diagnostics.back().value = failure.encoding;
+        }
+        return run;
     }
     run.encoding = document.encoding;
     PadImport mapped = mapPad(document, request.options);
@@ -73,6 +105,12 @@ PadImportRun runPadImport(const PadImportRequest& request)
     const bool refused = mapped.refused();
     run.diagnostics = std::move(mapped.diagnostics);
     run.notImported = std::move(mapped.notImported);
+    // Asking for a block the file lacks is a wrong reading of the file, not a check.
+    if (std::any_of(run.diagnostics.begin(), run.diagnostics.end(),
+            [](const PadDiagnostic& d) { return d.kind == PadDiagnostic::Kind::MissingLanguage; })) {
+        run.status = PadImportRun::Status::Failed;
+        return run;
+    }
     if (refused) {
         run.entry = std::move(mapped.shownEntry);
         run.entryInUtf8 = true;
@@ -85,6 +123,22 @@ PadImportRun runPadImport(const PadImportRequest& request)
     run.target += ".bak";
     const std::string rows = backupRecordOf(entry, mapped.sections);
 
+    // A value the load would refuse as too large, named as the window labels
+    // its field (the load names the backup's row).
+    for (const EntryField& field : entryFields()) {
+        if (field.single
+            && (field.section == EntrySection::Common || mapped.sections == BackupSections::CommonAndShareware)
+            && (entry.*field.single).str().size() > kMostBytesOfARestoredLine) {
+            run.entry = std::move(mapped.shownEntry);
+            run.entryInUtf8 = true;
+            run.sharewareSection = mapped.sections == BackupSections::CommonAndShareware;
+            fail(run, PadImportRun::Status::Failed,
+                "「" + std::string(field.caption) + "」は大きすぎて読込で読み込めません（"
+                    + std::to_string(kMostBytesOfARestoredLine) + " バイトまで）。バックアップは書きません。");
+            run.diagnostics.back().field = field.json;
+            return run;
+        }
+    }
     // The file is worth writing only if the window's load, with its limits,
     // reads back exactly these rows.
     ListedRestore loaded = restoreListedBytes(listedBackupOf(run.target), rows, RegistrationEntry());
@@ -120,7 +174,16 @@ PadImportRun runPadImport(const PadImportRequest& request)
     return run;
 }
 
-std::string padImportReportJson(const PadImportRun& run, std::string_view file)
+PadImportRun importPad(PadImportRequest request, const ReplaceConfirmation& confirmReplace)
+{
+    PadImportRun run = runPadImport(request);
+    if (!run.backupExists || request.replace || request.dryRun || !confirmReplace(run.target))
+        return run;
+    request.replace = true;
+    return runPadImport(request);
+}
+
+std::string padImportReportJson(const PadImportRun& run, std::string_view file, const PadFindingWording& worded)
 {
     JsonWriter out;
     const auto optionalText = [&](std::string_view key, const std::string& text) {
@@ -147,11 +210,13 @@ std::string padImportReportJson(const PadImportRun& run, std::string_view file)
         out.beginObject();
         out.key("level");
         out.string(levelName(diagnostic.level));
+        out.key("kind");
+        out.string(kindName(diagnostic.kind));
         out.key("field");
         out.string(diagnostic.field);
         optionalText("source", diagnostic.source);
         out.key("message");
-        out.string(utf8ForDisplay(diagnostic.message));
+        out.string(utf8ForDisplay(worded ? worded(diagnostic) : diagnostic.message));
         out.endObject();
     }
     out.endArray();

@@ -3,6 +3,7 @@
 #include "core/pad/PadMapping.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,7 +50,19 @@ void addStartFolderDefaults(PadImportOptions& options, const std::filesystem::pa
 // written unless every check passed.
 PadImportRun runPadImport(const PadImportRequest& request);
 
-// The report of the run as JSON; `file` as the author named it.
-std::string padImportReportJson(const PadImportRun& run, std::string_view file);
+// Asked when the backup is there already and the request does not replace it;
+// true replaces it.
+using ReplaceConfirmation = std::function<bool(const std::filesystem::path& backup)>;
+
+// The import as the window and the command line run it: runPadImport, and when
+// the backup is there, the question, then the replacing run after a yes.
+PadImportRun importPad(PadImportRequest request, const ReplaceConfirmation& confirmReplace);
+
+// A finding's message as a front end words it, its remedy included.
+using PadFindingWording = std::function<std::string(const PadDiagnostic&)>;
+
+// The report of the run as JSON; `file` as the author named it, each message
+// worded by `worded` (the bare message when empty).
+std::string padImportReportJson(const PadImportRun& run, std::string_view file, const PadFindingWording& worded = {});
 
 } // namespace tarvo

@@ -13,14 +13,37 @@
 
 namespace tarvo {
 
-// One finding of a PAD import. Level and field are the interface (scripts test
-// them); the message is for the author.
+// One finding of a PAD import. Level, kind and field are the interface
+// (scripts test them); the message is for the author and names no option of any
+// front end: each words the remedy its own way, the command line with its
+// options, the window with its fields and questions.
 struct PadDiagnostic {
     enum class Level { Error, Warning, Info };
+    enum class Kind {
+        Note, // nothing to do beyond reading it
+        FillIn, // fill in the fields of `fills`
+        BackupExists, // the backup is there already: replace it, or keep it
+        Unrepresentable, // `value` is a character CP932 cannot hold; `replacement` when the table has one
+        Replaced, // `value` became `replacement`, `count` times
+        MissingLanguage, // `value` names no description block; the message lists those there are
+        Encoding, // the file reads in another encoding: `value`, or empty when only the author knows it
+    };
+    // A field to fill in and what to put there: an item number ("4", "1..10")
+    // or a pattern ("SR……"); empty when any text will do.
+    struct Fill {
+        std::string field; // the entry field's key
+        std::string value;
+    };
+
     Level level = Level::Info;
-    std::string field; // the entry field's JSON key, or "-"
+    std::string field; // the entry field's JSON name, or "-"
     std::string source; // the PAD path, or empty
     std::string message; // UTF-8, Japanese; quotes what CP932 cannot hold
+    Kind kind = Kind::Note;
+    std::vector<Fill> fills {};
+    std::string value {}; // UTF-8
+    std::string replacement {}; // UTF-8
+    int count = 0;
 
     // "LEVEL FIELD (SOURCE): message", the source part left out when empty.
     std::string line() const;
@@ -61,6 +84,10 @@ struct PadImport {
 // Maps the document onto one registration entry. Never refuses silently: every
 // value left out, chosen by a rule or changed is reported.
 PadImport mapPad(const PadDocument& document, const PadImportOptions& options);
+
+// The error for descriptions asked from a block the file does not have
+// (compared without case), listing those it has; nothing when it has it.
+std::optional<PadDiagnostic> missingLanguage(const PadDocument& document, std::string_view language);
 
 // The reason a FIELD=VALUE setting cannot be used (unknown field, or a number
 // out of its range), or nothing.
