@@ -405,11 +405,13 @@ QStringList itemsOf(const QComboBox* combo)
 namespace {
 
 // Polls for the box, hands it over once it is active and then watches that the
-// inspector's answer closed it; deletes itself when done.
+// inspector's answer closed it; deletes itself when done, or with the
+// application when the answer ended the event loop first.
 class BoxWatcher : public QObject {
 public:
     BoxWatcher(const std::function<void(QMessageBox*)>& inspect, const BoxBounds& bounds)
-        : m_inspect(inspect)
+        : QObject(qApp)
+        , m_inspect(inspect)
         , m_bounds(bounds)
     {
         m_clock.start();
