@@ -134,7 +134,8 @@ int closeAnsweringYes()
     QTimer::singleShot(0, window.get(), [&window] { window->close(); });
     QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(3); });
     const int status = QCoreApplication::exec();
-    std::printf("%s\n", qPrintable(test::shownTexts().join(QLatin1Char('\n'))));
+    // UTF-8 whatever the code page; Windows' text mode adds CR before LF.
+    std::printf("%s\n", test::shownTexts().join(QLatin1Char('\n')).toUtf8().constData());
     return status;
 }
 
@@ -171,7 +172,7 @@ private:
         waited.start();
         while (!child->canReadLine() && waited.elapsed() < 60000 && child->state() != QProcess::NotRunning)
             child->waitForReadyRead(1000);
-        QCOMPARE(child->readLine(), QByteArray("typed\n"));
+        QCOMPARE(child->readLine().trimmed(), QByteArray("typed"));
         // A second of quiet writes the draft; one more, and the process dies without closing.
         QTest::qWait(1000);
         QTRY_VERIFY_WITH_TIMEOUT(m_folder->exists(kDraft), 10000);
@@ -334,7 +335,7 @@ private slots:
         QVERIFY(child->waitForFinished(60000));
         m_folder->setReadOnly(false);
         QCOMPARE(child->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(QString::fromUtf8(child->readAllStandardOutput()),
+        QCOMPARE(QString::fromUtf8(child->readAllStandardOutput()).remove(QLatin1Char('\r')),
             QStringLiteral("ファイル setting.dat を作成できません.\n") + kCloseQuestion + QLatin1Char('\n'));
         QCOMPARE(child->exitCode(), 0);
     }
