@@ -30,11 +30,9 @@ void setLineText(QLineEdit* edit, const SingleLineText& value)
 
 } // namespace
 
-EntryBinding::EntryBinding(
-    const CommonPage::Controls& common, const SharewarePage::Controls& shareware, QObject* parent)
+EntryBinding::EntryBinding(const CommonPage::Controls& common, QObject* parent)
     : QObject(parent)
     , m_operatingSystems(common.operatingSystems)
-    , m_fee(shareware.sharewareFee)
     , m_handling(common.handling)
     , m_notes(common.notes)
 {
@@ -51,11 +49,6 @@ EntryBinding::EntryBinding(
         { &Entry::fileLocationOther, common.fileLocationOther },
         { &Entry::printRefusalReason, common.printRefusalReason },
         { &Entry::webRefusalReason, common.webRefusalReason },
-        { &Entry::bankRemittance, shareware.bankRemittance },
-        { &Entry::postalRemittance, shareware.postalRemittance },
-        { &Entry::registeredProductNumber, shareware.registeredProductNumber },
-        { &Entry::niftyRemittance, shareware.niftyRemittance },
-        { &Entry::otherRemittance, shareware.otherRemittance },
     };
     m_combos = {
         { &Entry::machine, common.machine },
@@ -66,7 +59,6 @@ EntryBinding::EntryBinding(
     m_memos = {
         { &Entry::description, common.description },
         { &Entry::notes, common.notes },
-        { &Entry::sharewareConditions, shareware.sharewareConditions },
     };
     m_choices = {
         { &Entry::submissionKind, common.submissionKind },
@@ -89,6 +81,20 @@ EntryBinding::EntryBinding(
     connect(m_handling, &QComboBox::textActivated, this, &EntryBinding::recomputeHandlingKind);
 }
 
+void EntryBinding::attach(const SharewarePage::Controls& shareware)
+{
+    m_fee = shareware.sharewareFee;
+    m_lines.insert(m_lines.end(),
+        {
+            { &Entry::bankRemittance, shareware.bankRemittance },
+            { &Entry::postalRemittance, shareware.postalRemittance },
+            { &Entry::registeredProductNumber, shareware.registeredProductNumber },
+            { &Entry::niftyRemittance, shareware.niftyRemittance },
+            { &Entry::otherRemittance, shareware.otherRemittance },
+        });
+    m_memos.push_back({ &Entry::sharewareConditions, shareware.sharewareConditions });
+}
+
 RegistrationEntry EntryBinding::read() const
 {
     RegistrationEntry entry;
@@ -104,7 +110,8 @@ RegistrationEntry EntryBinding::read() const
         entry.supportedOs[i] = m_operatingSystems[i]->isChecked();
     for (const FollowUp& each : m_followUps)
         entry.visibility.*each.shown = !each.edit->isHidden();
-    entry.sharewareFee = toCp932(m_fee->text());
+    if (m_fee)
+        entry.sharewareFee = toCp932(m_fee->text());
     entry.handlingKind = m_handlingKind;
     return entry;
 }
@@ -125,7 +132,8 @@ void EntryBinding::write(const RegistrationEntry& entry)
         showFollowUp(each.caption, each.edit, entry.visibility.*each.shown);
     m_handlingKind = entry.handlingKind;
     // The restore has run the fee field's digit filter already.
-    setLineText(m_fee, entry.sharewareFee);
+    if (m_fee)
+        setLineText(m_fee, entry.sharewareFee);
 }
 
 void EntryBinding::writeNotes(const LinesText& notes)
