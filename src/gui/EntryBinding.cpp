@@ -2,6 +2,7 @@
 
 #include "gui/MemoText.h"
 #include "gui/QtText.h"
+#include "gui/pages/FormParts.h"
 #include "gui/widgets/Cp932PlainTextEdit.h"
 #include "gui/widgets/RadioGroup.h"
 

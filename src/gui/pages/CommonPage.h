@@ -109,7 +109,4 @@ private:
     Controls m_ui;
 };
 
-// Shows or hides a follow-up field together with its caption.
-void showFollowUp(QLabel* caption, QWidget* field, bool shown);
-
 } // namespace tarvo::gui
