@@ -2,7 +2,9 @@
 
 #include "gui/MemoText.h"
 #include "gui/QtText.h"
+#include "gui/pages/CommonPage.h"
 #include "gui/pages/FormParts.h"
+#include "gui/pages/SharewarePage.h"
 #include "gui/widgets/Cp932PlainTextEdit.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -31,12 +33,13 @@ void setLineText(QLineEdit* edit, const SingleLineText& value)
 
 } // namespace
 
-EntryBinding::EntryBinding(const CommonPage::Controls& common, QObject* parent)
+EntryBinding::EntryBinding(const CommonPage& page, QObject* parent)
     : QObject(parent)
-    , m_operatingSystems(common.operatingSystems)
-    , m_handling(common.handling)
-    , m_notes(common.notes)
+    , m_operatingSystems(page.m_ui.operatingSystems)
+    , m_handling(page.m_ui.handling)
+    , m_notes(page.m_ui.notes)
 {
+    const CommonPage::Controls& common = page.m_ui;
     m_lines = {
         { &Entry::authorId, common.authorId },
         { &Entry::originalLibraryNumber, common.originalLibraryNumber },
@@ -75,15 +78,12 @@ EntryBinding::EntryBinding(const CommonPage::Controls& common, QObject* parent)
         { &FollowUpVisibility::webRefusalReason, common.webRefusalCaption, common.webRefusalReason },
     };
 
-    // The author's changes only: every edit of the typed text, and a choice from
-    // the list (which first puts the item's text into the field). Text set by a
-    // program step emits neither.
-    connect(m_handling->lineEdit(), &QLineEdit::textEdited, this, &EntryBinding::recomputeHandlingKind);
-    connect(m_handling, &QComboBox::textActivated, this, &EntryBinding::recomputeHandlingKind);
+    connect(&page, &CommonPage::handlingEdited, this, &EntryBinding::recomputeHandlingKind);
 }
 
-void EntryBinding::attach(const SharewarePage::Controls& shareware)
+void EntryBinding::attach(const SharewarePage& page)
 {
+    const SharewarePage::Controls& shareware = page.m_ui;
     m_fee = shareware.sharewareFee;
     m_lines.insert(m_lines.end(),
         {

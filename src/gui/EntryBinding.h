@@ -1,8 +1,5 @@
 #pragma once
 
-#include "gui/pages/CommonPage.h"
-#include "gui/pages/SharewarePage.h"
-
 #include "core/entry/RegistrationEntry.h"
 
 #include <QObject>
@@ -18,7 +15,9 @@ class QPlainTextEdit;
 
 namespace tarvo::gui {
 
+class CommonPage;
 class RadioGroup;
+class SharewarePage;
 
 // The registration entry as the window holds it. The controls are the only store
 // of the entry: read() takes what they show at that moment (a hidden follow-up
@@ -31,10 +30,10 @@ class EntryBinding : public QObject {
     Q_OBJECT
 
 public:
-    EntryBinding(const CommonPage::Controls& common, QObject* parent);
+    EntryBinding(const CommonPage& common, QObject* parent);
 
     // Once: the second page's fields become part of the entry.
-    void attach(const SharewarePage::Controls& shareware);
+    void attach(const SharewarePage& shareware);
 
     // Until the second page is attached, its fields read as that page starts: empty.
     RegistrationEntry read() const;

@@ -95,12 +95,11 @@ MainWindow::MainWindow(QWidget* parent)
         m_startDirectory, [this] { return currentDraft(); }, this);
     buildPages();
     growToFitLayout();
-    m_entry = new EntryBinding(m_common->controls(), this);
+    m_entry = new EntryBinding(*m_common, this);
     connectPages();
     addPageKeys();
     m_draft->watchPage(m_common);
-    m_draft->watchText(m_common->controls().description);
-    m_draft->watchText(m_common->controls().notes);
+    connect(m_common, &CommonPage::memoTextChanged, m_draft, &DraftKeeper::noteEdit);
     startUp();
     offerDraft();
     m_common->focusFirstField();
@@ -159,10 +158,10 @@ void MainWindow::ensurePagesBuilt()
     growToFitLayout();
     if (size() != before)
         m_placement->placeAgain();
-    m_entry->attach(m_shareware->controls());
+    m_entry->attach(*m_shareware);
     m_draft->watchPage(m_shareware);
-    m_draft->watchText(m_shareware->controls().sharewareConditions);
-    m_draft->watchText(m_previewPage->controls().preview);
+    connect(m_shareware, &SharewarePage::memoTextChanged, m_draft, &DraftKeeper::noteEdit);
+    connect(m_previewPage, &PreviewPage::previewTextChanged, m_draft, &DraftKeeper::noteEdit);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();
     m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);

@@ -70,6 +70,10 @@ CommonPage::CommonPage(QWidget* parent)
     // the list (which first puts the item's text into the field).
     connect(m_ui.category->lineEdit(), &QLineEdit::textEdited, this, &CommonPage::categoryEdited);
     connect(m_ui.category, &QComboBox::textActivated, this, &CommonPage::categoryEdited);
+    connect(m_ui.handling->lineEdit(), &QLineEdit::textEdited, this, &CommonPage::handlingEdited);
+    connect(m_ui.handling, &QComboBox::textActivated, this, &CommonPage::handlingEdited);
+    connect(m_ui.description, &QPlainTextEdit::textChanged, this, &CommonPage::memoTextChanged);
+    connect(m_ui.notes, &QPlainTextEdit::textChanged, this, &CommonPage::memoTextChanged);
 
     nameForAssistiveTechnology();
     putPanelsAfterTheirFields();
