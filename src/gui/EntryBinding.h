@@ -39,7 +39,8 @@ public:
     RegistrationEntry read() const;
 
     // Sets every field, HandlingKind and the four follow-up visibilities. Runs
-    // neither the Handling nor the Category change handler.
+    // neither the Handling nor the Category change handler. A whole entry needs
+    // the second page attached; the window builds it before any restore.
     void write(const RegistrationEntry& entry);
 
     // The preview command may have put "特になし" into Notes.
