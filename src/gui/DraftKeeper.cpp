@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace tarvo::gui {
 
@@ -42,11 +41,6 @@ void DraftKeeper::watchPage(QWidget* page)
         connect(box, &QCheckBox::clicked, this, &DraftKeeper::noteEdit);
     for (RadioGroup* group : page->findChildren<RadioGroup*>())
         connect(group, &RadioGroup::itemSelected, this, &DraftKeeper::noteEdit);
-}
-
-void DraftKeeper::watchText(QPlainTextEdit* memo)
-{
-    connect(memo, &QPlainTextEdit::textChanged, this, &DraftKeeper::noteEdit);
 }
 
 // On the keystroke path: the time is noted, and the timer started only when it

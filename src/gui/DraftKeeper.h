@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <functional>
 
-class QPlainTextEdit;
 class QWidget;
 
 namespace tarvo::gui {
@@ -27,10 +26,9 @@ public:
     DraftKeeper(const std::filesystem::path& startDirectory, std::function<Draft()> form, QObject* parent);
 
     // The author's edits of the page's one-line fields, lists, check boxes and
-    // choices count, and of the memos named one by one (a page may show memos
-    // that are no part of the form).
+    // choices count. Memos are not watched so: a page may show memos that are
+    // no part of the form, and tells of its form's memos itself (noteEdit).
     void watchPage(QWidget* page);
-    void watchText(QPlainTextEdit* memo);
 
     // While one lives, changes of the form are program steps.
     class ProgramStep {
@@ -59,8 +57,11 @@ public:
     // At close: raises "ファイル draft.dat を作成できません" when edits cannot be written.
     void writeUnwrittenEdits();
 
-private slots:
+public slots:
+    // A part of the form changed; a program step's change does not count.
     void noteEdit();
+
+private slots:
     void writeOnceQuiet();
 
 private:

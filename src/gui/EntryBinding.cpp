@@ -2,6 +2,9 @@
 
 #include "gui/MemoText.h"
 #include "gui/QtText.h"
+#include "gui/pages/CommonPage.h"
+#include "gui/pages/FormParts.h"
+#include "gui/pages/SharewarePage.h"
 #include "gui/widgets/Cp932PlainTextEdit.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -30,14 +33,13 @@ void setLineText(QLineEdit* edit, const SingleLineText& value)
 
 } // namespace
 
-EntryBinding::EntryBinding(
-    const CommonPage::Controls& common, const SharewarePage::Controls& shareware, QObject* parent)
+EntryBinding::EntryBinding(const CommonPage& page, QObject* parent)
     : QObject(parent)
-    , m_operatingSystems(common.operatingSystems)
-    , m_fee(shareware.sharewareFee)
-    , m_handling(common.handling)
-    , m_notes(common.notes)
+    , m_operatingSystems(page.m_ui.operatingSystems)
+    , m_handling(page.m_ui.handling)
+    , m_notes(page.m_ui.notes)
 {
+    const CommonPage::Controls& common = page.m_ui;
     m_lines = {
         { &Entry::authorId, common.authorId },
         { &Entry::originalLibraryNumber, common.originalLibraryNumber },
@@ -51,11 +53,6 @@ EntryBinding::EntryBinding(
         { &Entry::fileLocationOther, common.fileLocationOther },
         { &Entry::printRefusalReason, common.printRefusalReason },
         { &Entry::webRefusalReason, common.webRefusalReason },
-        { &Entry::bankRemittance, shareware.bankRemittance },
-        { &Entry::postalRemittance, shareware.postalRemittance },
-        { &Entry::registeredProductNumber, shareware.registeredProductNumber },
-        { &Entry::niftyRemittance, shareware.niftyRemittance },
-        { &Entry::otherRemittance, shareware.otherRemittance },
     };
     m_combos = {
         { &Entry::machine, common.machine },
@@ -66,7 +63,6 @@ EntryBinding::EntryBinding(
     m_memos = {
         { &Entry::description, common.description },
         { &Entry::notes, common.notes },
-        { &Entry::sharewareConditions, shareware.sharewareConditions },
     };
     m_choices = {
         { &Entry::submissionKind, common.submissionKind },
@@ -82,11 +78,22 @@ EntryBinding::EntryBinding(
         { &FollowUpVisibility::webRefusalReason, common.webRefusalCaption, common.webRefusalReason },
     };
 
-    // The author's changes only: every edit of the typed text, and a choice from
-    // the list (which first puts the item's text into the field). Text set by a
-    // program step emits neither.
-    connect(m_handling->lineEdit(), &QLineEdit::textEdited, this, &EntryBinding::recomputeHandlingKind);
-    connect(m_handling, &QComboBox::textActivated, this, &EntryBinding::recomputeHandlingKind);
+    connect(&page, &CommonPage::handlingEdited, this, &EntryBinding::recomputeHandlingKind);
+}
+
+void EntryBinding::attach(const SharewarePage& page)
+{
+    const SharewarePage::Controls& shareware = page.m_ui;
+    m_fee = shareware.sharewareFee;
+    m_lines.insert(m_lines.end(),
+        {
+            { &Entry::bankRemittance, shareware.bankRemittance },
+            { &Entry::postalRemittance, shareware.postalRemittance },
+            { &Entry::registeredProductNumber, shareware.registeredProductNumber },
+            { &Entry::niftyRemittance, shareware.niftyRemittance },
+            { &Entry::otherRemittance, shareware.otherRemittance },
+        });
+    m_memos.push_back({ &Entry::sharewareConditions, shareware.sharewareConditions });
 }
 
 RegistrationEntry EntryBinding::read() const
@@ -104,7 +111,8 @@ RegistrationEntry EntryBinding::read() const
         entry.supportedOs[i] = m_operatingSystems[i]->isChecked();
     for (const FollowUp& each : m_followUps)
         entry.visibility.*each.shown = !each.edit->isHidden();
-    entry.sharewareFee = toCp932(m_fee->text());
+    if (m_fee)
+        entry.sharewareFee = toCp932(m_fee->text());
     entry.handlingKind = m_handlingKind;
     return entry;
 }
@@ -125,7 +133,8 @@ void EntryBinding::write(const RegistrationEntry& entry)
         showFollowUp(each.caption, each.edit, entry.visibility.*each.shown);
     m_handlingKind = entry.handlingKind;
     // The restore has run the fee field's digit filter already.
-    setLineText(m_fee, entry.sharewareFee);
+    if (m_fee)
+        setLineText(m_fee, entry.sharewareFee);
 }
 
 void EntryBinding::writeNotes(const LinesText& notes)

@@ -38,11 +38,9 @@
 #include "core/text/Cp932.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QShortcut>
 #include <QShowEvent>
@@ -97,12 +95,11 @@ MainWindow::MainWindow(QWidget* parent)
         m_startDirectory, [this] { return currentDraft(); }, this);
     buildPages();
     growToFitLayout();
-    trackEarlyHandling();
+    m_entry = new EntryBinding(*m_common, this);
     connectPages();
     addPageKeys();
     m_draft->watchPage(m_common);
-    m_draft->watchText(m_common->controls().description);
-    m_draft->watchText(m_common->controls().notes);
+    connect(m_common, &CommonPage::memoTextChanged, m_draft, &DraftKeeper::noteEdit);
     startUp();
     offerDraft();
     m_common->focusFirstField();
@@ -161,13 +158,10 @@ void MainWindow::ensurePagesBuilt()
     growToFitLayout();
     if (size() != before)
         m_placement->placeAgain();
-    m_entry = new EntryBinding(m_common->controls(), m_shareware->controls(), this);
-    m_entry->adoptHandlingKind(m_earlyHandlingKind);
-    delete m_earlyHandling;
-    m_earlyHandling = nullptr;
+    m_entry->attach(*m_shareware);
     m_draft->watchPage(m_shareware);
-    m_draft->watchText(m_shareware->controls().sharewareConditions);
-    m_draft->watchText(m_previewPage->controls().preview);
+    connect(m_shareware, &SharewarePage::memoTextChanged, m_draft, &DraftKeeper::noteEdit);
+    connect(m_previewPage, &PreviewPage::previewTextChanged, m_draft, &DraftKeeper::noteEdit);
     // Not a child of this window: the two forms keep their own control names.
     m_loadDialog = std::make_unique<LoadDialog>();
     m_loadDialog->setAttribute(Qt::WA_QuitOnClose, false);
@@ -185,18 +179,6 @@ void MainWindow::ensurePagesBuilt()
     if (m_helpText)
         m_help->showHelpText(*m_helpText);
     m_helpText.reset();
-}
-
-// The binding recomputes HandlingKind on the author's edits of Handling; until
-// it exists, the same edits are followed here (the kind depends on every edit,
-// not only the last text).
-void MainWindow::trackEarlyHandling()
-{
-    m_earlyHandling = new QObject(this);
-    QComboBox* handling = m_common->controls().handling;
-    const auto recompute = [this, handling] { m_earlyHandlingKind.recompute(toCp932(handling->currentText())); };
-    connect(handling->lineEdit(), &QLineEdit::textEdited, m_earlyHandling, recompute);
-    connect(handling, &QComboBox::textActivated, m_earlyHandling, recompute);
 }
 
 // The first paint has been flushed once the events posted during it come up.

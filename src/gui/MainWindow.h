@@ -2,7 +2,6 @@
 
 #include "core/backup/BackupList.h"
 #include "core/catalog/CategoryCatalog.h"
-#include "core/entry/HandlingKind.h"
 #include "core/format/DraftRecord.h"
 #include "core/guidance/FieldHelp.h"
 #include "core/guidance/WebLinks.h"
@@ -38,12 +37,13 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Pages 2 to 4 (and the entry binding, which spans two pages) are built
+    // Pages 2 to 4 (and the second page's part of the entry binding) are built
     // once the window has painted for the first time, or at once when anything
     // needs them earlier. Code and tests that reach their controls right after
     // creating the window call this first; it does nothing once they exist.
     void ensurePagesBuilt();
 
+    // The whole entry: builds the pages it spans.
     EntryBinding& entry() const
     {
         const_cast<MainWindow*>(this)->ensurePagesBuilt();
@@ -84,7 +84,6 @@ private slots:
 
 private:
     void buildPages();
-    void trackEarlyHandling();
     void growToFitLayout();
     void fitWithin(const QSize& room);
     void connectPages();
@@ -123,9 +122,6 @@ private:
     // What start-up put on pages not built yet, kept for when they are.
     std::optional<QString> m_startFolderText;
     std::optional<std::string> m_helpText;
-    // Handling typed before the binding exists counts as typed into it.
-    HandlingKind m_earlyHandlingKind;
-    QObject* m_earlyHandling = nullptr;
 };
 
 } // namespace tarvo::gui

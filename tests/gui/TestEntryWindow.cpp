@@ -272,9 +272,9 @@ private slots:
         QCOMPARE(handlingKind(), QStringLiteral("3"));
     }
 
-    // Pages 2 to 4 and the binding come after the first paint, or with a tab
-    // change before it; Handling typed before then counts, every edit of it
-    // (the kind keeps the last match).
+    // Pages 2 to 4 come after the first paint, or with a tab change before it;
+    // the first page's handlers work before then: Handling typed counts, every
+    // edit of it (the kind keeps the last match), and Category fills its list.
     void handlingTypedBeforeThePagesAreBuilt_data()
     {
         QTest::addColumn<bool>("byTabChange");
@@ -289,6 +289,8 @@ private slots:
         const auto built = [this] { return m_window->findChild<QWidget*>(form::sharewareFee.qt()) != nullptr; };
         QVERIFY(!built());
         test::typeInto(control<QComboBox>(form::handling), QStringLiteral("シェアウェア "));
+        QTest::keyClick(control<QComboBox>(form::category), 'A');
+        QCOMPARE(test::itemsOf(control<QComboBox>(form::subcategory)), (QStringList { "x", "y" }));
         QVERIFY(!built());
         auto* pages = control<QTabWidget>(form::pages);
         if (byTabChange) {

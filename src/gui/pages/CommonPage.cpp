@@ -8,6 +8,7 @@
 #include "gui/pages/FormParts.h"
 #include "gui/widgets/ClickablePanel.h"
 #include "gui/widgets/Cp932PlainTextEdit.h"
+#include "gui/widgets/OsBoxStyle.h"
 #include "gui/widgets/RadioGroup.h"
 
 #include "core/entry/EntryLists.h"
@@ -19,80 +20,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
-#include <QStyleOptionButton>
-
-#include <algorithm>
 
 namespace tarvo::gui {
 
 namespace {
-
-// Between an OS check box and its caption.
-constexpr int kCheckBoxSpacing = 2;
-
-// The application's style with the OS boxes' narrow geometry: the caption
-// starts kCheckBoxSpacing after the box, one pixel past the style's own place
-// for it, and the box is only as large as box and caption. It is what a
-// "spacing" style sheet made of them, without routing the window's widgets
-// through Qt's style sheet machinery.
-class OsBoxStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (metric == PM_CheckBoxLabelSpacing)
-            return kCheckBoxSpacing;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-    QSize sizeFromContents(
-        ContentsType type, const QStyleOption* option, const QSize& contents, const QWidget* widget) const override
-    {
-        if (type != CT_CheckBox)
-            return QProxyStyle::sizeFromContents(type, option, contents, widget);
-        return { contents.width() + pixelMetric(PM_IndicatorWidth, option, widget) + kCheckBoxSpacing,
-            std::max(contents.height(), pixelMetric(PM_IndicatorHeight, option, widget)) };
-    }
-
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
-    {
-        switch (element) {
-        case SE_CheckBoxContents:
-            return QProxyStyle::subElementRect(element, option, widget).translated(1, 0);
-        case SE_CheckBoxFocusRect:
-            return QProxyStyle::subElementRect(element, option, widget).translated(1, 0).intersected(option->rect);
-        case SE_CheckBoxClickRect:
-            return subElementRect(SE_CheckBoxIndicator, option, widget)
-                | subElementRect(SE_CheckBoxFocusRect, option, widget);
-        default:
-            return QProxyStyle::subElementRect(element, option, widget);
-        }
-    }
-
-    // The base style places the parts of a box by its own rectangles; these are
-    // placed by the ones above.
-    void drawControl(
-        ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
-    {
-        const auto* box = qstyleoption_cast<const QStyleOptionButton*>(option);
-        if (element != CE_CheckBox || !box) {
-            QProxyStyle::drawControl(element, option, painter, widget);
-            return;
-        }
-        QStyleOptionButton part = *box;
-        part.rect = subElementRect(SE_CheckBoxIndicator, box, widget);
-        drawPrimitive(PE_IndicatorCheckBox, &part, painter, widget);
-        part.rect = subElementRect(SE_CheckBoxContents, box, widget);
-        drawControl(CE_CheckBoxLabel, &part, painter, widget);
-        if (box->state & State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(*box);
-            focus.rect = subElementRect(SE_CheckBoxFocusRect, box, widget);
-            drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
-        }
-    }
-};
 
 QVBoxLayout* newColumn()
 {
@@ -110,12 +42,6 @@ QLabel* namedCaption(QWidget* parent, const QString& text, FormName objectName)
 }
 
 } // namespace
-
-void showFollowUp(QLabel* caption, QWidget* field, bool shown)
-{
-    caption->setVisible(shown);
-    field->setVisible(shown);
-}
 
 CommonPage::CommonPage(QWidget* parent)
     : QWidget(parent)
@@ -144,6 +70,10 @@ CommonPage::CommonPage(QWidget* parent)
     // the list (which first puts the item's text into the field).
     connect(m_ui.category->lineEdit(), &QLineEdit::textEdited, this, &CommonPage::categoryEdited);
     connect(m_ui.category, &QComboBox::textActivated, this, &CommonPage::categoryEdited);
+    connect(m_ui.handling->lineEdit(), &QLineEdit::textEdited, this, &CommonPage::handlingEdited);
+    connect(m_ui.handling, &QComboBox::textActivated, this, &CommonPage::handlingEdited);
+    connect(m_ui.description, &QPlainTextEdit::textChanged, this, &CommonPage::memoTextChanged);
+    connect(m_ui.notes, &QPlainTextEdit::textChanged, this, &CommonPage::memoTextChanged);
 
     nameForAssistiveTechnology();
     putPanelsAfterTheirFields();
@@ -281,7 +211,7 @@ void CommonPage::addOperatingSystems(QBoxLayout* column)
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(0, 0, 0, 0);
     // A caption ends as far from the next box as from its own box.
-    grid->setHorizontalSpacing(kCheckBoxSpacing);
+    grid->setHorizontalSpacing(OsBoxStyle::kCaptionSpacing);
     grid->setVerticalSpacing(0);
     // A child made after the group, so it outlives the boxes.
     auto* style = new OsBoxStyle;

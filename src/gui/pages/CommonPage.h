@@ -33,6 +33,39 @@ class CommonPage : public QWidget {
     Q_OBJECT
 
 public:
+    explicit CommonPage(QWidget* parent = nullptr);
+
+    // The form starts with its first field, not with the tab bar.
+    void focusFirstField();
+    // Fills the Category list (CP932 names) and leaves its text empty.
+    void setCategories(const std::vector<std::string>& cp932Names);
+    // The remembered author, shown as the entry binding writes a field.
+    void showAuthorId(const SingleLineText& authorId);
+    // Refills the Subcategory list (CP932 entries) and leaves its text empty.
+    void setSubcategories(const std::vector<std::string>& cp932Entries);
+
+signals:
+    void previewRequested();
+    void loadRequested();
+    void descriptionSizeRequested();
+    void fieldHelpRequested(tarvo::HelpTopic topic);
+    // The author changed the Category text, by typing or by choosing an item; a
+    // text set by a program step does not count.
+    void categoryEdited();
+    // The same for the Handling text.
+    void handlingEdited();
+    // The text of Description or Notes changed, by the author or a program step.
+    void memoTextChanged();
+
+private slots:
+    void showOriginalLibraryNumber(int submissionKind);
+    void showFileLocationOther(int fileLocation);
+    void showPrintRefusalReason(int permission);
+    void showWebRefusalReason(int permission);
+
+private:
+    // Only the page and the binding of the entry write into these.
+    friend class EntryBinding;
     struct Controls {
         QLineEdit* authorId = nullptr;
         RadioGroup* submissionKind = nullptr;
@@ -67,35 +100,6 @@ public:
         std::map<HelpTopic, ClickablePanel*> helpPanels;
     };
 
-    explicit CommonPage(QWidget* parent = nullptr);
-
-    const Controls& controls() const { return m_ui; }
-
-    // The form starts with its first field, not with the tab bar.
-    void focusFirstField();
-    // Fills the Category list (CP932 names) and leaves its text empty.
-    void setCategories(const std::vector<std::string>& cp932Names);
-    // The remembered author, shown as the entry binding writes a field.
-    void showAuthorId(const SingleLineText& authorId);
-    // Refills the Subcategory list (CP932 entries) and leaves its text empty.
-    void setSubcategories(const std::vector<std::string>& cp932Entries);
-
-signals:
-    void previewRequested();
-    void loadRequested();
-    void descriptionSizeRequested();
-    void fieldHelpRequested(tarvo::HelpTopic topic);
-    // The author changed the Category text, by typing or by choosing an item; a
-    // text set by a program step does not count.
-    void categoryEdited();
-
-private slots:
-    void showOriginalLibraryNumber(int submissionKind);
-    void showFileLocationOther(int fileLocation);
-    void showPrintRefusalReason(int permission);
-    void showWebRefusalReason(int permission);
-
-private:
     QVBoxLayout* buildLeftColumn();
     QVBoxLayout* buildMiddleColumn();
     QVBoxLayout* buildRightColumn();
@@ -108,8 +112,5 @@ private:
 
     Controls m_ui;
 };
-
-// Shows or hides a follow-up field together with its caption.
-void showFollowUp(QLabel* caption, QWidget* field, bool shown);
 
 } // namespace tarvo::gui

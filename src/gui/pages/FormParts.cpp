@@ -215,6 +215,12 @@ void keepPlaceWhenHidden(QWidget* widget)
     widget->setSizePolicy(policy);
 }
 
+void showFollowUp(QLabel* caption, QWidget* field, bool shown)
+{
+    caption->setVisible(shown);
+    field->setVisible(shown);
+}
+
 QString qtItem(const std::string& cp932Item)
 {
     return fromCp932(cp932Item);

@@ -74,6 +74,8 @@ void addField(QBoxLayout* column, QLabel* caption, QWidget* control, QWidget* ex
 
 // A widget that keeps its place in the layout while hidden, as fixed positions do.
 void keepPlaceWhenHidden(QWidget* widget);
+// Shows or hides a follow-up field together with its caption.
+void showFollowUp(QLabel* caption, QWidget* field, bool shown);
 
 template <size_t N> QStringList qtItems(const std::array<std::string, N>& cp932Items);
 QString qtItem(const std::string& cp932Item);

@@ -22,16 +22,7 @@ class HelpPage : public QWidget {
     Q_OBJECT
 
 public:
-    struct Controls {
-        AboutPanel* aboutPanel = nullptr;
-        // Every link of the page but the about panel's, by what it opens.
-        std::map<LinkId, ClickableLabel*> links;
-        Cp932PlainTextEdit* helpText = nullptr;
-    };
-
     explicit HelpPage(QWidget* parent = nullptr);
-
-    const Controls& controls() const { return m_ui; }
 
     // The guide of "tarvo.dat" (CP932).
     void showHelpText(std::string_view cp932Text);
@@ -41,6 +32,13 @@ signals:
     void linkActivated(tarvo::LinkId id);
 
 private:
+    struct Controls {
+        AboutPanel* aboutPanel = nullptr;
+        // Every link of the page but the about panel's, by what it opens.
+        std::map<LinkId, ClickableLabel*> links;
+        Cp932PlainTextEdit* helpText = nullptr;
+    };
+
     QVBoxLayout* buildLinkColumn();
     QVBoxLayout* buildHelpColumn();
     ClickableLabel* siteLink(const WebLink& link);

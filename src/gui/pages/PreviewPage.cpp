@@ -53,6 +53,7 @@ PreviewPage::PreviewPage(QWidget* parent)
     columns->setSpacing(8);
     m_ui.preview = makeMemo(this, form::preview);
     m_ui.preview->setAccessibleName(QStringLiteral("プレビュー"));
+    connect(m_ui.preview, &QPlainTextEdit::textChanged, this, &PreviewPage::previewTextChanged);
     columns->addWidget(m_ui.preview, 1);
     columns->addLayout(buildFolderColumn());
     page->addLayout(columns, 1);

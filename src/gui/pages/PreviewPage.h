@@ -29,19 +29,7 @@ class PreviewPage : public QWidget {
     Q_OBJECT
 
 public:
-    struct Controls {
-        Cp932PlainTextEdit* preview = nullptr;
-        QPushButton* saveButton = nullptr;
-        RadioGroup* wrapChoice = nullptr;
-        DriveList* drives = nullptr;
-        ClickableLabel* desktopButton = nullptr;
-        FolderList* folders = nullptr;
-        QLabel* folderLabel = nullptr;
-    };
-
     explicit PreviewPage(QWidget* parent = nullptr);
-
-    const Controls& controls() const { return m_ui; }
 
     // The registration text (CP932), shown from its start.
     void showPreview(std::string_view cp932Text);
@@ -55,6 +43,8 @@ signals:
     void saveRequested();
     // Moving to another folder failed; the folder stays where it was.
     void failed(const tarvo::RuntimeError& failure);
+    // The preview text changed, by the author or a program step.
+    void previewTextChanged();
 
 private slots:
     void setWrap(int choice);
@@ -63,6 +53,16 @@ private slots:
     void goToDesktop();
 
 private:
+    struct Controls {
+        Cp932PlainTextEdit* preview = nullptr;
+        QPushButton* saveButton = nullptr;
+        RadioGroup* wrapChoice = nullptr;
+        DriveList* drives = nullptr;
+        ClickableLabel* desktopButton = nullptr;
+        FolderList* folders = nullptr;
+        QLabel* folderLabel = nullptr;
+    };
+
     QVBoxLayout* buildFolderColumn();
     void showCurrentFolder();
 

@@ -164,6 +164,7 @@ QVBoxLayout* SharewarePage::buildCalculatorColumn()
     m_ui.calculateButton->setCursor(Qt::PointingHandCursor);
     calculator->addWidget(m_ui.calculateButton, 0, Qt::AlignTop);
     connect(m_ui.calculateButton, &QPushButton::clicked, this, &SharewarePage::feesRequested);
+    connect(m_ui.sharewareConditions, &QPlainTextEdit::textChanged, this, &SharewarePage::memoTextChanged);
     m_ui.userStatement = statementMemo(this, form::userStatement);
     m_ui.userStatement->setAccessibleName(QStringLiteral("利用者に請求される金額"));
     m_ui.authorStatement = statementMemo(this, form::authorStatement);

@@ -25,6 +25,26 @@ class SharewarePage : public QWidget {
     Q_OBJECT
 
 public:
+    explicit SharewarePage(QWidget* parent = nullptr);
+
+    // Replaces both statements of the calculator (CP932 lines).
+    void showStatements(const std::vector<std::string>& userLines, const std::vector<std::string>& authorLines);
+
+signals:
+    void feesRequested();
+    // A byte of the fee field that is no half-width digit, one signal each; the
+    // field is emptied after the first.
+    void digitsOnlyRefused();
+    void fieldHelpRequested(tarvo::HelpTopic topic);
+    // The text of the shareware conditions changed, by the author or a program step.
+    void memoTextChanged();
+
+private slots:
+    void filterFee(const QString& text);
+
+private:
+    // Only the page and the binding of the entry write into these.
+    friend class EntryBinding;
     struct Controls {
         QLineEdit* sharewareFee = nullptr;
         Cp932PlainTextEdit* sharewareConditions = nullptr;
@@ -39,24 +59,6 @@ public:
         std::map<HelpTopic, ClickablePanel*> helpPanels;
     };
 
-    explicit SharewarePage(QWidget* parent = nullptr);
-
-    const Controls& controls() const { return m_ui; }
-
-    // Replaces both statements of the calculator (CP932 lines).
-    void showStatements(const std::vector<std::string>& userLines, const std::vector<std::string>& authorLines);
-
-signals:
-    void feesRequested();
-    // A byte of the fee field that is no half-width digit, one signal each; the
-    // field is emptied after the first.
-    void digitsOnlyRefused();
-    void fieldHelpRequested(tarvo::HelpTopic topic);
-
-private slots:
-    void filterFee(const QString& text);
-
-private:
     QVBoxLayout* buildFieldColumn();
     QVBoxLayout* buildCalculatorColumn();
     QHBoxLayout* buildFeeRow();
