@@ -72,6 +72,36 @@ std::string feeStatements(const FeeQuote& quote)
     return text;
 }
 
+// The words of a command that takes one backup file and one option of its
+// own: the file and whether the option was given, or why the words are off.
+struct BackupCommandWords {
+    std::string file;
+    bool option = false;
+    std::string wrong;
+};
+
+BackupCommandWords backupCommandWords(
+    const std::vector<std::string>& arguments, std::string_view option, std::string_view command)
+{
+    BackupCommandWords words;
+    std::vector<std::string> files;
+    for (const auto& argument : arguments) {
+        if (argument == option) {
+            words.option = true;
+        } else if (argument.starts_with("-")) {
+            words.wrong = "unknown option '" + argument + "'";
+            return words;
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() != 1)
+        words.wrong = std::string(command) + " takes one backup file";
+    else
+        words.file = files.front();
+    return words;
+}
+
 } // namespace
 
 RegTextTool::RegTextTool(Output out, std::ostream& err)
@@ -108,21 +138,13 @@ int RegTextTool::run(const std::vector<std::string>& arguments)
 
 int RegTextTool::render(const std::vector<std::string>& arguments)
 {
-    bool utf8 = false;
-    std::vector<std::string> files;
-    for (const auto& argument : arguments) {
-        if (argument == "--utf8")
-            utf8 = true;
-        else if (argument.starts_with("-"))
-            return wrongUsage("unknown option '" + argument + "'");
-        else
-            files.push_back(argument);
-    }
-    if (files.size() != 1)
-        return wrongUsage("render takes one backup file");
+    const BackupCommandWords words = backupCommandWords(arguments, "--utf8", "render");
+    if (!words.wrong.empty())
+        return wrongUsage(words.wrong);
+    const bool utf8 = words.option;
 
     int status = Success;
-    const std::optional<ListedRestore> restored = restoreNamedBackup(files.front(), status);
+    const std::optional<ListedRestore> restored = restoreNamedBackup(words.file, status);
     if (!restored)
         return status;
     const PreviewOutcome preview = runPreviewCommand(*restored->entry, BackupText::Skipped);
@@ -133,23 +155,14 @@ int RegTextTool::render(const std::vector<std::string>& arguments)
 
 int RegTextTool::show(const std::vector<std::string>& arguments)
 {
-    bool json = false;
-    std::vector<std::string> files;
-    for (const auto& argument : arguments) {
-        if (argument == "--json")
-            json = true;
-        else if (argument.starts_with("-"))
-            return wrongUsage("unknown option '" + argument + "'");
-        else
-            files.push_back(argument);
-    }
-    if (files.size() != 1)
-        return wrongUsage("show takes one backup file");
-    if (!json)
+    const BackupCommandWords words = backupCommandWords(arguments, "--json", "show");
+    if (!words.wrong.empty())
+        return wrongUsage(words.wrong);
+    if (!words.option)
         return wrongUsage("show needs --json");
 
     int status = Success;
-    const std::optional<ListedRestore> restored = restoreNamedBackup(files.front(), status);
+    const std::optional<ListedRestore> restored = restoreNamedBackup(words.file, status);
     if (!restored)
         return status;
     std::string text;
