@@ -49,34 +49,51 @@ ToolRun runTool(const std::filesystem::path& folder, const std::vector<std::stri
         commandLine += L" " + quoted(pathFromNativeBytes(argument).native());
 
     ToolRun result;
-    const HANDLE out = inheritableFile(outFile);
-    const HANDLE err = inheritableFile(errFile);
-    STARTUPINFOW startup {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = INVALID_HANDLE_VALUE;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    PROCESS_INFORMATION process {};
-    if (out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE
-        && ::CreateProcessW(
-            tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &process)) {
-        DWORD status = 0;
-        if (::WaitForSingleObject(process.hProcess, kMillisecondsAllowed) != WAIT_OBJECT_0)
-            ::TerminateProcess(process.hProcess, 127);
-        else if (::GetExitCodeProcess(process.hProcess, &status))
-            result.status = static_cast<int>(status);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
+    // Under wine a start may fail now and then before the tool runs (a stream
+    // file just removed is still held): nothing ran, so it is tried again.
+    DWORD startError = 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0)
+            ::Sleep(200);
+        const HANDLE out = inheritableFile(outFile);
+        const HANDLE err = inheritableFile(errFile);
+        STARTUPINFOW startup {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = INVALID_HANDLE_VALUE;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        PROCESS_INFORMATION process {};
+        const bool started = out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE
+            && ::CreateProcessW(tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                &startup, &process);
+        startError = started ? 0 : ::GetLastError();
+        if (started) {
+            DWORD status = 0;
+            if (const DWORD waited = ::WaitForSingleObject(process.hProcess, kMillisecondsAllowed);
+                waited != WAIT_OBJECT_0) {
+                ::TerminateProcess(process.hProcess, 127);
+                startError = waited == WAIT_FAILED ? ::GetLastError() : WAIT_TIMEOUT;
+            } else if (::GetExitCodeProcess(process.hProcess, &status))
+                result.status = static_cast<int>(status);
+            ::CloseHandle(process.hThread);
+            ::CloseHandle(process.hProcess);
+        }
+        if (out != INVALID_HANDLE_VALUE)
+            ::CloseHandle(out);
+        if (err != INVALID_HANDLE_VALUE)
+            ::CloseHandle(err);
+        if (started)
+            break;
     }
-    ::CloseHandle(out);
-    ::CloseHandle(err);
     if (output.empty()) {
         result.out = test::readBytes(outFile);
         std::filesystem::remove(outFile);
     }
     result.err = test::readBytes(errFile);
     std::filesystem::remove(errFile);
+    if (startError != 0)
+        result.err += "(the tool did not run to its end: Windows error " + std::to_string(startError) + ")";
     return result;
 }
 
